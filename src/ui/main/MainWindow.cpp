@@ -1,0 +1,16 @@
+#include "MainWindow.h"
+
+#include "engine/StartUpState.h"
+
+namespace aerolap {
+
+MainWindow::MainWindow(const MainWindowServices& services)
+    : m_services(services), m_form(services.time), m_engine(m_form, services.cues),
+      m_displayLink(m_form, services.serialPort) {}
+
+void MainWindow::Form_Load() {
+    m_displayLink.openAtStartUp();
+    loadStartUpState(m_form);
+}
+
+} // namespace aerolap

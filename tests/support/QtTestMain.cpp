@@ -1,0 +1,9 @@
+// Test main for tests that need Qt widgets: one QApplication for the whole test program.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "VirtualTime.h"
+#include "audio/CuePlayer.h"
+
+#include <string>
+#include <vector>
+
+namespace aerolap::testing {
+
+/// Takes the place of the sound output: remembers every cue asked for, with the virtual time.
+class RecordingCuePlayer final : public CuePlayer {
+public:
+    struct Played {
+        long long atMs;
+        std::string path;
+        bool operator==(const Played&) const = default;
+    };
+
+    explicit RecordingCuePlayer(const VirtualTime& time) : m_time(time) {}
+
+    void playCue(const std::string& path) override {
+        m_played.push_back({m_time.elapsed().count(), path});
+    }
+
+    const std::vector<Played>& played() const { return m_played; }
+    void clear() { m_played.clear(); }
+
+private:
+    const VirtualTime& m_time;
+    std::vector<Played> m_played;
+};
+
+} // namespace aerolap::testing
