@@ -10,6 +10,7 @@
 #include "platform/MonotonicSource.h"
 #include "platform/OptionButton.h"
 #include "platform/Timer.h"
+#include "platform/Window.h"
 
 #include <chrono>
 
@@ -24,7 +25,8 @@ struct Form1 {
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    static constexpr const char* kTitle = "Aerolap-Vuz by Birno ver.3.4.2 VERSIONE INGLESE";
+    // The window itself, created hidden; the load sequence decides when it is shown.
+    Window window{"Aerolap-Vuz by Birno ver.3.4.2 VERSIONE INGLESE", false};
 
     // Window-level elements.
     Label Label2{"00.00.00"};

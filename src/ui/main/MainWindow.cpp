@@ -11,6 +11,9 @@ MainWindow::MainWindow(const MainWindowServices& services)
 void MainWindow::Form_Load() {
     m_displayLink.openAtStartUp();
     loadStartUpState(m_form);
+    m_form.window.setVisible(true);
 }
+
+void MainWindow::Form_QueryUnload(std::int16_t& Cancel, int /*UnloadMode*/) { Cancel = 0; }
 
 } // namespace aerolap

@@ -5,6 +5,8 @@
 #include "engine/TimingEngine.h"
 #include "serial/SerialDisplayLink.h"
 
+#include <cstdint>
+
 namespace aerolap {
 
 /// The main window without its display: the elements, every handler connected to them, and the
@@ -18,6 +20,8 @@ public:
     Form1& form() { return m_form; }
 
     void Form_Load();
+    /// Any request to close the window. Setting `Cancel` to -1 refuses it.
+    void Form_QueryUnload(std::int16_t& Cancel, int UnloadMode);
 
 private:
     MainWindowServices m_services;
