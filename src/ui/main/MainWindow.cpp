@@ -6,7 +6,7 @@ namespace aerolap {
 
 MainWindow::MainWindow(const MainWindowServices& services)
     : m_services(services), m_form(services.time), m_engine(m_form, services.cues),
-      m_displayLink(m_form, services.serialPort) {}
+      m_displayLink(m_form, services.serialPort, services.messageBoxes) {}
 
 void MainWindow::Form_Load() {
     m_displayLink.openAtStartUp();

@@ -1,0 +1,38 @@
+#include "SerialDeviceNames.h"
+
+#include <cstdlib>
+
+namespace aerolap {
+
+DeviceNaming hostDeviceNaming() {
+#ifdef _WIN32
+    return DeviceNaming::Windows;
+#else
+    return DeviceNaming::Posix;
+#endif
+}
+
+std::optional<std::string> processEnvironment(const std::string& name) {
+    if (const char* value = std::getenv(name.c_str())) {
+        return std::string(value);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> serialDeviceName(std::int16_t port, DeviceNaming naming,
+                                            const EnvironmentLookup& environment) {
+    if (port < 1) {
+        return std::nullopt;
+    }
+    const std::string number = std::to_string(port);
+    if (naming == DeviceNaming::Windows) {
+        return "COM" + number;
+    }
+    if (const std::optional<std::string> chosen = environment("AEROLAP_COM" + number);
+        chosen && !chosen->empty()) {
+        return chosen;
+    }
+    return "/dev/ttyS" + std::to_string(port - 1);
+}
+
+} // namespace aerolap

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace aerolap {
+
+/// How the serial port numbers the operator picks become device names of the system.
+enum class DeviceNaming { Windows, Posix };
+
+/// Looks up an environment variable; nothing when it is not set.
+using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
+
+/// The naming of the system the program was built for.
+DeviceNaming hostDeviceNaming();
+
+/// The process environment, for `serialDeviceName` in the running program.
+std::optional<std::string> processEnvironment(const std::string& name);
+
+/// The device of serial port `port`: "COM<port>" on Windows; elsewhere the device named by the
+/// variable AEROLAP_COM<port> when it is set and not empty, else "/dev/ttyS<port - 1>". Nothing
+/// for a port number below 1, which names no device anywhere.
+std::optional<std::string> serialDeviceName(std::int16_t port, DeviceNaming naming,
+                                            const EnvironmentLookup& environment);
+
+} // namespace aerolap
