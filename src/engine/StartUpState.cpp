@@ -1,5 +1,7 @@
 #include "StartUpState.h"
 
+#include "CycleTexts.h"
+
 namespace aerolap {
 
 void loadStartUpState(Form1& form) {
@@ -10,7 +12,7 @@ void loadStartUpState(Form1& form) {
     form.Label2.setCaption(form.Clock2.clockTimeText());
     form.Clock1.setClockTimeText(form.Clock2.clockTimeText());
 
-    form.Label4.setCaption("READY");
+    form.Label4.setCaption(kReadyStatus);
     form.latches.clearAll();
 
     for (CheckBox* box : {&form.Check1, &form.Check2, &form.Check3, &form.Check4, &form.Check5,

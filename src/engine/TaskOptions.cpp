@@ -1,5 +1,7 @@
 #include "TaskOptions.h"
 
+#include "CycleTexts.h"
+
 namespace aerolap {
 
 namespace {
@@ -9,7 +11,7 @@ constexpr const char* kTenMinutes = "00.10.00";
 
 void TaskOptions::apply(const std::string& workingTime, int check9Value) {
     m_form.Clock3.setClockTimeText(workingTime);
-    m_form.Label4.setCaption("READY ");
+    m_form.Label4.setCaption(kReadyAfterTaskChoice);
     m_form.Check9.setValue(check9Value);
 }
 

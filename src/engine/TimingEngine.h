@@ -1,8 +1,13 @@
 #pragma once
 
+#include "CycleController.h"
 #include "Form1.h"
+#include "LandingWindow.h"
 #include "LatchRearm.h"
+#include "MinuteBeeps.h"
+#include "PreparationCountdown.h"
 #include "TaskOptions.h"
+#include "WorkingTimeCountdown.h"
 #include "audio/CuePlayer.h"
 
 namespace aerolap {
@@ -16,10 +21,13 @@ public:
     TimingEngine& operator=(const TimingEngine&) = delete;
 
 private:
-    Form1& m_form;
-    CuePlayer& m_cues;
     TaskOptions m_taskOptions;
     LatchRearm m_latchRearm;
+    CycleController m_cycle;
+    PreparationCountdown m_preparation;
+    WorkingTimeCountdown m_workingTime;
+    LandingWindow m_landing;
+    MinuteBeeps m_minuteBeeps;
 };
 
 } // namespace aerolap

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "CueLatches.h"
+#include "Form1.h"
+#include "audio/CuePlayer.h"
+
+#include <array>
+#include <span>
+
+namespace aerolap {
+
+/// One timed announcement of a poll, as a line of data: the running clock's text it waits for,
+/// the boxes that must be ticked, the latch that lets it sound once per phase, and its file.
+struct CueRow {
+    using Gate = CheckBox Form1::*;
+
+    const char* timeText;
+    /// Every box named here must hold exactly 1; an empty entry asks for nothing.
+    std::array<Gate, 2> gates;
+    CueLatches::Latch latch;
+    const char* file;
+};
+
+/// Walks `rows` top to bottom and plays each row whose latch is clear, whose boxes are ticked and
+/// whose time text the running clock shows exactly, then sets its latch. A row already latched
+/// does not look at the clock.
+void pollCueRows(Form1& form, CuePlayer& cues, std::span<const CueRow> rows);
+
+} // namespace aerolap

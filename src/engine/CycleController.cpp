@@ -1,0 +1,72 @@
+#include "CycleController.h"
+
+#include "CycleTexts.h"
+#include "PhaseSteps.h"
+#include "audio/SoundFiles.h"
+
+namespace aerolap {
+
+void CycleController::Command5_Click() {
+    // The running clock already shows the preparation time; only its start value is written.
+    m_form.Clock1.setClockPresetText(m_form.Clock2.clockTimeText());
+
+    m_form.Command7.setVisible(true);
+    m_form.Command5.setVisible(false);
+    m_form.Command2.setVisible(false);
+
+    m_form.Timer5.setEnabled(true);
+    if (m_form.Check2.ticked()) {
+        m_cues.playCue(sounds::kPreparation);
+    }
+
+    m_form.Clock1.clockStart();
+    // The Vuz task is decided here: choosing another task later does not change this cycle.
+    if (m_form.Option4.selected()) {
+        m_form.Timer6.setEnabled(true);
+    } else {
+        m_form.Timer2.setEnabled(true);
+    }
+}
+
+void CycleController::Command7_Click() {
+    m_form.Command7.setVisible(false);
+    m_form.Command2.setVisible(true);
+    m_form.Command3.setVisible(false);
+
+    m_form.Clock1.clockStop();
+
+    // The minute beeps and the re-arm are left running, and the latches keep their values.
+    m_form.Timer3.setEnabled(false);
+    m_form.Timer2.setEnabled(false);
+    m_form.Timer6.setEnabled(false);
+    m_form.Timer1.setEnabled(false);
+}
+
+void CycleController::Command2_Click() {
+    m_form.Command5.setVisible(true);
+    m_form.Command2.setVisible(false);
+
+    m_taskOptions.reapplyWorkingTime();
+    m_form.Clock1.setClockTimeText(m_form.Clock2.clockTimeText());
+    m_form.Label4.setCaption(kReadyStatus);
+    m_form.Label2.setCaption(m_form.Clock1.clockTimeText());
+}
+
+void CycleController::Command3_Click() {
+    m_form.Clock1.clockStop();
+    m_form.Timer3.setEnabled(false);
+
+    // The display shows the cut-off working time run out before the landing window appears.
+    m_form.Clock1.setClockTimeText(kTimeUp);
+    m_form.Label2.setCaption(m_form.Clock1.clockTimeText());
+    m_cues.playCue(sounds::kLandingButtonSiren);
+
+    loadRunningClock(m_form, kLandingWindowTime);
+    m_form.Timer5.setEnabled(true);
+    m_form.Clock1.clockStart();
+    m_form.Timer1.setEnabled(true);
+
+    m_form.Command3.setVisible(false);
+}
+
+} // namespace aerolap

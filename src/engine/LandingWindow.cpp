@@ -1,0 +1,53 @@
+#include "LandingWindow.h"
+
+#include "CueRow.h"
+#include "CycleTexts.h"
+#include "PhaseSteps.h"
+#include "audio/SoundFiles.h"
+
+#include <array>
+
+namespace aerolap {
+
+namespace {
+
+using F = Form1;
+using L = CueLatches;
+
+// The landing call comes two seconds into the window, not at its start.
+constexpr std::array kRows{
+    CueRow{"00.00.28", {&F::Check4}, &L::latchLanding30s, sounds::kLanding},
+    CueRow{"00.00.10", {}, &L::latchCount10s, sounds::kCount10},
+    CueRow{"00.00.05", {}, &L::latchCount5s, sounds::kCount5},
+    CueRow{"00.00.04", {}, &L::latchCount4s, sounds::kCount4},
+    CueRow{"00.00.03", {}, &L::latchCount3s, sounds::kCount3},
+    CueRow{"00.00.02", {}, &L::latchCount2s, sounds::kCount2},
+    CueRow{"00.00.01", {}, &L::latchCount1s, sounds::kCount1},
+};
+
+} // namespace
+
+void LandingWindow::Timer1_Timer() {
+    if (!pollPhase(m_form, m_cues, kLandingStatus, kRows)) {
+        return;
+    }
+    m_cues.playCue(sounds::kEndOfLanding);
+    m_form.Timer2.setEnabled(false);
+    loadRunningClock(m_form, m_form.Clock2.clockTimeText());
+    m_form.Timer5.setEnabled(true);
+    m_form.Clock1.clockStop();
+    m_form.Timer3.setEnabled(false);
+    m_form.Timer1.setEnabled(false);
+
+    m_form.Command7.setVisible(false);
+    m_form.Command5.setVisible(true);
+    m_form.Command2.setVisible(false);
+    m_form.Label4.setCaption(kReadyStatus);
+
+    // This poll has already stopped itself, so the next cycle begins inside this tick.
+    if (m_form.Check17.ticked()) {
+        m_cycle.Command5_Click();
+    }
+}
+
+} // namespace aerolap

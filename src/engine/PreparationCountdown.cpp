@@ -1,0 +1,62 @@
+#include "PreparationCountdown.h"
+
+#include "CycleTexts.h"
+#include "PhaseSteps.h"
+#include "audio/SoundFiles.h"
+
+#include <array>
+
+namespace aerolap {
+
+namespace {
+
+using L = CueLatches;
+
+constexpr std::array kStandardRows{
+    CueRow{"00.00.10", {}, &L::latchCount10s, sounds::kCount10},
+    CueRow{"00.00.05", {}, &L::latchCount5s, sounds::kCount5},
+    CueRow{"00.00.04", {}, &L::latchCount4s, sounds::kCount4},
+    CueRow{"00.00.03", {}, &L::latchCount3s, sounds::kCount3},
+    CueRow{"00.00.02", {}, &L::latchCount2s, sounds::kCount2},
+    CueRow{"00.00.01", {}, &L::latchCount1s, sounds::kCount1},
+};
+
+// Nothing at four seconds in the Vuz count.
+constexpr std::array kVuzRows{
+    CueRow{"00.00.10", {}, &L::latchCount10s, sounds::kCount10},
+    CueRow{"00.00.05", {}, &L::latchCount5s, sounds::kCount5},
+    CueRow{"00.00.03", {}, &L::latchCount3s, sounds::kBeepVuz},
+    CueRow{"00.00.02", {}, &L::latchCount2s, sounds::kBeepVuz},
+    CueRow{"00.00.01", {}, &L::latchCount1s, sounds::kBeepVuz},
+};
+
+} // namespace
+
+void PreparationCountdown::Timer2_Timer() {
+    poll({&Form1::Timer2, kStandardRows, sounds::kSiren, false});
+}
+
+void PreparationCountdown::Timer6_Timer() {
+    poll({&Form1::Timer6, kVuzRows, sounds::kBeep3Seconds, true});
+}
+
+void PreparationCountdown::poll(const Variant& variant) {
+    if (!pollPhase(m_form, m_cues, kPreparationStatus, variant.rows)) {
+        return;
+    }
+    m_cues.playCue(variant.endCue);
+    (m_form.*variant.ownTimer).setEnabled(false);
+
+    // The working time is read only now, so an edit during the preparation still counts.
+    loadRunningClock(m_form, m_form.Clock3.clockTimeText());
+    m_form.Timer5.setEnabled(true);
+    m_form.Clock1.clockStart();
+    m_form.Timer3.setEnabled(true);
+    m_form.Timer4.setEnabled(true);
+
+    if (variant.offersLandingButton) {
+        m_form.Command3.setVisible(true);
+    }
+}
+
+} // namespace aerolap

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CueRow.h"
+#include "Form1.h"
+#include "audio/CuePlayer.h"
+
+#include <span>
+
+namespace aerolap {
+
+/// The two preparation polls, one algorithm with two cue tables: the standard one counts down in
+/// spoken numbers and ends on the siren, the Vuz one beeps the last three seconds, ends on a long
+/// beep and offers the landing button. Both hand over to the working time at "00.00.00".
+class PreparationCountdown {
+public:
+    PreparationCountdown(Form1& form, CuePlayer& cues) : m_form(form), m_cues(cues) {}
+
+    void Timer2_Timer();
+    void Timer6_Timer();
+
+private:
+    struct Variant {
+        Timer Form1::*ownTimer;
+        std::span<const CueRow> rows;
+        const char* endCue;
+        bool offersLandingButton;
+    };
+
+    void poll(const Variant& variant);
+
+    Form1& m_form;
+    CuePlayer& m_cues;
+};
+
+} // namespace aerolap
