@@ -1,104 +1,39 @@
 #include "QtSerialPortControl.h"
 
-#include <charconv>
-#include <optional>
-#include <string_view>
+#include "SerialLineSettings.h"
+
 #include <utility>
-#include <vector>
 
 namespace aerolap {
 
 namespace {
 
-struct LineSettings {
-    qint32 baudRate = 9600;
-    QSerialPort::Parity parity = QSerialPort::NoParity;
-    QSerialPort::DataBits dataBits = QSerialPort::Data8;
-    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
-};
-
-std::vector<std::string_view> splitAtCommas(std::string_view text) {
-    std::vector<std::string_view> fields;
-    for (std::size_t comma = text.find(','); comma != std::string_view::npos;
-         comma = text.find(',')) {
-        fields.push_back(text.substr(0, comma));
-        text.remove_prefix(comma + 1);
-    }
-    fields.push_back(text);
-    return fields;
-}
-
-std::optional<QSerialPort::Parity> parityOf(std::string_view field) {
-    if (field.size() != 1) {
-        return std::nullopt;
-    }
-    switch (field.front()) {
-    case 'n':
-    case 'N':
-        return QSerialPort::NoParity;
-    case 'e':
-    case 'E':
+QSerialPort::Parity qtParityOf(SerialParity parity) {
+    switch (parity) {
+    case SerialParity::Even:
         return QSerialPort::EvenParity;
-    case 'o':
-    case 'O':
+    case SerialParity::Odd:
         return QSerialPort::OddParity;
-    case 'm':
-    case 'M':
+    case SerialParity::Mark:
         return QSerialPort::MarkParity;
-    case 's':
-    case 'S':
+    case SerialParity::Space:
         return QSerialPort::SpaceParity;
-    default:
-        return std::nullopt;
+    case SerialParity::None:
+        break;
     }
+    return QSerialPort::NoParity;
 }
 
-std::optional<QSerialPort::DataBits> dataBitsOf(std::string_view field) {
-    if (field == "5") {
-        return QSerialPort::Data5;
-    }
-    if (field == "6") {
-        return QSerialPort::Data6;
-    }
-    if (field == "7") {
-        return QSerialPort::Data7;
-    }
-    if (field == "8") {
-        return QSerialPort::Data8;
-    }
-    return std::nullopt;
-}
-
-std::optional<QSerialPort::StopBits> stopBitsOf(std::string_view field) {
-    if (field == "1") {
-        return QSerialPort::OneStop;
-    }
-    if (field == "1.5") {
+QSerialPort::StopBits qtStopBitsOf(SerialStopBits stopBits) {
+    switch (stopBits) {
+    case SerialStopBits::OneAndHalf:
         return QSerialPort::OneAndHalfStop;
-    }
-    if (field == "2") {
+    case SerialStopBits::Two:
         return QSerialPort::TwoStop;
+    case SerialStopBits::One:
+        break;
     }
-    return std::nullopt;
-}
-
-/// "baud,parity,data bits,stop bits", as in "9600,n,8,1".
-std::optional<LineSettings> lineSettingsOf(std::string_view text) {
-    const std::vector<std::string_view> fields = splitAtCommas(text);
-    if (fields.size() != 4) {
-        return std::nullopt;
-    }
-    qint32 baudRate = 0;
-    const char* const baudEnd = fields[0].data() + fields[0].size();
-    const auto [stop, error] = std::from_chars(fields[0].data(), baudEnd, baudRate);
-    const auto parity = parityOf(fields[1]);
-    const auto dataBits = dataBitsOf(fields[2]);
-    const auto stopBits = stopBitsOf(fields[3]);
-    if (error != std::errc{} || stop != baudEnd || baudRate <= 0 || !parity || !dataBits ||
-        !stopBits) {
-        return std::nullopt;
-    }
-    return LineSettings{baudRate, *parity, *dataBits, *stopBits};
+    return QSerialPort::OneStop;
 }
 
 } // namespace
@@ -115,14 +50,14 @@ void QtSerialPortControl::setCommPort(std::int16_t port) {
 
 void QtSerialPortControl::setSettings(const std::string& settings) {
     // Text that does not describe a line leaves the line as it was.
-    const std::optional<LineSettings> line = lineSettingsOf(settings);
+    const std::optional<SerialLineSettings> line = SerialLineSettings::parse(settings);
     if (!line) {
         return;
     }
     m_port.setBaudRate(line->baudRate);
-    m_port.setParity(line->parity);
-    m_port.setDataBits(line->dataBits);
-    m_port.setStopBits(line->stopBits);
+    m_port.setParity(qtParityOf(line->parity));
+    m_port.setDataBits(static_cast<QSerialPort::DataBits>(line->dataBits));
+    m_port.setStopBits(qtStopBitsOf(line->stopBits));
 }
 
 bool QtSerialPortControl::setPortOpen(bool open) {

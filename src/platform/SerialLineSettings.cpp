@@ -1,0 +1,95 @@
+#include "SerialLineSettings.h"
+
+#include <array>
+#include <cctype>
+#include <charconv>
+
+namespace aerolap {
+
+namespace {
+
+constexpr std::size_t kFieldCount = 4;
+
+/// The four comma-separated fields, or nothing when there are more or fewer.
+std::optional<std::array<std::string_view, kFieldCount>> fieldsOf(std::string_view text) {
+    std::array<std::string_view, kFieldCount> fields;
+    for (std::size_t i = 0; i + 1 < kFieldCount; ++i) {
+        const std::size_t comma = text.find(',');
+        if (comma == std::string_view::npos) {
+            return std::nullopt;
+        }
+        fields[i] = text.substr(0, comma);
+        text.remove_prefix(comma + 1);
+    }
+    if (text.find(',') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    fields[kFieldCount - 1] = text;
+    return fields;
+}
+
+std::optional<int> wholeNumberOf(std::string_view field) {
+    int value = 0;
+    const char* const end = field.data() + field.size();
+    const auto [stop, error] = std::from_chars(field.data(), end, value);
+    if (error != std::errc{} || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<SerialParity> parityOf(std::string_view field) {
+    if (field.size() != 1) {
+        return std::nullopt;
+    }
+    switch (std::tolower(static_cast<unsigned char>(field.front()))) {
+    case 'n':
+        return SerialParity::None;
+    case 'e':
+        return SerialParity::Even;
+    case 'o':
+        return SerialParity::Odd;
+    case 'm':
+        return SerialParity::Mark;
+    case 's':
+        return SerialParity::Space;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<SerialStopBits> stopBitsOf(std::string_view field) {
+    if (field == "1") {
+        return SerialStopBits::One;
+    }
+    if (field == "1.5") {
+        return SerialStopBits::OneAndHalf;
+    }
+    if (field == "2") {
+        return SerialStopBits::Two;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<SerialLineSettings> SerialLineSettings::parse(std::string_view text) {
+    constexpr int kFewestDataBits = 5;
+    constexpr int kMostDataBits = 8;
+
+    const auto fields = fieldsOf(text);
+    if (!fields) {
+        return std::nullopt;
+    }
+    const auto baudRate = wholeNumberOf((*fields)[0]);
+    const auto parity = parityOf((*fields)[1]);
+    const auto dataBits = wholeNumberOf((*fields)[2]);
+    const auto stopBits = stopBitsOf((*fields)[3]);
+    if (!baudRate || *baudRate <= 0 || !parity || !dataBits || *dataBits < kFewestDataBits ||
+        *dataBits > kMostDataBits || !stopBits) {
+        return std::nullopt;
+    }
+    return SerialLineSettings{*baudRate, *parity, *dataBits, *stopBits};
+}
+
+} // namespace aerolap

@@ -1,0 +1,61 @@
+#include "PseudoTerminal.h"
+
+#include <QCoreApplication>
+#include <array>
+#include <poll.h>
+#include <pty.h>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace aerolap::testing {
+
+namespace {
+constexpr auto kPollSlice = std::chrono::milliseconds(1);
+}
+
+PseudoTerminal::PseudoTerminal() {
+    std::array<char, 256> name{};
+    if (::openpty(&m_farEnd, &m_device, name.data(), nullptr, nullptr) != 0) {
+        throw std::runtime_error("openpty failed");
+    }
+    m_deviceName = name.data();
+}
+
+PseudoTerminal::~PseudoTerminal() {
+    closeFarEnd();
+    ::close(m_device);
+}
+
+std::string PseudoTerminal::read(std::size_t count, std::chrono::milliseconds timeout) {
+    std::string arrived;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (arrived.size() < count && std::chrono::steady_clock::now() < deadline) {
+        QCoreApplication::processEvents();
+        pollfd waitFor{m_farEnd, POLLIN, 0};
+        if (::poll(&waitFor, 1, static_cast<int>(kPollSlice.count())) <= 0 ||
+            (waitFor.revents & POLLIN) == 0) {
+            continue;
+        }
+        std::array<char, 256> buffer{};
+        const ssize_t got = ::read(m_farEnd, buffer.data(), buffer.size());
+        if (got > 0) {
+            arrived.append(buffer.data(), static_cast<std::size_t>(got));
+        }
+    }
+    return arrived;
+}
+
+std::string PseudoTerminal::readWhatArrived() {
+    // Anything the port still held back would go out on this pass of the event loop.
+    constexpr auto kSettle = std::chrono::milliseconds(20);
+    return read(static_cast<std::size_t>(-1), kSettle);
+}
+
+void PseudoTerminal::closeFarEnd() {
+    if (m_farEnd >= 0) {
+        ::close(m_farEnd);
+        m_farEnd = -1;
+    }
+}
+
+} // namespace aerolap::testing

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+namespace aerolap::testing {
+
+/// A pseudo-terminal standing in for the display: the program opens the device end by its name,
+/// the test reads what arrives at the far end. Closing the far end makes the device fail the
+/// way a pulled-out USB adapter does.
+class PseudoTerminal {
+public:
+    PseudoTerminal();
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    const std::string& deviceName() const { return m_deviceName; }
+    /// The test's own descriptor of the device end, for reading its line settings.
+    int deviceDescriptor() const { return m_device; }
+
+    /// Reads until `count` bytes have arrived or `timeout` has passed, processing Qt events
+    /// meanwhile so that a port writing from the event loop can make progress.
+    std::string read(std::size_t count, std::chrono::milliseconds timeout);
+    /// Whatever has arrived by now, after letting pending events run.
+    std::string readWhatArrived();
+
+    void closeFarEnd();
+
+private:
+    int m_farEnd = -1;
+    int m_device = -1;
+    std::string m_deviceName;
+};
+
+} // namespace aerolap::testing
