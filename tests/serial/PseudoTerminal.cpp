@@ -31,18 +31,29 @@ std::string PseudoTerminal::read(std::size_t count, std::chrono::milliseconds ti
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (arrived.size() < count && std::chrono::steady_clock::now() < deadline) {
         QCoreApplication::processEvents();
-        pollfd waitFor{m_farEnd, POLLIN, 0};
-        if (::poll(&waitFor, 1, static_cast<int>(kPollSlice.count())) <= 0 ||
-            (waitFor.revents & POLLIN) == 0) {
-            continue;
-        }
-        std::array<char, 256> buffer{};
-        const ssize_t got = ::read(m_farEnd, buffer.data(), buffer.size());
-        if (got > 0) {
-            arrived.append(buffer.data(), static_cast<std::size_t>(got));
-        }
+        arrived += readWithin(kPollSlice);
     }
     return arrived;
+}
+
+std::string PseudoTerminal::readAtOnce() {
+    std::string arrived;
+    for (std::string more = readWithin(std::chrono::milliseconds(0)); !more.empty();
+         more = readWithin(std::chrono::milliseconds(0))) {
+        arrived += more;
+    }
+    return arrived;
+}
+
+std::string PseudoTerminal::readWithin(std::chrono::milliseconds wait) {
+    pollfd waitFor{m_farEnd, POLLIN, 0};
+    if (::poll(&waitFor, 1, static_cast<int>(wait.count())) <= 0 ||
+        (waitFor.revents & POLLIN) == 0) {
+        return {};
+    }
+    std::array<char, 256> buffer{};
+    const ssize_t got = ::read(m_farEnd, buffer.data(), buffer.size());
+    return got > 0 ? std::string(buffer.data(), static_cast<std::size_t>(got)) : std::string();
 }
 
 std::string PseudoTerminal::readWhatArrived() {

@@ -25,10 +25,15 @@ public:
     std::string read(std::size_t count, std::chrono::milliseconds timeout);
     /// Whatever has arrived by now, after letting pending events run.
     std::string readWhatArrived();
+    /// Whatever is there this instant: for tests in virtual time, where the port has written
+    /// before the handler returned.
+    std::string readAtOnce();
 
     void closeFarEnd();
 
 private:
+    std::string readWithin(std::chrono::milliseconds wait);
+
     int m_farEnd = -1;
     int m_device = -1;
     std::string m_deviceName;
