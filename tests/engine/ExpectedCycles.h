@@ -1,0 +1,106 @@
+#pragma once
+
+#include "RecordingCuePlayer.h"
+#include "audio/SoundFiles.h"
+
+#include <ostream>
+#include <vector>
+
+namespace aerolap::testing {
+
+/// One cue a cycle must ask for: when (virtual ms after START), which file, and the running
+/// clock's text that triggers it (none for the one START plays itself).
+struct ExpectedCue {
+    long long atMs;
+    const char* file;
+    const char* trigger;
+};
+
+using CueList = std::vector<ExpectedCue>;
+
+inline CueList operator+(CueList head, const CueList& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+/// The cues as the recording player would have them, `offsetMs` later.
+inline std::vector<RecordingCuePlayer::Played> asPlayed(const CueList& list,
+                                                        long long offsetMs = 0) {
+    std::vector<RecordingCuePlayer::Played> played;
+    for (const ExpectedCue& cue : list) {
+        played.push_back({cue.atMs + offsetMs, cue.file});
+    }
+    return played;
+}
+
+/// The cues recorded at or after `fromMs`, dated from it.
+inline std::vector<RecordingCuePlayer::Played> playedSince(const RecordingCuePlayer& cues,
+                                                           long long fromMs) {
+    std::vector<RecordingCuePlayer::Played> played;
+    for (const auto& cue : cues.played()) {
+        if (cue.atMs >= fromMs) {
+            played.push_back({cue.atMs - fromMs, cue.path});
+        }
+    }
+    return played;
+}
+
+inline void PrintTo(const RecordingCuePlayer::Played& cue, std::ostream* out) {
+    *out << cue.atMs << " ms " << cue.path;
+}
+
+using namespace aerolap::sounds;
+
+// A 30-second preparation from START at 0.
+inline const CueList kStandardPreparation{
+    {0, kPreparation, nullptr},   {20000, kCount10, "00.00.10"}, {25000, kCount5, "00.00.05"},
+    {26000, kCount4, "00.00.04"}, {27000, kCount3, "00.00.03"},  {28000, kCount2, "00.00.02"},
+    {29000, kCount1, "00.00.01"}, {30000, kSiren, "00.00.00"},
+};
+
+inline const CueList kVuzPreparation{
+    {0, kPreparation, nullptr},         {20000, kCount10, "00.00.10"},
+    {25000, kCount5, "00.00.05"},       {27000, kBeepVuz, "00.00.03"},
+    {28000, kBeepVuz, "00.00.02"},      {29000, kBeepVuz, "00.00.01"},
+    {30000, kBeep3Seconds, "00.00.00"},
+};
+
+// The default 10-minute task with every box ticked, working time from 30000 to 630000.
+inline const CueList kTenMinuteCycle =
+    kStandardPreparation +
+    CueList{
+        {87000, kVoice9Minutes, "00.09.03"},   {90000, kMinuteBeep, "00.09.00"},
+        {147000, kVoice8Minutes, "00.08.03"},  {150000, kMinuteBeep, "00.08.00"},
+        {207000, kVoice7Minutes, "00.07.03"},  {210000, kMinuteBeep, "00.07.00"},
+        {267000, kVoice6Minutes, "00.06.03"},  {270000, kMinuteBeep, "00.06.00"},
+        {327000, kVoice5Minutes, "00.05.03"},  {330000, kMinuteBeep, "00.05.00"},
+        {387000, kVoice4Minutes, "00.04.03"},  {390000, kMinuteBeep, "00.04.00"},
+        {447000, kVoice3Minutes, "00.03.03"},  {450000, kMinuteBeep, "00.03.00"},
+        {507000, kVoice2Minutes, "00.02.03"},  {510000, kMinuteBeep, "00.02.00"},
+        {567000, kVoice1Minute, "00.01.03"},   {570000, kMinuteBeep, "00.01.00"},
+        {597000, kVoice30Seconds, "00.00.33"}, {625000, kCount5, "00.00.05"},
+        {626000, kCount4, "00.00.04"},         {627000, kCount3, "00.00.03"},
+        {628000, kCount2, "00.00.02"},         {629000, kCount1, "00.00.01"},
+        {630000, kSiren, "00.00.00"},          {632000, kLanding, "00.00.28"},
+        {650000, kCount10, "00.00.10"},        {655000, kCount5, "00.00.05"},
+        {656000, kCount4, "00.00.04"},         {657000, kCount3, "00.00.03"},
+        {658000, kCount2, "00.00.02"},         {659000, kCount1, "00.00.01"},
+        {660000, kEndOfLanding, "00.00.00"},
+    };
+
+// The working time and landing window of both 3-minute tasks (working time 30000 to 210000):
+// "00.03.03" never shows and the 3-minute box is unticked, so nothing sounds before 2 minutes.
+inline const CueList kThreeMinuteWorkingAndLanding{
+    {87000, kVoice2Minutes, "00.02.03"},   {90000, kMinuteBeep, "00.02.00"},
+    {147000, kVoice1Minute, "00.01.03"},   {150000, kMinuteBeep, "00.01.00"},
+    {177000, kVoice30Seconds, "00.00.33"}, {205000, kCount5, "00.00.05"},
+    {206000, kCount4, "00.00.04"},         {207000, kCount3, "00.00.03"},
+    {208000, kCount2, "00.00.02"},         {209000, kCount1, "00.00.01"},
+    {210000, kSiren, "00.00.00"},          {212000, kLanding, "00.00.28"},
+    {230000, kCount10, "00.00.10"},        {235000, kCount5, "00.00.05"},
+    {236000, kCount4, "00.00.04"},         {237000, kCount3, "00.00.03"},
+    {238000, kCount2, "00.00.02"},         {239000, kCount1, "00.00.01"},
+    {240000, kEndOfLanding, "00.00.00"},
+};
+
+} // namespace aerolap::testing

@@ -1,0 +1,137 @@
+#include "ExpectedCycles.h"
+#include "MainWindowFixture.h"
+#include "engine/CyclePhase.h"
+
+#include <gtest/gtest.h>
+
+namespace aerolap {
+namespace {
+
+using namespace std::chrono_literals;
+using L = CueLatches;
+
+struct StopCase {
+    const char* name;
+    OptionButton Form1::*option;
+    long long stopAtMs;
+    CyclePhase phase;
+    const char* status;
+    bool minuteBeepsRunning;
+    std::vector<L::Latch> latchedAtStop;
+    const char* workingTime; // what RESET writes back for the task
+    const testing::CueList* preparation;
+};
+
+const StopCase kStops[] = {
+    {"Preparation",
+     &Form1::Option2,
+     26500,
+     CyclePhase::Preparation,
+     "PREPARAZIONE",
+     false,
+     {&L::latchCount10s, &L::latchCount5s, &L::latchCount4s},
+     "00.10.00",
+     &testing::kStandardPreparation},
+    {"VuzPreparation",
+     &Form1::Option4,
+     27500,
+     CyclePhase::Preparation,
+     "PREPARAZIONE",
+     false,
+     {&L::latchCount10s, &L::latchCount5s, &L::latchCount3s},
+     "00.03.00",
+     &testing::kVuzPreparation},
+    {"WorkingTime",
+     &Form1::Option2,
+     100000,
+     CyclePhase::WorkingTime,
+     "TEMPO OPERATIVO",
+     true,
+     {&L::latchVoice9m, &L::latchBeep9m},
+     "00.10.00",
+     &testing::kStandardPreparation},
+    {"VuzWorkingTime",
+     &Form1::Option4,
+     100000,
+     CyclePhase::WorkingTime,
+     "TEMPO OPERATIVO",
+     true,
+     {&L::latchVoice2m, &L::latchBeep2m},
+     "00.03.00",
+     &testing::kVuzPreparation},
+    {"Landing",
+     &Form1::Option2,
+     652500,
+     CyclePhase::Landing,
+     "ATTERRAGGIO IN 30 SECONDI",
+     true,
+     {&L::latchLanding30s, &L::latchCount10s},
+     "00.10.00",
+     &testing::kStandardPreparation},
+};
+
+class StopReset : public testing::MainWindowFixture,
+                  public ::testing::WithParamInterface<StopCase> {
+protected:
+    void expectLatched(const char* when) {
+        for (L::Latch latch : GetParam().latchedAtStop) {
+            EXPECT_EQ(form.latches.*latch, 1) << when;
+        }
+    }
+};
+
+TEST_P(StopReset, StopHaltsThePhaseResetMakesReadyAndStartRunsAFullPreparation) {
+    const StopCase& stop = GetParam();
+    (form.*stop.option).select();
+    form.Command5.click();
+    time.advance(std::chrono::milliseconds(stop.stopAtMs));
+    ASSERT_EQ(cyclePhase(form), stop.phase);
+    expectLatched("before STOP");
+
+    form.Command7.click();
+    EXPECT_EQ(cyclePhase(form), CyclePhase::Stopped);
+    for (const Timer* poll : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer6}) {
+        EXPECT_FALSE(poll->enabled());
+    }
+    EXPECT_EQ(form.Timer4.enabled(), stop.minuteBeepsRunning);
+    EXPECT_FALSE(form.Command5.visible());
+    EXPECT_FALSE(form.Command7.visible());
+    EXPECT_TRUE(form.Command2.visible());
+    EXPECT_FALSE(form.Command3.visible());
+    EXPECT_EQ(form.Label4.caption(), stop.status);
+
+    const std::string halted = form.Clock1.clockTimeText();
+    const std::string shown = form.Label2.caption();
+    const auto cuesAtStop = cues.played().size();
+    time.advance(5s);
+    EXPECT_EQ(form.Clock1.clockTimeText(), halted);
+    EXPECT_EQ(form.Label2.caption(), shown);
+    EXPECT_EQ(cues.played().size(), cuesAtStop);
+    expectLatched("after STOP");
+
+    form.Clock3.setClockTimeText("00.07.00");
+    form.Command2.click();
+    EXPECT_EQ(cyclePhase(form), CyclePhase::Ready);
+    EXPECT_TRUE(form.Command5.visible());
+    EXPECT_FALSE(form.Command7.visible());
+    EXPECT_FALSE(form.Command2.visible());
+    EXPECT_EQ(form.Label4.caption(), "READY");
+    EXPECT_EQ(form.Label2.caption(), "00.00.30");
+    EXPECT_EQ(form.Clock1.clockTimeText(), "00.00.30");
+    EXPECT_FALSE(form.Clock1.counting());
+    EXPECT_EQ(form.Clock3.clockTimeText(), stop.workingTime);
+    expectLatched("after RESET");
+
+    const long long restartMs = time.elapsed().count();
+    form.Command5.click();
+    ASSERT_TRUE(
+        time.advanceUntil([this] { return cyclePhase(form) == CyclePhase::WorkingTime; }, 31s));
+    EXPECT_EQ(time.elapsed().count() - restartMs, 30000);
+    EXPECT_EQ(testing::playedSince(cues, restartMs), testing::asPlayed(*stop.preparation));
+}
+
+INSTANTIATE_TEST_SUITE_P(, StopReset, ::testing::ValuesIn(kStops),
+                         [](const auto& instance) { return std::string(instance.param.name); });
+
+} // namespace
+} // namespace aerolap
