@@ -13,6 +13,15 @@ public:
     Window(std::string title, bool visible) : VisibleElement(visible), m_title(std::move(title)) {}
 
     const std::string& title() const { return m_title; }
+    void setTitle(const std::string& title) {
+        if (title == m_title) {
+            return;
+        }
+        m_title = title;
+        titleChanged.emit();
+    }
+
+    Signal<> titleChanged;
 
 private:
     std::string m_title;
