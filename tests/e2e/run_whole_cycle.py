@@ -1,0 +1,334 @@
+#!/usr/bin/env python3
+"""One whole contest cycle of the real program, watched from outside like an operator and a display.
+
+The program runs on a private Xvfb display under openbox, plays into a private PulseAudio null sink
+whose monitor is recorded, and writes its frames to a pseudo-terminal named as port 1. The test
+only clicks and types on the window, then checks the frames, the tones heard, the colour of the
+START button and the exit.
+
+Time base. Every moment is CLOCK_MONOTONIC (Python's time.monotonic()). START is the moment the
+xdotool click on START returns, i.e. just after the button was released, which is when the
+operator's click takes effect. Frames are stamped when the pseudo-terminal delivers them. The
+recording is placed on the same clock by the arrivals of its 10 ms chunks: each chunk arrives after
+its last sample was rendered, so the earliest settled "arrival minus samples so far" is the start
+of the recording (this also takes the recorder's start latency out). The clock start that the
+frames imply (earliest "arrival minus due offset") is printed next to it as a cross-check.
+"""
+
+import argparse
+import os
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+sys.dont_write_bytecode = True
+
+from harness.cycle_timeline import expected_cues, expected_frames  # noqa: E402
+from harness.desktop import TWIPS_PER_PIXEL, Desktop  # noqa: E402
+from harness.processes import ProcessGroup, wait_until  # noqa: E402
+from harness.serial_peer import SerialPeer  # noqa: E402
+from harness.sound_server import SAMPLE_RATE, SoundServer  # noqa: E402
+from harness.tones import find_tones, is_clear, write_sound_set  # noqa: E402
+
+PREPARATION_TEXT, PREPARATION_S = "00.00.12", 12
+WORKING_TEXT, WORKING_S = "00.01.05", 65
+TOLERANCE_S = 0.060
+
+MAIN_TITLE = "Aerolap-Vuz by Birno ver.3.4.2 VERSIONE INGLESE"
+ABOUT_TITLE = "Informazioni su Aerolap"
+EXIT_QUESTION_TITLE = "Aerolap "
+
+# Element rectangles in twips (left, top, width, height), relative to their container's client area.
+FRAME1 = (1800, 3720, 7335, 3375)
+CMD_OK = (4245, 2625, 1260, 345)
+COMMAND1_SETUP = (120, 7320, 1695, 495)
+COMMAND5_START = (3960, 7320, 2895, 615)
+OPTION3_TO_LIBERO = (3840, 1320, 1215, 255)
+CLOCK2 = (2400, 1440, 1680, 315)
+CLOCK3 = (6840, 1440, 1680, 315)
+
+# Pause after an operator action so the program has drawn its answer before the next one.
+SETTLE_S = 0.4
+
+
+class TestFailure(Exception):
+    pass
+
+
+class Element:
+    """An element's rectangle on the screen, from its twips and its container's client origin."""
+
+    def __init__(self, origin, twips, container=(0, 0, 0, 0)):
+        left = container[0] + twips[0]
+        top = container[1] + twips[1]
+        self.x = origin[0] + left // TWIPS_PER_PIXEL
+        self.y = origin[1] + top // TWIPS_PER_PIXEL
+        self.width = twips[2] // TWIPS_PER_PIXEL
+        self.height = twips[3] // TWIPS_PER_PIXEL
+
+    def centre(self):
+        return self.x + self.width // 2, self.y + self.height // 2
+
+    def near_left(self, pixels=8):
+        return self.x + pixels, self.y + self.height // 2
+
+
+class Report:
+    def __init__(self):
+        self.failures = []
+
+    def check(self, condition, message):
+        if not condition:
+            self.failures.append(message)
+            print(f"FAIL: {message}", flush=True)
+        return condition
+
+    @staticmethod
+    def say(message):
+        print(message, flush=True)
+
+
+def colour_share(pixels, dominant):
+    """Share of the pixels in which channel `dominant` is strong and well above the other two."""
+    def matches(pixel):
+        others = [value for index, value in enumerate(pixel) if index != dominant]
+        return pixel[dominant] >= 150 and pixel[dominant] - max(others) >= 100
+    return sum(1 for p in pixels if matches(p)) / max(1, len(pixels))
+
+
+GREEN, RED = 1, 0
+
+
+def check_button_colour(report, desktop, start_button, channel, state):
+    inset = 4
+    pixels = desktop.grab(start_button.x + inset, start_button.y + inset,
+                          start_button.width - 2 * inset, start_button.height - 2 * inset)
+    share = colour_share(pixels, channel)
+    name = "green" if channel == GREEN else "red"
+    report.say(f"  cycle button rectangle in {state}: {share:.0%} {name}")
+    report.check(share >= 0.5, f"the START/STOP rectangle is not {name} in {state} ({share:.0%})")
+
+
+def lag_summary(lags):
+    ms = [lag * 1000 for lag in lags]
+    return (f"min {min(ms):+.1f} ms, median {statistics.median(ms):+.1f} ms, "
+            f"max {max(ms):+.1f} ms over {len(ms)}")
+
+
+def check_frames(report, frames, start):
+    expected = expected_frames(PREPARATION_S, WORKING_S)
+    got = [f for f in frames if f[0] >= start]
+    report.say(f"Frames after START: {len(got)} received, {len(expected)} expected")
+    for index, ((due, want), (arrived, data)) in enumerate(zip(expected, got)):
+        if data != want:
+            report.check(False, f"frame {index} is {data!r}, expected {want!r} (due at START+{due} s)")
+            return
+    report.check(len(got) == len(expected),
+                 f"{len(got)} frames after START, expected {len(expected)}"
+                 + (f"; extra: {[d for _, d in got[len(expected):]]}" if len(got) > len(expected) else ""))
+    lags = [arrived - (start + due) for (due, _), (arrived, _) in zip(expected, got)]
+    if not lags:
+        return
+    report.say(f"  frame lag against START + due second: {lag_summary(lags)}")
+    implied_clock_start = min(arrived - due for (due, _), (arrived, _) in zip(expected, got) if due > 0)
+    report.say(f"  clock start implied by the frames: START {1000 * (implied_clock_start - start):+.1f} ms")
+    late = [(expected[i][0], expected[i][1], lag) for i, lag in enumerate(lags) if abs(lag) > TOLERANCE_S]
+    report.check(not late, f"frames outside ±{TOLERANCE_S * 1000:.0f} ms: "
+                 + ", ".join(f"{d!r} at START+{t} s: {lag * 1000:+.0f} ms" for t, d, lag in late[:10]))
+
+
+def check_tones(report, recorder, start):
+    recording_start, spread = recorder.time_base()
+    report.say(f"Recording: {recorder.recorded_seconds():.1f} s; time base spread "
+               f"(median minus earliest chunk bound) {spread * 1000:.1f} ms")
+    heard = [t for t in find_tones(recorder.samples())
+             if recording_start + t.start_sample / SAMPLE_RATE >= start - 1.0]
+    expected = expected_cues(PREPARATION_S, WORKING_S)
+    report.say(f"Tones after START: {len(heard)} heard, {len(expected)} expected")
+    lags = []
+    for index in range(max(len(heard), len(expected))):
+        want = expected[index] if index < len(expected) else None
+        tone = heard[index] if index < len(heard) else None
+        if tone is None:
+            report.check(False, f"cue {index} {want[1]!r} (START+{want[0]} s) was not heard")
+            continue
+        onset = recording_start + tone.start_sample / SAMPLE_RATE - start
+        heard_as = f"{tone.name!r} at START{onset:+.3f} s, {tone.length_samples / SAMPLE_RATE * 1000:.0f} ms long"
+        if want is None:
+            report.check(False, f"unexpected extra tone {heard_as}")
+            continue
+        lag = onset - want[0]
+        lags.append(lag)
+        report.say(f"  {want[1]:<40} due START+{want[0]:>3} s  heard {1000 * lag:+6.1f} ms"
+                   + ("" if tone.name == want[1] else f"  but as {tone.name!r}"))
+        report.check(is_clear(tone), f"tone {heard_as} is not a clean single tone ({tone.dominance:.1f}x)")
+        report.check(tone.name == want[1], f"cue {index} heard as {heard_as}, expected {want[1]!r}")
+        report.check(abs(lag) <= TOLERANCE_S,
+                     f"cue {index} {want[1]!r} is {1000 * lag:+.0f} ms off its moment START+{want[0]} s")
+    if lags:
+        report.say(f"  cue onset lag against the due moment: {lag_summary(lags)}")
+
+
+def holds_device(pid, path):
+    fd_dir = Path(f"/proc/{pid}/fd")
+    try:
+        return any(os.readlink(fd_dir / fd) == path for fd in os.listdir(fd_dir))
+    except (FileNotFoundError, ProcessLookupError):
+        return False
+
+
+def program_env(desktop, sound, work_dir, sounds_root, port_path):
+    runtime = work_dir / "program-runtime"
+    runtime.mkdir(mode=0o700)
+    env = {
+        **desktop.env(),
+        "HOME": str(work_dir / "program-home"),
+        "XDG_RUNTIME_DIR": str(runtime),
+        "LANG": "C.UTF-8",
+        "LC_ALL": "C.UTF-8",
+        "QT_QPA_PLATFORM": "xcb",
+        "PULSE_SERVER": sound.address,
+        "AEROLAP_SOUNDS": str(sounds_root),
+        "AEROLAP_COM1": port_path,
+    }
+    for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
+        if name in os.environ:
+            env[name] = os.environ[name]
+    return env
+
+
+def run(program, work_dir, processes, report):
+    sounds_root = work_dir / "sounds"
+    write_sound_set(sounds_root)
+    (work_dir / "home").mkdir()
+    (work_dir / "program-home").mkdir()
+
+    desktop = Desktop(processes, work_dir / "home")
+    desktop.start()
+    sound = SoundServer(processes, work_dir)
+    sound.start()
+    recorder = sound.start_recorder()
+    wait_until(lambda: recorder.recorded_seconds() > 1.5, 30, "the recorder to deliver sound")
+    peer = SerialPeer()
+    report.say(f"Display {desktop.display}, sound server {sound.address}, port 1 = {peer.slave_path}")
+
+    try:
+        app = processes.start("aerolap", [str(program)],
+                              env=program_env(desktop, sound, work_dir, sounds_root, peer.slave_path))
+
+        def running():
+            if app.poll() is not None:
+                raise TestFailure(f"the program ended early with status {app.returncode}:\n"
+                                  + processes.log_tail("aerolap"))
+            return True
+
+        launched = time.monotonic()
+        about = desktop.find_window(ABOUT_TITLE, 90)
+        running()
+        report.say(f"About box up {time.monotonic() - launched:.1f} s after launch")
+        report.check(holds_device(app.pid, peer.slave_path), "the program does not hold port 1 open")
+
+        desktop.click(*Element(desktop.client_origin(about), CMD_OK).centre())
+        window = desktop.find_window(MAIN_TITLE, 30)
+        wait_until(lambda: running() and not desktop.window_exists(about), 10, "the about box to close")
+        origin = desktop.client_origin(window)
+        frames_before_setup = len(peer.frames())
+        start_button = Element(origin, COMMAND5_START)
+        setup_button = Element(origin, COMMAND1_SETUP)
+        time.sleep(SETTLE_S)
+        check_button_colour(report, desktop, start_button, GREEN, "READY after the about box")
+
+        desktop.click(*setup_button.centre())
+        time.sleep(SETTLE_S)
+        desktop.click(*Element(origin, OPTION3_TO_LIBERO, FRAME1).near_left())
+        time.sleep(SETTLE_S)
+        desktop.click(*setup_button.centre())
+        time.sleep(SETTLE_S)
+        for clock, text in ((CLOCK2, PREPARATION_TEXT), (CLOCK3, WORKING_TEXT)):
+            desktop.click(*Element(origin, clock).centre())
+            desktop.key("ctrl+a")
+            desktop.type_text(text)
+            desktop.key("Return")
+            time.sleep(SETTLE_S)
+        running()
+        report.check(len(peer.frames()) == frames_before_setup,
+                     f"frames sent while setting up: {[d for _, d in peer.frames()[frames_before_setup:]]}")
+
+        desktop.activate(window)
+        start = desktop.click(*start_button.centre())
+        report.say("START clicked; waiting for the whole cycle")
+        expected_count = len(expected_frames(PREPARATION_S, WORKING_S))
+        cycle_end = expected_cues(PREPARATION_S, WORKING_S)[-1][0]
+
+        wait_until(lambda: running() and time.monotonic() > start + 30, 40, "the working time")
+        check_button_colour(report, desktop, start_button, RED, "the working time")
+        try:
+            wait_until(lambda: running() and len([f for f in peer.frames() if f[0] >= start]) >= expected_count,
+                       cycle_end + 15 - (time.monotonic() - start), "the last frame of the cycle", step_s=0.1)
+        except TimeoutError as error:
+            report.check(False, str(error))
+        # Room for stray frames and for the last tone to be recorded completely.
+        time.sleep(1.5)
+        running()
+        check_button_colour(report, desktop, start_button, GREEN, "READY at the end of the cycle")
+
+        check_frames(report, peer.frames(), start)
+        report.check(not peer.leftover(), f"bytes after the last carriage return: {peer.leftover()!r}")
+        check_tones(report, recorder, start)
+
+        report.say("Closing the window and answering Yes")
+        peer.release_slave()
+        desktop.activate(window)
+        desktop.key("alt+F4")
+        question = desktop.find_window(EXIT_QUESTION_TITLE, 15)
+        desktop.activate(question)
+        desktop.key("Return")
+        try:
+            status = app.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            raise TestFailure("the program did not end within 20 s of Yes") from None
+        processes.forget(app)
+        report.check(status == 0, f"the program ended with status {status}:\n" + processes.log_tail("aerolap"))
+        report.check(peer.wait_for_hang_up(5), "the far end of port 1 did not see the port closed")
+    finally:
+        peer.close()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--program", required=True, type=Path, help="the built aerolap executable")
+    args = parser.parse_args()
+    if not os.access(args.program, os.X_OK):
+        print(f"FAIL: no program at {args.program}")
+        return 1
+
+    # CTest ends a test that runs too long with SIGTERM first; the finally block then still cleans up.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL: terminated from outside"))
+    report = Report()
+    with tempfile.TemporaryDirectory(prefix="aerolap-e2e-") as work:
+        work_dir = Path(work)
+        processes = ProcessGroup(work_dir)
+        try:
+            run(args.program.resolve(), work_dir, processes, report)
+        except (TestFailure, TimeoutError) as error:
+            report.check(False, str(error))
+            tail = processes.log_tail("aerolap")
+            if tail:
+                report.say("Program's output (last lines):\n" + tail)
+        finally:
+            processes.stop_all()
+    if report.failures:
+        report.say(f"\nE2E RESULT: FAILED ({len(report.failures)} check(s))")
+        for failure in report.failures:
+            report.say(f"  - {failure.splitlines()[0]}")
+        return 1
+    report.say("\nE2E RESULT: PASSED")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
