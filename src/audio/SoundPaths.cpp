@@ -1,0 +1,52 @@
+#include "SoundPaths.h"
+
+#include <cctype>
+#include <string_view>
+
+namespace aerolap {
+
+namespace {
+
+std::string_view withoutDrive(std::string_view path) {
+    if (path.size() >= 2 && path[1] == ':' &&
+        std::isalpha(static_cast<unsigned char>(path[0])) != 0) {
+        path.remove_prefix(2);
+    }
+    return path;
+}
+
+} // namespace
+
+std::string SoundPaths::fileFor(const std::string& cuePath) const {
+    if (!m_root) {
+        return cuePath;
+    }
+    std::filesystem::path file = *m_root;
+    std::string_view rest = withoutDrive(cuePath);
+    while (!rest.empty()) {
+        const std::size_t separator = rest.find('\\');
+        const std::string_view part = rest.substr(0, separator);
+        if (!part.empty()) {
+            file /= std::filesystem::path(part);
+        }
+        rest =
+            separator == std::string_view::npos ? std::string_view{} : rest.substr(separator + 1);
+    }
+    return file.string();
+}
+
+std::filesystem::path
+findSoundRoot(const char* environmentValue, const std::vector<std::filesystem::path>& candidates,
+              const std::function<bool(const std::filesystem::path&)>& isFolder) {
+    if (environmentValue != nullptr && *environmentValue != '\0') {
+        return environmentValue;
+    }
+    for (const auto& candidate : candidates) {
+        if (isFolder(candidate)) {
+            return candidate;
+        }
+    }
+    return candidates.empty() ? std::filesystem::path{} : candidates.back();
+}
+
+} // namespace aerolap

@@ -1,0 +1,210 @@
+#include "PulsePcmPlayback.h"
+
+#include <algorithm>
+#include <chrono>
+#include <mutex>
+#include <pulse/context.h>
+#include <pulse/error.h>
+#include <pulse/operation.h>
+#include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
+#include <utility>
+
+namespace aerolap {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Small enough that a new stream is heard within a few milliseconds, large enough that the
+// server never runs dry while the stream is fed.
+constexpr auto kTargetLatency = 40ms;
+
+/// Holds the mainloop lock for one scope, so that callbacks never run half way through a change.
+class MainloopLock {
+public:
+    explicit MainloopLock(pa_threaded_mainloop* mainloop) : m_mainloop(mainloop) {
+        pa_threaded_mainloop_lock(m_mainloop);
+    }
+    ~MainloopLock() { pa_threaded_mainloop_unlock(m_mainloop); }
+    MainloopLock(const MainloopLock&) = delete;
+    MainloopLock& operator=(const MainloopLock&) = delete;
+
+private:
+    pa_threaded_mainloop* m_mainloop;
+};
+
+pa_sample_spec sampleSpecOf(const PcmSound& sound) {
+    return {.format = sound.format == SampleFormat::Unsigned8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
+            .rate = sound.sampleRate,
+            .channels = static_cast<std::uint8_t>(sound.channels)};
+}
+
+} // namespace
+
+/// One sound on its way to the server: its stream, fed from the sound's samples as the server asks,
+/// drained at the end and closed on its own once drained.
+class PulsePcmPlayback::CueStream {
+public:
+    CueStream(pa_context* context, std::shared_ptr<const PcmSound> sound)
+        : m_sound(std::move(sound)) {
+        const pa_sample_spec spec = sampleSpecOf(*m_sound);
+        if (!pa_sample_spec_valid(&spec)) {
+            return;
+        }
+        m_stream = pa_stream_new(context, "cue", &spec, nullptr);
+        if (m_stream == nullptr) {
+            return;
+        }
+        const auto targetBytes = static_cast<std::uint32_t>(
+            pa_usec_to_bytes(std::chrono::microseconds(kTargetLatency).count(), &spec));
+        const pa_buffer_attr buffer{.maxlength = static_cast<std::uint32_t>(-1),
+                                    .tlength = targetBytes,
+                                    .prebuf = static_cast<std::uint32_t>(-1),
+                                    .minreq = static_cast<std::uint32_t>(-1),
+                                    .fragsize = static_cast<std::uint32_t>(-1)};
+        pa_stream_set_write_callback(m_stream, &CueStream::onWritable, this);
+        if (pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY,
+                                       nullptr, nullptr) < 0) {
+            close();
+        }
+    }
+
+    ~CueStream() { close(); }
+    CueStream(const CueStream&) = delete;
+    CueStream& operator=(const CueStream&) = delete;
+
+    bool finished() const { return m_stream == nullptr; }
+
+private:
+    static void onWritable(pa_stream* stream, std::size_t requested, void* self) {
+        auto& cue = *static_cast<CueStream*>(self);
+        const auto& samples = cue.m_sound->bytes;
+        const std::size_t count = std::min(requested, samples.size() - cue.m_written);
+        if (count > 0 && pa_stream_write(stream, samples.data() + cue.m_written, count, nullptr, 0,
+                                         PA_SEEK_RELATIVE) < 0) {
+            cue.close();
+            return;
+        }
+        cue.m_written += count;
+        if (cue.m_written == samples.size()) {
+            pa_stream_set_write_callback(stream, nullptr, nullptr);
+            // Draining also starts a sound shorter than the server's start threshold.
+            cue.m_drain = pa_stream_drain(stream, &CueStream::onDrained, self);
+        }
+    }
+
+    static void onDrained(pa_stream* /*stream*/, int /*success*/, void* self) {
+        auto& cue = *static_cast<CueStream*>(self);
+        // The operation is finishing; only the reference is ours to drop.
+        pa_operation_unref(std::exchange(cue.m_drain, nullptr));
+        cue.close();
+    }
+
+    void close() {
+        if (m_drain != nullptr) {
+            pa_operation_cancel(m_drain);
+            pa_operation_unref(m_drain);
+            m_drain = nullptr;
+        }
+        if (m_stream != nullptr) {
+            pa_stream_set_write_callback(m_stream, nullptr, nullptr);
+            pa_stream_disconnect(m_stream);
+            pa_stream_unref(m_stream);
+            m_stream = nullptr;
+        }
+    }
+
+    std::shared_ptr<const PcmSound> m_sound;
+    pa_stream* m_stream = nullptr;
+    pa_operation* m_drain = nullptr;
+    std::size_t m_written = 0;
+};
+
+PulsePcmPlayback::PulsePcmPlayback() {
+    m_mainloop = pa_threaded_mainloop_new();
+    if (m_mainloop == nullptr) {
+        return;
+    }
+    if (pa_threaded_mainloop_start(m_mainloop) < 0) {
+        pa_threaded_mainloop_free(m_mainloop);
+        m_mainloop = nullptr;
+        return;
+    }
+    const MainloopLock lock(m_mainloop);
+    connect();
+}
+
+PulsePcmPlayback::~PulsePcmPlayback() {
+    if (m_mainloop == nullptr) {
+        return;
+    }
+    {
+        const MainloopLock lock(m_mainloop);
+        m_playing.reset();
+        dropContext();
+    }
+    pa_threaded_mainloop_stop(m_mainloop);
+    pa_threaded_mainloop_free(m_mainloop);
+}
+
+void PulsePcmPlayback::play(std::shared_ptr<const PcmSound> sound) {
+    if (m_mainloop == nullptr || !sound || sound->bytes.empty()) {
+        return;
+    }
+    const MainloopLock lock(m_mainloop);
+    m_playing.reset();
+    m_pending = std::move(sound);
+    const pa_context_state_t state =
+        m_context != nullptr ? pa_context_get_state(m_context) : PA_CONTEXT_FAILED;
+    if (state == PA_CONTEXT_READY) {
+        startPending();
+    } else if (!PA_CONTEXT_IS_GOOD(state) &&
+               std::chrono::steady_clock::now() - m_lastConnect >= kReconnectPause) {
+        connect();
+    }
+    // While the connection is still being made, the context callback starts the pending sound.
+}
+
+void PulsePcmPlayback::connect() {
+    dropContext();
+    m_lastConnect = std::chrono::steady_clock::now();
+    m_context = pa_context_new(pa_threaded_mainloop_get_api(m_mainloop), "Aerolap");
+    if (m_context == nullptr) {
+        return;
+    }
+    pa_context_set_state_callback(m_context, &PulsePcmPlayback::onContextState, this);
+    // No autospawn: a program that merely plays cues must not start a sound server of its own.
+    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        m_pending.reset();
+    }
+}
+
+void PulsePcmPlayback::dropContext() {
+    if (m_context == nullptr) {
+        return;
+    }
+    pa_context_set_state_callback(m_context, nullptr, nullptr);
+    pa_context_disconnect(m_context);
+    pa_context_unref(m_context);
+    m_context = nullptr;
+}
+
+void PulsePcmPlayback::startPending() {
+    if (m_pending) {
+        m_playing = std::make_unique<CueStream>(m_context, std::exchange(m_pending, nullptr));
+    }
+}
+
+void PulsePcmPlayback::onContextState(pa_context* context, void* self) {
+    auto& playback = *static_cast<PulsePcmPlayback*>(self);
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (state == PA_CONTEXT_READY) {
+        playback.startPending();
+    } else if (!PA_CONTEXT_IS_GOOD(state)) {
+        playback.m_playing.reset();
+        playback.m_pending.reset();
+    }
+}
+
+} // namespace aerolap

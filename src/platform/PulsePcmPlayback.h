@@ -1,0 +1,44 @@
+#pragma once
+
+#include "PcmPlayback.h"
+
+#include <chrono>
+#include <memory>
+
+struct pa_context;
+struct pa_threaded_mainloop;
+
+namespace aerolap {
+
+/// Plays decoded sounds through the PulseAudio server, one playback stream per sound, opened when
+/// the sound starts and closed when it has drained or a newer sound cuts it, so nothing runs while
+/// the program is quiet. Without a server every request is dropped at once; a server that appears
+/// later is found on a later request.
+class PulsePcmPlayback final : public PcmPlayback {
+public:
+    PulsePcmPlayback();
+    ~PulsePcmPlayback() override;
+    PulsePcmPlayback(const PulsePcmPlayback&) = delete;
+    PulsePcmPlayback& operator=(const PulsePcmPlayback&) = delete;
+
+    void play(std::shared_ptr<const PcmSound> sound) override;
+
+private:
+    class CueStream;
+
+    // How long a failed connection to the server is left alone before a request tries again.
+    static constexpr std::chrono::seconds kReconnectPause{2};
+
+    void connect();
+    void dropContext();
+    void startPending();
+    static void onContextState(pa_context* context, void* self);
+
+    pa_threaded_mainloop* m_mainloop = nullptr;
+    pa_context* m_context = nullptr;
+    std::unique_ptr<CueStream> m_playing;
+    std::shared_ptr<const PcmSound> m_pending;
+    std::chrono::steady_clock::time_point m_lastConnect{};
+};
+
+} // namespace aerolap

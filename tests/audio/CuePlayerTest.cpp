@@ -1,0 +1,138 @@
+#include "WavBytes.h"
+#include "audio/SoundFiles.h"
+#include "audio/SoundOutputCuePlayer.h"
+#include "platform/AlertSound.h"
+#include "platform/DecodingSoundOutput.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <type_traits>
+#include <vector>
+
+namespace aerolap {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingSoundOutput final : public SoundOutput {
+public:
+    void playFileAsync(const std::string& path) override { requests.push_back(path); }
+    std::vector<std::string> requests;
+};
+
+class RecordingPcmPlayback final : public PcmPlayback {
+public:
+    void play(std::shared_ptr<const PcmSound> sound) override { played.push_back(sound); }
+    std::vector<std::shared_ptr<const PcmSound>> played;
+};
+
+TEST(CuePlayer, PassesEveryRequestOnAtOnceSoTheNewestWins) {
+    RecordingSoundOutput output;
+    SoundOutputCuePlayer player(output, SoundPaths::underRoot("/root"));
+    static_assert(std::is_void_v<decltype(player.playCue(""))>, "no result reaches the caller");
+
+    player.playCue(sounds::kCount5);
+    player.playCue(sounds::kCount4);
+    player.playCue(sounds::kEndOfLanding);
+    player.playCue(sounds::kPreparation);
+
+    EXPECT_EQ(output.requests,
+              (std::vector<std::string>{"/root/reriva3rira/5.wav", "/root/reriva3rira/4.wav",
+                                        "/root/reriva3rira/FINE ATTERRAGGIO.wav",
+                                        "/root/reriva3rira/preparazione30secondi.wav"}));
+}
+
+TEST(CuePlayer, TheSameFileAskedForAgainIsPlayedAgain) {
+    RecordingSoundOutput output;
+    SoundOutputCuePlayer player(output, SoundPaths::unchanged());
+
+    for (int i = 0; i < 3; ++i) {
+        player.playCue(sounds::kBeepVuz);
+    }
+
+    EXPECT_EQ(output.requests, std::vector<std::string>(3, sounds::kBeepVuz));
+}
+
+TEST(CuePlayer, BothSirensStayDistinct) {
+    RecordingSoundOutput output;
+    SoundOutputCuePlayer player(output, SoundPaths::underRoot("/root"));
+
+    player.playCue(sounds::kSiren);
+    player.playCue(sounds::kLandingButtonSiren);
+
+    ASSERT_EQ(output.requests.size(), 2u);
+    EXPECT_NE(output.requests[0], output.requests[1]);
+}
+
+class DecodingSoundOutputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = fs::temp_directory_path() /
+                   ("aerolap-decoding-" +
+                    std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        const fs::path file = m_folder / name;
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return file.string();
+    }
+
+    fs::path m_folder;
+    RecordingPcmPlayback m_playback;
+    DecodingSoundOutput m_output{m_playback};
+};
+
+TEST_F(DecodingSoundOutputTest, PlaysTheFilesSamples) {
+    const auto wav = testing::WavBytes::tone(440, 0.05);
+    const auto path = write("Sirena di nave.wav", wav.build());
+
+    m_output.playFileAsync(path);
+
+    ASSERT_EQ(m_playback.played.size(), 1u);
+    EXPECT_EQ(m_playback.played[0]->bytes, wav.samples);
+    EXPECT_NE(m_playback.played[0], alertSound());
+}
+
+TEST_F(DecodingSoundOutputTest, AnythingUnplayablePlaysTheAlertInstead) {
+    const std::string text = "not a sound";
+    const std::vector<std::string> unplayable = {
+        (m_folder / "missing.wav").string(),
+        write("empty.wav", {}),
+        write("text.wav", std::vector<std::uint8_t>(text.begin(), text.end())),
+        m_folder.string(),
+        "",
+    };
+
+    for (const auto& path : unplayable) {
+        m_output.playFileAsync(path);
+    }
+
+    ASSERT_EQ(m_playback.played.size(), unplayable.size());
+    for (const auto& sound : m_playback.played) {
+        EXPECT_EQ(sound, alertSound());
+    }
+}
+
+TEST(AlertSound, IsShortAndAudible) {
+    const auto alert = alertSound();
+    const double seconds =
+        static_cast<double>(alert->bytes.size() / alert->bytesPerFrame()) / alert->sampleRate;
+    EXPECT_GT(seconds, 0.1);
+    EXPECT_LT(seconds, 0.3);
+    int loudest = 0;
+    for (std::size_t i = 0; i + 1 < alert->bytes.size(); i += 2) {
+        const auto sample = static_cast<std::int16_t>(alert->bytes[i] | (alert->bytes[i + 1] << 8));
+        loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
+    }
+    EXPECT_GT(loudest, 8000);
+}
+
+} // namespace
+} // namespace aerolap

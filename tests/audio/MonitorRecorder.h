@@ -1,0 +1,60 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+struct pa_context;
+struct pa_stream;
+struct pa_threaded_mainloop;
+
+namespace aerolap::testing {
+
+/// Records what a PulseAudio sink plays, from its monitor source, in short blocks stamped with
+/// the steady clock as each block arrives, so that a test can tell which tone sounded when.
+class MonitorRecorder {
+public:
+    static constexpr std::uint32_t kSampleRate = 44100;
+    static constexpr std::size_t kBlockFrames = 220; // 5 ms
+
+    struct Block {
+        std::chrono::steady_clock::time_point arrived;
+        std::vector<std::int16_t> samples;
+    };
+
+    /// Starts recording at once from the source of the given server.
+    MonitorRecorder(const std::string& server, const std::string& source);
+    ~MonitorRecorder();
+    MonitorRecorder(const MonitorRecorder&) = delete;
+    MonitorRecorder& operator=(const MonitorRecorder&) = delete;
+
+    /// Waits, a few seconds at most, until the monitor delivers in short blocks: a null sink
+    /// finishes the long block it was rendering before it takes up the recorder's short latency.
+    bool waitUntilFlowing() const;
+    std::vector<Block> blocks() const;
+
+private:
+    static void onReadable(pa_stream* stream, std::size_t bytes, void* self);
+
+    pa_threaded_mainloop* m_mainloop = nullptr;
+    pa_context* m_context = nullptr;
+    pa_stream* m_stream = nullptr;
+    bool m_opened = false;
+    mutable std::mutex m_mutex;
+    std::vector<std::int16_t> m_pending;
+    std::vector<Block> m_blocks;
+};
+
+/// How strongly each of two tones sounds in every recorded block.
+struct ToneBlock {
+    std::chrono::steady_clock::time_point start;
+    double first = 0.0;  // amplitude of the first tone, 0..1 of full scale
+    double second = 0.0; // amplitude of the second tone
+};
+
+std::vector<ToneBlock> measureTones(const std::vector<MonitorRecorder::Block>& blocks,
+                                    double firstHz, double secondHz);
+
+} // namespace aerolap::testing

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <sys/types.h>
+
+namespace aerolap::testing {
+
+/// A private PulseAudio server with one null sink, started for a test in its own temporary
+/// folder (runtime, home and socket) and killed by its process id when the object goes. Works as
+/// root and without a desktop session. Points this process's PulseAudio clients at it.
+class TestSoundServer {
+public:
+    static constexpr const char* kSink = "cues";
+
+    TestSoundServer();
+    ~TestSoundServer();
+    TestSoundServer(const TestSoundServer&) = delete;
+    TestSoundServer& operator=(const TestSoundServer&) = delete;
+
+    /// Whether the server came up and accepts connections.
+    bool running() const { return m_ready; }
+    std::string address() const { return "unix:" + m_socket.string(); }
+    std::string monitorSource() const { return std::string(kSink) + ".monitor"; }
+
+private:
+    void stop();
+
+    std::filesystem::path m_folder;
+    std::filesystem::path m_socket;
+    pid_t m_pid = -1;
+    bool m_ready = false;
+};
+
+} // namespace aerolap::testing
