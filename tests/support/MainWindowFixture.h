@@ -2,6 +2,7 @@
 
 #include "RecordingCuePlayer.h"
 #include "ScriptedMessageBoxes.h"
+#include "SystemServiceDoubles.h"
 #include "VirtualTime.h"
 #include "platform/SerialPortControl.h"
 #include "ui/main/MainWindow.h"
@@ -11,7 +12,7 @@
 namespace aerolap::testing {
 
 /// A whole main window in virtual time, loaded and ready, with a recording cue player, scripted
-/// message boxes and no serial port.
+/// message boxes, no serial port and doubles of the system services.
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() {
@@ -26,7 +27,8 @@ protected:
     RecordingCuePlayer cues{time};
     ScriptedMessageBoxes messageBoxes;
     NullSerialPort serialPort;
-    MainWindow window{MainWindowServices{time, cues, serialPort, messageBoxes}};
+    SystemServiceDoubles system;
+    MainWindow window{system.servicesWith(time, cues, serialPort, messageBoxes)};
     Form1& form = window.form();
 };
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "MainWindowServices.h"
+#include "WindowBehaviours.h"
 #include "engine/Form1.h"
 #include "engine/TimingEngine.h"
 #include "serial/SerialDisplayLink.h"
+#include "ui/about/frmAbout.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace aerolap {
 
@@ -19,15 +22,23 @@ public:
 
     Form1& form() { return m_form; }
 
+    /// Ends by hiding the window and showing the about box in front of it.
     void Form_Load();
     /// Any request to close the window. Setting `Cancel` to -1 refuses it.
     void Form_QueryUnload(std::int16_t& Cancel, int UnloadMode);
+    /// The window is going away without the program having ended.
+    void Form_Unload(std::int16_t& Cancel);
+
+    /// The about box, from the end of `Form_Load` on; null before.
+    frmAbout* aboutBox() { return m_about.get(); }
 
 private:
     MainWindowServices m_services;
     Form1 m_form;
     TimingEngine m_engine;
     SerialDisplayLink m_displayLink;
+    WindowBehaviours m_behaviours;
+    std::unique_ptr<frmAbout> m_about;
 };
 
 } // namespace aerolap
