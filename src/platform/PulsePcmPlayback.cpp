@@ -126,6 +126,7 @@ PulsePcmPlayback::PulsePcmPlayback() {
     if (m_mainloop == nullptr) {
         return;
     }
+    pa_threaded_mainloop_set_name(m_mainloop, kThreadName);
     if (pa_threaded_mainloop_start(m_mainloop) < 0) {
         pa_threaded_mainloop_free(m_mainloop);
         m_mainloop = nullptr;

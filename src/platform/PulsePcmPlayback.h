@@ -23,6 +23,9 @@ public:
 
     void play(std::shared_ptr<const PcmSound> sound) override;
 
+    /// The name of the thread that feeds the server, as the system lists it.
+    static constexpr const char* kThreadName = "aerolap-sound";
+
 private:
     class CueStream;
 

@@ -22,6 +22,7 @@ public:
     bool running() const { return m_ready; }
     std::string address() const { return "unix:" + m_socket.string(); }
     std::string monitorSource() const { return std::string(kSink) + ".monitor"; }
+    pid_t pid() const { return m_pid; }
 
 private:
     void stop();

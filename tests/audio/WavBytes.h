@@ -67,7 +67,9 @@ struct WavBytes {
 
 private:
     static void tag(std::vector<std::uint8_t>& out, const char* text) {
-        out.insert(out.end(), text, text + 4);
+        for (int i = 0; i < 4; ++i) {
+            out.push_back(static_cast<std::uint8_t>(text[i]));
+        }
     }
     static void u16(std::vector<std::uint8_t>& out, std::uint16_t value) {
         out.push_back(static_cast<std::uint8_t>(value & 0xFF));
