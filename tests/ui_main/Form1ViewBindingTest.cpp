@@ -170,6 +170,16 @@ TEST_F(Form1ViewBindingTest, CloseRequestIsPutToTheWindowWhichMayRefuseIt) {
     EXPECT_TRUE(view.isVisible());
     ASSERT_EQ(messageBoxes.shown().size(), 1U);
     EXPECT_EQ(messageBoxes.shown().front().buttons, MessageButtons::YesNo);
+    EXPECT_EQ(system.programExit.exits(), 0);
+}
+
+TEST_F(Form1ViewBindingTest, CloseLetThroughEndsTheProgram) {
+    form.window.setVisible(true);
+    messageBoxes.answerNext(MessageAnswer::Yes);
+    EXPECT_TRUE(view.close());
+    EXPECT_FALSE(view.isVisible());
+    // The exit double returns, so both the question and the unload ask for the end.
+    EXPECT_GE(system.programExit.exits(), 1);
 }
 
 } // namespace

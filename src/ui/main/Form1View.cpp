@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -231,6 +232,8 @@ void Form1View::buildWindowElements() {
     displayPalette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Text));
     display->setPalette(displayPalette);
 
+    // The status line's text is meant in the desktop's colour; Qt knows none, so it keeps the
+    // window text colour.
     addLabel(this, f.Label4, "Label4", twips(2040, 3720, 6615, 615), substituteFont(kArial, 21.75),
              Qt::AlignHCenter);
     addLabel(this, f.Label3, "Label3", twips(2520, 1080, 1695, 255), substituteFont(kArial, 9.75));
@@ -333,9 +336,13 @@ void Form1View::closeEvent(QCloseEvent* event) {
     m_window.Form_QueryUnload(cancel, kClosedFromControlMenu);
     if (cancel != 0) {
         event->ignore();
-    } else {
-        event->accept();
+        return;
     }
+    // A close that was let through unloads the window, which must not leave the program running
+    // without one.
+    std::int16_t unloadCancel = 0;
+    m_window.Form_Unload(unloadCancel);
+    event->accept();
 }
 
 } // namespace aerolap
