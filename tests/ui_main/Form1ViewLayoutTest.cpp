@@ -126,11 +126,6 @@ TEST_F(Form1ViewLayoutTest, EveryElementHasItsPlaceCaptionFontAndStartUpVisibili
     }
 }
 
-TEST_F(Form1ViewLayoutTest, TheStatusLineShowsWhatTheLoadLeftInIt) {
-    EXPECT_EQ(widget<QLabel>("Label4")->text().toStdString(), form.Label4.caption());
-    EXPECT_EQ(form.Label4.caption().rfind("READY", 0), 0U);
-}
-
 TEST_F(Form1ViewLayoutTest, FontsAreTheSubstitutesOfArialAndMsSansSerif) {
     for (const char* name : {"Label2", "Label4", "Label3", "Command1", "Command5", "Label5"}) {
         SCOPED_TRACE(name);
