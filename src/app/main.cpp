@@ -1,5 +1,5 @@
 // Aerolap: builds the main window with the services of this machine and runs the event loop.
-#include "SilentCuePlayer.h"
+#include "audio/SystemCuePlayer.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
 
     aerolap::SteadyMonotonicSource time;
-    aerolap::SilentCuePlayer cues;
+    aerolap::SystemCuePlayer cues;
     aerolap::NullSerialPort serialPort;
     aerolap::QtMessageBoxService messageBoxes;
     aerolap::X11WindowManagerState stacking;
