@@ -40,10 +40,14 @@ int main(int argc, char** argv) {
 
     aerolap::Form1View view(window);
     stacking.attachTo(view);
+    // Before the first show: the window manager reads it when the window appears.
+    stacking.keepOutOfTaskbar();
 
     window.Form_Load();
     // Deletes itself when the box is unloaded.
-    new aerolap::frmAboutView(*window.aboutBox());
+    new aerolap::frmAboutView(*window.aboutBox(), [](QWidget& box) {
+        aerolap::X11WindowManagerState(box).keepOutOfTaskbar();
+    });
 
     return QApplication::exec();
 }
