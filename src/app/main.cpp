@@ -6,8 +6,9 @@
 #include "platform/NoRegistry.h"
 #include "platform/QtMessageBoxService.h"
 #include "platform/QtProgramLauncher.h"
+#include "platform/QtSerialPortControl.h"
 #include "platform/QtTimerDriver.h"
-#include "platform/SerialPortControl.h"
+#include "platform/SerialDeviceNames.h"
 #include "platform/X11WindowManagerState.h"
 #include "ui/about/frmAboutView.h"
 #include "ui/main/Form1View.h"
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
 
     aerolap::SteadyMonotonicSource time;
     aerolap::SystemCuePlayer cues;
-    aerolap::NullSerialPort serialPort;
+    aerolap::QtSerialPortControl serialPort{aerolap::processEnvironment};
     aerolap::QtMessageBoxService messageBoxes;
     aerolap::X11WindowManagerState stacking;
     aerolap::ImmediateProgramExit programExit;
