@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace aerolap {
 namespace {
@@ -16,6 +17,10 @@ struct Gate {
     int value;                           // anything but 1 counts as unticked
     std::vector<long long> silencedAtMs; // in the 10-minute cycle
 };
+
+void PrintTo(const Gate& param, std::ostream* out) {
+    *out << param.name;
+}
 
 const Gate kGates[] = {
     {"Check1", &Form1::Check1, 0, {87000, 90000}},

@@ -3,6 +3,7 @@
 #include "engine/CyclePhase.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace aerolap {
 namespace {
@@ -21,6 +22,10 @@ struct StopCase {
     const char* workingTime; // what RESET writes back for the task
     const testing::CueList* preparation;
 };
+
+void PrintTo(const StopCase& param, std::ostream* out) {
+    *out << param.name;
+}
 
 const StopCase kStops[] = {
     {"Preparation",

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace aerolap {
 namespace {
@@ -21,6 +22,10 @@ struct TaskMode {
     std::vector<CycleTrace::At<std::vector<std::string>>> displayAtPhaseChanges;
     std::vector<CycleTrace::At<bool>> landingButton;
 };
+
+void PrintTo(const TaskMode& param, std::ostream* out) {
+    *out << param.name;
+}
 
 const TaskMode kModes[] = {
     {"TenMinutes",
