@@ -1,14 +1,16 @@
 // How late each display frame reaches the far end of the line, against the whole second since
-// START at which the display should have changed. A real contest cycle in real time: the timing
-// engine and the display link on Qt timers, the QSerialPort back end on a pseudo-terminal, the
-// far end read by a separate thread that stamps each frame as it arrives.
-#include "engine/StartUpState.h"
-#include "engine/TimingEngine.h"
+// START at which the display should have changed. A real contest cycle in real time: the main
+// window (without its view) on Qt timers, the QSerialPort back end on a pseudo-terminal, the far
+// end read by a separate thread that stamps each frame as it arrives.
+#include "platform/ImmediateProgramExit.h"
+#include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
+#include "platform/NoRegistry.h"
+#include "platform/QtProgramLauncher.h"
 #include "platform/QtSerialPortControl.h"
 #include "platform/QtTimerDriver.h"
 #include "platform/TimeText.h"
-#include "serial/SerialDisplayLink.h"
+#include "ui/main/MainWindow.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -41,6 +43,11 @@ constexpr auto kQuietAfterCycle = 1500ms;
 class SilentCues final : public aerolap::CuePlayer {
 public:
     void playCue(const std::string&) override {}
+};
+
+class NoStacking final : public aerolap::WindowStacking {
+public:
+    void setTopmost(bool) override {}
 };
 
 class AnswerOk final : public aerolap::MessageBoxService {
@@ -152,17 +159,21 @@ int main(int argc, char** argv) {
     aerolap::QtSerialPortControl port{[&](const std::string& name) -> std::optional<std::string> {
         return name == "AEROLAP_COM1" ? std::optional(displayDevice) : std::nullopt;
     }};
-    aerolap::Form1 form{time};
-    aerolap::TimingEngine engine{form, cues};
-    aerolap::SerialDisplayLink link{form, port, messageBoxes};
+    NoStacking stacking;
+    aerolap::ImmediateProgramExit programExit;
+    aerolap::NoRegistry registry;
+    aerolap::LocalFileExistence files;
+    aerolap::QtProgramLauncher programs;
+    aerolap::MainWindow window(aerolap::MainWindowServices{time, cues, port, messageBoxes, stacking,
+                                                           programExit, registry, files, programs});
+    aerolap::Form1& form = window.form();
     aerolap::QtTimerDriver timers;
     for (aerolap::Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4,
                                   &form.Timer5, &form.Timer6, &form.Timer7}) {
         timers.attach(*timer);
     }
 
-    link.openAtStartUp();
-    aerolap::loadStartUpState(form);
+    window.Form_Load();
     if (!port.portOpen()) {
         std::fprintf(stderr, "could not open %s\n", displayDevice.c_str());
         return 1;

@@ -17,6 +17,17 @@ constexpr std::string_view kUnavailablePortText = "La porta non è disponibile";
 constexpr std::size_t kFrameDigitPositions[] = {3, 4, 6, 7};
 constexpr char kFrameStart = 'A';
 constexpr char kFrameEnd = '\r';
+
+/// The port number of a combo text: 1 to 32767 in plain decimal digits, nothing otherwise.
+std::optional<std::int16_t> portNumberOf(const std::string& text) {
+    std::int16_t port = 0;
+    const char* const end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, port);
+    if (error != std::errc{} || stop != end || port < 1) {
+        return std::nullopt;
+    }
+    return port;
+}
 } // namespace
 
 SerialDisplayLink::SerialDisplayLink(Form1& form, SerialPortControl& port,
@@ -76,16 +87,6 @@ void SerialDisplayLink::Combo1_Click() {
     if (reopenOn(kStartUpPort)) {
         announceSelectedPort();
     }
-}
-
-std::optional<std::int16_t> SerialDisplayLink::portNumberOf(const std::string& text) {
-    std::int16_t port = 0;
-    const char* const end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, port);
-    if (error != std::errc{} || stop != end || port < 1) {
-        return std::nullopt;
-    }
-    return port;
 }
 
 bool SerialDisplayLink::reopenOn(std::int16_t port) {

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 namespace aerolap {
 
@@ -26,9 +25,6 @@ public:
 
     void Label2_Change();
     void Combo1_Click();
-
-    /// The port number of a combo text: 1 to 32767 in plain decimal digits, nothing otherwise.
-    static std::optional<std::int16_t> portNumberOf(const std::string& text);
 
 private:
     bool reopenOn(std::int16_t port);
