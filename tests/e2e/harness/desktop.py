@@ -10,6 +10,16 @@ from .processes import ProcessGroup, wait_until
 
 TWIPS_PER_PIXEL = 15
 _COMMAND_TIMEOUT_S = 10
+# xdotool sleeps this long after its last request before it exits.
+_XDOTOOL_EXIT_PAUSE_S = 0.1
+
+
+class ClickTime:
+    """Monotonic bounds of a click: before xdotool was started, and when it released the button."""
+
+    def __init__(self, requested, released):
+        self.requested = requested
+        self.released = released
 
 
 class Desktop:
@@ -83,10 +93,11 @@ class Desktop:
         self._run(["xdotool", "windowactivate", "--sync", str(window_id)])
 
     def click(self, x, y):
-        """Left click at a screen position; returns the monotonic time right after the button is released."""
+        """Left click at a screen position; returns when it happened as a ClickTime."""
         self._run(["xdotool", "mousemove", "--sync", str(x), str(y)])
+        before = time.monotonic()
         self._run(["xdotool", "click", "1"])
-        return time.monotonic()
+        return ClickTime(before, time.monotonic() - _XDOTOOL_EXIT_PAUSE_S)
 
     def key(self, *keys):
         self._run(["xdotool", "key", "--delay", "30", *keys])
