@@ -8,9 +8,11 @@ START button and the exit.
 
 Time base. Every moment is CLOCK_MONOTONIC (Python's time.monotonic()). Frames are stamped when
 the pseudo-terminal delivers them. The recording is placed on the same clock by the arrivals of its
-10 ms chunks: a chunk cannot arrive before its last sample was rendered, so the earliest settled
-"arrival minus samples so far" is the start of the recording (this also takes the recorder's start
-latency out). START, the zero of every due moment, is the moment the program's running clock
+10 ms chunks: a chunk cannot arrive before its last sample was mixed, so the earliest settled
+"arrival minus samples so far" is when the recording's first sample was mixed (this also takes the
+recorder's start latency out); the null sink plays a sample its configured latency (10 ms, the
+recorder's request) after mixing it, and that is added, so onsets are the moments the sink plays
+them. START, the zero of every due moment, is the moment the program's running clock
 started as the frames show it: the earliest "arrival minus due second" over the frames of the
 cycle, so cues are measured against the seconds the display actually showed. The click itself is
 bracketed by the start of xdotool and its release of the button (xdotool pauses 100 ms after the
@@ -155,13 +157,20 @@ def check_reaction(report, click, start):
                  f"the program's clock started {1000 * reaction:+.0f} ms after the click on START")
 
 
-def check_tones(report, recorder, start):
-    recording_start, spread = recorder.time_base()
-    report.say(f"Recording: {recorder.recorded_seconds():.1f} s; time base spread "
-               f"(median minus earliest chunk bound) {spread * 1000:.1f} ms")
+def check_tones(report, sound, recorder, start, frames):
+    mixed, spread = recorder.time_base()
+    ahead = sound.sink_latency()
+    recording_start = mixed + ahead
+    report.say(f"Recording: {recorder.recorded_seconds():.1f} s; chunk arrival spread {spread * 1000:.1f} ms;"
+               f" the sink plays {ahead * 1000:.1f} ms after mixing")
     heard = [t for t in find_tones(recorder.samples())
              if recording_start + t.start_sample / SAMPLE_RATE >= start - 1.0]
     expected = expected_cues(PREPARATION_S, WORKING_S)
+    # The poll that requests a cue has just sent the frame of the same second: onset minus that frame's
+    # arrival is the sound path alone, free of how START was estimated.
+    frame_arrival = {}
+    for (due, _), (arrived, _) in zip(expected_frames(PREPARATION_S, WORKING_S), frames):
+        frame_arrival.setdefault(due, arrived)
     report.say(f"Tones after START: {len(heard)} heard, {len(expected)} expected")
     lags = []
     for index in range(max(len(heard), len(expected))):
@@ -177,7 +186,9 @@ def check_tones(report, recorder, start):
             continue
         lag = onset - want[0]
         lags.append(lag)
-        report.say(f"  {want[1]:<40} due START+{want[0]:>3} s  heard {1000 * lag:+6.1f} ms"
+        after_frame = (f"{1000 * (start + onset - frame_arrival[want[0]]):+6.1f} ms after its frame"
+                       if want[0] in frame_arrival else "")
+        report.say(f"  {want[1]:<40} due START+{want[0]:>3} s  heard {1000 * lag:+6.1f} ms  {after_frame}"
                    + ("" if tone.name == want[1] else f"  but as {tone.name!r}"))
         report.check(is_clear(tone), f"tone {heard_as} is not a clean single tone ({tone.dominance:.1f}x)")
         report.check(tone.name == want[1], f"cue {index} heard as {heard_as}, expected {want[1]!r}")
@@ -245,6 +256,9 @@ def run(program, work_dir, processes, report):
         running()
         report.say(f"About box up {time.monotonic() - launched:.1f} s after launch")
         report.check(holds_device(app.pid, peer.slave_path), "the program does not hold port 1 open")
+        line = peer.line_settings()
+        report.say(f"Port 1 line settings: {line}")
+        report.check(line == "9600,n,8,1", f"port 1 is set to {line}, expected 9600,n,8,1")
 
         desktop.click(*Element(desktop.client_origin(about), CMD_OK).centre())
         window = desktop.find_window(MAIN_TITLE, 30)
@@ -301,7 +315,7 @@ def run(program, work_dir, processes, report):
             start = click.released
         check_frames(report, cycle_frames(), start)
         report.check(not peer.leftover(), f"bytes after the last carriage return: {peer.leftover()!r}")
-        check_tones(report, recorder, start)
+        check_tones(report, sound, recorder, start, cycle_frames())
 
         report.say("Closing the window and answering Yes")
         peer.release_slave()

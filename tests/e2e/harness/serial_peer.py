@@ -2,10 +2,13 @@
 
 import errno
 import os
+import termios
 import threading
 import time
 
 FRAME_END = b"\r"
+_BAUD = {getattr(termios, f"B{rate}"): rate for rate in (1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200)}
+_DATA_BITS = {termios.CS5: 5, termios.CS6: 6, termios.CS7: 7, termios.CS8: 8}
 
 
 class SerialPeer:
@@ -52,6 +55,13 @@ class SerialPeer:
     def leftover(self):
         with self._lock:
             return bytes(self._pending)
+
+    def line_settings(self):
+        """The line as the program set it up, written like "9600,n,8,1"."""
+        _, _, cflag, _, _, ospeed, _ = termios.tcgetattr(self._slave)
+        parity = "n" if not cflag & termios.PARENB else ("o" if cflag & termios.PARODD else "e")
+        stop_bits = 2 if cflag & termios.CSTOPB else 1
+        return f"{_BAUD.get(ospeed, ospeed)},{parity},{_DATA_BITS[cflag & termios.CSIZE]},{stop_bits}"
 
     def release_slave(self):
         if self._slave >= 0:

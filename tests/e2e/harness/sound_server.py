@@ -2,6 +2,7 @@
 
 import array
 import os
+import re
 import subprocess
 import threading
 import time
@@ -61,6 +62,17 @@ class SoundServer:
         )
         return result.returncode == 0 and f"Default Sink: {_SINK}".encode() in result.stdout
 
+    def sink_latency(self):
+        """How far ahead of its playing position the null sink mixes (s), as the server reports it."""
+        result = subprocess.run(
+            ["pactl", f"--server={self.address}", "list", "sinks"],
+            env=self.env(), capture_output=True, timeout=10, check=True,
+        )
+        match = re.search(rb"Latency: \d+ usec, configured (\d+) usec", result.stdout)
+        if not match:
+            raise RuntimeError("the sound server reports no sink latency")
+        return int(match.group(1)) / 1e6
+
     def start_recorder(self):
         recorder = Recorder()
         process = self._processes.start(
@@ -111,10 +123,10 @@ class Recorder:
             return array.array("h", bytes(self._data[:whole]))
 
     def time_base(self):
-        """Monotonic time of sample 0, and the spread of the arrivals behind that estimate (s).
+        """Monotonic time at which sample 0 was mixed, and the spread of the arrivals behind it (s).
 
-        A chunk cannot arrive before its last sample was rendered, so each arrival minus the
-        length recorded so far is an upper bound of the start; the smallest settled one is kept.
+        A chunk cannot arrive before its last sample was mixed, so each arrival minus the length
+        recorded so far is an upper bound of that moment; the smallest settled one is kept.
         """
         with self._lock:
             arrivals = list(self._arrivals)
