@@ -104,6 +104,7 @@ def colour_share(pixels, dominant):
     return sum(1 for p in pixels if matches(p)) / max(1, len(pixels))
 
 
+# Channel indexes of an (r, g, b) pixel.
 GREEN, RED = 1, 0
 
 

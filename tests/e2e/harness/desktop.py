@@ -107,8 +107,9 @@ class Desktop:
 
     def grab(self, x, y, width, height):
         """Pixels of a screen rectangle as a list of (r, g, b)."""
+        crop = f"{width}x{height}+{x}+{y}"
         ppm = self._run(
-            ["import", "-silent", "-window", "root", "-depth", "8", "-crop", f"{width}x{height}+{x}+{y}", "+repage", "ppm:-"]
+            ["import", "-silent", "-window", "root", "-depth", "8", "-crop", crop, "+repage", "ppm:-"]
         ).stdout
         return _ppm_pixels(ppm)
 
