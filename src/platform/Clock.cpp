@@ -6,6 +6,10 @@
 
 namespace aerolap {
 
+namespace {
+constexpr auto kChainWindow = std::chrono::seconds(1);
+}
+
 int Clock::secondsLeft() const {
     if (!m_started) {
         return m_seconds;
@@ -28,9 +32,7 @@ void Clock::setClockTimeText(const std::string& text) {
     if (!seconds || counting()) {
         return;
     }
-    // A write after the count ran out ends that count: the clock holds the new value until the
-    // next start.
-    m_started = false;
+    settle();
     m_seconds = *seconds;
     textWritten.emit();
 }
@@ -41,15 +43,32 @@ void Clock::setClockPresetText(const std::string& text) {
     }
 }
 
+void Clock::settle() {
+    if (!m_started) {
+        return;
+    }
+    const int left = secondsLeft();
+    if (left == 0) {
+        m_lastRanOutAt = m_startedAt + std::chrono::seconds(m_seconds);
+    } else {
+        m_lastRanOutAt.reset();
+    }
+    m_seconds = left;
+    m_started = false;
+}
+
 void Clock::clockStart() {
+    settle();
+    const auto now = m_time.now();
+    const bool continuesLastCount = m_lastRanOutAt && now - *m_lastRanOutAt < kChainWindow;
+    m_startedAt = continuesLastCount ? *m_lastRanOutAt : now;
+    m_lastRanOutAt.reset();
     m_seconds = m_presetSeconds;
-    m_startedAt = m_time.now();
     m_started = true;
 }
 
 void Clock::clockStop() {
-    m_seconds = secondsLeft();
-    m_started = false;
+    settle();
 }
 
 void Clock::commitEdit(const std::string& text) {

@@ -3,6 +3,7 @@
 #include "MonotonicSource.h"
 #include "VisibleElement.h"
 
+#include <optional>
 #include <string>
 
 namespace aerolap {
@@ -10,6 +11,10 @@ namespace aerolap {
 /// The countdown clock component. It never ticks: while counting, the shown second is derived
 /// from the monotonic time elapsed since `clockStart`, so however late or irregular the reads
 /// are, it can neither drift nor skip. It stops by itself at "00.00.00".
+///
+/// A count started within a second of the previous one running out carries on from the moment
+/// that count reached zero, not from the moment a poll noticed it: back-to-back phases and cycles
+/// then keep the rhythm of the first START instead of each adding a poll's delay.
 ///
 /// Text that is not a valid time is refused without changing anything. A write of the time text
 /// while the clock is counting is refused as well: the only such write comes from an edit of the
@@ -41,6 +46,8 @@ public:
 
 private:
     int secondsLeft() const;
+    /// Ends a count, if one is running: the clock keeps showing where it stands.
+    void settle();
 
     const MonotonicSource& m_time;
     bool m_editable;
@@ -48,6 +55,7 @@ private:
     int m_presetSeconds = 0;
     bool m_started = false;
     MonotonicSource::TimePoint m_startedAt{};
+    std::optional<MonotonicSource::TimePoint> m_lastRanOutAt;
 };
 
 } // namespace aerolap

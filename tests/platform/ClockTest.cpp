@@ -73,6 +73,39 @@ TEST_F(ClockTest, ANewCountStartsAtZeroWithoutAStopInBetween) {
     EXPECT_EQ(clock.clockTimeText(), "00.00.29");
 }
 
+TEST_F(ClockTest, ARestartRightAfterRunningOutKeepsTheRhythmOfTheFirstStart) {
+    load("00.00.02");
+    clock.clockStart();
+    time.advance(milliseconds(2007)); // a poll notices "00.00.00" 7 ms late
+    ASSERT_EQ(clock.clockTimeText(), "00.00.00");
+    load("00.00.30");
+    clock.clockStop(); // a stop after running out does not break the chain
+    clock.clockStart();
+    time.advance(milliseconds(992));
+    EXPECT_EQ(clock.clockTimeText(), "00.00.30");
+    time.advance(milliseconds(1));
+    EXPECT_EQ(clock.clockTimeText(), "00.00.29"); // 3 s after the first start
+}
+
+TEST_F(ClockTest, AStartAfterAHaltOrALaterStartCountsFromItsOwnMoment) {
+    load("00.00.05");
+    clock.clockStart();
+    time.advance(milliseconds(2500));
+    clock.clockStop(); // halted while counting
+    load("00.00.05");
+    clock.clockStart();
+    time.advance(milliseconds(999));
+    EXPECT_EQ(clock.clockTimeText(), "00.00.05");
+
+    time.advance(milliseconds(4001 + 1500)); // ran out, then idle past the second
+    load("00.00.05");
+    clock.clockStart();
+    time.advance(milliseconds(999));
+    EXPECT_EQ(clock.clockTimeText(), "00.00.05");
+    time.advance(milliseconds(1));
+    EXPECT_EQ(clock.clockTimeText(), "00.00.04");
+}
+
 TEST_F(ClockTest, RefusesInvalidTextAndWritesWhileCounting) {
     load("00.00.30");
     clock.setClockTimeText("00.00.3");
