@@ -27,6 +27,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import traceback
 from pathlib import Path
 
 sys.dont_write_bytecode = True
@@ -227,6 +228,30 @@ def program_env(desktop, sound, work_dir, sounds_root, port_path):
     return env
 
 
+def set_up_free_task(desktop, origin):
+    """SETUP, TO LIBERO, CLOSE; then the two times typed into their clocks and committed with Enter."""
+    setup_button = Element(origin, COMMAND1_SETUP)
+    for x, y in (setup_button.centre(), Element(origin, OPTION3_TO_LIBERO, FRAME1).near_left(),
+                 setup_button.centre()):
+        desktop.click(x, y)
+        time.sleep(SETTLE_S)
+    for clock, text in ((CLOCK2, PREPARATION_TEXT), (CLOCK3, WORKING_TEXT)):
+        desktop.click(*Element(origin, clock).centre())
+        desktop.key("ctrl+a")
+        desktop.type_text(text)
+        desktop.key("Return")
+        time.sleep(SETTLE_S)
+
+
+def answer_exit_question_yes(desktop, window, running):
+    """Alt+F4 on the main window (openbox closes it politely), then Enter on the question's default Yes."""
+    desktop.activate(window)
+    desktop.key("alt+F4")
+    question = desktop.find_window(EXIT_QUESTION_TITLE, 15, running)
+    desktop.activate(question)
+    desktop.key("Return")
+
+
 def run(program, work_dir, processes, report):
     sounds_root = work_dir / "sounds"
     write_sound_set(sounds_root)
@@ -248,13 +273,11 @@ def run(program, work_dir, processes, report):
 
         def running():
             if app.poll() is not None:
-                raise TestFailure(f"the program ended early with status {app.returncode}:\n"
-                                  + processes.log_tail("aerolap"))
+                raise TestFailure(f"the program ended early with status {app.returncode}")
             return True
 
         launched = time.monotonic()
-        about = desktop.find_window(ABOUT_TITLE, 90)
-        running()
+        about = desktop.find_window(ABOUT_TITLE, 90, running)
         report.say(f"About box up {time.monotonic() - launched:.1f} s after launch")
         report.check(holds_device(app.pid, peer.slave_path), "the program does not hold port 1 open")
         line = peer.line_settings()
@@ -262,27 +285,15 @@ def run(program, work_dir, processes, report):
         report.check(line == "9600,n,8,1", f"port 1 is set to {line}, expected 9600,n,8,1")
 
         desktop.click(*Element(desktop.client_origin(about), CMD_OK).centre())
-        window = desktop.find_window(MAIN_TITLE, 30)
+        window = desktop.find_window(MAIN_TITLE, 30, running)
         wait_until(lambda: running() and not desktop.window_exists(about), 10, "the about box to close")
         origin = desktop.client_origin(window)
         frames_before_setup = len(peer.frames())
         start_button = Element(origin, COMMAND5_START)
-        setup_button = Element(origin, COMMAND1_SETUP)
         time.sleep(SETTLE_S)
         check_button_colour(report, desktop, start_button, GREEN, "READY after the about box")
 
-        desktop.click(*setup_button.centre())
-        time.sleep(SETTLE_S)
-        desktop.click(*Element(origin, OPTION3_TO_LIBERO, FRAME1).near_left())
-        time.sleep(SETTLE_S)
-        desktop.click(*setup_button.centre())
-        time.sleep(SETTLE_S)
-        for clock, text in ((CLOCK2, PREPARATION_TEXT), (CLOCK3, WORKING_TEXT)):
-            desktop.click(*Element(origin, clock).centre())
-            desktop.key("ctrl+a")
-            desktop.type_text(text)
-            desktop.key("Return")
-            time.sleep(SETTLE_S)
+        set_up_free_task(desktop, origin)
         running()
         report.check(len(peer.frames()) == frames_before_setup,
                      f"frames sent while setting up: {[d for _, d in peer.frames()[frames_before_setup:]]}")
@@ -320,17 +331,13 @@ def run(program, work_dir, processes, report):
 
         report.say("Closing the window and answering Yes")
         peer.release_slave()
-        desktop.activate(window)
-        desktop.key("alt+F4")
-        question = desktop.find_window(EXIT_QUESTION_TITLE, 15)
-        desktop.activate(question)
-        desktop.key("Return")
+        answer_exit_question_yes(desktop, window, running)
         try:
             status = app.wait(timeout=20)
         except subprocess.TimeoutExpired:
             raise TestFailure("the program did not end within 20 s of Yes") from None
         processes.forget(app)
-        report.check(status == 0, f"the program ended with status {status}:\n" + processes.log_tail("aerolap"))
+        report.check(status == 0, f"the program ended with status {status}")
         report.check(peer.wait_for_hang_up(5), "the far end of port 1 did not see the port closed")
     finally:
         peer.close()
@@ -354,11 +361,12 @@ def main():
             run(args.program.resolve(), work_dir, processes, report)
         except (TestFailure, TimeoutError) as error:
             report.check(False, str(error))
-            tail = processes.log_tail("aerolap")
-            if tail:
-                report.say("Program's output (last lines):\n" + tail)
+        except (OSError, RuntimeError, subprocess.SubprocessError) as error:
+            report.check(False, f"the test harness failed: {error!r}\n{traceback.format_exc()}")
         finally:
             processes.stop_all()
+        if report.failures and processes.log_tail("aerolap"):
+            report.say("Program's output (last lines):\n" + processes.log_tail("aerolap"))
     if report.failures:
         report.say(f"\nE2E RESULT: FAILED ({len(report.failures)} check(s))")
         for failure in report.failures:

@@ -65,10 +65,11 @@ class Desktop:
         result = self._run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
         return result.returncode == 0 and b"window id" in result.stdout
 
-    def find_window(self, title, timeout_s):
-        """The id of the one visible window whose title is exactly `title`."""
+    def find_window(self, title, timeout_s, check_alive=lambda: True):
+        """The id of the one visible window whose title is exactly `title`; check_alive may raise."""
 
         def search():
+            check_alive()
             result = self._run(
                 ["xdotool", "search", "--onlyvisible", "--name", f"^{_literal(title)}$"], check=False
             )
