@@ -27,53 +27,24 @@ public:
     std::vector<std::shared_ptr<const PcmSound>> played;
 };
 
-TEST(CuePlayer, PassesEveryRequestOnAtOnceSoTheNewestWins) {
+TEST(CuePlayer, PassesEveryRequestOnAtOnceSoTheNewestWinsAndTheSameFileRestarts) {
     RecordingSoundOutput output;
     SoundOutputCuePlayer player(output, SoundPaths::underRoot("/root"));
     static_assert(std::is_void_v<decltype(player.playCue(""))>, "no result reaches the caller");
 
-    player.playCue(sounds::kCount5);
-    player.playCue(sounds::kCount4);
-    player.playCue(sounds::kEndOfLanding);
-    player.playCue(sounds::kPreparation);
-
-    EXPECT_EQ(output.requests,
-              (std::vector<std::string>{"/root/reriva3rira/5.wav", "/root/reriva3rira/4.wav",
-                                        "/root/reriva3rira/FINE ATTERRAGGIO.wav",
-                                        "/root/reriva3rira/preparazione30secondi.wav"}));
-}
-
-TEST(CuePlayer, TheSameFileAskedForAgainIsPlayedAgain) {
-    RecordingSoundOutput output;
-    SoundOutputCuePlayer player(output, SoundPaths::unchanged());
-
-    for (int i = 0; i < 3; ++i) {
-        player.playCue(sounds::kBeepVuz);
+    for (const auto cue : {sounds::kCount5, sounds::kBeepVuz, sounds::kBeepVuz, sounds::kSiren}) {
+        player.playCue(cue);
     }
 
-    EXPECT_EQ(output.requests, std::vector<std::string>(3, sounds::kBeepVuz));
-}
-
-TEST(CuePlayer, BothSirensStayDistinct) {
-    RecordingSoundOutput output;
-    SoundOutputCuePlayer player(output, SoundPaths::underRoot("/root"));
-
-    player.playCue(sounds::kSiren);
-    player.playCue(sounds::kLandingButtonSiren);
-
-    ASSERT_EQ(output.requests.size(), 2u);
-    EXPECT_NE(output.requests[0], output.requests[1]);
+    EXPECT_EQ(output.requests,
+              (std::vector<std::string>{"/root/reriva3rira/5.wav", "/root/reriva3rira/BEEPVUZ.WAV",
+                                        "/root/reriva3rira/BEEPVUZ.WAV",
+                                        "/root/reriva3rira/Sirena di nave.wav"}));
 }
 
 class DecodingSoundOutputTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_folder = fs::temp_directory_path() /
-                   ("aerolap-decoding-" +
-                    std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_folder);
-    }
+    void SetUp() override { fs::create_directories(m_folder); }
     void TearDown() override { fs::remove_all(m_folder); }
 
     std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
@@ -84,39 +55,31 @@ protected:
         return file.string();
     }
 
-    fs::path m_folder;
+    const fs::path m_folder = fs::path(::testing::TempDir()) / "aerolap-decoding";
     RecordingPcmPlayback m_playback;
     DecodingSoundOutput m_output{m_playback};
 };
 
-TEST_F(DecodingSoundOutputTest, PlaysTheFilesSamples) {
+TEST_F(DecodingSoundOutputTest, PlaysTheFilesSamplesAndTheAlertForAnythingUnplayable) {
     const auto wav = testing::WavBytes::tone(440, 0.05);
-    const auto path = write("Sirena di nave.wav", wav.build());
-
-    m_output.playFileAsync(path);
-
-    ASSERT_EQ(m_playback.played.size(), 1u);
-    EXPECT_EQ(m_playback.played[0]->bytes, wav.samples);
-    EXPECT_NE(m_playback.played[0], alertSound());
-}
-
-TEST_F(DecodingSoundOutputTest, AnythingUnplayablePlaysTheAlertInstead) {
     const std::string text = "not a sound";
-    const std::vector<std::string> unplayable = {
+    const std::vector<std::string> paths = {
+        write("Sirena di nave.wav", wav.build()),
         (m_folder / "missing.wav").string(),
         write("empty.wav", {}),
         write("text.wav", std::vector<std::uint8_t>(text.begin(), text.end())),
         m_folder.string(),
-        "",
     };
 
-    for (const auto& path : unplayable) {
+    for (const auto& path : paths) {
         m_output.playFileAsync(path);
     }
 
-    ASSERT_EQ(m_playback.played.size(), unplayable.size());
-    for (const auto& sound : m_playback.played) {
-        EXPECT_EQ(sound, alertSound());
+    ASSERT_EQ(m_playback.played.size(), paths.size());
+    EXPECT_EQ(m_playback.played[0]->bytes, wav.samples);
+    EXPECT_NE(m_playback.played[0], alertSound());
+    for (std::size_t i = 1; i < paths.size(); ++i) {
+        EXPECT_EQ(m_playback.played[i], alertSound()) << paths[i];
     }
 }
 

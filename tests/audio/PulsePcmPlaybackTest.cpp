@@ -2,11 +2,10 @@
 
 #include "MonitorRecorder.h"
 #include "TestSoundServer.h"
+#include "WavBytes.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <numbers>
 #include <string>
 #include <thread>
 
@@ -23,18 +22,12 @@ constexpr double kHeard = 0.05; // of full scale; the tones play at about 0.37
 constexpr auto kBlock = 5ms;
 
 std::shared_ptr<const PcmSound> tone(double frequency, std::chrono::milliseconds length) {
-    auto sound = std::make_shared<PcmSound>();
-    sound->sampleRate = 22050;
-    sound->channels = 1;
-    const auto count = static_cast<int>(sound->sampleRate * length.count() / 1000);
-    for (int i = 0; i < count; ++i) {
-        const auto value = static_cast<std::int16_t>(
-            12000.0 * std::sin(2.0 * std::numbers::pi * frequency * i / sound->sampleRate));
-        const auto bits = static_cast<std::uint16_t>(value);
-        sound->bytes.push_back(static_cast<std::uint8_t>(bits & 0xFF));
-        sound->bytes.push_back(static_cast<std::uint8_t>(bits >> 8));
-    }
-    return sound;
+    const auto wav =
+        testing::WavBytes::tone(frequency, std::chrono::duration<double>(length).count());
+    return std::make_shared<const PcmSound>(PcmSound{.format = SampleFormat::Signed16LittleEndian,
+                                                     .sampleRate = wav.sampleRate,
+                                                     .channels = wav.channels,
+                                                     .bytes = wav.samples});
 }
 
 /// The recording as one letter per 5 ms block: A, B, both (M) or silence (.).

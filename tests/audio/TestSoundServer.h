@@ -25,8 +25,6 @@ public:
     pid_t pid() const { return m_pid; }
 
 private:
-    void stop();
-
     std::filesystem::path m_folder;
     std::filesystem::path m_socket;
     pid_t m_pid = -1;

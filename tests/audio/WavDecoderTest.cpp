@@ -40,23 +40,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FormatCase{1, 8, 8000, SampleFormat::Unsigned8},
                       FormatCase{2, 8, 11025, SampleFormat::Unsigned8},
                       FormatCase{1, 16, 22050, SampleFormat::Signed16LittleEndian},
-                      FormatCase{2, 16, 44100, SampleFormat::Signed16LittleEndian},
                       FormatCase{2, 16, 96000, SampleFormat::Signed16LittleEndian}));
 
-TEST(WavDecoder, SkipsOtherChunksIncludingOddSizedOnes) {
-    WavBytes wav;
-    wav.chunksBeforeFormat = {"odd", "even"};
-    wav.samples = {10, 20, 30, 40};
-
-    const auto sound = decodeWav(wav.build());
-
-    ASSERT_TRUE(sound);
-    EXPECT_EQ(sound->bytes, wav.samples);
-}
-
-TEST(WavDecoder, PlaysATruncatedDataChunkAsFarAsWholeFramesGo) {
+TEST(WavDecoder, SkipsOtherChunksAndPlaysATruncatedDataChunkAsFarAsWholeFramesGo) {
     WavBytes wav;
     wav.channels = 2;
+    wav.chunksBeforeFormat = {"odd", "even"};
     wav.samples = {1, 2, 3, 4, 5, 6, 7, 8};
     auto bytes = wav.build();
     bytes.resize(bytes.size() - 3); // cuts into the second stereo frame
@@ -67,46 +56,42 @@ TEST(WavDecoder, PlaysATruncatedDataChunkAsFarAsWholeFramesGo) {
     EXPECT_EQ(sound->bytes, (std::vector<std::uint8_t>{1, 2, 3, 4}));
 }
 
-TEST(WavDecoder, RefusesWhatItCannotPlay) {
-    const auto refused = [](auto change) {
+TEST(WavDecoder, RefusesWhatItCannotPlayAndDamagedOrForeignFiles) {
+    const auto damaged = [](void (*change)(WavBytes&), void (*cut)(std::vector<std::uint8_t>&)) {
         WavBytes wav;
         wav.samples = {1, 2, 3, 4};
         change(wav);
-        return !decodeWav(wav.build()).has_value();
+        auto bytes = wav.build();
+        cut(bytes);
+        return bytes;
     };
-    EXPECT_TRUE(refused([](WavBytes& w) { w.formatTag = 3; })) << "float samples";
-    EXPECT_TRUE(refused([](WavBytes& w) { w.bitsPerSample = 24; }));
-    EXPECT_TRUE(refused([](WavBytes& w) { w.channels = 6; }));
-    EXPECT_TRUE(refused([](WavBytes& w) { w.channels = 0; }));
-    EXPECT_TRUE(refused([](WavBytes& w) { w.sampleRate = 0; }));
-    EXPECT_TRUE(refused([](WavBytes& w) { w.samples.clear(); })) << "no samples at all";
-}
-
-TEST(WavDecoder, RefusesDamagedAndForeignFiles) {
-    WavBytes wav;
-    wav.samples = {1, 2, 3, 4};
-    const auto good = wav.build();
-
-    EXPECT_FALSE(decodeWav({}));
-    EXPECT_FALSE(decodeWav(std::vector<std::uint8_t>(good.begin(), good.begin() + 10)));
-    auto notWave = good;
-    notWave[8] = 'X';
-    EXPECT_FALSE(decodeWav(notWave));
-    auto formatCut = good;
-    formatCut.resize(12 + 8 + 10); // header of the format chunk and part of its body
-    EXPECT_FALSE(decodeWav(formatCut));
-    auto hugeChunk = good;
-    hugeChunk[16] = 0xFF; // the format chunk claims to run far past the end
-    hugeChunk[19] = 0x7F;
-    EXPECT_FALSE(decodeWav(hugeChunk));
+    const auto asIs = [](std::vector<std::uint8_t>&) {};
+    const auto unchanged = [](WavBytes&) {};
     const std::string text = "just some text, not a sound";
-    EXPECT_FALSE(decodeWav(std::vector<std::uint8_t>(text.begin(), text.end())));
-}
-
-TEST(WavDecoder, RefusesDataBeforeItsFormat) {
-    std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 12, 0, 0, 0, 'W', 'A', 'V', 'E',
-                                       'd', 'a', 't', 'a', 4,  0, 0, 0, 1,   2,   3,   4};
-    EXPECT_FALSE(decodeWav(bytes));
+    const std::vector<std::vector<std::uint8_t>> refused = {
+        damaged([](WavBytes& w) { w.formatTag = 3; }, asIs), // float samples
+        damaged([](WavBytes& w) { w.bitsPerSample = 24; }, asIs),
+        damaged([](WavBytes& w) { w.channels = 0; }, asIs),
+        damaged([](WavBytes& w) { w.channels = 6; }, asIs),
+        damaged([](WavBytes& w) { w.sampleRate = 0; }, asIs),
+        damaged([](WavBytes& w) { w.samples.clear(); }, asIs),
+        damaged(unchanged, [](std::vector<std::uint8_t>& b) { b.resize(10); }),
+        damaged(unchanged, [](std::vector<std::uint8_t>& b) { b[8] = 'X'; }), // not WAVE
+        // The format chunk cut short, or claiming to run far past the end.
+        damaged(unchanged, [](std::vector<std::uint8_t>& b) { b.resize(12 + 8 + 10); }),
+        damaged(unchanged,
+                [](std::vector<std::uint8_t>& b) {
+                    b[16] = 0xFF;
+                    b[19] = 0x7F;
+                }),
+        {},
+        {text.begin(), text.end()},
+        {'R', 'I', 'F', 'F', 12, 0, 0, 0, 'W', 'A', 'V', 'E',
+         'd', 'a', 't', 'a', 4,  0, 0, 0, 1,   2,   3,   4}, // data before its format
+    };
+    for (std::size_t i = 0; i < refused.size(); ++i) {
+        EXPECT_FALSE(decodeWav(refused[i])) << "case " << i;
+    }
 }
 
 } // namespace

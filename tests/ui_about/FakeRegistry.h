@@ -3,21 +3,18 @@
 #include "platform/Registry.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace aerolap::testing {
 
-/// A registry holding the values it is given under root key `HKEY_LOCAL_MACHINE`. It checks
-/// the arguments of every call as the system would and counts the keys still open.
+/// A registry holding the values it is given under root key `HKEY_LOCAL_MACHINE`, answering as
+/// the system would and counting the keys still open.
 class FakeRegistry final : public Registry {
 public:
     static constexpr Status kFileNotFound = 2;
     static constexpr Status kMoreData = 234;
-    static constexpr Status kAccessDenied = 5;
 
     struct Value {
         std::uint32_t type = 0;
@@ -27,16 +24,9 @@ public:
     void setValue(const std::string& key, const std::string& name, Value value) {
         m_keys[key][name] = std::move(value);
     }
-    /// The key exists, but every read of it fails.
-    void denyReadsOf(const std::string& key) {
-        m_keys[key];
-        m_deniedReads.push_back(key);
-    }
 
-    Status openKey(Key root, const std::string& path, std::uint32_t options,
-                   std::uint32_t accessMask, Key& key) override {
-        m_lastAccessMask = accessMask;
-        m_lastOptions = options;
+    Status openKey(Key root, const std::string& path, std::uint32_t, std::uint32_t,
+                   Key& key) override {
         if (root != kLocalMachine || !m_keys.contains(path)) {
             return kFileNotFound;
         }
@@ -48,14 +38,7 @@ public:
 
     Status queryValue(Key key, const std::string& name, std::uint32_t& type,
                       std::span<std::uint8_t> buffer, std::uint32_t& size) override {
-        const std::string& path = m_open.at(key - 1);
-        m_lastBufferWasZeroed =
-            std::all_of(buffer.begin(), buffer.end(), [](std::uint8_t byte) { return byte == 0; });
-        m_lastBufferSize = size;
-        if (std::find(m_deniedReads.begin(), m_deniedReads.end(), path) != m_deniedReads.end()) {
-            return kAccessDenied;
-        }
-        const auto& values = m_keys.at(path);
+        const auto& values = m_keys.at(m_open.at(key - 1));
         const auto found = values.find(name);
         if (found == values.end()) {
             return kFileNotFound;
@@ -73,20 +56,11 @@ public:
     void closeKey(Key) override { --m_openCount; }
 
     int keysLeftOpen() const { return m_openCount; }
-    std::uint32_t lastAccessMask() const { return m_lastAccessMask; }
-    std::uint32_t lastOptions() const { return m_lastOptions; }
-    std::uint32_t lastBufferSize() const { return m_lastBufferSize; }
-    bool lastBufferWasZeroed() const { return m_lastBufferWasZeroed; }
 
 private:
     std::map<std::string, std::map<std::string, Value>> m_keys;
-    std::vector<std::string> m_deniedReads;
     std::vector<std::string> m_open;
     int m_openCount = 0;
-    std::uint32_t m_lastAccessMask = 0;
-    std::uint32_t m_lastOptions = 99;
-    std::uint32_t m_lastBufferSize = 0;
-    bool m_lastBufferWasZeroed = false;
 };
 
 inline std::vector<std::uint8_t> bytesOf(const std::string& text) {

@@ -1,6 +1,4 @@
 #include "platform/LocalFileExistence.h"
-#include "platform/NoRegistry.h"
-#include "ui/about/GetKeyValue.h"
 
 #include <filesystem>
 #include <fstream>
@@ -10,38 +8,20 @@
 namespace aerolap {
 namespace {
 
-class LocalFiles : public ::testing::Test {
-protected:
-    LocalFiles() {
-        std::filesystem::create_directories(m_folder);
-        std::ofstream(m_folder / "MSINFO32.EXE") << "x";
-        std::filesystem::create_directory(m_folder / "folder");
-        std::filesystem::create_symlink(m_folder / "gone", m_folder / "broken");
+TEST(LocalFileExistence, OnlyANormalFileCounts) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("aerolap-files-" + std::to_string(::getpid()));
+    fs::create_directories(folder / "folder");
+    std::ofstream(folder / "MSINFO32.EXE") << "x";
+    fs::create_symlink(folder / "gone", folder / "broken");
+    const LocalFileExistence files;
+    EXPECT_TRUE(files.normalFileExists((folder / "MSINFO32.EXE").string()));
+    for (const char* notAFile : {"folder", "missing", "broken"}) {
+        EXPECT_FALSE(files.normalFileExists((folder / notAFile).string())) << notAFile;
     }
-    ~LocalFiles() override { std::filesystem::remove_all(m_folder); }
-
-    std::string at(const char* name) const { return (m_folder / name).string(); }
-
-    const std::filesystem::path m_folder =
-        std::filesystem::temp_directory_path() / ("aerolap-files-" + std::to_string(::getpid()));
-    LocalFileExistence m_files;
-};
-
-TEST_F(LocalFiles, OnlyANormalFileCounts) {
-    EXPECT_TRUE(m_files.normalFileExists(at("MSINFO32.EXE")));
-    EXPECT_FALSE(m_files.normalFileExists(at("folder")));
-    EXPECT_FALSE(m_files.normalFileExists(at("missing")));
-    EXPECT_FALSE(m_files.normalFileExists(at("broken")));
-    EXPECT_FALSE(m_files.normalFileExists(""));
-}
-
-TEST(NoRegistryAtAll, EveryLookUpFailsWithEmptyText) {
-    NoRegistry registry;
-    std::string text = "before";
-    EXPECT_EQ(GetKeyValue(registry, Registry::kLocalMachine,
-                          "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", text),
-              0);
-    EXPECT_EQ(text, "");
+    EXPECT_FALSE(files.normalFileExists(""));
+    fs::remove_all(folder);
 }
 
 } // namespace

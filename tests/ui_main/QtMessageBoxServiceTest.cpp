@@ -51,62 +51,52 @@ MessageAnswer showAndAnswer(const MessageBoxRequest& request, Seen& seen,
     return service.show(request);
 }
 
-std::function<void(QMessageBox&)> press(QMessageBox::StandardButton which) {
-    return [which](QMessageBox& box) { box.button(which)->click(); };
+std::function<void(QMessageBox&)> key(Qt::Key which) {
+    return [which](QMessageBox& box) { QTest::keyClick(&box, which); };
 }
 
-TEST(QtMessageBoxServiceTest, ErrorBoxWithOkAndItsTitle) {
-    Seen seen;
-    const auto answer = showAndAnswer({"Il valore non puo essere 00.00.00", "InfoMessage",
-                                       MessageIcon::Critical, MessageButtons::Ok},
-                                      seen, press(QMessageBox::Ok));
-    EXPECT_EQ(answer, MessageAnswer::Ok);
-    EXPECT_EQ(seen.title, QStringLiteral("InfoMessage"));
-    EXPECT_EQ(seen.text, QStringLiteral("Il valore non puo essere 00.00.00"));
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
-    EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-}
-
-struct YesNoCase {
-    const char* name;
+struct BoxCase {
+    MessageBoxRequest request;
     std::function<void(QMessageBox&)> answer;
     MessageAnswer expected;
+    Seen seen;
 };
 
-class QtMessageBoxYesNoTest : public ::testing::TestWithParam<YesNoCase> {};
-
-TEST_P(QtMessageBoxYesNoTest, QuestionWithYesAsDefaultReturnsTheAnswer) {
-    Seen seen;
-    const auto answer = showAndAnswer(
-        {"Vuoi uscire da programma?", "Aerolap ", MessageIcon::None, MessageButtons::YesNo}, seen,
-        GetParam().answer);
-    EXPECT_EQ(answer, GetParam().expected);
-    EXPECT_EQ(seen.title, QStringLiteral("Aerolap "));
-    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(seen.defaultButton, QMessageBox::Yes);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, QtMessageBoxYesNoTest,
-    ::testing::Values(YesNoCase{"Yes", press(QMessageBox::Yes), MessageAnswer::Yes},
-                      YesNoCase{"No", press(QMessageBox::No), MessageAnswer::No},
-                      YesNoCase{"Enter",
-                                [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); },
-                                MessageAnswer::Yes},
-                      YesNoCase{"Escape",
-                                [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); },
-                                MessageAnswer::No}),
-    [](const ::testing::TestParamInfo<YesNoCase>& answered) {
-        return std::string(answered.param.name);
-    });
-
-TEST(QtMessageBoxServiceTest, BoxWithoutTitleCarriesTheApplicationTitle) {
-    Seen seen;
-    showAndAnswer({"Nessuna porta", "", MessageIcon::Information, MessageButtons::Ok}, seen,
-                  press(QMessageBox::Ok));
-    EXPECT_EQ(seen.title, QStringLiteral("Aerolap"));
-    EXPECT_EQ(seen.icon, QMessageBox::Information);
+TEST(QtMessageBoxServiceTest, ShowsTextTitleIconAndButtonsAndReturnsTheAnswer) {
+    const MessageBoxRequest error{"Il valore non puo essere 00.00.00", "InfoMessage",
+                                  MessageIcon::Critical, MessageButtons::Ok};
+    const MessageBoxRequest question{"Vuoi uscire da programma?", "Aerolap ", MessageIcon::None,
+                                     MessageButtons::YesNo};
+    const Seen seenQuestion{"Aerolap ", "Vuoi uscire da programma?", QMessageBox::NoIcon,
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
+    const BoxCase cases[] = {
+        {error,
+         key(Qt::Key_Return),
+         MessageAnswer::Ok,
+         {"InfoMessage", "Il valore non puo essere 00.00.00", QMessageBox::Critical,
+          QMessageBox::Ok}},
+        // A box without a title carries the program's.
+        {{"Nessuna porta", "", MessageIcon::Information, MessageButtons::Ok},
+         key(Qt::Key_Escape),
+         MessageAnswer::Ok,
+         {"Aerolap", "Nessuna porta", QMessageBox::Information, QMessageBox::Ok}},
+        {question, [](QMessageBox& box) { box.button(QMessageBox::No)->click(); },
+         MessageAnswer::No, seenQuestion},
+        {question, key(Qt::Key_Return), MessageAnswer::Yes, seenQuestion},
+        {question, key(Qt::Key_Escape), MessageAnswer::No, seenQuestion},
+    };
+    for (const BoxCase& c : cases) {
+        SCOPED_TRACE(c.request.text + " answered " + std::to_string(static_cast<int>(c.expected)));
+        Seen seen;
+        EXPECT_EQ(showAndAnswer(c.request, seen, c.answer), c.expected);
+        EXPECT_EQ(seen.title, c.seen.title);
+        EXPECT_EQ(seen.text, c.seen.text);
+        EXPECT_EQ(seen.icon, c.seen.icon);
+        EXPECT_EQ(seen.buttons, c.seen.buttons);
+        if (c.request.buttons == MessageButtons::YesNo) {
+            EXPECT_EQ(seen.defaultButton, c.seen.defaultButton);
+        }
+    }
 }
 
 } // namespace
