@@ -1,6 +1,6 @@
 #include "LandingWindow.h"
 
-#include "CueRow.h"
+#include "CountRows.h"
 #include "CycleTexts.h"
 #include "PhaseSteps.h"
 #include "audio/SoundFiles.h"
@@ -15,15 +15,12 @@ using F = Form1;
 using L = CueLatches;
 
 // The landing call comes two seconds into the window, not at its start.
-constexpr std::array kRows{
-    CueRow{"00.00.28", {&F::Check4}, &L::latchLanding30s, sounds::kLanding},
-    CueRow{"00.00.10", {}, &L::latchCount10s, sounds::kCount10},
-    CueRow{"00.00.05", {}, &L::latchCount5s, sounds::kCount5},
-    CueRow{"00.00.04", {}, &L::latchCount4s, sounds::kCount4},
-    CueRow{"00.00.03", {}, &L::latchCount3s, sounds::kCount3},
-    CueRow{"00.00.02", {}, &L::latchCount2s, sounds::kCount2},
-    CueRow{"00.00.01", {}, &L::latchCount1s, sounds::kCount1},
-};
+constexpr auto kRows = joinRows(
+    std::array{
+        CueRow{"00.00.28", {&F::Check4}, &L::latchLanding30s, sounds::kLanding},
+        CueRow{"00.00.10", {}, &L::latchCount10s, sounds::kCount10},
+    },
+    kCountFiveToOne);
 
 } // namespace
 

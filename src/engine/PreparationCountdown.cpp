@@ -1,5 +1,6 @@
 #include "PreparationCountdown.h"
 
+#include "CountRows.h"
 #include "CycleTexts.h"
 #include "PhaseSteps.h"
 #include "audio/SoundFiles.h"
@@ -12,14 +13,8 @@ namespace {
 
 using L = CueLatches;
 
-constexpr std::array kStandardRows{
-    CueRow{"00.00.10", {}, &L::latchCount10s, sounds::kCount10},
-    CueRow{"00.00.05", {}, &L::latchCount5s, sounds::kCount5},
-    CueRow{"00.00.04", {}, &L::latchCount4s, sounds::kCount4},
-    CueRow{"00.00.03", {}, &L::latchCount3s, sounds::kCount3},
-    CueRow{"00.00.02", {}, &L::latchCount2s, sounds::kCount2},
-    CueRow{"00.00.01", {}, &L::latchCount1s, sounds::kCount1},
-};
+constexpr auto kStandardRows = joinRows(
+    std::array{CueRow{"00.00.10", {}, &L::latchCount10s, sounds::kCount10}}, kCountFiveToOne);
 
 // Nothing at four seconds in the Vuz count.
 constexpr std::array kVuzRows{
