@@ -5,14 +5,10 @@
 #include "SystemServiceDoubles.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace aerolap::testing {
 namespace {
-
-constexpr auto kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr auto kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr std::uint32_t kRegSz = 1;
-constexpr std::uint32_t kRegExpandSz = 2;
 
 class AboutBox : public ::testing::Test {
 protected:
@@ -46,7 +42,10 @@ TEST_F(AboutBox, OkUnloadsTheBoxAndShowsTheMainWindowOnce) {
 
 struct SysInfoCase {
     const char* name;
-    void (*arrange)(FakeRegistry&, FakeFileExistence&, RecordingProgramLauncher&);
+    std::optional<FakeRegistry::Value> path;   // the tool's full path, the first value read
+    std::optional<FakeRegistry::Value> folder; // the tool's folder, the second
+    bool toolInFolder;
+    bool startFails;
     std::vector<std::string> asked;
     std::vector<std::string> started;
     bool unavailable;
@@ -56,7 +55,18 @@ class SystemInfoButton : public AboutBox, public ::testing::WithParamInterface<S
 
 TEST_P(SystemInfoButton, StartsTheToolOrShowsTheOneMessageAndKeepsTheBox) {
     const SysInfoCase& c = GetParam();
-    c.arrange(registry, files, programs);
+    if (c.path) {
+        registry.setValue("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", *c.path);
+    }
+    if (c.folder) {
+        registry.setValue("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", *c.folder);
+    }
+    if (c.toolInFolder) {
+        files.addFile("C:\\MSINFO\\MSINFO32.EXE");
+    }
+    if (c.startFails) {
+        programs.failEveryStart();
+    }
     about.cmdSysInfo.click();
     EXPECT_EQ(files.asked(), c.asked);
     EXPECT_EQ(programs.attempts(), c.started);
@@ -70,65 +80,37 @@ TEST_P(SystemInfoButton, StartsTheToolOrShowsTheOneMessageAndKeepsTheBox) {
     EXPECT_EQ(registry.keysLeftOpen(), 0);
 }
 
-const std::string kSecondPath = "C:\\MSINFO\\MSINFO32.EXE";
+constexpr std::uint32_t kRegSz = 1;
+const FakeRegistry::Value kPath{kRegSz, bytesOf(std::string("C:\\PROGRA~1\\msinfo32.exe\0", 25))};
+const FakeRegistry::Value kFolder{kRegSz, bytesOf(std::string("C:\\MSINFO\0", 10))};
+const std::vector<std::string> kToolInFolder{"C:\\MSINFO\\MSINFO32.EXE"};
 
 INSTANTIATE_TEST_SUITE_P(
     OnEveryPath, SystemInfoButton,
     ::testing::Values(
-        SysInfoCase{"FirstValueStartedUnchangedWithoutAnExistenceTest",
-                    [](FakeRegistry& registry, FakeFileExistence&, RecordingProgramLauncher&) {
-                        registry.setValue(
-                            kPathKey, "PATH",
-                            {kRegSz, bytesOf(std::string("C:\\PROGRA~1\\msinfo32.exe\0", 25))});
-                        registry.setValue(kFolderKey, "MSINFO", {kRegSz, bytesOf("C:\\Other")});
-                    },
-                    {},
-                    {"C:\\PROGRA~1\\msinfo32.exe"},
-                    false},
+        // The first value is started as it is, without asking whether the file is there.
         SysInfoCase{
-            "SecondValueStartedWhenTheProgramIsThere",
-            [](FakeRegistry& registry, FakeFileExistence& files, RecordingProgramLauncher&) {
-                registry.setValue(kFolderKey, "MSINFO",
-                                  {kRegSz, bytesOf(std::string("C:\\MSINFO\0", 10))});
-                files.addFile(kSecondPath);
-            },
-            {kSecondPath},
-            {kSecondPath},
-            false},
-        SysInfoCase{"SecondValueWithTheProgramMissing",
-                    [](FakeRegistry& registry, FakeFileExistence&, RecordingProgramLauncher&) {
-                        registry.setValue(kFolderKey, "MSINFO", {kRegSz, bytesOf("C:\\MSINFO")});
-                    },
-                    {kSecondPath},
-                    {},
-                    true},
-        SysInfoCase{"NoRegistryEntry",
-                    [](FakeRegistry&, FakeFileExistence&, RecordingProgramLauncher&) {},
-                    {},
-                    {},
-                    true},
+            "FirstValue", kPath, kFolder, true, false, {}, {"C:\\PROGRA~1\\msinfo32.exe"}, false},
+        SysInfoCase{"SecondValue", {}, kFolder, true, false, kToolInFolder, kToolInFolder, false},
         SysInfoCase{
-            "ProgramWillNotStart",
-            [](FakeRegistry& registry, FakeFileExistence&, RecordingProgramLauncher& programs) {
-                registry.setValue(kPathKey, "PATH", {kRegSz, bytesOf("C:\\x.exe")});
-                programs.failEveryStart();
-            },
-            {},
-            {"C:\\x.exe"},
-            true},
+            "SecondValueWithoutTheTool", {}, kFolder, false, false, kToolInFolder, {}, true},
+        SysInfoCase{"NoValue", {}, {}, false, false, {}, {}, true},
+        SysInfoCase{
+            "ToolWillNotStart", kPath, {}, false, true, {}, {"C:\\PROGRA~1\\msinfo32.exe"}, true},
         // Another type leaves the path empty, and an empty path does not start.
-        SysInfoCase{
-            "FirstValueOfAnotherType",
-            [](FakeRegistry& registry, FakeFileExistence&, RecordingProgramLauncher&) {
-                registry.setValue(kPathKey, "PATH", {kRegExpandSz, bytesOf("%WINDIR%\\x.exe")});
-            },
-            {},
-            {""},
-            true},
+        SysInfoCase{"FirstValueOfAnotherType",
+                    FakeRegistry::Value{2, bytesOf("%WINDIR%\\x.exe")},
+                    {},
+                    false,
+                    false,
+                    {},
+                    {""},
+                    true},
         SysInfoCase{"FirstValueOfZeroBytes",
-                    [](FakeRegistry& registry, FakeFileExistence&, RecordingProgramLauncher&) {
-                        registry.setValue(kPathKey, "PATH", {kRegSz, {}});
-                    },
+                    FakeRegistry::Value{kRegSz, {}},
+                    {},
+                    false,
+                    false,
                     {},
                     {},
                     true}),

@@ -1,7 +1,7 @@
 // The clock field: what the operator types or steps reaches the clock once per committed change.
 #include "platform/ClockEdit.h"
 
-#include "platform/MonotonicSource.h"
+#include "VirtualTime.h"
 
 #include <QFocusEvent>
 #include <QTest>
@@ -10,12 +10,6 @@
 
 namespace aerolap::testing {
 namespace {
-
-/// Setting clocks never count, so their time stands still.
-class StillTime final : public MonotonicSource {
-public:
-    TimePoint now() const override { return {}; }
-};
 
 class ClockEditTest : public ::testing::Test {
 protected:
@@ -40,7 +34,7 @@ protected:
         QApplication::sendEvent(&edit, &event);
     }
 
-    StillTime time;
+    VirtualTime time; // setting clocks never count, so it stands still
     Clock clock{time, true, true};
     ClockEdit edit{clock};
     int changes = 0;
@@ -136,7 +130,7 @@ TEST_F(ClockEditTest, HandlerThatRewritesTheTimeWinsAndTheBoxTakingFocusIsNoSeco
 }
 
 TEST(ClockEditReadOnlyTest, ClockThatIsNotEditableIgnoresTheOperator) {
-    StillTime time;
+    VirtualTime time;
     Clock clock{time, false, false};
     clock.setClockTimeText("00.00.30");
     ClockEdit edit{clock};
