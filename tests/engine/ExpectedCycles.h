@@ -2,18 +2,21 @@
 
 #include "RecordingCuePlayer.h"
 #include "audio/SoundFiles.h"
+#include "platform/TimeText.h"
 
-#include <ostream>
+#include <string>
 #include <vector>
 
 namespace aerolap::testing {
 
+using namespace aerolap::sounds;
+
 /// One cue a cycle must ask for: when (virtual ms after START), which file, and the running
-/// clock's text that triggers it (none for the one START plays itself).
+/// clock's text that triggers it (empty for the one START plays itself).
 struct ExpectedCue {
     long long atMs;
-    const char* file;
-    const char* trigger;
+    std::string file;
+    std::string trigger;
 };
 
 using CueList = std::vector<ExpectedCue>;
@@ -49,19 +52,34 @@ inline void PrintTo(const RecordingCuePlayer::Played& cue, std::ostream* out) {
     *out << cue.atMs << " ms " << cue.path;
 }
 
-using namespace aerolap::sounds;
+/// "Five" to "one" a second apart, then `last` on "00.00.00" at `endMs`.
+inline CueList countEndingAt(long long endMs, const char* last) {
+    const char* const counts[] = {kCount5, kCount4, kCount3, kCount2, kCount1};
+    CueList list;
+    for (int left = 5; left >= 1; --left) {
+        list.push_back({endMs - left * 1000, counts[5 - left], TimeText::fromSeconds(left)});
+    }
+    list.push_back({endMs, last, "00.00.00"});
+    return list;
+}
+
+/// The landing window of a working time that ran out at `fromMs`.
+inline CueList landingWindowFrom(long long fromMs) {
+    return CueList{{fromMs + 2000, kLanding, "00.00.28"}, {fromMs + 20000, kCount10, "00.00.10"}} +
+           countEndingAt(fromMs + 30000, kEndOfLanding);
+}
 
 // A 30-second preparation from START at 0.
-inline const CueList kStandardPreparation{
-    {0, kPreparation, nullptr},   {20000, kCount10, "00.00.10"}, {25000, kCount5, "00.00.05"},
-    {26000, kCount4, "00.00.04"}, {27000, kCount3, "00.00.03"},  {28000, kCount2, "00.00.02"},
-    {29000, kCount1, "00.00.01"}, {30000, kSiren, "00.00.00"},
-};
+inline const CueList kStandardPreparation =
+    CueList{{0, kPreparation, ""}, {20000, kCount10, "00.00.10"}} + countEndingAt(30000, kSiren);
 
 inline const CueList kVuzPreparation{
-    {0, kPreparation, nullptr},         {20000, kCount10, "00.00.10"},
-    {25000, kCount5, "00.00.05"},       {27000, kBeepVuz, "00.00.03"},
-    {28000, kBeepVuz, "00.00.02"},      {29000, kBeepVuz, "00.00.01"},
+    {0, kPreparation, ""},
+    {20000, kCount10, "00.00.10"},
+    {25000, kCount5, "00.00.05"},
+    {27000, kBeepVuz, "00.00.03"},
+    {28000, kBeepVuz, "00.00.02"},
+    {29000, kBeepVuz, "00.00.01"},
     {30000, kBeep3Seconds, "00.00.00"},
 };
 
@@ -78,29 +96,18 @@ inline const CueList kTenMinuteCycle =
         {447000, kVoice3Minutes, "00.03.03"},  {450000, kMinuteBeep, "00.03.00"},
         {507000, kVoice2Minutes, "00.02.03"},  {510000, kMinuteBeep, "00.02.00"},
         {567000, kVoice1Minute, "00.01.03"},   {570000, kMinuteBeep, "00.01.00"},
-        {597000, kVoice30Seconds, "00.00.33"}, {625000, kCount5, "00.00.05"},
-        {626000, kCount4, "00.00.04"},         {627000, kCount3, "00.00.03"},
-        {628000, kCount2, "00.00.02"},         {629000, kCount1, "00.00.01"},
-        {630000, kSiren, "00.00.00"},          {632000, kLanding, "00.00.28"},
-        {650000, kCount10, "00.00.10"},        {655000, kCount5, "00.00.05"},
-        {656000, kCount4, "00.00.04"},         {657000, kCount3, "00.00.03"},
-        {658000, kCount2, "00.00.02"},         {659000, kCount1, "00.00.01"},
-        {660000, kEndOfLanding, "00.00.00"},
-    };
+        {597000, kVoice30Seconds, "00.00.33"},
+    } +
+    countEndingAt(630000, kSiren) + landingWindowFrom(630000);
 
 // The working time and landing window of both 3-minute tasks (working time 30000 to 210000):
 // "00.03.03" never shows and the 3-minute box is unticked, so nothing sounds before 2 minutes.
-inline const CueList kThreeMinuteWorkingAndLanding{
-    {87000, kVoice2Minutes, "00.02.03"},   {90000, kMinuteBeep, "00.02.00"},
-    {147000, kVoice1Minute, "00.01.03"},   {150000, kMinuteBeep, "00.01.00"},
-    {177000, kVoice30Seconds, "00.00.33"}, {205000, kCount5, "00.00.05"},
-    {206000, kCount4, "00.00.04"},         {207000, kCount3, "00.00.03"},
-    {208000, kCount2, "00.00.02"},         {209000, kCount1, "00.00.01"},
-    {210000, kSiren, "00.00.00"},          {212000, kLanding, "00.00.28"},
-    {230000, kCount10, "00.00.10"},        {235000, kCount5, "00.00.05"},
-    {236000, kCount4, "00.00.04"},         {237000, kCount3, "00.00.03"},
-    {238000, kCount2, "00.00.02"},         {239000, kCount1, "00.00.01"},
-    {240000, kEndOfLanding, "00.00.00"},
-};
+inline const CueList kThreeMinuteWorkingAndLanding =
+    CueList{
+        {87000, kVoice2Minutes, "00.02.03"},   {90000, kMinuteBeep, "00.02.00"},
+        {147000, kVoice1Minute, "00.01.03"},   {150000, kMinuteBeep, "00.01.00"},
+        {177000, kVoice30Seconds, "00.00.33"},
+    } +
+    countEndingAt(210000, kSiren) + landingWindowFrom(210000);
 
 } // namespace aerolap::testing

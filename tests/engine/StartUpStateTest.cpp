@@ -5,72 +5,69 @@
 namespace aerolap {
 namespace {
 
+using namespace std::chrono_literals;
 using StartUpState = testing::MainWindowFixture;
 
-TEST_F(StartUpState, IsReadyWithTheDefaultTimes) {
+TEST_F(StartUpState, EveryElementIsInItsStartUpState) {
     EXPECT_EQ(form.Label2.caption(), "00.00.30");
     EXPECT_EQ(form.Label4.caption(), "READY "); // the task option runs after "READY"
     EXPECT_EQ(form.Clock1.clockTimeText(), "00.00.30");
     EXPECT_EQ(form.Clock2.clockTimeText(), "00.00.30");
     EXPECT_EQ(form.Clock3.clockTimeText(), "00.10.00");
-    EXPECT_FALSE(form.Clock1.counting());
-}
-
-TEST_F(StartUpState, ShowsOnlyStartAndSetupAmongTheButtons) {
-    EXPECT_TRUE(form.Command5.visible());
-    EXPECT_FALSE(form.Command7.visible());
-    EXPECT_FALSE(form.Command2.visible());
-    EXPECT_FALSE(form.Command3.visible());
-    EXPECT_TRUE(form.Command1.visible());
     EXPECT_EQ(form.Command1.caption(), "SETUP");
-    EXPECT_FALSE(form.Frame1.visible());
-    EXPECT_FALSE(form.Label7.visible());
-    EXPECT_FALSE(form.Label8.visible());
-    EXPECT_FALSE(form.Label9.visible());
-}
-
-TEST_F(StartUpState, TicksEveryAnnouncementBoxButAlwaysOnTopAndLoop) {
-    const std::pair<const CheckBox*, int> expected[] = {
-        {&form.Check1, 1},  {&form.Check2, 1},  {&form.Check3, 1},  {&form.Check4, 1},
-        {&form.Check5, 1},  {&form.Check6, 1},  {&form.Check7, 1},  {&form.Check8, 1},
-        {&form.Check9, 1},  {&form.Check10, 1}, {&form.Check11, 1}, {&form.Check12, 1},
-        {&form.Check13, 1}, {&form.Check14, 1}, {&form.Check15, 0}, {&form.Check16, 1},
-        {&form.Check17, 0},
-    };
-    for (const auto& [box, value] : expected) {
-        EXPECT_EQ(box->value(), value) << box->caption();
-    }
-    EXPECT_FALSE(form.Check12.enabled());
-    EXPECT_FALSE(form.Check13.enabled());
-}
-
-TEST_F(StartUpState, SelectsTheTenMinuteTaskOnly) {
-    EXPECT_TRUE(form.Option2.selected());
-    EXPECT_FALSE(form.Option1.selected());
-    EXPECT_FALSE(form.Option3.selected());
-    EXPECT_FALSE(form.Option4.selected());
     EXPECT_EQ(form.Combo1.text(), "1");
-    EXPECT_EQ(form.Combo1.items(), (std::vector<std::string>{"1", "2", "3", "4"}));
-}
 
-TEST_F(StartUpState, RunsNoTimerClearsEveryLatchAndPlaysNothing) {
+    for (const VisibleElement* shown : {&form.Command5, &form.Command1}) {
+        EXPECT_TRUE(shown->visible());
+    }
+    for (const VisibleElement* hidden : std::initializer_list<const VisibleElement*>{
+             &form.Command7, &form.Command2, &form.Command3, &form.Frame1, &form.Label7,
+             &form.Label8, &form.Label9}) {
+        EXPECT_FALSE(hidden->visible());
+    }
+    for (const CheckBox* box :
+         {&form.Check1, &form.Check2, &form.Check3, &form.Check4, &form.Check5, &form.Check6,
+          &form.Check7, &form.Check8, &form.Check9, &form.Check10, &form.Check11, &form.Check12,
+          &form.Check13, &form.Check14, &form.Check15, &form.Check16, &form.Check17}) {
+        const bool offAtStartUp = box == &form.Check15 || box == &form.Check17;
+        EXPECT_EQ(box->value(), offAtStartUp ? 0 : 1) << box->caption();
+    }
+    EXPECT_FALSE(form.Check12.enabled() || form.Check13.enabled());
+    EXPECT_TRUE(form.Option2.selected());
+    EXPECT_FALSE(form.Option1.selected() || form.Option3.selected() || form.Option4.selected());
+
     for (const Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4, &form.Timer5,
                                &form.Timer6, &form.Timer7}) {
         EXPECT_FALSE(timer->enabled());
     }
-    const std::pair<const Timer*, long> intervals[] = {
-        {&form.Timer1, 10}, {&form.Timer2, 10}, {&form.Timer3, 10},    {&form.Timer4, 10},
-        {&form.Timer5, 1},  {&form.Timer6, 10}, {&form.Timer7, 20000},
-    };
-    for (const auto& [timer, ms] : intervals) {
-        EXPECT_EQ(timer->interval().count(), ms);
+    for (auto latch : CueLatches::kAll) { // latchSpare among them
+        EXPECT_EQ(form.latches.*latch, 0);
     }
+    time.advance(60s);
+    EXPECT_TRUE(cues.played().empty());
+    EXPECT_EQ(form.Label2.caption(), "00.00.30");
+}
+
+TEST_F(StartUpState, LatchRearmClearsOnceOnItsFirstTickHoweverOftenItWasEnabled) {
+    for (auto latch : CueLatches::kAll) {
+        form.latches.*latch = 1;
+    }
+    int ticks = 0;
+    form.Timer5.tick.connect([&] { ++ticks; });
+    form.Timer5.setEnabled(true);
+    form.Timer5.setEnabled(true);
+    form.Timer5.setEnabled(true);
+    EXPECT_EQ(form.latches.latchVoice9m, 1); // not before the handlers have returned
+
+    time.advance(1ms);
     for (auto latch : CueLatches::kAll) {
         EXPECT_EQ(form.latches.*latch, 0);
     }
-    time.advance(std::chrono::milliseconds(60000));
-    EXPECT_TRUE(cues.played().empty());
-    EXPECT_EQ(form.Label2.caption(), "00.00.30");
+    EXPECT_FALSE(form.Timer5.enabled());
+    form.latches.latchVoice9m = 1;
+    time.advance(50ms);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(form.latches.latchVoice9m, 1);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "engine/CyclePhase.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace aerolap {
 namespace {
@@ -17,15 +16,10 @@ struct StopCase {
     long long stopAtMs;
     CyclePhase phase;
     const char* status;
-    bool minuteBeepsRunning;
-    std::vector<L::Latch> latchedAtStop;
-    const char* workingTime; // what RESET writes back for the task
+    std::vector<L::Latch> latchedAtStop; // and kept through STOP and RESET
+    const char* workingTime;             // what RESET writes back for the task
     const testing::CueList* preparation;
 };
-
-void PrintTo(const StopCase& param, std::ostream* out) {
-    *out << param.name;
-}
 
 const StopCase kStops[] = {
     {"Preparation",
@@ -33,7 +27,6 @@ const StopCase kStops[] = {
      26500,
      CyclePhase::Preparation,
      "PREPARAZIONE",
-     false,
      {&L::latchCount10s, &L::latchCount5s, &L::latchCount4s},
      "00.10.00",
      &testing::kStandardPreparation},
@@ -42,7 +35,6 @@ const StopCase kStops[] = {
      27500,
      CyclePhase::Preparation,
      "PREPARAZIONE",
-     false,
      {&L::latchCount10s, &L::latchCount5s, &L::latchCount3s},
      "00.03.00",
      &testing::kVuzPreparation},
@@ -51,7 +43,6 @@ const StopCase kStops[] = {
      100000,
      CyclePhase::WorkingTime,
      "TEMPO OPERATIVO",
-     true,
      {&L::latchVoice9m, &L::latchBeep9m},
      "00.10.00",
      &testing::kStandardPreparation},
@@ -60,18 +51,16 @@ const StopCase kStops[] = {
      100000,
      CyclePhase::WorkingTime,
      "TEMPO OPERATIVO",
-     true,
      {&L::latchVoice2m, &L::latchBeep2m},
      "00.03.00",
      &testing::kVuzPreparation},
     {"Landing",
-     &Form1::Option2,
-     652500,
+     &Form1::Option1,
+     232500,
      CyclePhase::Landing,
      "ATTERRAGGIO IN 30 SECONDI",
-     true,
      {&L::latchLanding30s, &L::latchCount10s},
-     "00.10.00",
+     "00.03.00",
      &testing::kStandardPreparation},
 };
 
@@ -98,11 +87,9 @@ TEST_P(StopReset, StopHaltsThePhaseResetMakesReadyAndStartRunsAFullPreparation) 
     for (const Timer* poll : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer6}) {
         EXPECT_FALSE(poll->enabled());
     }
-    EXPECT_EQ(form.Timer4.enabled(), stop.minuteBeepsRunning);
-    EXPECT_FALSE(form.Command5.visible());
-    EXPECT_FALSE(form.Command7.visible());
+    EXPECT_EQ(form.Timer4.enabled(), stop.phase != CyclePhase::Preparation);
     EXPECT_TRUE(form.Command2.visible());
-    EXPECT_FALSE(form.Command3.visible());
+    EXPECT_FALSE(form.Command5.visible() || form.Command7.visible() || form.Command3.visible());
     EXPECT_EQ(form.Label4.caption(), stop.status);
 
     const std::string halted = form.Clock1.clockTimeText();
@@ -112,20 +99,18 @@ TEST_P(StopReset, StopHaltsThePhaseResetMakesReadyAndStartRunsAFullPreparation) 
     EXPECT_EQ(form.Clock1.clockTimeText(), halted);
     EXPECT_EQ(form.Label2.caption(), shown);
     EXPECT_EQ(cues.played().size(), cuesAtStop);
-    expectLatched("after STOP");
 
     form.Clock3.setClockTimeText("00.07.00");
     form.Command2.click();
     EXPECT_EQ(cyclePhase(form), CyclePhase::Ready);
     EXPECT_TRUE(form.Command5.visible());
-    EXPECT_FALSE(form.Command7.visible());
-    EXPECT_FALSE(form.Command2.visible());
+    EXPECT_FALSE(form.Command7.visible() || form.Command2.visible());
     EXPECT_EQ(form.Label4.caption(), "READY");
     EXPECT_EQ(form.Label2.caption(), "00.00.30");
     EXPECT_EQ(form.Clock1.clockTimeText(), "00.00.30");
     EXPECT_FALSE(form.Clock1.counting());
     EXPECT_EQ(form.Clock3.clockTimeText(), stop.workingTime);
-    expectLatched("after RESET");
+    expectLatched("after STOP and RESET");
 
     const long long restartMs = time.elapsed().count();
     form.Command5.click();
@@ -137,6 +122,29 @@ TEST_P(StopReset, StopHaltsThePhaseResetMakesReadyAndStartRunsAFullPreparation) 
 
 INSTANTIATE_TEST_SUITE_P(, StopReset, ::testing::ValuesIn(kStops),
                          [](const auto& instance) { return std::string(instance.param.name); });
+
+using MinuteBeepsAfterReset = testing::MainWindowFixture;
+
+// The beep poll is never stopped once a working time has begun, so it beeps on any whole minute
+// the running clock shows while the latch is clear, even outside the working time.
+TEST_F(MinuteBeepsAfterReset, SoundOnAnyWholeMinuteOnceAWorkingTimeHasBegun) {
+    form.Clock2.setClockTimeText("00.01.00");
+    form.Clock1.setClockTimeText("00.01.00");
+    form.Clock3.setClockTimeText("00.00.10");
+    form.Option3.select();
+    form.Command5.click();
+    time.advance(60s);
+    EXPECT_EQ(cues.played().size(), 8U) << "no beep on the preparation's whole minute";
+
+    time.advance(5500ms);
+    form.Command7.click();
+    cues.clear();
+    form.Command2.click(); // loads "00.01.00" into the running clock
+    time.advance(60s);
+    ASSERT_EQ(cues.played().size(), 1U);
+    EXPECT_EQ(cues.played()[0].path, sounds::kMinuteBeep);
+    EXPECT_LE(cues.played()[0].atMs - 65500, 10);
+}
 
 } // namespace
 } // namespace aerolap
