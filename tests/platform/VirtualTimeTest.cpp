@@ -7,45 +7,31 @@
 namespace aerolap {
 namespace {
 
-using std::chrono::milliseconds;
-using testing::VirtualTime;
+using namespace std::chrono_literals;
 
-TEST(VirtualTime, FiresDueTimersInOrderAtTheirIntervals) {
-    VirtualTime time;
-    Timer fast{milliseconds(1)}, poll{milliseconds(10)}, slow{milliseconds(25)};
+TEST(VirtualTime, FiresDueTimersInOrderAndATimerStartedInATickOneIntervalLater) {
+    testing::VirtualTime time;
+    Timer oneShot{1ms}, poll{10ms}, slow{25ms}, started{1ms};
     std::vector<std::string> fired;
-    for (auto [timer, name] : {std::pair{&fast, "fast"}, {&poll, "poll"}, {&slow, "slow"}}) {
+    for (auto [timer, name] : {std::pair{&oneShot, "oneShot"},
+                               {&poll, "poll"},
+                               {&slow, "slow"},
+                               {&started, "started"}}) {
         time.attach(*timer);
         timer->tick.connect([&fired, &time, name = std::string(name)] {
             fired.push_back(name + "@" + std::to_string(time.elapsed().count()));
         });
     }
+    oneShot.tick.connect([&] { oneShot.setEnabled(false); }); // like the latch re-arm
+    slow.tick.connect([&] { started.setEnabled(true); });
+    started.tick.connect([&] { started.setEnabled(false); });
     poll.setEnabled(true);
     slow.setEnabled(true);
-    fast.setEnabled(true);
-    fast.tick.connect([&] { fast.setEnabled(false); }); // one-shot, like the latch re-arm
-    time.advance(milliseconds(50));
-    EXPECT_EQ(fired, (std::vector<std::string>{"fast@1", "poll@10", "poll@20", "slow@25", "poll@30",
-                                               "poll@40", "slow@50", "poll@50"}));
-}
-
-TEST(VirtualTime, ATimerStartedInsideATickFiresOneIntervalLater) {
-    VirtualTime time;
-    Timer first{milliseconds(10)}, second{milliseconds(1)};
-    time.attach(first);
-    time.attach(second);
-    long long secondAt = -1;
-    first.tick.connect([&] {
-        first.setEnabled(false);
-        second.setEnabled(true);
-    });
-    second.tick.connect([&] {
-        secondAt = time.elapsed().count();
-        second.setEnabled(false);
-    });
-    first.setEnabled(true);
-    time.advance(milliseconds(20));
-    EXPECT_EQ(secondAt, 11);
+    oneShot.setEnabled(true);
+    time.advance(50ms);
+    EXPECT_EQ(fired,
+              (std::vector<std::string>{"oneShot@1", "poll@10", "poll@20", "slow@25", "started@26",
+                                        "poll@30", "poll@40", "slow@50", "poll@50"}));
 }
 
 } // namespace
