@@ -56,12 +56,6 @@ std::string PseudoTerminal::readWithin(std::chrono::milliseconds wait) {
     return got > 0 ? std::string(buffer.data(), static_cast<std::size_t>(got)) : std::string();
 }
 
-std::string PseudoTerminal::readWhatArrived() {
-    // Anything the port still held back would go out on this pass of the event loop.
-    constexpr auto kSettle = std::chrono::milliseconds(20);
-    return read(static_cast<std::size_t>(-1), kSettle);
-}
-
 void PseudoTerminal::closeFarEnd() {
     if (m_farEnd >= 0) {
         ::close(m_farEnd);

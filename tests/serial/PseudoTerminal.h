@@ -23,8 +23,6 @@ public:
     /// Reads until `count` bytes have arrived or `timeout` has passed, processing Qt events
     /// meanwhile so that a port writing from the event loop can make progress.
     std::string read(std::size_t count, std::chrono::milliseconds timeout);
-    /// Whatever has arrived by now, after letting pending events run.
-    std::string readWhatArrived();
     /// Whatever is there this instant: for tests in virtual time, where the port has written
     /// before the handler returned.
     std::string readAtOnce();

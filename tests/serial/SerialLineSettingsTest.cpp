@@ -5,33 +5,30 @@
 namespace aerolap {
 namespace {
 
-struct SettingsCase {
-    const char* text;
-    std::optional<SerialLineSettings> settings;
-};
-
-class SerialLineSettingsTest : public ::testing::TestWithParam<SettingsCase> {};
-
-TEST_P(SerialLineSettingsTest, ReadsTheSettingsText) {
-    EXPECT_EQ(SerialLineSettings::parse(GetParam().text), GetParam().settings);
+TEST(SerialLineSettings, ReadsOnlyWellFormedSettingsTexts) {
+    using P = SerialParity;
+    using S = SerialStopBits;
+    const std::pair<const char*, std::optional<SerialLineSettings>> cases[] = {
+        {"9600,n,8,1", SerialLineSettings{9600, P::None, 8, S::One}},
+        {"19200,E,7,2", SerialLineSettings{19200, P::Even, 7, S::Two}},
+        {"300,o,5,1.5", SerialLineSettings{300, P::Odd, 5, S::OneAndHalf}},
+        {"1200,S,8,1", SerialLineSettings{1200, P::Space, 8, S::One}},
+        {"1200,m,6,1", SerialLineSettings{1200, P::Mark, 6, S::One}},
+        {"", std::nullopt},
+        {"9600,n,8", std::nullopt},
+        {"9600,n,8,1,", std::nullopt},
+        {"fast,n,8,1", std::nullopt},
+        {"0,n,8,1", std::nullopt},
+        {"99999999999,n,8,1", std::nullopt},
+        {"9600,x,8,1", std::nullopt},
+        {"9600,n,9,1", std::nullopt},
+        {"9600,n,8,3", std::nullopt},
+        {"9600, n,8,1", std::nullopt},
+    };
+    for (const auto& [text, settings] : cases) {
+        EXPECT_EQ(SerialLineSettings::parse(text), settings) << text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, SerialLineSettingsTest,
-    ::testing::Values(
-        SettingsCase{"9600,n,8,1",
-                     SerialLineSettings{9600, SerialParity::None, 8, SerialStopBits::One}},
-        SettingsCase{"19200,E,7,2",
-                     SerialLineSettings{19200, SerialParity::Even, 7, SerialStopBits::Two}},
-        SettingsCase{"300,o,5,1.5",
-                     SerialLineSettings{300, SerialParity::Odd, 5, SerialStopBits::OneAndHalf}},
-        SettingsCase{"1200,S,8,1",
-                     SerialLineSettings{1200, SerialParity::Space, 8, SerialStopBits::One}},
-        SettingsCase{"", std::nullopt}, SettingsCase{"9600,n,8", std::nullopt},
-        SettingsCase{"9600,n,8,1,", std::nullopt}, SettingsCase{"fast,n,8,1", std::nullopt},
-        SettingsCase{"0,n,8,1", std::nullopt}, SettingsCase{"99999999999,n,8,1", std::nullopt},
-        SettingsCase{"9600,x,8,1", std::nullopt}, SettingsCase{"9600,n,9,1", std::nullopt},
-        SettingsCase{"9600,n,8,3", std::nullopt}, SettingsCase{"9600, n,8,1", std::nullopt}));
 
 } // namespace
 } // namespace aerolap

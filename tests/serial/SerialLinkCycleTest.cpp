@@ -65,7 +65,7 @@ private:
 
 TEST_F(SerialLinkCycleTest, AWholeCycleSendsEachShownTimeOnceInOrder) {
     // The first frame carries the running clock as it was before loading.
-    EXPECT_EQ(display->readWhatArrived(), "A0000\r");
+    EXPECT_EQ(display->readAtOnce(), "A0000\r");
     EXPECT_EQ(form.Label2.caption(), "00.00.30");
     // Nothing goes out while the display stands still.
     EXPECT_TRUE(advanceCollecting(2s).empty());
