@@ -9,59 +9,23 @@ namespace {
 
 using namespace std::chrono_literals;
 using L = CueLatches;
+using F = Form1;
+using P = CyclePhase;
 
 struct StopCase {
     const char* name;
     OptionButton Form1::*option;
     long long stopAtMs;
     CyclePhase phase;
-    const char* status;
     std::vector<L::Latch> latchedAtStop; // and kept through STOP and RESET
-    const char* workingTime;             // what RESET writes back for the task
-    const testing::CueList* preparation;
 };
 
 const StopCase kStops[] = {
-    {"Preparation",
-     &Form1::Option2,
-     26500,
-     CyclePhase::Preparation,
-     "PREPARAZIONE",
-     {&L::latchCount10s, &L::latchCount5s, &L::latchCount4s},
-     "00.10.00",
-     &testing::kStandardPreparation},
-    {"VuzPreparation",
-     &Form1::Option4,
-     27500,
-     CyclePhase::Preparation,
-     "PREPARAZIONE",
-     {&L::latchCount10s, &L::latchCount5s, &L::latchCount3s},
-     "00.03.00",
-     &testing::kVuzPreparation},
-    {"WorkingTime",
-     &Form1::Option2,
-     100000,
-     CyclePhase::WorkingTime,
-     "TEMPO OPERATIVO",
-     {&L::latchVoice9m, &L::latchBeep9m},
-     "00.10.00",
-     &testing::kStandardPreparation},
-    {"VuzWorkingTime",
-     &Form1::Option4,
-     100000,
-     CyclePhase::WorkingTime,
-     "TEMPO OPERATIVO",
-     {&L::latchVoice2m, &L::latchBeep2m},
-     "00.03.00",
-     &testing::kVuzPreparation},
-    {"Landing",
-     &Form1::Option1,
-     232500,
-     CyclePhase::Landing,
-     "ATTERRAGGIO IN 30 SECONDI",
-     {&L::latchLanding30s, &L::latchCount10s},
-     "00.03.00",
-     &testing::kStandardPreparation},
+    {"Preparation", &F::Option2, 26500, P::Preparation, {&L::latchCount10s, &L::latchCount4s}},
+    {"VuzPreparation", &F::Option4, 27500, P::Preparation, {&L::latchCount10s, &L::latchCount3s}},
+    {"WorkingTime", &F::Option2, 100000, P::WorkingTime, {&L::latchVoice9m, &L::latchBeep9m}},
+    {"VuzWorkingTime", &F::Option4, 100000, P::WorkingTime, {&L::latchVoice2m, &L::latchBeep2m}},
+    {"Landing", &F::Option1, 232500, P::Landing, {&L::latchLanding30s, &L::latchCount10s}},
 };
 
 class StopReset : public testing::MainWindowFixture,
@@ -77,11 +41,13 @@ protected:
 TEST_P(StopReset, StopHaltsThePhaseResetMakesReadyAndStartRunsAFullPreparation) {
     const StopCase& stop = GetParam();
     (form.*stop.option).select();
+    const std::string workingTime = form.Clock3.clockTimeText(); // what RESET writes back
     form.Command5.click();
     time.advance(std::chrono::milliseconds(stop.stopAtMs));
     ASSERT_EQ(cyclePhase(form), stop.phase);
     expectLatched("before STOP");
 
+    const std::string status = form.Label4.caption();
     form.Command7.click();
     EXPECT_EQ(cyclePhase(form), CyclePhase::Stopped);
     for (const Timer* poll : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer6}) {
@@ -90,7 +56,7 @@ TEST_P(StopReset, StopHaltsThePhaseResetMakesReadyAndStartRunsAFullPreparation) 
     EXPECT_EQ(form.Timer4.enabled(), stop.phase != CyclePhase::Preparation);
     EXPECT_TRUE(form.Command2.visible());
     EXPECT_FALSE(form.Command5.visible() || form.Command7.visible() || form.Command3.visible());
-    EXPECT_EQ(form.Label4.caption(), stop.status);
+    EXPECT_EQ(form.Label4.caption(), status);
 
     const std::string halted = form.Clock1.clockTimeText();
     const std::string shown = form.Label2.caption();
@@ -109,7 +75,7 @@ TEST_P(StopReset, StopHaltsThePhaseResetMakesReadyAndStartRunsAFullPreparation) 
     EXPECT_EQ(form.Label2.caption(), "00.00.30");
     EXPECT_EQ(form.Clock1.clockTimeText(), "00.00.30");
     EXPECT_FALSE(form.Clock1.counting());
-    EXPECT_EQ(form.Clock3.clockTimeText(), stop.workingTime);
+    EXPECT_EQ(form.Clock3.clockTimeText(), workingTime);
     expectLatched("after STOP and RESET");
 
     const long long restartMs = time.elapsed().count();
@@ -117,7 +83,9 @@ TEST_P(StopReset, StopHaltsThePhaseResetMakesReadyAndStartRunsAFullPreparation) 
     ASSERT_TRUE(
         time.advanceUntil([this] { return cyclePhase(form) == CyclePhase::WorkingTime; }, 31s));
     EXPECT_EQ(time.elapsed().count() - restartMs, 30000);
-    EXPECT_EQ(testing::playedSince(cues, restartMs), testing::asPlayed(*stop.preparation));
+    EXPECT_EQ(testing::playedSince(cues, restartMs),
+              testing::asPlayed(stop.option == &F::Option4 ? testing::kVuzPreparation
+                                                           : testing::kStandardPreparation));
 }
 
 INSTANTIATE_TEST_SUITE_P(, StopReset, ::testing::ValuesIn(kStops),

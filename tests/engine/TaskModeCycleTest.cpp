@@ -28,6 +28,15 @@ struct TaskMode {
     std::vector<At<bool>> landingButton;
 };
 
+// A working time that starts on a whole minute beeps on the first minute poll.
+const CueList kFiveMinuteWorkingTime{
+    {30010, kMinuteBeep, "00.05.00"},  {87000, kVoice4Minutes, "00.04.03"},
+    {90000, kMinuteBeep, "00.04.00"},  {147000, kVoice3Minutes, "00.03.03"},
+    {150000, kMinuteBeep, "00.03.00"}, {207000, kVoice2Minutes, "00.02.03"},
+    {210000, kMinuteBeep, "00.02.00"}, {267000, kVoice1Minute, "00.01.03"},
+    {270000, kMinuteBeep, "00.01.00"}, {297000, kVoice30Seconds, "00.00.33"},
+};
+
 const std::vector<std::string> kZeroThenLanding{"00.00.00", "00.00.30"};
 
 const TaskMode kModes[] = {
@@ -46,20 +55,7 @@ const TaskMode kModes[] = {
     {"FreeFiveMinutes",
      &Form1::Option3,
      "00.05.00",
-     testing::kStandardPreparation +
-         CueList{
-             // A working time that starts on a whole minute beeps on the first minute poll.
-             {30010, kMinuteBeep, "00.05.00"},
-             {87000, kVoice4Minutes, "00.04.03"},
-             {90000, kMinuteBeep, "00.04.00"},
-             {147000, kVoice3Minutes, "00.03.03"},
-             {150000, kMinuteBeep, "00.03.00"},
-             {207000, kVoice2Minutes, "00.02.03"},
-             {210000, kMinuteBeep, "00.02.00"},
-             {267000, kVoice1Minute, "00.01.03"},
-             {270000, kMinuteBeep, "00.01.00"},
-             {297000, kVoice30Seconds, "00.00.33"},
-         } +
+     testing::kStandardPreparation + kFiveMinuteWorkingTime +
          testing::countEndingAt(330000, kSiren) + landingWindowFrom(330000),
      {{30000, {"00.00.00", "00.05.00"}}, {330000, kZeroThenLanding}, {360000, kZeroThenLanding}},
      {}},
