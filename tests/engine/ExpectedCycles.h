@@ -36,18 +36,6 @@ inline std::vector<RecordingCuePlayer::Played> asPlayed(const CueList& list,
     return played;
 }
 
-/// The cues recorded at or after `fromMs`, dated from it.
-inline std::vector<RecordingCuePlayer::Played> playedSince(const RecordingCuePlayer& cues,
-                                                           long long fromMs) {
-    std::vector<RecordingCuePlayer::Played> played;
-    for (const auto& cue : cues.played()) {
-        if (cue.atMs >= fromMs) {
-            played.push_back({cue.atMs - fromMs, cue.path});
-        }
-    }
-    return played;
-}
-
 inline void PrintTo(const RecordingCuePlayer::Played& cue, std::ostream* out) {
     *out << cue.atMs << " ms " << cue.path;
 }
