@@ -9,13 +9,12 @@
 
 namespace aerolap::testing {
 
-/// A serial port whose available port numbers the test decides. It writes down every property
-/// put as one line ("CommPort 3", "Settings 9600,n,8,1", "PortOpen 1 ok", "Output ...") so that
-/// tests can check the order of operations, and keeps the bytes sent.
+/// A serial port whose available port numbers the test decides. It writes down every setting
+/// and opening as one line ("CommPort 3", "Settings 9600,n,8,1", "PortOpen 1 ok") so that tests
+/// can check their order, and keeps the bytes sent.
 class ScriptedSerialPort final : public SerialPortControl {
 public:
-    explicit ScriptedSerialPort(std::set<std::int16_t> available)
-        : m_available(std::move(available)) {}
+    explicit ScriptedSerialPort(std::set<std::int16_t> available) : m_available(available) {}
 
     void makeAvailable(std::set<std::int16_t> available) { m_available = std::move(available); }
 
@@ -27,17 +26,13 @@ public:
         m_log.push_back("Settings " + settings);
     }
     bool setPortOpen(bool open) override {
-        m_open = open && m_available.count(m_commPort) != 0;
-        const bool succeeded = m_open == open;
+        m_open = open && m_available.contains(m_commPort);
         m_log.push_back(std::string("PortOpen ") + (open ? "1" : "0") +
-                        (succeeded ? " ok" : " failed"));
-        return succeeded;
+                        (m_open == open ? " ok" : " failed"));
+        return m_open == open;
     }
     bool portOpen() const override { return m_open; }
-    void output(const std::string& bytes) override {
-        m_sent += bytes;
-        m_log.push_back("Output");
-    }
+    void output(const std::string& bytes) override { m_sent += bytes; }
 
     std::int16_t commPort() const { return m_commPort; }
     const std::string& sent() const { return m_sent; }
