@@ -17,4 +17,4 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 echo "Installing missing packages: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
