@@ -48,16 +48,16 @@ class PulsePcmPlayback::CueStream {
 public:
     CueStream(pa_context* context, std::shared_ptr<const PcmSound> sound)
         : m_sound(std::move(sound)) {
-        const pa_sample_spec spec = sampleSpecOf(*m_sound);
-        if (!pa_sample_spec_valid(&spec)) {
+        const pa_sample_spec format = sampleSpecOf(*m_sound);
+        if (!pa_sample_spec_valid(&format)) {
             return;
         }
-        m_stream = pa_stream_new(context, "cue", &spec, nullptr);
+        m_stream = pa_stream_new(context, "cue", &format, nullptr);
         if (m_stream == nullptr) {
             return;
         }
         const auto targetBytes = static_cast<std::uint32_t>(
-            pa_usec_to_bytes(std::chrono::microseconds(kTargetLatency).count(), &spec));
+            pa_usec_to_bytes(std::chrono::microseconds(kTargetLatency).count(), &format));
         const pa_buffer_attr buffer{.maxlength = static_cast<std::uint32_t>(-1),
                                     .tlength = targetBytes,
                                     .prebuf = static_cast<std::uint32_t>(-1),

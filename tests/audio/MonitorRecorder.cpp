@@ -38,14 +38,14 @@ MonitorRecorder::MonitorRecorder(const std::string& server, const std::string& s
         pa_threaded_mainloop_wait(m_mainloop);
     }
     if (pa_context_get_state(m_context) == PA_CONTEXT_READY) {
-        const pa_sample_spec spec{.format = PA_SAMPLE_S16LE, .rate = kSampleRate, .channels = 1};
+        const pa_sample_spec format{.format = PA_SAMPLE_S16LE, .rate = kSampleRate, .channels = 1};
         const auto blockBytes = static_cast<std::uint32_t>(kBlockFrames * sizeof(std::int16_t));
         const pa_buffer_attr buffer{.maxlength = static_cast<std::uint32_t>(-1),
                                     .tlength = static_cast<std::uint32_t>(-1),
                                     .prebuf = static_cast<std::uint32_t>(-1),
                                     .minreq = static_cast<std::uint32_t>(-1),
                                     .fragsize = blockBytes};
-        m_stream = pa_stream_new(m_context, "monitor", &spec, nullptr);
+        m_stream = pa_stream_new(m_context, "monitor", &format, nullptr);
         pa_stream_set_read_callback(m_stream, &MonitorRecorder::onReadable, this);
         m_opened = pa_stream_connect_record(m_stream, source.c_str(), &buffer,
                                             PA_STREAM_ADJUST_LATENCY) == 0;
