@@ -8,6 +8,8 @@
 #include <pulse/operation.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 #include <utility>
 
 namespace aerolap {
@@ -132,7 +134,19 @@ PulsePcmPlayback::PulsePcmPlayback() {
         m_mainloop = nullptr;
         return;
     }
+    m_wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     const MainloopLock lock(m_mainloop);
+    if (m_wakeFd >= 0) {
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_mainloop);
+        // Runs on the sound thread with the lock held, like every other callback.
+        const auto onWake = [](pa_mainloop_api* /*api*/, pa_io_event* /*event*/, int fd,
+                               pa_io_event_flags_t /*flags*/, void* self) {
+            std::uint64_t wakeUps = 0;
+            [[maybe_unused]] const auto read = ::read(fd, &wakeUps, sizeof wakeUps);
+            static_cast<PulsePcmPlayback*>(self)->startHandedOver();
+        };
+        m_wakeEvent = api->io_new(api, m_wakeFd, PA_IO_EVENT_INPUT, onWake, this);
+    }
     connect();
 }
 
@@ -142,18 +156,42 @@ PulsePcmPlayback::~PulsePcmPlayback() {
     }
     {
         const MainloopLock lock(m_mainloop);
+        if (m_wakeEvent != nullptr) {
+            pa_threaded_mainloop_get_api(m_mainloop)->io_free(m_wakeEvent);
+        }
         m_playing.reset();
         dropContext();
     }
     pa_threaded_mainloop_stop(m_mainloop);
     pa_threaded_mainloop_free(m_mainloop);
+    if (m_wakeFd >= 0) {
+        ::close(m_wakeFd);
+    }
 }
 
 void PulsePcmPlayback::play(std::shared_ptr<const PcmSound> sound) {
-    if (m_mainloop == nullptr || !sound || sound->bytes.empty()) {
+    if (m_wakeEvent == nullptr || !sound || sound->bytes.empty()) {
         return;
     }
-    const MainloopLock lock(m_mainloop);
+    {
+        // A request not yet picked up is replaced: the newest wins.
+        const std::lock_guard handOver(m_handOverMutex);
+        m_handedOver = std::move(sound);
+    }
+    const std::uint64_t one = 1;
+    // A full counter means a wake-up is already due, which is all that is needed.
+    [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
+}
+
+void PulsePcmPlayback::startHandedOver() {
+    std::shared_ptr<const PcmSound> sound;
+    {
+        const std::lock_guard handOver(m_handOverMutex);
+        sound = std::exchange(m_handedOver, nullptr);
+    }
+    if (!sound) {
+        return;
+    }
     m_playing.reset();
     m_pending = std::move(sound);
     const pa_context_state_t state =
