@@ -4,9 +4,9 @@
 #include "MonitorRecorder.h"
 #include "TestSoundServer.h"
 #include "WavBytes.h"
+#include "audio/DecodingSoundOutput.h"
 #include "audio/SoundOutputCuePlayer.h"
-#include "platform/DecodingSoundOutput.h"
-#include "platform/PulsePcmPlayback.h"
+#include "systems/linux/PulsePcmPlayback.h"
 
 #include <algorithm>
 #include <chrono>

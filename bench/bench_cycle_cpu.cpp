@@ -8,8 +8,8 @@
 #include "audio/CuePlayer.h"
 #include "engine/CyclePhase.h"
 #include "platform/MonotonicSource.h"
-#include "platform/QtTimerDriver.h"
 #include "platform/SerialPortControl.h"
+#include "systems/qt/QtTimerDriver.h"
 #include "ui/main/MainWindow.h"
 
 #include <QCoreApplication>

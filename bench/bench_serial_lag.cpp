@@ -2,14 +2,14 @@
 // START at which the display should have changed. A real contest cycle in real time: the main
 // window (without its view) on Qt timers, the QSerialPort back end on a pseudo-terminal, the far
 // end read by a separate thread that stamps each frame as it arrives.
+#include "elements/TimeText.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
 #include "platform/NoRegistry.h"
-#include "platform/QtProgramLauncher.h"
-#include "platform/QtSerialPortControl.h"
-#include "platform/QtTimerDriver.h"
-#include "platform/TimeText.h"
+#include "systems/qt/QtProgramLauncher.h"
+#include "systems/qt/QtSerialPortControl.h"
+#include "systems/qt/QtTimerDriver.h"
 #include "ui/main/MainWindow.h"
 
 #include <QCoreApplication>
@@ -156,9 +156,10 @@ int main(int argc, char** argv) {
     aerolap::SteadyMonotonicSource time;
     SilentCues cues;
     AnswerOk messageBoxes;
-    aerolap::QtSerialPortControl port{[&](const std::string& name) -> std::optional<std::string> {
-        return name == "AEROLAP_COM1" ? std::optional(displayDevice) : std::nullopt;
-    }};
+    aerolap::QtSerialPortControl port{
+        aerolap::DeviceNaming::Posix, [&](const std::string& name) -> std::optional<std::string> {
+            return name == "AEROLAP_COM1" ? std::optional(displayDevice) : std::nullopt;
+        }};
     NoStacking stacking;
     aerolap::ImmediateProgramExit programExit;
     aerolap::NoRegistry registry;

@@ -1,15 +1,13 @@
 // Aerolap: builds the main window with the services of this machine and runs the event loop.
-#include "audio/SystemCuePlayer.h"
+#include "app/SystemServices.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
-#include "platform/NoRegistry.h"
-#include "platform/QtMessageBoxService.h"
-#include "platform/QtProgramLauncher.h"
-#include "platform/QtSerialPortControl.h"
-#include "platform/QtTimerDriver.h"
 #include "platform/SerialDeviceNames.h"
-#include "platform/X11WindowManagerState.h"
+#include "systems/qt/QtMessageBoxService.h"
+#include "systems/qt/QtProgramLauncher.h"
+#include "systems/qt/QtSerialPortControl.h"
+#include "systems/qt/QtTimerDriver.h"
 #include "ui/about/frmAboutView.h"
 #include "ui/main/Form1View.h"
 #include "ui/main/MainWindow.h"
@@ -20,17 +18,17 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
 
+    aerolap::SystemServices system;
     aerolap::SteadyMonotonicSource time;
-    aerolap::SystemCuePlayer cues;
-    aerolap::QtSerialPortControl serialPort{aerolap::processEnvironment};
+    aerolap::QtSerialPortControl serialPort{system.serialDeviceNaming(),
+                                            aerolap::processEnvironment};
     aerolap::QtMessageBoxService messageBoxes;
-    aerolap::X11WindowManagerState stacking;
     aerolap::ImmediateProgramExit programExit;
-    aerolap::NoRegistry registry;
     aerolap::LocalFileExistence files;
     aerolap::QtProgramLauncher programs;
     aerolap::MainWindow window(aerolap::MainWindowServices{
-        time, cues, serialPort, messageBoxes, stacking, programExit, registry, files, programs});
+        time, system.cuePlayer(), serialPort, messageBoxes, system.mainWindowStacking(),
+        programExit, system.registry(), files, programs});
 
     aerolap::Form1& form = window.form();
     aerolap::QtTimerDriver timers;
@@ -40,15 +38,12 @@ int main(int argc, char** argv) {
     }
 
     aerolap::Form1View view(window);
-    stacking.attachTo(view);
-    // Before the first show: the window manager reads it when the window appears.
-    stacking.keepOutOfTaskbar();
+    system.adoptMainWindow(view);
 
     window.Form_Load();
     // Deletes itself when the box is unloaded.
-    new aerolap::frmAboutView(*window.aboutBox(), [](QWidget& box) {
-        aerolap::X11WindowManagerState(box).keepOutOfTaskbar();
-    });
+    new aerolap::frmAboutView(*window.aboutBox(),
+                              [&system](QWidget& box) { system.keepOutOfTaskbar(box); });
 
     return QApplication::exec();
 }

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "CueLatches.h"
-#include "platform/CheckBox.h"
-#include "platform/Clock.h"
-#include "platform/ComboBox.h"
-#include "platform/CommandButton.h"
-#include "platform/Frame.h"
-#include "platform/Label.h"
+#include "elements/CheckBox.h"
+#include "elements/Clock.h"
+#include "elements/ComboBox.h"
+#include "elements/CommandButton.h"
+#include "elements/Frame.h"
+#include "elements/Label.h"
+#include "elements/OptionButton.h"
+#include "elements/Timer.h"
+#include "elements/Window.h"
 #include "platform/MonotonicSource.h"
-#include "platform/OptionButton.h"
-#include "platform/Timer.h"
-#include "platform/Window.h"
 
 #include <chrono>
 

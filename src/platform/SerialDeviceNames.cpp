@@ -4,14 +4,6 @@
 
 namespace aerolap {
 
-DeviceNaming hostDeviceNaming() {
-#ifdef _WIN32
-    return DeviceNaming::Windows;
-#else
-    return DeviceNaming::Posix;
-#endif
-}
-
 std::optional<std::string> processEnvironment(const std::string& name) {
     if (const char* value = std::getenv(name.c_str())) {
         return std::string(value);

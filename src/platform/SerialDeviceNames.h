@@ -13,9 +13,6 @@ enum class DeviceNaming { Windows, Posix };
 /// Looks up an environment variable; nothing when it is not set.
 using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
 
-/// The naming of the system the program was built for.
-DeviceNaming hostDeviceNaming();
-
 /// The process environment, for `serialDeviceName` in the running program.
 std::optional<std::string> processEnvironment(const std::string& name);
 

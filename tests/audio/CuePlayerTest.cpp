@@ -1,8 +1,8 @@
 #include "WavBytes.h"
+#include "audio/AlertSound.h"
+#include "audio/DecodingSoundOutput.h"
 #include "audio/SoundFiles.h"
 #include "audio/SoundOutputCuePlayer.h"
-#include "platform/AlertSound.h"
-#include "platform/DecodingSoundOutput.h"
 
 #include <filesystem>
 #include <fstream>

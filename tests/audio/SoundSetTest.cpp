@@ -1,6 +1,6 @@
 #include "audio/SoundFiles.h"
 #include "audio/SoundPaths.h"
-#include "platform/WavDecoder.h"
+#include "audio/WavDecoder.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,8 +1,9 @@
-#include "platform/WavDecoder.h"
+#include "audio/WavDecoder.h"
 
 #include "WavBytes.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace aerolap {
 namespace {
@@ -14,6 +15,10 @@ struct FormatCase {
     std::uint16_t bits;
     std::uint32_t rate;
     SampleFormat expected;
+
+    friend void PrintTo(const FormatCase& row, std::ostream* out) {
+        *out << row.channels << " x " << row.bits << " bit at " << row.rate << " Hz";
+    }
 };
 
 class WavDecoderFormats : public ::testing::TestWithParam<FormatCase> {};

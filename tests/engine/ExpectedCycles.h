@@ -2,7 +2,7 @@
 
 #include "RecordingCuePlayer.h"
 #include "audio/SoundFiles.h"
-#include "platform/TimeText.h"
+#include "elements/TimeText.h"
 
 #include <string>
 #include <vector>

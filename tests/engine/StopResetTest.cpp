@@ -3,6 +3,7 @@
 #include "engine/CyclePhase.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace aerolap {
 namespace {
@@ -18,6 +19,8 @@ struct StopCase {
     long long stopAtMs;
     CyclePhase phase;
     std::vector<L::Latch> latchedAtStop; // and kept through STOP and RESET
+
+    friend void PrintTo(const StopCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const StopCase kStops[] = {

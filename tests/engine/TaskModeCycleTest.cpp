@@ -3,6 +3,7 @@
 #include "engine/CyclePhase.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace aerolap {
 namespace {
@@ -26,6 +27,8 @@ struct TaskMode {
     // The display captions written in the millisecond of each phase change after START.
     std::vector<At<std::vector<std::string>>> displayAtPhaseChanges;
     std::vector<At<bool>> landingButton;
+
+    friend void PrintTo(const TaskMode& row, std::ostream* out) { *out << row.name; }
 };
 
 // A working time that starts on a whole minute beeps on the first minute poll.

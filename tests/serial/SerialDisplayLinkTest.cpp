@@ -6,6 +6,7 @@
 #include "engine/StartUpState.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace aerolap::testing {
 namespace {
@@ -87,6 +88,8 @@ struct PortChoiceCase {
     std::vector<MessageBoxRequest> messages;
     bool openAfterwards;
     std::int16_t portAfterwards;
+
+    friend void PrintTo(const PortChoiceCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class PortChoiceTest : public SerialDisplayLinkTest,

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "elements/Timer.h"
 #include "platform/MonotonicSource.h"
-#include "platform/Timer.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/CommandButton.h"
+#include "elements/CommandButton.h"
+#include "elements/Label.h"
+#include "elements/Window.h"
 #include "platform/FileExistence.h"
-#include "platform/Label.h"
 #include "platform/MessageBoxService.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/Registry.h"
-#include "platform/Window.h"
 
 #include <string_view>
 

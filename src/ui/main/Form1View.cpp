@@ -1,7 +1,7 @@
 #include "Form1View.h"
 
 #include "BackgroundPicture.h"
-#include "platform/ClockEdit.h"
+#include "ui/widgets/ClockEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "audio/CuePlayer.h"
+#include "platform/Registry.h"
+#include "platform/SerialDeviceNames.h"
+#include "platform/WindowStacking.h"
+
+#include <memory>
+
+class QWidget;
+
+namespace aerolap {
+
+/// The back ends of the system the program was built for: its sound, its registry, how it names
+/// serial ports and how its window manager stacks windows. The build compiles exactly one
+/// implementation, from the folder named for the system beside this file.
+class SystemServices {
+public:
+    SystemServices();
+    ~SystemServices();
+    SystemServices(const SystemServices&) = delete;
+    SystemServices& operator=(const SystemServices&) = delete;
+
+    CuePlayer& cuePlayer();
+    Registry& registry();
+    DeviceNaming serialDeviceNaming() const;
+    /// The main window's stacking; it acts once `adoptMainWindow` has named the window.
+    WindowStacking& mainWindowStacking();
+
+    /// Binds the main window's stacking to `window` and keeps it out of the taskbar. Call before
+    /// the window is first shown: the window manager reads the taskbar state when it appears.
+    void adoptMainWindow(QWidget& window);
+    /// Keeps another top-level window out of the taskbar, before it is first shown.
+    void keepOutOfTaskbar(QWidget& window);
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> m_parts;
+};
+
+} // namespace aerolap

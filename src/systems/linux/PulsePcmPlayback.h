@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/PcmPlayback.h"
+
+#include <chrono>
+#include <memory>
+#include <mutex>
+
+struct pa_context;
+struct pa_io_event;
+struct pa_threaded_mainloop;
+
+namespace aerolap {
+
+/// Plays decoded sounds through the PulseAudio server, one playback stream per sound, opened when
+/// the sound starts and closed when it has drained or a newer sound cuts it, so nothing runs while
+/// the program is quiet. Without a server every request is dropped at once; a server that appears
+/// later is found on a later request. The caller only hands the sound over and wakes the sound
+/// thread: it never waits for the server's lock, so a poll that asks for a cue is not held up.
+class PulsePcmPlayback final : public PcmPlayback {
+public:
+    PulsePcmPlayback();
+    ~PulsePcmPlayback() override;
+    PulsePcmPlayback(const PulsePcmPlayback&) = delete;
+    PulsePcmPlayback& operator=(const PulsePcmPlayback&) = delete;
+
+    void play(std::shared_ptr<const PcmSound> sound) override;
+
+    /// The name of the thread that feeds the server, as the system lists it.
+    static constexpr const char* kThreadName = "aerolap-sound";
+
+private:
+    class CueStream;
+
+    // How long a failed connection to the server is left alone before a request tries again.
+    static constexpr std::chrono::seconds kReconnectPause{2};
+
+    void connect();
+    void dropContext();
+    void startPending();
+    void startHandedOver();
+    static void onContextState(pa_context* context, void* self);
+
+    pa_threaded_mainloop* m_mainloop = nullptr;
+    pa_context* m_context = nullptr;
+    std::unique_ptr<CueStream> m_playing;
+    std::shared_ptr<const PcmSound> m_pending;
+    std::chrono::steady_clock::time_point m_lastConnect{};
+
+    // From the caller to the sound thread: the newest sound asked for, and the wake-up.
+    std::mutex m_handOverMutex;
+    std::shared_ptr<const PcmSound> m_handedOver;
+    int m_wakeFd = -1;
+    pa_io_event* m_wakeEvent = nullptr;
+};
+
+} // namespace aerolap

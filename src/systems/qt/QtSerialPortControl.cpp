@@ -1,0 +1,103 @@
+#include "QtSerialPortControl.h"
+
+#include "platform/SerialLineSettings.h"
+
+#include <utility>
+
+namespace aerolap {
+
+namespace {
+
+QSerialPort::Parity qtParityOf(SerialParity parity) {
+    switch (parity) {
+    case SerialParity::Even:
+        return QSerialPort::EvenParity;
+    case SerialParity::Odd:
+        return QSerialPort::OddParity;
+    case SerialParity::Mark:
+        return QSerialPort::MarkParity;
+    case SerialParity::Space:
+        return QSerialPort::SpaceParity;
+    case SerialParity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits qtStopBitsOf(SerialStopBits stopBits) {
+    switch (stopBits) {
+    case SerialStopBits::OneAndHalf:
+        return QSerialPort::OneAndHalfStop;
+    case SerialStopBits::Two:
+        return QSerialPort::TwoStop;
+    case SerialStopBits::One:
+        break;
+    }
+    return QSerialPort::OneStop;
+}
+
+} // namespace
+
+QtSerialPortControl::QtSerialPortControl(DeviceNaming naming, EnvironmentLookup environment)
+    : m_naming(naming), m_environment(std::move(environment)) {
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError error) { closeOnFailure(error); });
+}
+
+void QtSerialPortControl::setCommPort(std::int16_t port) {
+    m_commPort = port;
+}
+
+void QtSerialPortControl::setSettings(const std::string& settings) {
+    // Text that does not describe a line leaves the line as it was.
+    const std::optional<SerialLineSettings> line = SerialLineSettings::parse(settings);
+    if (!line) {
+        return;
+    }
+    m_port.setBaudRate(line->baudRate);
+    m_port.setParity(qtParityOf(line->parity));
+    m_port.setDataBits(static_cast<QSerialPort::DataBits>(line->dataBits));
+    m_port.setStopBits(qtStopBitsOf(line->stopBits));
+}
+
+bool QtSerialPortControl::setPortOpen(bool open) {
+    if (!open) {
+        m_port.close();
+        return true;
+    }
+    if (m_port.isOpen()) {
+        return true;
+    }
+    const std::optional<std::string> device = serialDeviceName(m_commPort, m_naming, m_environment);
+    if (!device) {
+        return false;
+    }
+    m_port.setPortName(QString::fromStdString(*device));
+    m_port.clearError();
+    return m_port.open(QIODevice::WriteOnly);
+}
+
+bool QtSerialPortControl::portOpen() const {
+    return m_port.isOpen();
+}
+
+void QtSerialPortControl::output(const std::string& bytes) {
+    if (!m_port.isOpen()) {
+        return;
+    }
+    m_port.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    // The device is non-blocking: this hands the bytes to the driver now instead of on the next
+    // pass of the event loop, and leaves what does not fit to the event loop.
+    m_port.flush();
+}
+
+void QtSerialPortControl::closeOnFailure(QSerialPort::SerialPortError error) {
+    // Open failures are reported by `setPortOpen` itself; these mean the device stopped taking
+    // data, typically because it is gone. Closing once keeps later frames from piling up errors.
+    if ((error == QSerialPort::ResourceError || error == QSerialPort::WriteError) &&
+        m_port.isOpen()) {
+        m_port.close();
+    }
+}
+
+} // namespace aerolap
