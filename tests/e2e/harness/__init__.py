@@ -1,1 +1,0 @@
-"""Pieces of the end-to-end test: processes, display, sound, serial peer, expected timeline."""
