@@ -14,8 +14,8 @@
 # The click on START is bracketed by the start of xdotool and its release of the button (xdotool then
 # pauses 100 ms before it exits); the delay from that release to START is checked too.
 
-import argparse, array, cmath, contextlib, ctypes, itertools, math, os, re, select, signal, statistics  # noqa: E401
-import subprocess, sys, tempfile, termios, threading, time, traceback, wave  # noqa: E401
+import argparse, array, cmath, contextlib, ctypes, heapq, itertools, math, os, re, select, signal  # noqa: E401
+import statistics, subprocess, sys, tempfile, termios, threading, time, traceback, wave  # noqa: E401
 from pathlib import Path
 
 PREPARATION_S, WORKING_S, LANDING_S, TOLERANCE_S = 12, 65, 30, 0.060
@@ -121,13 +121,15 @@ def find_tones(samples):
         if max(samples[block:block + 80]) > 300 or min(samples[block:block + 80]) < -300:
             if block - last_loud > 0.05 * RATE:
                 first = next(i for i in range(block, block + 80) if abs(samples[i]) > 300)
-                window = list(enumerate(samples[first + 32:first + 672]))
-                (best, name), (second, _) = sorted(((abs(sum(v * cmath.exp(-1j * math.tau * hz * n / RATE)
-                                                             for n, v in window)) ** 2, name)
-                                                    for name, hz in TONE_HZ.items()), reverse=True)[:2]
+                part = samples[first + 32:first + 672]
+                (best, name), (second, _) = heapq.nlargest(2, ((power(part, hz), n) for n, hz in TONE_HZ.items()))
                 tones.append((first, name, best / second if second > 0 else math.inf))
             last_loud = block
     return tones
+
+
+def power(window, hz):
+    return abs(sum(value * cmath.exp(-1j * math.tau * hz * n / RATE) for n, value in enumerate(window))) ** 2
 
 
 def find_window(title, timeout_s):
