@@ -214,6 +214,16 @@ def whole_cycle(program, work):
             out.setparams((1, 2, RATE, 0, "NONE", "not compressed"))
             out.writeframes(array.array("h", (round(16384 * math.sin(math.tau * hz * n / RATE))
                                               for n in range(RATE // 5))))
+    # Only a null sink in the recorder's format and the socket; the sink's clock never suspends.
+    start(["pulseaudio", *"-n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no".split(),
+           "--high-priority=no", "--log-target=stderr",
+           "-L", f"module-null-sink sink_name={SINK} rate={RATE} channels=1 format=s16le",
+           "-L", f"module-native-protocol-unix socket={work}/pulse.socket auth-anonymous=1"])
+    wait_until(lambda: run("pactl", "info", check_status=False).returncode == 0, 30, "the sound server")
+    # Small fragments, so that every chunk's arrival says when it was mixed.
+    parec = start(["parec", f"--device={SINK}.monitor", f"--rate={RATE}",
+                   *"--raw --channels=1 --format=s16le --latency-msec=10".split()], stdout=subprocess.PIPE)
+    recording, _ = collect(parec.stdout.fileno())
     display_in, display_out = os.pipe()
     start(["Xvfb", "-displayfd", display_out, *"-screen 0 1024x768x24 -nolisten tcp -noreset".split()],
           pass_fds=(display_out,))
@@ -223,16 +233,6 @@ def whole_cycle(program, work):
     start(["openbox", "--sm-disable"])
     wait_until(lambda: b"window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check_status=False).stdout,
                30, f"openbox to manage display {ENV['DISPLAY']}")
-    # Only a null sink in the recorder's format and the socket; the sink's clock never suspends.
-    start(["pulseaudio", *"-n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no".split(),
-                         "--high-priority=no", "--log-target=stderr",
-                         "-L", f"module-null-sink sink_name={SINK} rate={RATE} channels=1 format=s16le",
-                         "-L", f"module-native-protocol-unix socket={work}/pulse.socket auth-anonymous=1"])
-    wait_until(lambda: run("pactl", "info", check_status=False).returncode == 0, 30, "the sound server")
-    # Small fragments, so that every chunk's arrival says when it was mixed.
-    parec = start(["parec", f"--device={SINK}.monitor", f"--rate={RATE}",
-                   *"--raw --channels=1 --format=s16le --latency-msec=10".split()], stdout=subprocess.PIPE)
-    recording, _ = collect(parec.stdout.fileno())
     wait_until(lambda: sum(len(chunk) for _, chunk in recording) > 3 * RATE, 30, "the recorder to deliver sound")
     # The test holds its own end of port 1 until the exit, so that the far end only hangs up once the
     # program has closed the port too.
