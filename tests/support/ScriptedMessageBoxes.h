@@ -12,18 +12,18 @@ namespace aerolap::testing {
 class ScriptedMessageBoxes final : public MessageBoxService {
 public:
     void answerNext(MessageAnswer answer) { m_answers.push_back(answer); }
+    const std::vector<MessageBoxRequest>& shown() const { return m_shown; }
 
     MessageAnswer show(const MessageBoxRequest& request) override {
         m_shown.push_back(request);
+        MessageAnswer answer =
+            request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
         if (!m_answers.empty()) {
-            const MessageAnswer answer = m_answers.front();
+            answer = m_answers.front();
             m_answers.pop_front();
-            return answer;
         }
-        return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+        return answer;
     }
-
-    const std::vector<MessageBoxRequest>& shown() const { return m_shown; }
 
 private:
     std::deque<MessageAnswer> m_answers;

@@ -64,7 +64,7 @@ private:
 };
 
 /// The window-system and operating-system services of the main window, all test doubles, with
-/// no registry. `servicesWith` completes the services a test supplies itself.
+/// no registry. `servicesWith` completes them with the services a test supplies itself.
 struct SystemServiceDoubles {
     RecordingWindowStacking stacking;
     RecordingProgramExit programExit;
@@ -73,10 +73,8 @@ struct SystemServiceDoubles {
     RecordingProgramLauncher programs;
 
     MainWindowServices servicesWith(const MonotonicSource& time, CuePlayer& cues,
-                                    SerialPortControl& serialPort,
-                                    MessageBoxService& messageBoxes) {
-        return {time,        cues,     serialPort, messageBoxes, stacking,
-                programExit, registry, files,      programs};
+                                    SerialPortControl& serialPort, MessageBoxService& boxes) {
+        return {time, cues, serialPort, boxes, stacking, programExit, registry, files, programs};
     }
 };
 
