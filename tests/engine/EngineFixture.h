@@ -19,13 +19,6 @@ inline Cues operator+(Cues head, const Cues& tail) {
     return head;
 }
 
-inline Cues shifted(Cues cues, long long byMs) {
-    for (auto& cue : cues) {
-        cue.atMs += byMs;
-    }
-    return cues;
-}
-
 /// "Five" to "one" a second apart, then `last` at `endMs`.
 inline Cues countTo(long long endMs, const char* last) {
     Cues cues;
@@ -41,66 +34,38 @@ inline Cues landingFrom(long long fromMs) {
            countTo(fromMs + 30000, kEndOfLanding);
 }
 
-inline const Cues kPreparationCues =
-    Cues{{0, kPreparation}, {20000, kCount10}} + countTo(30000, kSiren);
-inline const Cues kVuzPreparationCues{
-    {0, kPreparation}, {20000, kCount10}, {25000, kCount5},       {27000, kBeepVuz},
-    {28000, kBeepVuz}, {29000, kBeepVuz}, {30000, kBeep3Seconds},
-};
+/// A 30-second preparation from START at `fromMs`: spoken, or beeped for the Vuz task.
+inline Cues preparationFrom(long long fromMs, bool vuz = false) {
+    const Cues head{{fromMs, kPreparation}, {fromMs + 20000, kCount10}};
+    return vuz ? head + Cues{{fromMs + 25000, kCount5},
+                             {fromMs + 27000, kBeepVuz},
+                             {fromMs + 28000, kBeepVuz},
+                             {fromMs + 29000, kBeepVuz},
+                             {fromMs + 30000, kBeep3Seconds}}
+               : head + countTo(fromMs + 30000, kSiren);
+}
 
-/// A working time of `minutes` from 30000 ms with its landing window: each lower minute spoken
+/// A working time of `minutes` from 30000 ms and its landing window: each lower minute spoken
 /// three seconds early and beeped on the minute, then thirty seconds and the count.
 inline Cues workingTimeCues(int minutes) {
-    const char* const voices[] = {nullptr,        kVoice1Minute,  kVoice2Minutes, kVoice3Minutes,
-                                  kVoice4Minutes, kVoice5Minutes, kVoice6Minutes, kVoice7Minutes,
-                                  kVoice8Minutes, kVoice9Minutes};
     Cues cues;
     for (int minute = minutes - 1; minute >= 1; --minute) {
         const long long atMs = 30000 + (minutes - minute) * 60000LL;
-        cues = cues + Cues{{atMs - 3000, voices[minute]}, {atMs, kMinuteBeep}};
+        const std::string voice{kAll[static_cast<std::size_t>(9 - minute)]}; // 9 minutes first
+        cues = cues + Cues{{atMs - 3000, voice}, {atMs, kMinuteBeep}};
     }
     const long long endMs = 30000 + minutes * 60000LL;
     return cues + Cues{{endMs - 33000, kVoice30Seconds}} + countTo(endMs, kSiren) +
            landingFrom(endMs);
 }
 
-/// The main window with logs of what a cycle shows, and a one-line picture of its state.
+/// The main window, and a one-line picture of what a cycle shows.
 class EngineFixture : public MainWindowFixture {
 protected:
-    EngineFixture() {
-        form.Label2.changed.connect([this] { display.emplace_back(now(), form.Label2.caption()); });
-        form.Command3.visibilityChanged.connect(
-            [this](bool shown) { display.emplace_back(now(), shown ? "LANDING" : "-LANDING"); });
-        form.Label4.changed.connect([this] { statusLines.push_back(form.Label4.caption()); });
-    }
-
     long long now() const { return time.elapsed().count(); }
 
-    /// Advances until the cycle is ready again, noting the moments its phase changes.
     bool runUntilReady(std::chrono::milliseconds limit = 20min) {
-        CyclePhase phase = cyclePhase(form);
-        return time.advanceUntil(
-            [&] {
-                if (cyclePhase(form) != phase) {
-                    phase = cyclePhase(form);
-                    phaseChangesMs.push_back(now());
-                }
-                return phase == CyclePhase::Ready;
-            },
-            limit);
-    }
-
-    /// The display captions and landing-button changes in the millisecond of each phase change.
-    std::string atPhaseChanges() const {
-        std::string out;
-        for (long long atMs : phaseChangesMs) {
-            out += std::to_string(atMs) + ":";
-            for (const auto& [shownMs, text] : display) {
-                out += shownMs == atMs ? " " + text : "";
-            }
-            out += "; ";
-        }
-        return out;
+        return time.advanceUntil([this] { return cyclePhase(form) == CyclePhase::Ready; }, limit);
     }
 
     /// The buttons shown, the timers running, the status line, the display and the running clock.
@@ -118,10 +83,6 @@ protected:
         return out + "| " + form.Label4.caption() + " | " + form.Label2.caption() + " | " +
                form.Clock1.clockTimeText() + (form.Clock1.counting() ? " counting" : "");
     }
-
-    std::vector<std::pair<long long, std::string>> display;
-    std::vector<std::string> statusLines;
-    std::vector<long long> phaseChangesMs;
 };
 
 } // namespace aerolap::testing
