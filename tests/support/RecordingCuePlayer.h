@@ -26,7 +26,6 @@ public:
         m_played.push_back({m_time.elapsed().count(), path});
     }
     const std::vector<Played>& played() const { return m_played; }
-    void clear() { m_played.clear(); }
 
 private:
     const VirtualTime& m_time;
