@@ -3,8 +3,6 @@
 #include "RecordingCuePlayer.h"
 #include "ScriptedMessageBoxes.h"
 #include "SystemServiceDoubles.h"
-#include "VirtualTime.h"
-#include "platform/SerialPortControl.h"
 #include "ui/main/MainWindow.h"
 
 #include <array>

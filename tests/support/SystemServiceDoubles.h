@@ -1,10 +1,6 @@
 #pragma once
 
-#include "platform/FileExistence.h"
 #include "platform/NoRegistry.h"
-#include "platform/ProgramExit.h"
-#include "platform/ProgramLauncher.h"
-#include "platform/WindowStacking.h"
 #include "ui/main/MainWindowServices.h"
 
 #include <set>
