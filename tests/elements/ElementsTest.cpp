@@ -31,7 +31,7 @@ TEST(TimeText, ReadsWritesAndAcceptsTypedTexts) {
         EXPECT_EQ(TimeText::toSeconds(typed), std::nullopt) << typed;
     }
     for (const char* bad : {"00:00:30", "00.00.60", "00.60.00", "24.00.00", "", "00.00.300", "130",
-                            "00..30", "00.01.30.", "001.01.30"}) {
+                            "00..30", "00.01.30.", "001.01.30", "00.01", "00.01."}) {
         EXPECT_EQ(TimeText::toSeconds(bad), std::nullopt) << bad;
         EXPECT_EQ(TimeText::fromTyped(bad), std::nullopt) << bad;
     }

@@ -124,6 +124,7 @@ TEST_P(TaskCycle, PlaysEveryCueAtItsMomentAndEndsReady) {
     (form.*GetParam().option).select();
     form.Command5.click();
     ASSERT_TRUE(runUntilReady());
+    EXPECT_EQ(state(), "START T4 T5 | READY | 00.00.30 | 00.00.30"); // the latches are re-armed
     time.advance(60s); // the minute beeps never stop, yet nothing more sounds
     EXPECT_EQ(cues.played(), GetParam().cues);
     EXPECT_EQ(state(), "START T4 | READY | 00.00.30 | 00.00.30");
@@ -227,7 +228,11 @@ TEST_F(Engine, LandingButtonEndsTheVuzWorkingTimeAndOpensTheLandingWindow) {
     form.Command5.click();
     time.advance(100s);
     EXPECT_EQ(state(), "STOP LANDING T3 T4 | TEMPO OPERATIVO | 00.01.50 | 00.01.50 counting");
+    std::vector<std::string> shown;
+    form.Label2.changed.connect([&] { shown.push_back(form.Label2.caption()); });
     form.Command3.click();
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"00.00.00", "00.00.30"})); // the cut-off time ran out
     EXPECT_EQ(state(), "STOP T1 T4 T5 | TEMPO OPERATIVO | 00.00.30 | 00.00.30 counting");
     ASSERT_TRUE(runUntilReady(31s));
     EXPECT_EQ(now(), 130000);
