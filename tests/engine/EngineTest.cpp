@@ -264,6 +264,8 @@ TEST_F(Engine, LoopRunsCycleAfterCycleWithoutDriftAndEndsNormallyOnceUnticked) {
 TEST_F(Engine, StartsUpReadyAndWithTheSetUpPanelAndTheLanguageBoxesOutOfReach) {
     EXPECT_FALSE(form.Check12.enabled() || form.Check13.enabled() || form.Frame1.visible() ||
                  form.Label7.visible() || form.Label8.visible() || form.Label9.visible());
+    EXPECT_TRUE(form.Clock2.visible() && form.Clock2.editable() && form.Clock3.visible() &&
+                form.Clock3.editable() && !form.Clock1.visible() && !form.Clock1.editable());
     time.advance(60s);
     EXPECT_EQ(state(), "START | READY  | 00.00.30 | 00.00.30"); // the task option wrote "READY "
     EXPECT_TRUE(cues.played().empty());
