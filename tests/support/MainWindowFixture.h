@@ -3,10 +3,9 @@
 #include "RecordingCuePlayer.h"
 #include "ScriptedMessageBoxes.h"
 #include "SystemServiceDoubles.h"
-#include "VirtualTime.h"
-#include "platform/SerialPortControl.h"
 #include "ui/main/MainWindow.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace aerolap::testing {
@@ -15,10 +14,13 @@ namespace aerolap::testing {
 /// message boxes, no serial port and doubles of the system services.
 class MainWindowFixture : public ::testing::Test {
 protected:
+    static constexpr std::array<Timer Form1::*, 7> kTimers{
+        &Form1::Timer1, &Form1::Timer2, &Form1::Timer3, &Form1::Timer4,
+        &Form1::Timer5, &Form1::Timer6, &Form1::Timer7};
+
     MainWindowFixture() {
-        for (Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4, &form.Timer5,
-                             &form.Timer6, &form.Timer7}) {
-            time.attach(*timer);
+        for (Timer Form1::*timer : kTimers) {
+            time.attach(form.*timer);
         }
         window.Form_Load();
     }

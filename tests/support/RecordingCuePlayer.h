@@ -3,6 +3,7 @@
 #include "VirtualTime.h"
 #include "audio/CuePlayer.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,16 +16,16 @@ public:
         long long atMs;
         std::string path;
         bool operator==(const Played&) const = default;
+        friend void PrintTo(const Played& cue, std::ostream* out) {
+            *out << cue.atMs << " ms " << cue.path;
+        }
     };
 
     explicit RecordingCuePlayer(const VirtualTime& time) : m_time(time) {}
-
     void playCue(const std::string& path) override {
         m_played.push_back({m_time.elapsed().count(), path});
     }
-
     const std::vector<Played>& played() const { return m_played; }
-    void clear() { m_played.clear(); }
 
 private:
     const VirtualTime& m_time;

@@ -10,24 +10,22 @@ namespace aerolap::testing {
 /// Answers message boxes from a script and remembers what was asked. With no scripted answer
 /// left, OK boxes are answered OK and Yes/No boxes No.
 class ScriptedMessageBoxes final : public MessageBoxService {
+    std::deque<MessageAnswer> m_answers;
+    std::vector<MessageBoxRequest> m_shown;
+
 public:
     void answerNext(MessageAnswer answer) { m_answers.push_back(answer); }
+    const std::vector<MessageBoxRequest>& shown() const { return m_shown; }
 
     MessageAnswer show(const MessageBoxRequest& request) override {
         m_shown.push_back(request);
-        if (!m_answers.empty()) {
-            const MessageAnswer answer = m_answers.front();
-            m_answers.pop_front();
-            return answer;
+        if (m_answers.empty()) {
+            return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
         }
-        return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+        const MessageAnswer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
     }
-
-    const std::vector<MessageBoxRequest>& shown() const { return m_shown; }
-
-private:
-    std::deque<MessageAnswer> m_answers;
-    std::vector<MessageBoxRequest> m_shown;
 };
 
 } // namespace aerolap::testing

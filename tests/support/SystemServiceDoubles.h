@@ -1,10 +1,6 @@
 #pragma once
 
-#include "platform/FileExistence.h"
 #include "platform/NoRegistry.h"
-#include "platform/ProgramExit.h"
-#include "platform/ProgramLauncher.h"
-#include "platform/WindowStacking.h"
 #include "ui/main/MainWindowServices.h"
 
 #include <set>
@@ -14,27 +10,25 @@
 namespace aerolap::testing {
 
 /// Remembers every restack: true for topmost, false for normal stacking.
-class RecordingWindowStacking final : public WindowStacking {
-public:
-    void setTopmost(bool topmost) override { m_calls.push_back(topmost); }
-    const std::vector<bool>& calls() const { return m_calls; }
-
-private:
-    std::vector<bool> m_calls;
+struct RecordingWindowStacking final : WindowStacking {
+    void setTopmost(bool topmost) override { calls.push_back(topmost); }
+    std::vector<bool> calls;
 };
 
 /// Counts the requests to end the program; the test program itself goes on.
 class RecordingProgramExit final : public ProgramExit {
+    int m_exits = 0;
+
 public:
     void exitNow() override { ++m_exits; }
     int exits() const { return m_exits; }
-
-private:
-    int m_exits = 0;
 };
 
 /// Starts nothing, remembers what it was asked to start; an empty path fails as it does for real.
 class RecordingProgramLauncher final : public ProgramLauncher {
+    std::vector<std::string> m_attempts;
+    bool m_startsSucceed = true;
+
 public:
     bool start(const std::string& path) override {
         m_attempts.push_back(path);
@@ -42,14 +36,13 @@ public:
     }
     void failEveryStart() { m_startsSucceed = false; }
     const std::vector<std::string>& attempts() const { return m_attempts; }
-
-private:
-    std::vector<std::string> m_attempts;
-    bool m_startsSucceed = true;
 };
 
 /// A file system holding exactly the files it is given; remembers the paths it was asked about.
 class FakeFileExistence final : public FileExistence {
+    std::set<std::string> m_files;
+    mutable std::vector<std::string> m_asked;
+
 public:
     void addFile(const std::string& path) { m_files.insert(path); }
     bool normalFileExists(const std::string& path) const override {
@@ -57,14 +50,10 @@ public:
         return m_files.contains(path);
     }
     const std::vector<std::string>& asked() const { return m_asked; }
-
-private:
-    std::set<std::string> m_files;
-    mutable std::vector<std::string> m_asked;
 };
 
 /// The window-system and operating-system services of the main window, all test doubles, with
-/// no registry. `servicesWith` completes the services a test supplies itself.
+/// no registry. `servicesWith` completes them with the services a test supplies itself.
 struct SystemServiceDoubles {
     RecordingWindowStacking stacking;
     RecordingProgramExit programExit;
@@ -73,10 +62,8 @@ struct SystemServiceDoubles {
     RecordingProgramLauncher programs;
 
     MainWindowServices servicesWith(const MonotonicSource& time, CuePlayer& cues,
-                                    SerialPortControl& serialPort,
-                                    MessageBoxService& messageBoxes) {
-        return {time,        cues,     serialPort, messageBoxes, stacking,
-                programExit, registry, files,      programs};
+                                    SerialPortControl& serialPort, MessageBoxService& boxes) {
+        return {time, cues, serialPort, boxes, stacking, programExit, registry, files, programs};
     }
 };
 

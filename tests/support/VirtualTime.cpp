@@ -1,49 +1,30 @@
 #include "VirtualTime.h"
 
+#include <algorithm>
+
 namespace aerolap::testing {
 
 void VirtualTime::attach(Timer& timer) {
-    const std::size_t index = m_timers.size();
-    m_timers.push_back(Attached{&timer});
-    timer.runningChanged.connect([this, index](bool running) {
-        Attached& entry = m_timers[index];
-        entry.running = running;
+    timer.runningChanged.connect([this, &timer](bool running) {
+        std::erase_if(m_due, [&timer](const Due& due) { return due.timer == &timer; });
         if (running) {
-            entry.due = m_elapsed + entry.timer->interval();
-            entry.order = m_nextOrder++;
+            m_due.push_back({m_elapsed + timer.interval(), &timer});
         }
     });
 }
 
-void VirtualTime::step() {
-    m_elapsed += Ms(1);
-    for (;;) {
-        Attached* next = nullptr;
-        for (Attached& entry : m_timers) {
-            if (entry.running && entry.due <= m_elapsed &&
-                (next == nullptr || entry.due < next->due ||
-                 (entry.due == next->due && entry.order < next->order))) {
-                next = &entry;
-            }
-        }
-        if (next == nullptr) {
-            return;
-        }
-        next->due = m_elapsed + next->timer->interval();
-        next->order = m_nextOrder++;
-        next->timer->fire();
-    }
-}
-
-void VirtualTime::advance(Ms duration) {
-    for (Ms done{0}; done < duration; done += Ms(1)) {
-        step();
-    }
-}
-
 bool VirtualTime::advanceUntil(const std::function<bool()>& done, Ms limit) {
     for (Ms waited{0}; waited < limit; waited += Ms(1)) {
-        step();
+        m_elapsed += Ms(1);
+        // min_element takes the first of equals: the timer started longest ago.
+        for (auto next = std::ranges::min_element(m_due, {}, &Due::at);
+             next != m_due.end() && next->at <= m_elapsed;
+             next = std::ranges::min_element(m_due, {}, &Due::at)) {
+            Timer* timer = next->timer;
+            m_due.erase(next);
+            m_due.push_back({m_elapsed + timer->interval(), timer});
+            timer->fire();
+        }
         if (done()) {
             return true;
         }
