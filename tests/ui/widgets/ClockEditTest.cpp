@@ -1,13 +1,12 @@
-// The clock field: what the operator types or steps reaches the clock once per committed change.
+// The clock field: what the operator types or steps reaches the clock once per real change.
 #include "ui/widgets/ClockEdit.h"
 
 #include "VirtualTime.h"
 
-#include <QFocusEvent>
+#include <QDialog>
+#include <QPushButton>
 #include <QTest>
-#include <QWheelEvent>
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace aerolap::testing {
 namespace {
@@ -19,135 +18,104 @@ protected:
         clock.clockChanged.connect([this] { ++changes; });
     }
 
-    void type(const QString& keys) {
-        edit.selectAll();
-        QTest::keyClicks(&edit, keys);
+    void leave(Qt::FocusReason reason) {
+        QFocusEvent event(QEvent::FocusOut, reason);
+        QApplication::sendEvent(edit, &event);
     }
 
-    void leaveField(Qt::FocusReason reason = Qt::TabFocusReason) {
-        QFocusEvent focusOut(QEvent::FocusOut, reason);
-        QApplication::sendEvent(&edit, &focusOut);
-    }
-
-    void wheel(int delta) {
-        QWheelEvent event(QPointF(5, 5), edit.mapToGlobal(QPointF(5, 5)), QPoint(),
-                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&edit, &event);
-    }
-
-    VirtualTime time; // setting clocks never count, so it stands still
+    VirtualTime time; // never advanced: these clocks do not count
     Clock clock{time, true, true};
-    ClockEdit edit{clock};
+    QDialog dialog; // with a default button, which Enter in the field must not reach
+    QPushButton* defaultButton = new QPushButton(&dialog);
+    ClockEdit* edit = new ClockEdit(clock, &dialog);
     int changes = 0;
 };
 
-struct TypedCase {
-    const char* typed;
-    const char* clockAfter;
-    int changes;
-
-    friend void PrintTo(const TypedCase& row, std::ostream* out) {
-        *out << '"' << row.typed << '"';
-    }
+struct KeyRow {
+    const char* name;
+    const char* start;
+    const char* typed; // null: nothing typed
+    int cursor;        // -1: where typing left it
+    Qt::Key key;
+    const char* after;
+    friend void PrintTo(const KeyRow& row, std::ostream* out) { *out << row.name; }
 };
 
-class ClockEditTypingTest : public ClockEditTest,
-                            public ::testing::WithParamInterface<TypedCase> {};
+class ClockEditKeys : public ClockEditTest, public ::testing::WithParamInterface<KeyRow> {};
 
-TEST_P(ClockEditTypingTest, EnterCommitsAValidDifferentTimeOnly) {
-    const TypedCase& c = GetParam();
-    type(QString::fromLatin1(c.typed));
-    QTest::keyClick(&edit, Qt::Key_Return);
-    EXPECT_EQ(clock.clockTimeText(), c.clockAfter);
-    EXPECT_EQ(edit.text().toStdString(), c.clockAfter);
-    EXPECT_EQ(changes, c.changes);
+TEST_P(ClockEditKeys, CommitsAValidDifferentTimeOnceAndShowsTheClock) {
+    const KeyRow& row = GetParam();
+    clock.setClockTimeText(row.start);
+    defaultButton->setDefault(true);
+    int clicks = 0;
+    QObject::connect(defaultButton, &QPushButton::clicked, [&clicks] { ++clicks; });
+    if (row.typed != nullptr) {
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromLatin1(row.typed));
+    }
+    if (row.cursor >= 0) {
+        edit->setCursorPosition(row.cursor);
+    }
+    QTest::keyClick(edit, row.key);
+    EXPECT_EQ(clock.clockTimeText(), row.after);
+    EXPECT_EQ(edit->text().toStdString(), row.after);
+    EXPECT_EQ(changes, std::string(row.start) == row.after ? 0 : 1);
+    EXPECT_EQ(clicks, 0);
 }
 
-// With and without full stops, letters filtered out; half-typed or invalid text reverts on Enter.
+constexpr auto kEnter = Qt::Key_Return;
 INSTANTIATE_TEST_SUITE_P(
-    Typed, ClockEditTypingTest,
-    ::testing::Values(TypedCase{"000130", "00.01.30", 1}, TypedCase{"00.01.30", "00.01.30", 1},
-                      TypedCase{"0.1.30", "00.01.30", 1}, TypedCase{"0a0b01c30", "00.01.30", 1},
-                      TypedCase{"000000", "00.00.00", 1}, TypedCase{"000030", "00.00.30", 0},
-                      TypedCase{"0013", "00.00.30", 0}, TypedCase{"006000", "00.00.30", 0},
-                      TypedCase{"24.00.00", "00.00.30", 0}, TypedCase{"", "00.00.30", 0}));
+    Rows, ClockEditKeys,
+    ::testing::Values(KeyRow{"Digits", "00.00.30", "000130", -1, kEnter, "00.01.30"},
+                      KeyRow{"FullStops", "00.00.30", "00.01.30", -1, kEnter, "00.01.30"},
+                      KeyRow{"ShortParts", "00.00.30", "0.1.30", -1, Qt::Key_Enter, "00.01.30"},
+                      KeyRow{"LettersDropped", "00.00.30", "0a0b01c30", -1, kEnter, "00.01.30"},
+                      KeyRow{"Zero", "00.00.30", "000000", -1, kEnter, "00.00.00"},
+                      KeyRow{"SameTime", "00.00.30", "000030", -1, kEnter, "00.00.30"},
+                      KeyRow{"HalfTyped", "00.00.30", "0013", -1, kEnter, "00.00.30"},
+                      KeyRow{"SixtyMinutes", "00.00.30", "006000", -1, kEnter, "00.00.30"},
+                      KeyRow{"Day", "00.00.30", "24.00.00", -1, kEnter, "00.00.30"},
+                      KeyRow{"Empty", "00.00.30", "", -1, kEnter, "00.00.30"},
+                      KeyRow{"HoursUp", "00.10.00", nullptr, 2, Qt::Key_Up, "01.10.00"},
+                      KeyRow{"MinutesUp", "00.10.00", nullptr, 3, Qt::Key_Up, "00.11.00"},
+                      KeyRow{"SecondsDown", "00.10.00", nullptr, 8, Qt::Key_Down, "00.09.59"},
+                      KeyRow{"NotBelowZero", "00.00.00", nullptr, 7, Qt::Key_Down, "00.00.00"},
+                      KeyRow{"NotPastDay", "23.59.59", nullptr, 7, Qt::Key_Up, "23.59.59"},
+                      KeyRow{"TypedHoursUp", "00.00.30", "001000", 2, Qt::Key_Up, "01.10.00"},
+                      KeyRow{"TypedMinutesUp", "00.00.30", "001000", 3, Qt::Key_Up, "00.11.00"}),
+    [](const auto& i) { return std::string(i.param.name); });
 
-TEST_F(ClockEditTest, NothingIsCommittedWhileTypingAndLeavingCommitsOnce) {
-    type(QStringLiteral("0002"));
-    QTest::keyClicks(&edit, QStringLiteral("00"));
-    leaveField(Qt::PopupFocusReason); // a popup taking the focus is no commit
+TEST_F(ClockEditTest, LeavingTheFieldCommitsButAPopupDoesNotAndTheWheelSteps) {
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("000200"));
+    leave(Qt::PopupFocusReason);
     EXPECT_EQ(changes, 0);
-    EXPECT_EQ(clock.clockTimeText(), "00.00.30");
-    leaveField();
-    leaveField(Qt::MouseFocusReason);
+    leave(Qt::TabFocusReason);
+    leave(Qt::MouseFocusReason);
     EXPECT_EQ(clock.clockTimeText(), "00.02.00");
     EXPECT_EQ(changes, 1);
-}
 
-struct StepCase {
-    const char* from;
-    int cursor;
-    int key;
-    const char* after;
-
-    friend void PrintTo(const StepCase& row, std::ostream* out) {
-        *out << row.from << (row.key == Qt::Key_Up ? " up" : " down") << " at " << row.cursor;
+    edit->setCursorPosition(4);
+    for (const int delta : {-120, 0, 120, 120}) {
+        QWheelEvent wheel({5, 5}, {5, 5}, {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(edit, &wheel);
     }
-};
-
-class ClockEditStepTest : public ClockEditTest, public ::testing::WithParamInterface<StepCase> {};
-
-TEST_P(ClockEditStepTest, ArrowKeysStepTheUnitUnderTheCursor) {
-    const StepCase& c = GetParam();
-    clock.setClockTimeText(c.from);
-    edit.setCursorPosition(c.cursor);
-    QTest::keyClick(&edit, static_cast<Qt::Key>(c.key));
-    EXPECT_EQ(clock.clockTimeText(), c.after);
-    EXPECT_EQ(edit.text().toStdString(), c.after);
-    EXPECT_EQ(changes, std::string(c.from) == c.after ? 0 : 1);
+    EXPECT_EQ(clock.clockTimeText(), "00.03.00");
+    EXPECT_EQ(changes, 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, ClockEditStepTest,
-                         ::testing::Values(StepCase{"00.10.00", 2, Qt::Key_Up, "01.10.00"},
-                                           StepCase{"00.10.00", 3, Qt::Key_Up, "00.11.00"},
-                                           StepCase{"00.10.00", 8, Qt::Key_Down, "00.09.59"},
-                                           StepCase{"00.00.00", 7, Qt::Key_Down, "00.00.00"},
-                                           StepCase{"23.59.59", 7, Qt::Key_Up, "23.59.59"}));
-
-TEST_F(ClockEditTest, WheelStepsLikeTheArrowKeys) {
-    edit.setCursorPosition(4);
-    wheel(120);
-    EXPECT_EQ(clock.clockTimeText(), "00.01.30");
-    wheel(-120);
-    wheel(-120);
-    EXPECT_EQ(clock.clockTimeText(), "00.00.00");
-    EXPECT_EQ(changes, 3);
-}
-
-TEST_F(ClockEditTest, HandlerThatRewritesTheTimeWinsAndTheBoxTakingFocusIsNoSecondCommit) {
-    // As the preparation check does: a refused value is replaced while a modal box has the focus.
+TEST_F(ClockEditTest, AHandlerThatRewritesTheTimeWinsAndItsMessageBoxCommitsNothing) {
+    // As the preparation check does: its modal box takes the focus, then it replaces the time.
     clock.clockChanged.connect([this] {
-        if (clock.clockTimeText() == "00.00.00") {
-            leaveField(Qt::ActiveWindowFocusReason);
-            clock.setClockTimeText("00.00.09");
-        }
+        leave(Qt::ActiveWindowFocusReason);
+        clock.setClockTimeText("00.00.09");
     });
-    type(QStringLiteral("000000"));
-    QTest::keyClick(&edit, Qt::Key_Return);
-    EXPECT_EQ(edit.text(), QStringLiteral("00.00.09"));
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("000000"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), QStringLiteral("00.00.09"));
     EXPECT_EQ(changes, 1);
-}
-
-TEST(ClockEditReadOnlyTest, ClockThatIsNotEditableIgnoresTheOperator) {
-    VirtualTime time;
-    Clock clock{time, false, false};
-    clock.setClockTimeText("00.00.30");
-    ClockEdit edit{clock};
-    EXPECT_TRUE(edit.isReadOnly());
-    QTest::keyClicks(&edit, QStringLiteral("5"));
-    QTest::keyClick(&edit, Qt::Key_Up);
-    QTest::keyClick(&edit, Qt::Key_Return);
-    EXPECT_EQ(clock.clockTimeText(), "00.00.30");
 }
 
 } // namespace
