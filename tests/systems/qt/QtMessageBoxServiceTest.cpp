@@ -1,56 +1,51 @@
 // Message boxes on the offscreen screen: what the operator sees, and which answer comes back.
 #include "systems/qt/QtMessageBoxService.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 namespace aerolap::testing {
 namespace {
 
 TEST(QtMessageBoxServiceTest, ShowsTheRequestAndReturnsTheAnswer) {
-    const MessageBoxRequest question{"Vuoi uscire?", "Aerolap ", {}, MessageButtons::YesNo};
+    using Box = QMessageBox;
+    const MessageBoxRequest question{"Uscire?", "Aerolap ", {}, MessageButtons::YesNo};
     const struct {
         MessageBoxRequest request;
         Qt::Key key;
         MessageAnswer answer;
         QString title; // a request without one carries the program's
-        QMessageBox::Icon icon;
-        QMessageBox::StandardButtons buttons;
+        Box::Icon icon;
+        Box::StandardButtons buttons;
     } rows[] = {
-        {{"Zero", "InfoMessage", MessageIcon::Critical},
+        {{"Zero", "Info", MessageIcon::Critical},
          Qt::Key_Return,
          MessageAnswer::Ok,
-         "InfoMessage",
-         QMessageBox::Critical,
-         QMessageBox::Ok},
+         "Info",
+         Box::Critical,
+         Box::Ok},
         {{"Porta", "", MessageIcon::Information},
          Qt::Key_Escape,
          MessageAnswer::Ok,
          "Aerolap",
-         QMessageBox::Information,
-         QMessageBox::Ok},
-        {question, Qt::Key_Return, MessageAnswer::Yes, "Aerolap ", QMessageBox::NoIcon,
-         QMessageBox::Yes | QMessageBox::No},
-        {question, Qt::Key_Escape, MessageAnswer::No, "Aerolap ", QMessageBox::NoIcon,
-         QMessageBox::Yes | QMessageBox::No},
+         Box::Information,
+         Box::Ok},
+        {question, Qt::Key_Return, MessageAnswer::Yes, "Aerolap ", Box::NoIcon, Box::Yes | Box::No},
+        {question, Qt::Key_Escape, MessageAnswer::No, "Aerolap ", Box::NoIcon, Box::Yes | Box::No},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.request.text + (row.key == Qt::Key_Return ? " Enter" : " Esc"));
-        // The box is up as soon as its own event loop runs.
+        // The box is up, modal, as soon as its own event loop runs.
         QTimer::singleShot(0, [&row] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->windowTitle(), row.title);
-            EXPECT_EQ(box->text().toStdString(), row.request.text);
+            EXPECT_EQ(box->windowTitle() + "|" + box->text(),
+                      row.title + "|" + QString::fromStdString(row.request.text));
             EXPECT_EQ(box->icon(), row.icon);
             EXPECT_EQ(box->standardButtons(), row.buttons);
-            if (row.buttons != QMessageBox::Ok) {
-                EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
-            }
+            EXPECT_EQ(box->standardButton(box->defaultButton()),
+                      row.buttons == Box::Ok ? Box::NoButton : Box::Yes);
             QTest::keyClick(box, row.key);
         });
         EXPECT_EQ(QtMessageBoxService().show(row.request), row.answer);
