@@ -37,13 +37,13 @@ TEST(QtMessageBoxServiceTest, ShowsTheRequestAndReturnsTheAnswer) {
                  Box::Yes}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.request.text + (row.key == Qt::Key_Return ? " Enter" : " Esc"));
-        // The box is up, modal, as soon as its own event loop runs.
+        // The box is up, modal, as soon as its own event loop runs. Enter answers with the
+        // default button, Esc with No where there is one.
         QTimer::singleShot(0, [&row] {
             auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(std::tuple(box->windowTitle(), box->text().toStdString(), box->icon(),
-                                 box->standardButton(box->defaultButton())),
-                      std::tuple(row.title, row.request.text, row.icon, row.defaultButton));
+            EXPECT_EQ(std::tuple(box->windowTitle(), box->text().toStdString(), box->icon()),
+                      std::tuple(row.title, row.request.text, row.icon));
             QTest::keyClick(box, row.key);
         });
         EXPECT_EQ(QtMessageBoxService().show(row.request), row.answer);

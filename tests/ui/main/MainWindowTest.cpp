@@ -60,11 +60,13 @@ struct PortAndExitLog final : SerialPortControl, ProgramExit {
     Strings events{"created"};
 };
 
-TEST_F(WindowBehaviours, AboutBoxFirstAndTheExitQuestionClosesThePortBeforeTheEnd) {
+TEST_F(WindowBehaviours, StartUpShowsOnlyTheAboutBoxUntilItsOk) {
     EXPECT_TRUE(!form.window.visible() && window.aboutBox()->window.visible());
     window.aboutBox()->cmdOK.click();
     EXPECT_TRUE(form.window.visible());
+}
 
+TEST_F(WindowBehaviours, PortOpensAtStartUpAndYesToTheExitQuestionClosesItBeforeTheEnd) {
     PortAndExitLog log;
     MainWindow logged{MainWindowServices{time, cues, log, messageBoxes, system.stacking, log,
                                          system.registry, system.files, system.programs}};
