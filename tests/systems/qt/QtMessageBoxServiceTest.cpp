@@ -10,31 +10,18 @@ namespace {
 
 TEST(QtMessageBoxServiceTest, ShowsTheRequestAndReturnsTheAnswer) {
     using Box = QMessageBox;
+    const MessageBoxRequest error{"Zero", "Info", MessageIcon::Critical};
+    const MessageBoxRequest question{"Uscire?", "", MessageIcon::Information,
+                                     MessageButtons::YesNo};
     const struct {
         MessageBoxRequest request;
         Qt::Key key;
         MessageAnswer answer;
         QString title; // a request without one carries the program's
         Box::Icon icon;
-        Box::StandardButton defaultButton;
-    } rows[] = {{{"Zero", "Info", MessageIcon::Critical},
-                 Qt::Key_Escape,
-                 MessageAnswer::Ok,
-                 "Info",
-                 Box::Critical,
-                 Box::NoButton},
-                {{"Uscire?", "", MessageIcon::Information, MessageButtons::YesNo},
-                 Qt::Key_Return,
-                 MessageAnswer::Yes,
-                 "Aerolap",
-                 Box::Information,
-                 Box::Yes},
-                {{"Uscire?", "Aerolap ", {}, MessageButtons::YesNo},
-                 Qt::Key_Escape,
-                 MessageAnswer::No,
-                 "Aerolap ",
-                 Box::NoIcon,
-                 Box::Yes}};
+    } rows[] = {{error, Qt::Key_Escape, MessageAnswer::Ok, "Info", Box::Critical},
+                {question, Qt::Key_Return, MessageAnswer::Yes, "Aerolap", Box::Information},
+                {question, Qt::Key_Escape, MessageAnswer::No, "Aerolap", Box::Information}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.request.text + (row.key == Qt::Key_Return ? " Enter" : " Esc"));
         // The box is up, modal, as soon as its own event loop runs. Enter answers with the
