@@ -47,8 +47,8 @@ TEST(GetKeyValue, ReturnsMinusOneForAValueReadAndEmptiesTheTextWhenKeyOrValueIsM
     registry.values["K|V"] = {1, "x"};
     std::string text = "old";
     EXPECT_EQ(GetKeyValue(registry, Registry::kLocalMachine, "K", "V", text), -1);
-    for (const auto& [root, name] :
-         {std::pair{Registry::Key{0x80000001}, "V"}, {Registry::kLocalMachine, "W"}}) {
+    for (const auto& [root, name] : {std::pair{Registry::Key{0x80000001}, "V"},
+                                     {Registry::kLocalMachine, "W"}}) { // no key, no value
         text = "old";
         EXPECT_EQ(GetKeyValue(registry, root, "K", name, text), 0);
         EXPECT_EQ(text, "");
