@@ -2,6 +2,7 @@
 // registry read, and OK by every way out of its window.
 #include "ScriptedMessageBoxes.h"
 #include "SystemServiceDoubles.h"
+#include "ui/about/AboutIcon.h"
 #include "ui/about/GetKeyValue.h"
 #include "ui/about/frmAboutView.h"
 
@@ -129,6 +130,16 @@ const SysInfoRow kSysInfoRows[] = {
     {"FirstValueDwordAllBytes", {{kPath, {4, "\xEF\xBE\x0D\xDE"}}}, {"&hDE0DBEEF"}}};
 INSTANTIATE_TEST_SUITE_P(Paths, SystemInfoButton, ::testing::ValuesIn(kSysInfoRows),
                          [](const auto& i) { return std::string(i.param.name); });
+
+TEST(AboutIcon, ShowsFourEightsInItsDisplay) {
+    const QImage icon = aboutIcon().toImage();
+    for (const int x : {10, 14, 18, 22}) { // the middle of each digit's three bars
+        EXPECT_EQ(
+            std::vector({icon.pixelColor(x, 13), icon.pixelColor(x, 16), icon.pixelColor(x, 19)}),
+            std::vector<QColor>(3, Qt::white))
+            << x;
+    }
+}
 
 } // namespace
 } // namespace aerolap::testing
