@@ -1,17 +1,15 @@
 #include "PseudoTerminal.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 #include <poll.h>
 #include <pty.h>
 #include <stdexcept>
 #include <unistd.h>
+#include <utility>
 
 namespace aerolap::testing {
-
-namespace {
-constexpr auto kPollSlice = std::chrono::milliseconds(1);
-}
 
 PseudoTerminal::PseudoTerminal() {
     std::array<char, 256> name{};
@@ -28,38 +26,22 @@ PseudoTerminal::~PseudoTerminal() {
 
 std::string PseudoTerminal::read(std::size_t count, std::chrono::milliseconds timeout) {
     std::string arrived;
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (arrived.size() < count && std::chrono::steady_clock::now() < deadline) {
-        QCoreApplication::processEvents();
-        arrived += readWithin(kPollSlice);
-    }
-    return arrived;
-}
-
-std::string PseudoTerminal::readAtOnce() {
-    std::string arrived;
-    for (std::string more = readWithin(std::chrono::milliseconds(0)); !more.empty();
-         more = readWithin(std::chrono::milliseconds(0))) {
-        arrived += more;
-    }
-    return arrived;
-}
-
-std::string PseudoTerminal::readWithin(std::chrono::milliseconds wait) {
-    pollfd waitFor{m_farEnd, POLLIN, 0};
-    if (::poll(&waitFor, 1, static_cast<int>(wait.count())) <= 0 ||
-        (waitFor.revents & POLLIN) == 0) {
-        return {};
-    }
     std::array<char, 256> buffer{};
-    const ssize_t got = ::read(m_farEnd, buffer.data(), buffer.size());
-    return got > 0 ? std::string(buffer.data(), static_cast<std::size_t>(got)) : std::string();
+    for (const auto end = std::chrono::steady_clock::now() + timeout;
+         arrived.size() < count && std::chrono::steady_clock::now() < end;) {
+        QCoreApplication::processEvents();
+        pollfd ready{m_farEnd, POLLIN, 0};
+        if (::poll(&ready, 1, 1) == 1 && (ready.revents & POLLIN) != 0) {
+            const ssize_t got = ::read(m_farEnd, buffer.data(), buffer.size());
+            arrived.append(buffer.data(), static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+        }
+    }
+    return arrived;
 }
 
 void PseudoTerminal::closeFarEnd() {
     if (m_farEnd >= 0) {
-        ::close(m_farEnd);
-        m_farEnd = -1;
+        ::close(std::exchange(m_farEnd, -1));
     }
 }
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include <chrono>
-#include <cstddef>
 #include <string>
 
 namespace aerolap::testing {
 
 /// A pseudo-terminal standing in for the display: the program opens the device end by its name,
-/// the test reads what arrives at the far end. Closing the far end makes the device fail the
-/// way a pulled-out USB adapter does.
+/// the test reads the far end. Closing the far end fails the device the way a pulled-out USB
+/// adapter does.
 class PseudoTerminal {
 public:
     PseudoTerminal();
@@ -19,19 +18,12 @@ public:
     const std::string& deviceName() const { return m_deviceName; }
     /// The test's own descriptor of the device end, for reading its line settings.
     int deviceDescriptor() const { return m_device; }
-
-    /// Reads until `count` bytes have arrived or `timeout` has passed, processing Qt events
-    /// meanwhile so that a port writing from the event loop can make progress.
+    /// Reads until `count` bytes have arrived or `timeout` has passed, running Qt's events
+    /// meanwhile so that a port writing from the event loop gets on.
     std::string read(std::size_t count, std::chrono::milliseconds timeout);
-    /// Whatever is there this instant: for tests in virtual time, where the port has written
-    /// before the handler returned.
-    std::string readAtOnce();
-
     void closeFarEnd();
 
 private:
-    std::string readWithin(std::chrono::milliseconds wait);
-
     int m_farEnd = -1;
     int m_device = -1;
     std::string m_deviceName;
