@@ -61,7 +61,7 @@ struct PortChoice {
     const char* name;
     std::set<std::int16_t> available;
     const char* text;
-    const char* messages; // '!' the port is not available, 's' the port now selected
+    const char* messages; // "!" the port is not available, "s" the port now selected, or both
     std::int16_t portAfterwards;
     friend void PrintTo(const PortChoice& row, std::ostream* out) { *out << row.name; }
 };
@@ -78,13 +78,11 @@ TEST_P(PortChoiceTest, MovesTheLinkAndTellsTheOperator) {
     form.Combo1.clicked.emit();
 
     const std::string number = std::to_string(row.portAfterwards);
+    const MessageBoxRequest no{"La porta non è disponibile", "InfoPort", MessageIcon::Critical},
+        yes{"La porta selezionata è la COM" + number, "InfoPort", MessageIcon::Information};
     std::vector<MessageBoxRequest> expected;
-    for (const char message : std::string(row.messages)) {
-        expected.push_back(
-            message == '!'
-                ? MessageBoxRequest{"La porta non è disponibile", "InfoPort", MessageIcon::Critical}
-                : MessageBoxRequest{"La porta selezionata è la COM" + number, "InfoPort",
-                                    MessageIcon::Information});
+    for (const char message : std::string_view(row.messages)) {
+        expected.push_back(message == '!' ? no : yes);
     }
     EXPECT_EQ(boxes.shown(), expected);
     EXPECT_EQ(form.Combo1.text(), number);
@@ -93,17 +91,14 @@ TEST_P(PortChoiceTest, MovesTheLinkAndTellsTheOperator) {
     EXPECT_EQ(port.sent, row.available.contains(row.portAfterwards) ? "A0007\r" : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Choices, PortChoiceTest,
-                         ::testing::Values(PortChoice{"TheOpenPort", {1, 2}, "1", "s", 1},
-                                           PortChoice{"AnotherPort", {1, 3}, "3", "s", 3},
-                                           PortChoice{"AfterAFailedStartUp", {2}, "2", "s", 2},
-                                           PortChoice{
-                                               "AbsentPortFallsBackToOne", {1}, "4", "!s", 1},
-                                           PortChoice{"AbsentPortAndNoPortOne", {2}, "4", "!", 1},
-                                           PortChoice{"Empty", {1}, "", "!s", 1},
-                                           PortChoice{"TrailingLetters", {1, 2}, "2x", "!s", 1},
-                                           PortChoice{"Zero", {1}, "0", "!s", 1},
-                                           PortChoice{"TooLarge", {1}, "32768", "!s", 1}),
+const PortChoice kChoices[] = {
+    {"TheOpenPort", {1, 2}, "1", "s", 1},         {"AnotherPort", {1, 3}, "3", "s", 3},
+    {"AfterAFailedStartUp", {2}, "2", "s", 2},    {"AbsentPortFallsBackToOne", {1}, "4", "!s", 1},
+    {"AbsentPortAndNoPortOne", {2}, "4", "!", 1}, {"Empty", {1}, "", "!s", 1},
+    {"TrailingLetters", {1, 2}, "2x", "!s", 1},   {"Zero", {1}, "0", "!s", 1},
+    {"TooLarge", {1}, "32768", "!s", 1},
+};
+INSTANTIATE_TEST_SUITE_P(Choices, PortChoiceTest, ::testing::ValuesIn(kChoices),
                          [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

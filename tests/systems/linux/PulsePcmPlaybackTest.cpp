@@ -3,7 +3,6 @@
 #include "WavBytes.h"
 
 #include <array>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <pulse/simple.h>
 #include <unistd.h>
@@ -16,18 +15,13 @@ using namespace std::chrono_literals;
 /// Starts a private PulseAudio server with one null sink, "cues", in a folder of its own, so that
 /// it runs as root and without a desktop; it leaves by itself once its last client has gone.
 std::string startSoundServer() {
-    const auto folder = std::filesystem::path(::testing::TempDir()) /
-                        ("aerolap-pulse-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const std::string in = folder.string(), socket = (folder / "native").string();
-    const std::string command = "env -i HOME=" + in + " PULSE_RUNTIME_PATH=" + in +
-                                " pulseaudio -n --daemonize --exit-idle-time=3 --use-pid-file=no "
-                                "--log-target=file:" +
-                                in +
-                                "/log -L 'module-null-sink sink_name=cues' "
-                                "-L 'module-native-protocol-unix auth-anonymous=1 socket=" +
-                                socket + "'";
-    return std::system(command.c_str()) == 0 ? "unix:" + socket : "";
+    const std::string in = ::testing::TempDir() + "aerolap-pulse-" + std::to_string(::getpid());
+    const std::string command =
+        "mkdir -p " + in + " && env -i HOME=" + in + " PULSE_RUNTIME_PATH=" + in +
+        " pulseaudio -n --daemonize --exit-idle-time=3 " + "--log-target=file:" + in +
+        "/log -L 'module-null-sink sink_name=cues' " +
+        "-L 'module-native-protocol-unix auth-anonymous=1 socket=" + in + "/native'";
+    return std::system(command.c_str()) == 0 ? "unix:" + in + "/native" : "";
 }
 
 std::shared_ptr<const PcmSound> tone(double frequency, double seconds) {
@@ -56,19 +50,20 @@ TEST(PulsePcmPlayback, PlaysASoundUntilANewerOneReplacesIt) {
     pa_simple* monitor = pa_simple_new(server.c_str(), "test", PA_STREAM_RECORD, "cues.monitor",
                                        "monitor", &format, nullptr, &shortBlocks, nullptr);
     ASSERT_NE(monitor, nullptr);
+    std::string heard;
+    const auto listenUntil = [&](char letter, int blocksMore) {
+        while (heard.find(letter) == std::string::npos && heard.size() < 1000) {
+            heard += heardNext(monitor);
+        }
+        for (int i = 0; i < blocksMore; ++i) {
+            heard += heardNext(monitor);
+        }
+    };
     PulsePcmPlayback playback;
     playback.play(tone(500, 5));
-    std::string heard;
-    while (heard.find('A') == std::string::npos && heard.size() < 500) {
-        heard += heardNext(monitor);
-    }
+    listenUntil('A', 0);
     playback.play(tone(1500, 0.3));
-    while (heard.find('B') == std::string::npos && heard.size() < 1000) {
-        heard += heardNext(monitor);
-    }
-    for (int i = 0; i < 25; ++i) {
-        heard += heardNext(monitor);
-    }
+    listenUntil('B', 25);
     pa_simple_free(monitor);
     const auto firstB = heard.find('B');
     ASSERT_NE(firstB, std::string::npos) << heard;
