@@ -50,6 +50,7 @@ TEST(AlwaysOnTopUnderX11, TickingKeepsTheWindowAboveInPlaceAndUntickingReturnsIt
         << "openbox did not come up";
     int argc = 0;
     QApplication app(argc, nullptr);
+    X11WindowManagerState().setTopmost(true); // no window attached yet: nothing to do
     QWidget view;
     X11WindowManagerState stacking{view};
     stacking.keepOutOfTaskbar(); // before the window is shown, as the program does
