@@ -136,7 +136,7 @@ int main() {
                         ("aerolap-bench-cues-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder / "bench");
     const auto writeTone = [&](const char* name, double hz, double seconds) {
-        const auto bytes = testing::WavBytes::tone(hz, seconds).build();
+        const auto bytes = testing::wavBytes(1, 16, 22050, testing::toneSamples(hz, seconds));
         std::ofstream(folder / "bench" / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));

@@ -1,135 +1,105 @@
 #include "serial/SerialDisplayLink.h"
 
 #include "ScriptedMessageBoxes.h"
-#include "ScriptedSerialPort.h"
 #include "VirtualTime.h"
-#include "engine/StartUpState.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
+#include <set>
 
 namespace aerolap::testing {
 namespace {
 
-const MessageBoxRequest kUnavailable{"La porta non è disponibile", "InfoPort",
-                                     MessageIcon::Critical, MessageButtons::Ok};
+/// A port that opens only the port numbers the test makes available, and writes down each step.
+struct ScriptedPort final : SerialPortControl {
+    void setCommPort(std::int16_t number) override {
+        log += "port " + std::to_string(port = number) + ",";
+    }
+    void setSettings(const std::string& settings) override { log += settings + ","; }
+    bool setPortOpen(bool open) override {
+        isOpen = open && available.contains(port);
+        log += open ? (isOpen ? "open," : "failed,") : "close,";
+        return isOpen == open;
+    }
+    bool portOpen() const override { return isOpen; }
+    void output(const std::string& bytes) override { sent += bytes; }
 
-MessageBoxRequest selected(const std::string& port) {
-    return {"La porta selezionata è la COM" + port, "InfoPort", MessageIcon::Information,
-            MessageButtons::Ok};
-}
+    std::set<std::int16_t> available{1, 2};
+    std::int16_t port = 0;
+    bool isOpen = false;
+    std::string log, sent;
+};
 
 class SerialDisplayLinkTest : public ::testing::Test {
 protected:
-    /// Shows `text` on the display the way the timing engine does: running clock first, then
-    /// the caption.
-    void display(const std::string& text) {
+    void show(const std::string& text) {
         form.Clock1.setClockTimeText(text);
         form.Label2.setCaption(text);
     }
 
-    void chooseText(const std::string& text) {
-        form.Combo1.setText(text);
-        form.Combo1.clicked.emit();
-    }
-
     VirtualTime time;
     Form1 form{time};
-    ScriptedSerialPort port{{1, 2, 3, 4}};
-    ScriptedMessageBoxes messageBoxes;
-    SerialDisplayLink link{form, port, messageBoxes};
+    ScriptedPort port;
+    ScriptedMessageBoxes boxes;
+    SerialDisplayLink link{form, port, boxes};
 };
 
-TEST_F(SerialDisplayLinkTest, SendsOneFrameOfTheRunningClocksMinutesAndSecondsPerCaptionChange) {
+TEST_F(SerialDisplayLinkTest, SendsTheRunningClocksMinutesAndSecondsOncePerCaptionChange) {
     link.openAtStartUp();
-    EXPECT_EQ(port.log(),
-              (std::vector<std::string>{"CommPort 1", "Settings 9600,n,8,1", "PortOpen 1 ok"}));
-    const std::pair<const char*, std::string> frames[] = {
-        {"00.00.10", "\x41\x30\x30\x31\x30\x0D"},
-        {"00.09.03", "\x41\x30\x39\x30\x33\x0D"},
-        {"00.10.00", "\x41\x31\x30\x30\x30\x0D"},
-        {"05.10.00", "\x41\x31\x30\x30\x30\x0D"}, // hour digits never reach the display
-    };
-    for (const auto& [text, bytes] : frames) {
-        port.clearLog();
-        display(text);
-        display(text);
-        EXPECT_EQ(port.sent(), bytes) << text;
+    for (const char* text : {"00.00.10", "00.00.10", "00.09.03", "05.10.00"}) {
+        show(text);
     }
-    port.clearLog();
     form.Clock1.setClockTimeText("00.00.02");
-    form.Label2.setCaption("00.00.30");
-    EXPECT_EQ(port.sent(), "A0002\r");
-
-    port.clearLog();
+    form.Label2.setCaption("00.00.30"); // the frame follows the clock, not the caption
+    EXPECT_EQ(port.sent, "A0010\rA0903\rA1000\rA0002\r");
     link.closeAtExit();
-    EXPECT_EQ(port.log(), std::vector<std::string>{"PortOpen 0 ok"});
+    show("00.00.05");
+    EXPECT_EQ(port.log, "port 1,9600,n,8,1,open,close,");
+    EXPECT_EQ(port.sent, "A0010\rA0903\rA1000\rA0002\r");
 }
 
-TEST_F(SerialDisplayLinkTest, WithoutAPortTheWindowLoadsSilentlyAndFramesWaitForAChosenPort) {
-    port.makeAvailable({});
-    link.openAtStartUp();
-    loadStartUpState(form);
-    display("00.00.29");
-    EXPECT_EQ(port.sent(), "");
-    EXPECT_TRUE(messageBoxes.shown().empty());
-
-    port.makeAvailable({2});
-    chooseText("2");
-    EXPECT_EQ(messageBoxes.shown(), std::vector<MessageBoxRequest>{selected("2")});
-    display("00.00.28");
-    EXPECT_EQ(port.sent(), "A0028\r");
-}
-
-struct PortChoiceCase {
+struct PortChoice {
     const char* name;
     std::set<std::int16_t> available;
-    std::string comboText;
-    std::vector<MessageBoxRequest> messages;
-    bool openAfterwards;
+    const char* text;
+    const char* messages; // "!" the port is not available, "s" the port now selected, or both
     std::int16_t portAfterwards;
-
-    friend void PrintTo(const PortChoiceCase& row, std::ostream* out) { *out << row.name; }
+    friend void PrintTo(const PortChoice& row, std::ostream* out) { *out << row.name; }
 };
 
 class PortChoiceTest : public SerialDisplayLinkTest,
-                       public ::testing::WithParamInterface<PortChoiceCase> {};
+                       public ::testing::WithParamInterface<PortChoice> {};
 
 TEST_P(PortChoiceTest, MovesTheLinkAndTellsTheOperator) {
-    const PortChoiceCase& choice = GetParam();
-    port.makeAvailable(choice.available);
+    const PortChoice& row = GetParam();
+    port.available = row.available;
     link.openAtStartUp();
-    chooseText(choice.comboText);
+    ASSERT_TRUE(boxes.shown().empty()) << "a failed start-up is silent";
+    form.Combo1.setText(row.text);
+    form.Combo1.clicked.emit();
 
-    EXPECT_EQ(messageBoxes.shown(), choice.messages);
-    EXPECT_EQ(port.portOpen(), choice.openAfterwards);
-    EXPECT_EQ(port.commPort(), choice.portAfterwards);
-    EXPECT_EQ(form.Combo1.text(), std::to_string(choice.portAfterwards));
-    // Whatever the text was, no port number other than the chosen one or 1 reaches the port.
-    for (const std::string& entry : port.log()) {
-        if (entry.rfind("CommPort ", 0) == 0) {
-            EXPECT_TRUE(entry == "CommPort 1" || entry == "CommPort " + choice.comboText) << entry;
-        }
+    const std::string number = std::to_string(row.portAfterwards);
+    const MessageBoxRequest no{"La porta non è disponibile", "InfoPort", MessageIcon::Critical},
+        yes{"La porta selezionata è la COM" + number, "InfoPort", MessageIcon::Information};
+    std::vector<MessageBoxRequest> expected;
+    for (const char message : std::string_view(row.messages)) {
+        expected.push_back(message == '!' ? no : yes);
     }
-    display("00.00.07");
-    EXPECT_EQ(port.sent(), choice.openAfterwards ? "A0007\r" : "");
+    EXPECT_EQ(boxes.shown(), expected);
+    EXPECT_EQ(form.Combo1.text(), number);
+    EXPECT_EQ(port.port, row.portAfterwards);
+    show("00.00.07");
+    EXPECT_EQ(port.sent, row.available.contains(row.portAfterwards) ? "A0007\r" : "");
 }
 
-const std::vector<MessageBoxRequest> kFellBackToPortOne{kUnavailable, selected("1")};
-
-INSTANTIATE_TEST_SUITE_P(
-    Choices, PortChoiceTest,
-    ::testing::Values(PortChoiceCase{"TheOpenPort", {1, 2}, "1", {selected("1")}, true, 1},
-                      PortChoiceCase{"AnotherPort", {1, 3}, "3", {selected("3")}, true, 3},
-                      PortChoiceCase{
-                          "AbsentPortFallsBackToOne", {1}, "4", kFellBackToPortOne, true, 1},
-                      PortChoiceCase{"AbsentPortAndNoPortOne", {2}, "4", {kUnavailable}, false, 1},
-                      PortChoiceCase{"Empty", {1, 2}, "", kFellBackToPortOne, true, 1},
-                      PortChoiceCase{"Letters", {1, 2}, "COM2", kFellBackToPortOne, true, 1},
-                      PortChoiceCase{"TrailingLetters", {1, 2}, "2x", kFellBackToPortOne, true, 1},
-                      PortChoiceCase{"Zero", {1, 2}, "0", kFellBackToPortOne, true, 1},
-                      PortChoiceCase{"TooLarge", {1, 2}, "32768", kFellBackToPortOne, true, 1}),
-    [](const ::testing::TestParamInfo<PortChoiceCase>& choice) { return choice.param.name; });
+const PortChoice kChoices[] = {
+    {"TheOpenPort", {1, 2}, "1", "s", 1},         {"AnotherPort", {1, 3}, "3", "s", 3},
+    {"AfterAFailedStartUp", {2}, "2", "s", 2},    {"AbsentPortFallsBackToOne", {1}, "4", "!s", 1},
+    {"AbsentPortAndNoPortOne", {2}, "4", "!", 1}, {"Empty", {1}, "", "!s", 1},
+    {"TrailingLetters", {1, 2}, "2x", "!s", 1},   {"Zero", {1}, "0", "!s", 1},
+    {"TooLarge", {1}, "32768", "!s", 1},
+};
+INSTANTIATE_TEST_SUITE_P(Choices, PortChoiceTest, ::testing::ValuesIn(kChoices),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace aerolap::testing

@@ -1,40 +1,46 @@
 #pragma once
 
-#include <chrono>
-#include <cstddef>
+#include <QtCore/qtestsupport_core.h>
+#include <array>
+#include <fcntl.h>
+#include <pty.h>
 #include <string>
+#include <unistd.h>
 
 namespace aerolap::testing {
 
 /// A pseudo-terminal standing in for the display: the program opens the device end by its name,
-/// the test reads what arrives at the far end. Closing the far end makes the device fail the
-/// way a pulled-out USB adapter does.
-class PseudoTerminal {
-public:
-    PseudoTerminal();
-    ~PseudoTerminal();
+/// the test reads the far end. Closing the far end fails the device the way a pulled-out USB
+/// adapter does.
+struct PseudoTerminal {
+    PseudoTerminal() {
+        std::array<char, 256> name{};
+        ::openpty(&farEnd, &device, name.data(), nullptr, nullptr);
+        ::fcntl(farEnd, F_SETFL, O_NONBLOCK);
+        deviceName = name.data();
+    }
+    ~PseudoTerminal() { ::close(farEnd), ::close(device); }
     PseudoTerminal(const PseudoTerminal&) = delete;
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
-    const std::string& deviceName() const { return m_deviceName; }
-    /// The test's own descriptor of the device end, for reading its line settings.
-    int deviceDescriptor() const { return m_device; }
+    /// What arrives within a few seconds, `count` bytes at most, running Qt's events meanwhile
+    /// for a port that writes from the event loop.
+    std::string read(std::size_t count) const {
+        std::string arrived;
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                std::array<char, 64> buffer{};
+                const auto got =
+                    ::read(farEnd, buffer.data(), std::min(buffer.size(), count - arrived.size()));
+                arrived.append(buffer.data(), static_cast<std::size_t>(std::max(got, ssize_t{0})));
+                return arrived.size() == count;
+            },
+            5000));
+        return arrived;
+    }
 
-    /// Reads until `count` bytes have arrived or `timeout` has passed, processing Qt events
-    /// meanwhile so that a port writing from the event loop can make progress.
-    std::string read(std::size_t count, std::chrono::milliseconds timeout);
-    /// Whatever is there this instant: for tests in virtual time, where the port has written
-    /// before the handler returned.
-    std::string readAtOnce();
-
-    void closeFarEnd();
-
-private:
-    std::string readWithin(std::chrono::milliseconds wait);
-
-    int m_farEnd = -1;
-    int m_device = -1;
-    std::string m_deviceName;
+    int farEnd = -1, device = -1;
+    std::string deviceName;
 };
 
 } // namespace aerolap::testing

@@ -8,77 +8,42 @@
 
 namespace aerolap::testing {
 
-/// Builds WAV files in memory, well-formed or deliberately damaged, for the decoder and the
-/// sound back ends.
-struct WavBytes {
-    std::uint16_t formatTag = 1;
-    std::uint16_t channels = 1;
-    std::uint32_t sampleRate = 22050;
-    std::uint16_t bitsPerSample = 16;
-    std::vector<std::uint8_t> samples;
-    std::vector<std::string> chunksBeforeFormat; // extra chunks, to be skipped by a reader
+using Bytes = std::vector<std::uint8_t>;
 
-    std::vector<std::uint8_t> build() const {
-        std::vector<std::uint8_t> out;
-        tag(out, "RIFF");
-        u32(out, 0); // patched below
-        tag(out, "WAVE");
-        for (const auto& body : chunksBeforeFormat) {
-            tag(out, "LIST");
-            u32(out, static_cast<std::uint32_t>(body.size()));
-            out.insert(out.end(), body.begin(), body.end());
-            if (body.size() % 2 != 0) {
-                out.push_back(0);
-            }
+/// A WAV file built in memory; `skipped` is the body of a chunk before the format, which a
+/// reader must pass over.
+inline Bytes wavBytes(std::uint16_t channels, std::uint16_t bits, std::uint32_t rate,
+                      const Bytes& samples, std::uint16_t formatTag = 1, std::string skipped = {}) {
+    Bytes out;
+    const auto put = [&out](auto value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            out.push_back(static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) >> (8 * i)));
         }
-        tag(out, "fmt ");
-        u32(out, 16);
-        u16(out, formatTag);
-        u16(out, channels);
-        u32(out, sampleRate);
-        const auto blockAlign = static_cast<std::uint16_t>(channels * bitsPerSample / 8);
-        u32(out, sampleRate * blockAlign);
-        u16(out, blockAlign);
-        u16(out, bitsPerSample);
-        tag(out, "data");
-        u32(out, static_cast<std::uint32_t>(samples.size()));
-        out.insert(out.end(), samples.begin(), samples.end());
-        const auto riffSize = static_cast<std::uint32_t>(out.size() - 8);
-        for (int i = 0; i < 4; ++i) {
-            out[4 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(riffSize >> (8 * i));
-        }
-        return out;
+    };
+    const auto tag = [&out](const char* text) { out.insert(out.end(), text, text + 4); };
+    const std::size_t declared = skipped.size();
+    skipped.resize(declared + declared % 2); // chunks keep an even length
+    tag("RIFF"), put(36 + samples.size() + (skipped.empty() ? 0 : 8 + skipped.size()), 4);
+    tag("WAVE");
+    if (!skipped.empty()) {
+        tag("LIST"), put(declared, 4), out.insert(out.end(), skipped.begin(), skipped.end());
     }
+    tag("fmt "), put(16, 4), put(formatTag, 2), put(channels, 2), put(rate, 4);
+    put(rate * channels * bits / 8, 4), put(channels * bits / 8, 2), put(bits, 2);
+    tag("data"), put(samples.size(), 4), out.insert(out.end(), samples.begin(), samples.end());
+    return out;
+}
 
-    /// A mono 16-bit sine of the given frequency and length.
-    static WavBytes tone(double frequency, double seconds, std::uint32_t rate = 22050) {
-        WavBytes wav;
-        wav.sampleRate = rate;
-        const auto count = static_cast<int>(seconds * rate);
-        for (int i = 0; i < count; ++i) {
-            const auto value = static_cast<std::int16_t>(
-                12000.0 * std::sin(2.0 * std::numbers::pi * frequency * i / rate));
-            const auto bits = static_cast<std::uint16_t>(value);
-            wav.samples.push_back(static_cast<std::uint8_t>(bits & 0xFF));
-            wav.samples.push_back(static_cast<std::uint8_t>(bits >> 8));
-        }
-        return wav;
+/// Mono 16-bit samples of a sine at about 0.37 of full scale.
+inline Bytes toneSamples(double frequency, double seconds, std::uint32_t rate = 22050) {
+    Bytes samples;
+    for (int i = 0; i < static_cast<int>(seconds * rate); ++i) {
+        const auto value = static_cast<std::uint16_t>(static_cast<std::int16_t>(
+            12000.0 * std::sin(2.0 * std::numbers::pi * frequency * i / rate)));
+        samples.insert(samples.end(),
+                       {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)});
     }
-
-private:
-    static void tag(std::vector<std::uint8_t>& out, const char* text) {
-        for (int i = 0; i < 4; ++i) {
-            out.push_back(static_cast<std::uint8_t>(text[i]));
-        }
-    }
-    static void u16(std::vector<std::uint8_t>& out, std::uint16_t value) {
-        out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-        out.push_back(static_cast<std::uint8_t>(value >> 8));
-    }
-    static void u32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-        u16(out, static_cast<std::uint16_t>(value & 0xFFFF));
-        u16(out, static_cast<std::uint16_t>(value >> 16));
-    }
-};
+    return samples;
+}
 
 } // namespace aerolap::testing

@@ -1,0 +1,61 @@
+#include "platform/LocalFileExistence.h"
+#include "platform/SerialDeviceNames.h"
+#include "platform/SerialLineSettings.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace aerolap {
+namespace {
+
+TEST(SerialDeviceName, IsTheWindowsNameOrTheDeviceOfThePortsOwnVariableOrTheSerialDevice) {
+    const std::tuple<std::int16_t, DeviceNaming, std::optional<std::string>> cases[] = {
+        {12, DeviceNaming::Windows, "COM12"},   {1, DeviceNaming::Posix, "/dev/ttyUSB0"},
+        {2, DeviceNaming::Posix, "/dev/ttyS1"}, {3, DeviceNaming::Posix, "/dev/ttyS2"},
+        {0, DeviceNaming::Posix, std::nullopt}, {-1, DeviceNaming::Windows, std::nullopt}};
+    for (const auto& [port, naming, device] : cases) {
+        const auto lookup = [&](const std::string& name) -> std::optional<std::string> {
+            EXPECT_EQ(name, "AEROLAP_COM" + std::to_string(port));
+            return port == 1 ? "/dev/ttyUSB0" : port == 3 ? "" : std::optional<std::string>();
+        };
+        EXPECT_EQ(serialDeviceName(port, naming, lookup), device) << port;
+    }
+}
+
+TEST(SerialLineSettings, ReadsOnlyWellFormedSettingsTexts) {
+    using P = SerialParity;
+    using S = SerialStopBits;
+    const std::pair<const char*, std::optional<SerialLineSettings>> cases[] = {
+        {"9600,n,8,1", SerialLineSettings{9600, P::None, 8, S::One}},
+        {"19200,E,7,2", SerialLineSettings{19200, P::Even, 7, S::Two}},
+        {"300,o,5,1.5", SerialLineSettings{300, P::Odd, 5, S::OneAndHalf}},
+        {"1200,S,8,1", SerialLineSettings{1200, P::Space, 8, S::One}},
+        {"1200,m,6,1", SerialLineSettings{1200, P::Mark, 6, S::One}},
+    };
+    for (const auto& [text, settings] : cases) {
+        EXPECT_EQ(SerialLineSettings::parse(text), settings) << text;
+    }
+    for (const char* text :
+         {"", "9600,n,8", "9600,n,8,1,", "fast,n,8,1", "0,n,8,1", "9600,x,8,1", "9600,nn,8,1",
+          "9600,n,4,1", "9600,n,9,1", "9600,n,8,3", "9600, n,8,1"}) {
+        EXPECT_EQ(SerialLineSettings::parse(text), std::nullopt) << text;
+    }
+}
+
+TEST(LocalFileExistence, OnlyANormalFileCounts) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(::testing::TempDir()) / "aerolap-files";
+    fs::create_directories(folder / "folder");
+    std::ofstream(folder / "MSINFO32.EXE") << "x";
+    fs::create_symlink(folder / "gone", folder / "broken");
+    EXPECT_TRUE(LocalFileExistence().normalFileExists((folder / "MSINFO32.EXE").string()));
+    for (const char* notAFile : {"folder", "missing", "broken"}) {
+        EXPECT_FALSE(LocalFileExistence().normalFileExists((folder / notAFile).string()))
+            << notAFile;
+    }
+    fs::remove_all(folder);
+}
+
+} // namespace
+} // namespace aerolap

@@ -1,0 +1,64 @@
+#include "PseudoTerminal.h"
+#include "systems/qt/QtSerialPortControl.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <termios.h>
+
+namespace aerolap::testing {
+namespace {
+
+/// Ports 1 and 3 are pseudo-terminals, port 2 names a device that is not there.
+class QtSerialPortTest : public ::testing::Test {
+protected:
+    PseudoTerminal display, replugged;
+    const std::map<std::string, std::string> devices = {{"AEROLAP_COM1", display.deviceName},
+                                                        {"AEROLAP_COM2", "/dev/aerolap-none"},
+                                                        {"AEROLAP_COM3", replugged.deviceName}};
+    const EnvironmentLookup lookup = [this](const std::string& name) {
+        return devices.contains(name) ? std::optional(devices.at(name)) : std::nullopt;
+    };
+    QtSerialPortControl port{DeviceNaming::Posix, lookup}, other{DeviceNaming::Posix, lookup};
+};
+
+// A pseudo-terminal keeps the speed and stop bits it is given but is always 8 bits without
+// parity, so those two are what can be checked at the device.
+TEST_F(QtSerialPortTest, AppliesTheSettingsAndSendsTheBytesUnchanged) {
+    for (const auto& [settings, speed, twoStopBits] :
+         {std::tuple{"9600,n,8,1", B9600, false}, {"19200,e,7,2", B19200, true}}) {
+        port.setCommPort(1);
+        port.setSettings(settings);
+        ASSERT_TRUE(port.setPortOpen(true));
+        termios line{};
+        ASSERT_EQ(::tcgetattr(display.device, &line), 0);
+        EXPECT_EQ(::cfgetospeed(&line), speed);
+        EXPECT_EQ((line.c_cflag & CSTOPB) != 0, twoStopBits);
+        port.output("A0930\r\n\x7f"); // a raw line: no carriage return becomes a line feed
+        EXPECT_EQ(display.read(8), "A0930\r\n\x7f");
+        ASSERT_TRUE(port.setPortOpen(false));
+    }
+}
+
+TEST_F(QtSerialPortTest, OpensAPresentPortNoOtherHolderHasAndClosesWhenItIsPulledOut) {
+    for (const std::int16_t absent : {std::int16_t{2}, std::int16_t{0}}) {
+        port.setCommPort(absent);
+        EXPECT_FALSE(port.setPortOpen(true) || port.portOpen()) << absent;
+    }
+    port.output("A0000\r"); // nothing goes out, and nothing breaks
+    port.setCommPort(1);
+    other.setCommPort(1);
+    ASSERT_TRUE(port.setPortOpen(true));
+    EXPECT_FALSE(other.setPortOpen(true));
+    ASSERT_TRUE(port.setPortOpen(false));
+    ASSERT_TRUE(other.setPortOpen(true) && !port.portOpen());
+
+    ::close(std::exchange(display.farEnd, -1));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return other.output("A0000\r"), !other.portOpen(); }, 10000));
+    other.setCommPort(3);
+    ASSERT_TRUE(other.setPortOpen(true));
+    other.output("A0001\r");
+    EXPECT_EQ(replugged.read(6), "A0001\r");
+}
+
+} // namespace
+} // namespace aerolap::testing
