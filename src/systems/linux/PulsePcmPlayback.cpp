@@ -9,6 +9,7 @@
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
 #include <sys/eventfd.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -181,6 +182,31 @@ void PulsePcmPlayback::play(std::shared_ptr<const PcmSound> sound) {
     const std::uint64_t one = 1;
     // A full counter means a wake-up is already due, which is all that is needed.
     [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
+}
+
+bool PulsePcmPlayback::waitForServer(std::chrono::milliseconds limit) {
+    if (m_mainloop == nullptr) {
+        return false;
+    }
+    const auto state = [this] {
+        const MainloopLock lock(m_mainloop);
+        return m_context != nullptr ? pa_context_get_state(m_context) : PA_CONTEXT_FAILED;
+    };
+    if (!PA_CONTEXT_IS_GOOD(state())) {
+        const MainloopLock lock(m_mainloop);
+        connect();
+    }
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (pa_context_state_t now = state(); PA_CONTEXT_IS_GOOD(now); now = state()) {
+        if (now == PA_CONTEXT_READY) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            break;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return false;
 }
 
 void PulsePcmPlayback::startHandedOver() {

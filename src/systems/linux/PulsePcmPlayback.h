@@ -26,6 +26,10 @@ public:
 
     void play(std::shared_ptr<const PcmSound> sound) override;
 
+    /// Connects if need be and waits up to `limit` for the server to answer; true when it does.
+    /// Blocks, so it is for a one-off check, never for the timing thread.
+    bool waitForServer(std::chrono::milliseconds limit);
+
     /// The name of the thread that feeds the server, as the system lists it.
     static constexpr const char* kThreadName = "aerolap-sound";
 
