@@ -6,11 +6,12 @@
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
 #include "platform/NoRegistry.h"
-#include "systems/linux/PulsePcmPlayback.h"
+#include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
 
 #include <chrono>
 #include <cstdlib>
+#include <iostream>
 #include <system_error>
 #include <thread>
 
@@ -53,7 +54,8 @@ struct SystemServices::Parts {
         : paths(SoundPaths::underRoot(soundRoot(soundFolder))) {}
 
     SoundPaths paths;
-    PulsePcmPlayback playback;
+    ServerOrDevicePlayback playback{
+        [](const std::string& line) { std::cerr << line << std::endl; }};
     PreloadingSoundOutput output{playback, cueFiles(paths)};
     SoundOutputCuePlayer cues{output, paths};
     NoRegistry registry;
@@ -91,10 +93,10 @@ void SystemServices::keepOutOfTaskbar(QWidget& window) {
 }
 
 bool SystemServices::checkSounds(std::ostream& out, bool play) {
-    PulsePcmPlayback& playback = m_parts->playback;
-    const bool heard = playback.waitForServer(2s);
+    ServerOrDevicePlayback& playback = m_parts->playback;
+    const std::string output = playback.outputAfterWaiting(2s);
     CheckedSoundPlayer player;
-    if (play && heard) {
+    if (play) {
         player = [&playback](const std::string&, const PcmSound& sound) {
             playback.play(std::make_shared<const PcmSound>(sound));
             const double seconds = static_cast<double>(sound.bytes.size()) /
@@ -103,10 +105,7 @@ bool SystemServices::checkSounds(std::ostream& out, bool play) {
         };
     }
     const bool allPlay = aerolap::checkSounds(m_parts->paths, out, player);
-    out << "Output: "
-        << (heard ? "PulseAudio (or PipeWire) sound server"
-                  : "none: no sound server answers, the cues will be silent")
-        << "\n";
+    out << "Output: " << output << "\n";
     return allPlay;
 }
 
