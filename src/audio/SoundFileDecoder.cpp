@@ -136,6 +136,8 @@ DecodedSoundFile decodeSoundFile(const std::filesystem::path& path) {
         result.problem = "sample rate outside 8 to 192 kHz";
         return result;
     }
+    // Float samples run from -1 to 1; read as integers unscaled they would all be silence.
+    sf_command(file.get(), SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
     const int outputChannels = info.channels > 2 ? 1 : info.channels;
     const std::vector<std::int16_t> samples =
         readSamples(file.get(), info.channels, outputChannels);

@@ -1,6 +1,6 @@
+#include "audio/SoundCheck.h"
 #include "audio/SoundFiles.h"
 #include "audio/SoundPaths.h"
-#include "audio/WavDecoder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +8,7 @@
 #include <iterator>
 #include <map>
 #include <set>
+#include <sstream>
 
 namespace aerolap {
 namespace {
@@ -37,10 +38,7 @@ TEST(SoundSet, HoldsExactlyTheTwentyFourFilesOfTheTableEachPlayableWithinItsTime
     for (const auto cue : sounds::kAll) {
         const std::string file = paths.fileFor(std::string(cue));
         expected.insert(file);
-        std::ifstream stream(file, std::ios::binary);
-        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(stream),
-                                              std::istreambuf_iterator<char>()};
-        const auto sound = decodeWav(bytes);
+        const auto sound = decodeSoundFile(file).sound;
         ASSERT_TRUE(sound) << file;
         EXPECT_GT(sound->bytes.size(), 0u) << file;
         if (const auto bounds = kSecondsBetween.find(cue); bounds != kSecondsBetween.end()) {
@@ -58,6 +56,21 @@ TEST(SoundSet, HoldsExactlyTheTwentyFourFilesOfTheTableEachPlayableWithinItsTime
         }
     }
     EXPECT_EQ(present, expected);
+
+    std::ostringstream report;
+    EXPECT_TRUE(checkSounds(paths, report)) << report.str();
+}
+
+TEST(SoundCheck, NamesEveryFileThatDoesNotPlayAndWhy) {
+    const fs::path root = fs::temp_directory_path() / "aerolap-no-sounds";
+    std::ostringstream report;
+    EXPECT_FALSE(checkSounds(SoundPaths::underRoot(root), report));
+    const std::string text = report.str();
+    EXPECT_NE(
+        text.find((root / "zodura3v" / "beepTo.wav").string() + "\n    DOES NOT PLAY: missing"),
+        std::string::npos)
+        << text;
+    EXPECT_NE(text.find("24 of 24 cue files do not play"), std::string::npos) << text;
 }
 
 } // namespace
