@@ -29,7 +29,8 @@ void VirtualTime::step() {
         if (next == nullptr) {
             return;
         }
-        next->due = m_elapsed + next->timer->interval();
+        next->due = std::chrono::duration_cast<Ms>(next->timer->nextTickAfter(now()) - now()) +
+                    m_elapsed;
         next->order = m_nextOrder++;
         next->timer->fire();
     }
