@@ -1,11 +1,9 @@
 #include "audio/PreloadingSoundOutput.h"
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <future>
 #include <gtest/gtest.h>
-#include <thread>
 #include <unistd.h>
 
 namespace aerolap {
@@ -14,53 +12,26 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-/// The playback as the output sees it: which sounds it was handed, and on which thread.
-struct HeldPlayback final : PcmPlayback {
-    std::mutex mutex;
-    std::vector<std::shared_ptr<const PcmSound>> played;
-    void play(std::shared_ptr<const PcmSound> sound) override {
-        const std::lock_guard lock(mutex);
-        played.push_back(std::move(sound));
-    }
-    std::size_t count() {
-        const std::lock_guard lock(mutex);
-        return played.size();
-    }
-};
-
-bool within(std::chrono::milliseconds limit, const std::function<bool()>& done) {
-    for (const auto end = std::chrono::steady_clock::now() + limit; !done();) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
-
-class PreloadingSoundOutputTest : public ::testing::Test {
+// The decoder stands in for libsndfile: a file decodes to as many bytes as it holds, on
+// whichever thread asked; the playback keeps the sizes of the sounds it was handed.
+class PreloadingSoundOutputTest : public ::testing::Test, public PcmPlayback {
 protected:
     fs::path folder = fs::temp_directory_path() / ("aerolap-preload-" + std::to_string(::getpid()));
-    std::string a = (folder / "a.wav").string();
-    std::string b = (folder / "b.wav").string();
-    HeldPlayback playback;
+    std::string a = (folder / "a.wav").string(), b = (folder / "b.wav").string();
     std::mutex mutex;
-    std::vector<std::pair<std::string, std::thread::id>> decodes;
-    std::function<void(const fs::path&)> onDecode = [](const fs::path&) {};
-
-    // Stands in for the file decoder: a file decodes to one sample per byte of its size.
+    std::vector<std::size_t> played;
+    std::vector<std::thread::id> decodedOn;
+    std::shared_future<void> bMayDecode = std::async([] {}).share();
     PreloadingSoundOutput::Decoder decoder = [this](const fs::path& path) {
-        onDecode(path);
-        {
-            const std::lock_guard lock(mutex);
-            decodes.emplace_back(path.string(), std::this_thread::get_id());
+        if (path == b) {
+            bMayDecode.wait();
         }
+        const std::lock_guard lock(mutex);
+        decodedOn.push_back(std::this_thread::get_id());
         DecodedSoundFile decoded;
-        std::error_code error;
-        if (const auto size = fs::file_size(path, error); !error && size > 0) {
-            auto sound = std::make_shared<PcmSound>();
-            sound->bytes.resize(size);
-            decoded.sound = std::move(sound);
+        if (std::error_code error; fs::file_size(path, error) > 0 && !error) {
+            decoded.sound = std::make_shared<PcmSound>(
+                PcmSound{{}, 0, 0, std::vector<std::uint8_t>(fs::file_size(path))});
         }
         return decoded;
     };
@@ -71,76 +42,63 @@ protected:
         std::ofstream(b) << "bbb";
     }
     void TearDown() override { fs::remove_all(folder); }
-    std::size_t decodeCount() {
+    void play(std::shared_ptr<const PcmSound> sound) override {
         const std::lock_guard lock(mutex);
-        return decodes.size();
+        played.push_back(sound->bytes.size());
+    }
+    bool within(std::chrono::milliseconds limit, const std::function<bool()>& done) {
+        for (const auto end = std::chrono::steady_clock::now() + limit;
+             std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(1ms)) {
+            const std::lock_guard lock(mutex);
+            if (done()) {
+                return true;
+            }
+        }
+        return false;
     }
 };
 
-TEST_F(PreloadingSoundOutputTest, DecodesAheadOnItsOwnThreadAndHandsTheSameBufferEachTime) {
-    PreloadingSoundOutput output(playback, {a, b}, decoder);
+TEST_F(PreloadingSoundOutputTest, DecodesAheadOffTheCallersThreadAndAgainOnlyWhenAFileChanges) {
+    const std::string missing = (folder / "missing.wav").string();
+    PreloadingSoundOutput output(*this, {a, missing}, decoder, 5ms);
     output.waitUntilDecoded();
     output.playFileAsync(a);
-    output.playFileAsync(a);
-    output.playFileAsync(b);
-    ASSERT_EQ(playback.count(), 3u);
-    EXPECT_EQ(playback.played[0], playback.played[1]);
-    EXPECT_EQ(playback.played[0]->bytes.size(), 2u);
-    EXPECT_EQ(playback.played[2]->bytes.size(), 3u);
-    ASSERT_EQ(decodeCount(), 2u);
-    for (const auto& [path, thread] : decodes) {
-        EXPECT_NE(thread, std::this_thread::get_id()) << path;
-    }
-}
-
-TEST_F(PreloadingSoundOutputTest, DecodesAFileAgainOnceItChangesOnDisk) {
-    PreloadingSoundOutput output(playback, {a}, decoder, 5ms);
-    output.waitUntilDecoded();
-    std::ofstream(a) << "a longer sound";
-    ASSERT_TRUE(within(5s, [&] { return decodeCount() == 2; }));
+    output.playFileAsync(missing);
+    // Swapped in whole, as a director copying a new file over would do.
+    std::ofstream(folder / "new") << "a longer sound";
+    fs::rename(folder / "new", a);
+    ASSERT_TRUE(within(5s, [&] { return decodedOn.size() == 3; }));
     output.waitUntilDecoded();
     output.playFileAsync(a);
-    EXPECT_EQ(playback.played.back()->bytes.size(), 14u);
     std::this_thread::sleep_for(30ms);
-    EXPECT_EQ(decodeCount(), 2u) << "an unchanged file is not decoded again";
+    const std::lock_guard lock(mutex);
+    EXPECT_EQ(decodedOn.size(), 3u) << "unchanged files are not decoded again";
+    EXPECT_EQ(std::count(decodedOn.begin(), decodedOn.end(), std::this_thread::get_id()), 0);
+    ASSERT_EQ(played.size(), 3u);
+    EXPECT_EQ(played[0], 2u);
+    EXPECT_GT(played[1], 1000u) << "a file that does not decode plays the alert";
+    EXPECT_EQ(played[2], 14u);
 }
 
-// A file first asked for while the cycle runs is decoded off the caller's thread; if a newer
-// sound was asked for meanwhile, the late one never starts after it.
+// A file first asked for while the cycle runs is decoded off the caller's thread and played
+// when ready, unless a newer sound was asked for meanwhile: the late one never follows it.
 TEST_F(PreloadingSoundOutputTest, AFileNotYetKnownPlaysWhenReadyUnlessANewerSoundCameFirst) {
     std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    onDecode = [&](const fs::path& path) {
-        if (path == b) {
-            released.wait();
-        }
-    };
-    PreloadingSoundOutput output(playback, {a}, decoder);
+    bMayDecode = release.get_future().share();
+    PreloadingSoundOutput output(*this, {a}, decoder);
     output.waitUntilDecoded();
     output.playFileAsync(b);
     output.playFileAsync(a);
     release.set_value();
     output.waitUntilDecoded();
     output.playFileAsync(b);
-    ASSERT_TRUE(within(5s, [&] { return playback.count() == 2; }));
-    EXPECT_EQ(playback.played[0]->bytes.size(), 2u);
-    EXPECT_EQ(playback.played[1]->bytes.size(), 3u);
-
     const std::string unknown = (folder / "new.wav").string();
     std::ofstream(unknown) << "nnnn";
     output.playFileAsync(unknown);
-    ASSERT_TRUE(within(5s, [&] { return playback.count() == 3; }));
-    EXPECT_EQ(playback.played[2]->bytes.size(), 4u);
-}
-
-TEST_F(PreloadingSoundOutputTest, AFileThatDoesNotDecodePlaysTheAlert) {
-    const std::string missing = (folder / "missing.wav").string();
-    PreloadingSoundOutput output(playback, {missing}, decoder);
-    output.waitUntilDecoded();
-    output.playFileAsync(missing);
-    ASSERT_EQ(playback.count(), 1u);
-    ASSERT_TRUE(playback.played[0]);
-    EXPECT_GT(playback.played[0]->bytes.size(), 1000u);
+    ASSERT_TRUE(within(5s, [&] { return played.size() == 3; }));
+    std::this_thread::sleep_for(20ms);
+    const std::lock_guard lock(mutex);
+    EXPECT_EQ(played, (std::vector<std::size_t>{2, 3, 4}));
 }
 
 } // namespace

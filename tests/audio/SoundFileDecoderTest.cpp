@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,47 +28,33 @@ protected:
     }
 };
 
-struct Encoding {
-    const char* name;
-    const char* soxOptions;
-    const char* encoding;
-    int rate;
-    std::uint16_t channelsOut;
-    friend void PrintTo(const Encoding& row, std::ostream* out) { *out << row.name; }
-};
-
-class EveryEncoding : public SoundFolder, public ::testing::WithParamInterface<Encoding> {};
-
-// The encodings sound folders recorded on Windows hold, at the rates and channel counts they use.
-TEST_P(EveryEncoding, DecodesToSixteenBitSamplesOfTheWholeSound) {
-    const Encoding& row = GetParam();
-    const DecodedSoundFile decoded = decodeSoundFile(tone("cue.wav", row.soxOptions));
-    ASSERT_TRUE(decoded.sound) << decoded.problem;
-    EXPECT_EQ(decoded.encoding, row.encoding);
-    EXPECT_EQ(decoded.sound->sampleRate, static_cast<std::uint32_t>(row.rate));
-    EXPECT_EQ(decoded.sound->channels, row.channelsOut);
-    EXPECT_EQ(decoded.sound->format, SampleFormat::Signed16LittleEndian);
-    EXPECT_NEAR(decoded.seconds, 0.2, 0.05);
-    // A sine at full scale: some sample is far from silence.
-    const auto* samples = reinterpret_cast<const std::int16_t*>(decoded.sound->bytes.data());
-    const std::size_t count = decoded.sound->bytes.size() / 2;
-    EXPECT_GT(*std::max_element(samples, samples + count), 8000);
+// The encodings sound folders recorded on Windows hold, at the rates and channel counts they use:
+// sox options, libsndfile's name for the encoding, rate, channels after decoding.
+TEST_F(SoundFolder, DecodesEveryEncodingToSixteenBitSamplesOfTheWholeSound) {
+    const std::tuple<const char*, const char*, std::uint32_t, std::uint16_t> encodings[] = {
+        {"-r 8000 -b 8", "Unsigned 8 bit PCM", 8000, 1},
+        {"-r 44100 -b 16 -c 2", "Signed 16 bit PCM", 44100, 2},
+        {"-r 96000 -b 24", "Signed 24 bit PCM", 96000, 1},
+        {"-r 192000 -b 32 -c 6", "Signed 32 bit PCM", 192000, 1},
+        {"-r 48000 -e floating-point -b 32", "32 bit float", 48000, 1},
+        {"-r 8000 -e u-law", "U-Law", 8000, 1},
+        {"-r 8000 -e a-law", "A-Law", 8000, 1},
+        {"-r 22050 -e ima-adpcm", "IMA ADPCM", 22050, 1},
+        {"-r 22050 -e ms-adpcm", "Microsoft ADPCM", 22050, 1},
+        {"-r 8000 -e gsm-full-rate", "GSM 6.10", 8000, 1}};
+    for (const auto& [options, encoding, rate, channels] : encodings) {
+        SCOPED_TRACE(encoding);
+        const DecodedSoundFile decoded = decodeSoundFile(tone("cue.wav", options));
+        ASSERT_TRUE(decoded.sound) << decoded.problem;
+        EXPECT_EQ(decoded.encoding, encoding);
+        EXPECT_EQ(decoded.sound->sampleRate, rate);
+        EXPECT_EQ(decoded.sound->channels, channels);
+        EXPECT_NEAR(decoded.seconds, 0.2, 0.05);
+        // A sine at full scale: some sample lies far from silence.
+        const auto* samples = reinterpret_cast<const std::int16_t*>(decoded.sound->bytes.data());
+        EXPECT_GT(*std::max_element(samples, samples + decoded.sound->bytes.size() / 2), 8000);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    , EveryEncoding,
-    ::testing::Values(
-        Encoding{"Pcm8", "-r 8000 -b 8", "Unsigned 8 bit PCM", 8000, 1},
-        Encoding{"Pcm16Stereo", "-r 44100 -b 16 -c 2", "Signed 16 bit PCM", 44100, 2},
-        Encoding{"Pcm24", "-r 96000 -b 24", "Signed 24 bit PCM", 96000, 1},
-        Encoding{"Pcm32SixChannels", "-r 192000 -b 32 -c 6", "Signed 32 bit PCM", 192000, 1},
-        Encoding{"Float", "-r 48000 -e floating-point -b 32", "32 bit float", 48000, 1},
-        Encoding{"MuLaw", "-r 8000 -e u-law", "U-Law", 8000, 1},
-        Encoding{"ALaw", "-r 8000 -e a-law", "A-Law", 8000, 1},
-        Encoding{"ImaAdpcm", "-r 22050 -e ima-adpcm", "IMA ADPCM", 22050, 1},
-        Encoding{"MsAdpcm", "-r 22050 -e ms-adpcm", "Microsoft ADPCM", 22050, 1},
-        Encoding{"Gsm610", "-r 8000 -e gsm-full-rate", "GSM 6.10", 8000, 1}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 // Whatever lies where a cue should be gets a reason and no sound; nothing blocks or reads
 // unbounded.
