@@ -4,7 +4,7 @@
 #include "MonitorRecorder.h"
 #include "TestSoundServer.h"
 #include "WavBytes.h"
-#include "audio/DecodingSoundOutput.h"
+#include "audio/PreloadingSoundOutput.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "systems/linux/PulsePcmPlayback.h"
 
@@ -59,13 +59,16 @@ public:
     explicit Bench(std::filesystem::path folder) : m_folder(std::move(folder)) {}
 
     SoundOutputCuePlayer player(PcmPlayback& playback) {
-        m_outputs.push_back(std::make_unique<DecodingSoundOutput>(playback));
-        return SoundOutputCuePlayer(*m_outputs.back(), SoundPaths::underRoot(m_folder));
+        const SoundPaths paths = SoundPaths::underRoot(m_folder);
+        m_outputs.push_back(std::make_unique<PreloadingSoundOutput>(
+            playback, std::vector<std::string>{paths.fileFor(kCueA), paths.fileFor(kCueB)}));
+        m_outputs.back()->waitUntilDecoded();
+        return SoundOutputCuePlayer(*m_outputs.back(), paths);
     }
 
 private:
     std::filesystem::path m_folder;
-    std::vector<std::unique_ptr<DecodingSoundOutput>> m_outputs;
+    std::vector<std::unique_ptr<PreloadingSoundOutput>> m_outputs;
 };
 
 Clock::duration timed(CuePlayer& player, const char* cue) {

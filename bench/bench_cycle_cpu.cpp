@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     MainWindow window(system.servicesWith(time, cues, serialPort, messageBoxes));
     Form1& form = window.form();
 
-    QtTimerDriver driver;
+    QtTimerDriver driver(time);
     std::map<std::string, int> ticks;
     const std::pair<const char*, Timer*> timers[] = {
         {"Timer1", &form.Timer1}, {"Timer2", &form.Timer2}, {"Timer3", &form.Timer3},

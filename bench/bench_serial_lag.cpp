@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
     aerolap::MainWindow window(aerolap::MainWindowServices{time, cues, port, messageBoxes, stacking,
                                                            programExit, registry, files, programs});
     aerolap::Form1& form = window.form();
-    aerolap::QtTimerDriver timers;
+    aerolap::QtTimerDriver timers(time);
     for (aerolap::Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4,
                                   &form.Timer5, &form.Timer6, &form.Timer7}) {
         timers.attach(*timer);

@@ -5,7 +5,10 @@
 #include "platform/SerialDeviceNames.h"
 #include "platform/WindowStacking.h"
 
+#include <filesystem>
 #include <memory>
+#include <optional>
+#include <ostream>
 
 class QWidget;
 
@@ -16,7 +19,8 @@ namespace aerolap {
 /// implementation, from the folder named for the system beside this file.
 class SystemServices {
 public:
-    SystemServices();
+    /// `soundFolder`, when given, replaces the system's way of finding the sound files.
+    explicit SystemServices(const std::optional<std::filesystem::path>& soundFolder);
     ~SystemServices();
     SystemServices(const SystemServices&) = delete;
     SystemServices& operator=(const SystemServices&) = delete;
@@ -32,6 +36,11 @@ public:
     void adoptMainWindow(QWidget& window);
     /// Keeps another top-level window out of the taskbar, before it is first shown.
     void keepOutOfTaskbar(QWidget& window);
+
+    /// The director's sound check: what each cue file holds, or what is wrong with it, and the
+    /// output the cues would use; with `play`, each file is heard in turn. True when every file
+    /// plays.
+    bool checkSounds(std::ostream& out, bool play);
 
 private:
     struct Parts;

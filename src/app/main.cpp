@@ -1,4 +1,5 @@
 // Aerolap: builds the main window with the services of this machine and runs the event loop.
+#include "app/CommandLine.h"
 #include "app/SystemServices.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
@@ -13,15 +14,42 @@
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
+#include <iostream>
+
+namespace {
+
+/// The device of serial port N: --com N=DEVICE first, then the environment ($AEROLAP_COMn).
+aerolap::EnvironmentLookup serialDevicesOf(const aerolap::CommandLine& options) {
+    return [devices = options.serialDevices](const std::string& name) {
+        for (const auto& [port, device] : devices) {
+            if (name == "AEROLAP_COM" + std::to_string(port)) {
+                return std::optional<std::string>(device);
+            }
+        }
+        return aerolap::processEnvironment(name);
+    };
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    const aerolap::ParsedCommandLine parsed =
+        aerolap::parseCommandLine(std::vector<std::string>(argv, argv + argc));
+    if (!parsed.options) {
+        (parsed.exitStatus == 0 ? std::cout : std::cerr) << parsed.message << std::flush;
+        return parsed.exitStatus;
+    }
+    const aerolap::CommandLine& options = *parsed.options;
+    aerolap::SystemServices system(options.soundFolder);
+    if (options.checkSounds) {
+        return system.checkSounds(std::cout, options.playSounds) ? 0 : 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
 
-    aerolap::SystemServices system;
     aerolap::SteadyMonotonicSource time;
-    aerolap::QtSerialPortControl serialPort{system.serialDeviceNaming(),
-                                            aerolap::processEnvironment};
+    aerolap::QtSerialPortControl serialPort{system.serialDeviceNaming(), serialDevicesOf(options)};
     aerolap::QtMessageBoxService messageBoxes;
     aerolap::ImmediateProgramExit programExit;
     aerolap::LocalFileExistence files;
@@ -31,7 +59,7 @@ int main(int argc, char** argv) {
         programExit, system.registry(), files, programs});
 
     aerolap::Form1& form = window.form();
-    aerolap::QtTimerDriver timers;
+    aerolap::QtTimerDriver timers(time);
     for (aerolap::Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4,
                                   &form.Timer5, &form.Timer6, &form.Timer7}) {
         timers.attach(*timer);

@@ -35,6 +35,12 @@ public:
     /// Started and not yet at "00.00.00".
     bool counting() const;
 
+    /// The moment the current count started, from which its seconds are measured; nothing while
+    /// the clock is stopped.
+    std::optional<MonotonicSource::TimePoint> countStartedAt() const {
+        return m_started ? std::optional(m_startedAt) : std::nullopt;
+    }
+
     /// The operator committed `text` in the clock's field (Enter, leaving the field, a step).
     /// Raises `clockChanged` when the committed time differs from the last one.
     void commitEdit(const std::string& text);

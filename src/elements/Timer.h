@@ -3,6 +3,8 @@
 #include "Signal.h"
 
 #include <chrono>
+#include <functional>
+#include <optional>
 
 namespace aerolap {
 
@@ -16,7 +18,26 @@ public:
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
+    using TimePoint = std::chrono::steady_clock::time_point;
+    /// The moment the ticks keep in step with, when there is one.
+    using StepAnchor = std::function<std::optional<TimePoint>()>;
+
     std::chrono::milliseconds interval() const { return m_interval; }
+
+    /// Keeps the ticks on the anchor's grid: each tick after the first falls on the anchor plus a
+    /// whole number of intervals, however late the one before it ran. A poll of the running clock
+    /// then sees each new second within one tick of the driver's precision instead of drifting
+    /// out of step phase after phase.
+    void keepInStepWith(StepAnchor anchor) { m_anchor = std::move(anchor); }
+
+    /// For the driver: when the tick after one that ran at `ranAt` is due.
+    TimePoint nextTickAfter(TimePoint ranAt) const {
+        const std::optional<TimePoint> anchor = m_anchor ? m_anchor() : std::nullopt;
+        if (!anchor || *anchor > ranAt) {
+            return ranAt + m_interval;
+        }
+        return *anchor + ((ranAt - *anchor) / m_interval + 1) * m_interval;
+    }
     bool enabled() const { return m_enabled; }
 
     void setEnabled(bool enabled) {
@@ -43,6 +64,7 @@ public:
 private:
     std::chrono::milliseconds m_interval;
     bool m_enabled = false;
+    StepAnchor m_anchor;
 };
 
 } // namespace aerolap

@@ -9,6 +9,9 @@ Form1::Form1(const MonotonicSource& time)
     for (OptionButton* option : {&Option1, &Option2, &Option3, &Option4}) {
         taskOptions.add(*option);
     }
+    for (Timer* poll : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6}) {
+        poll->keepInStepWith([this] { return Clock1.countStartedAt(); });
+    }
 }
 
 } // namespace aerolap

@@ -22,7 +22,9 @@ bool VirtualTime::advanceUntil(const std::function<bool()>& done, Ms limit) {
              next = std::ranges::min_element(m_due, {}, &Due::at)) {
             Timer* timer = next->timer;
             m_due.erase(next);
-            m_due.push_back({m_elapsed + timer->interval(), timer});
+            m_due.push_back(
+                {std::chrono::duration_cast<Ms>(timer->nextTickAfter(now()) - now()) + m_elapsed,
+                 timer});
             timer->fire();
         }
         if (done()) {

@@ -1,26 +1,35 @@
 #include "app/SystemServices.h"
 
-#include "audio/DecodingSoundOutput.h"
+#include "audio/PreloadingSoundOutput.h"
+#include "audio/SoundCheck.h"
+#include "audio/SoundFiles.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
 #include "platform/NoRegistry.h"
-#include "systems/linux/PulsePcmPlayback.h"
+#include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
 
+#include <chrono>
 #include <cstdlib>
-#include <filesystem>
+#include <iostream>
 #include <system_error>
+#include <thread>
 
 namespace aerolap {
 namespace {
+
+using namespace std::chrono_literals;
 
 std::filesystem::path folderOfThisProgram() {
     std::error_code error;
     return std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
 }
 
-/// $AEROLAP_SOUNDS, else the installed set, else the set beside the program.
-std::filesystem::path soundRoot() {
+/// The folder given, else $AEROLAP_SOUNDS, else the installed set, else the set beside the program.
+std::filesystem::path soundRoot(const std::optional<std::filesystem::path>& given) {
+    if (given) {
+        return *given;
+    }
     return findSoundRoot(std::getenv("AEROLAP_SOUNDS"),
                          {AEROLAP_SOUND_DATA_DIR, folderOfThisProgram() / "aerolap-sounds"},
                          [](const std::filesystem::path& folder) {
@@ -29,17 +38,32 @@ std::filesystem::path soundRoot() {
                          });
 }
 
+/// The files of every cue, so that they are decoded before the first one is due.
+std::vector<std::string> cueFiles(const SoundPaths& paths) {
+    std::vector<std::string> files;
+    for (const std::string_view cue : sounds::kAll) {
+        files.push_back(paths.fileFor(std::string(cue)));
+    }
+    return files;
+}
+
 } // namespace
 
 struct SystemServices::Parts {
-    PulsePcmPlayback playback;
-    DecodingSoundOutput output{playback};
-    SoundOutputCuePlayer cues{output, SoundPaths::underRoot(soundRoot())};
+    explicit Parts(const std::optional<std::filesystem::path>& soundFolder)
+        : paths(SoundPaths::underRoot(soundRoot(soundFolder))) {}
+
+    SoundPaths paths;
+    ServerOrDevicePlayback playback{
+        [](const std::string& line) { std::cerr << line << std::endl; }};
+    PreloadingSoundOutput output{playback, cueFiles(paths)};
+    SoundOutputCuePlayer cues{output, paths};
     NoRegistry registry;
     X11WindowManagerState mainWindow;
 };
 
-SystemServices::SystemServices() : m_parts(std::make_unique<Parts>()) {}
+SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder)
+    : m_parts(std::make_unique<Parts>(soundFolder)) {}
 
 SystemServices::~SystemServices() = default;
 
@@ -66,6 +90,23 @@ void SystemServices::adoptMainWindow(QWidget& window) {
 
 void SystemServices::keepOutOfTaskbar(QWidget& window) {
     X11WindowManagerState(window).keepOutOfTaskbar();
+}
+
+bool SystemServices::checkSounds(std::ostream& out, bool play) {
+    ServerOrDevicePlayback& playback = m_parts->playback;
+    const std::string output = playback.outputAfterWaiting(2s);
+    CheckedSoundPlayer player;
+    if (play) {
+        player = [&playback](const std::string&, const PcmSound& sound) {
+            playback.play(std::make_shared<const PcmSound>(sound));
+            const double seconds = static_cast<double>(sound.bytes.size()) /
+                                   static_cast<double>(sound.bytesPerFrame() * sound.sampleRate);
+            std::this_thread::sleep_for(std::chrono::duration<double>(seconds) + 300ms);
+        };
+    }
+    const bool allPlay = aerolap::checkSounds(m_parts->paths, out, player);
+    out << "Output: " << output << "\n";
+    return allPlay;
 }
 
 } // namespace aerolap

@@ -1,5 +1,6 @@
 #include "app/SystemServices.h"
 
+#include "audio/SoundCheck.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
 #include "systems/windows/Win32Registry.h"
@@ -7,6 +8,8 @@
 #include "systems/windows/Win32WindowManagerState.h"
 
 #include <QWidget>
+#include <chrono>
+#include <thread>
 
 namespace aerolap {
 namespace {
@@ -19,14 +22,19 @@ std::function<void*()> nativeWindowOf(QWidget& window) {
 } // namespace
 
 struct SystemServices::Parts {
+    // PlaySoundA takes the cue paths as they are written, unless the director named a folder.
+    explicit Parts(const std::optional<std::filesystem::path>& soundFolder)
+        : paths(soundFolder ? SoundPaths::underRoot(*soundFolder) : SoundPaths::unchanged()) {}
+
+    SoundPaths paths;
     Win32SoundOutput output;
-    // PlaySoundA takes the cue paths as they are written.
-    SoundOutputCuePlayer cues{output, SoundPaths::unchanged()};
+    SoundOutputCuePlayer cues{output, paths};
     Win32Registry registry;
     Win32WindowManagerState mainWindow;
 };
 
-SystemServices::SystemServices() : m_parts(std::make_unique<Parts>()) {}
+SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder)
+    : m_parts(std::make_unique<Parts>(soundFolder)) {}
 
 SystemServices::~SystemServices() = default;
 
@@ -55,6 +63,21 @@ void SystemServices::keepOutOfTaskbar(QWidget& window) {
     Win32WindowManagerState state;
     state.attachTo(nativeWindowOf(window));
     state.keepOutOfTaskbar();
+}
+
+bool SystemServices::checkSounds(std::ostream& out, bool play) {
+    CheckedSoundPlayer player;
+    if (play) {
+        player = [this](const std::string& file, const PcmSound& sound) {
+            m_parts->output.playFileAsync(file);
+            const double seconds = static_cast<double>(sound.bytes.size()) /
+                                   static_cast<double>(sound.bytesPerFrame() * sound.sampleRate);
+            std::this_thread::sleep_for(std::chrono::duration<double>(seconds + 0.3));
+        };
+    }
+    const bool allPlay = aerolap::checkSounds(m_parts->paths, out, player);
+    out << "Output: Windows PlaySound\n";
+    return allPlay;
 }
 
 } // namespace aerolap

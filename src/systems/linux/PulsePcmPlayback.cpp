@@ -9,6 +9,7 @@
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
 #include <sys/eventfd.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -123,9 +124,10 @@ private:
     std::size_t m_written = 0;
 };
 
-PulsePcmPlayback::PulsePcmPlayback() {
+PulsePcmPlayback::PulsePcmPlayback(ServerListener listener) : m_listener(std::move(listener)) {
     m_mainloop = pa_threaded_mainloop_new();
     if (m_mainloop == nullptr) {
+        setAnswering(false);
         return;
     }
     pa_threaded_mainloop_set_name(m_mainloop, kThreadName);
@@ -178,9 +180,41 @@ void PulsePcmPlayback::play(std::shared_ptr<const PcmSound> sound) {
         const std::lock_guard handOver(m_handOverMutex);
         m_handedOver = std::move(sound);
     }
+    reconnectIfDue();
+}
+
+void PulsePcmPlayback::reconnectIfDue() {
+    if (m_wakeEvent == nullptr) {
+        return;
+    }
     const std::uint64_t one = 1;
     // A full counter means a wake-up is already due, which is all that is needed.
     [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
+}
+
+bool PulsePcmPlayback::waitForServer(std::chrono::milliseconds limit) {
+    if (m_mainloop == nullptr) {
+        return false;
+    }
+    const auto state = [this] {
+        const MainloopLock lock(m_mainloop);
+        return m_context != nullptr ? pa_context_get_state(m_context) : PA_CONTEXT_FAILED;
+    };
+    if (!PA_CONTEXT_IS_GOOD(state())) {
+        const MainloopLock lock(m_mainloop);
+        connect();
+    }
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (pa_context_state_t now = state(); PA_CONTEXT_IS_GOOD(now); now = state()) {
+        if (now == PA_CONTEXT_READY) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            break;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return false;
 }
 
 void PulsePcmPlayback::startHandedOver() {
@@ -189,11 +223,10 @@ void PulsePcmPlayback::startHandedOver() {
         const std::lock_guard handOver(m_handOverMutex);
         sound = std::exchange(m_handedOver, nullptr);
     }
-    if (!sound) {
-        return;
+    if (sound) {
+        m_playing.reset();
+        m_pending = std::move(sound);
     }
-    m_playing.reset();
-    m_pending = std::move(sound);
     const pa_context_state_t state =
         m_context != nullptr ? pa_context_get_state(m_context) : PA_CONTEXT_FAILED;
     if (state == PA_CONTEXT_READY) {
@@ -210,12 +243,14 @@ void PulsePcmPlayback::connect() {
     m_lastConnect = std::chrono::steady_clock::now();
     m_context = pa_context_new(pa_threaded_mainloop_get_api(m_mainloop), "Aerolap");
     if (m_context == nullptr) {
+        setAnswering(false);
         return;
     }
     pa_context_set_state_callback(m_context, &PulsePcmPlayback::onContextState, this);
     // No autospawn: a program that merely plays cues must not start a sound server of its own.
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         m_pending.reset();
+        setAnswering(false);
     }
 }
 
@@ -239,10 +274,21 @@ void PulsePcmPlayback::onContextState(pa_context* context, void* self) {
     auto& playback = *static_cast<PulsePcmPlayback*>(self);
     const pa_context_state_t state = pa_context_get_state(context);
     if (state == PA_CONTEXT_READY) {
+        playback.setAnswering(true);
         playback.startPending();
     } else if (!PA_CONTEXT_IS_GOOD(state)) {
         playback.m_playing.reset();
         playback.m_pending.reset();
+        playback.setAnswering(false);
+    }
+}
+
+void PulsePcmPlayback::setAnswering(bool answering) {
+    const bool changed = !m_told || m_answering != answering;
+    m_answering = answering;
+    m_told = true;
+    if (changed && m_listener) {
+        m_listener(answering);
     }
 }
 

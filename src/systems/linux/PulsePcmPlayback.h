@@ -2,7 +2,9 @@
 
 #include "platform/PcmPlayback.h"
 
+#include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -19,12 +21,24 @@ namespace aerolap {
 /// thread: it never waits for the server's lock, so a poll that asks for a cue is not held up.
 class PulsePcmPlayback final : public PcmPlayback {
 public:
-    PulsePcmPlayback();
+    /// Told, on the sound thread, each time the server starts or stops answering.
+    using ServerListener = std::function<void(bool answering)>;
+
+    explicit PulsePcmPlayback(ServerListener listener = {});
     ~PulsePcmPlayback() override;
     PulsePcmPlayback(const PulsePcmPlayback&) = delete;
     PulsePcmPlayback& operator=(const PulsePcmPlayback&) = delete;
 
     void play(std::shared_ptr<const PcmSound> sound) override;
+
+    /// Connects if need be and waits up to `limit` for the server to answer; true when it does.
+    /// Blocks, so it is for a one-off check, never for the timing thread.
+    bool waitForServer(std::chrono::milliseconds limit);
+
+    /// Whether the server answers now.
+    bool serverAnswers() const { return m_answering; }
+    /// Asks the sound thread to try the server again, if the last try is long enough ago.
+    void reconnectIfDue();
 
     /// The name of the thread that feeds the server, as the system lists it.
     static constexpr const char* kThreadName = "aerolap-sound";
@@ -40,12 +54,16 @@ private:
     void startPending();
     void startHandedOver();
     static void onContextState(pa_context* context, void* self);
+    void setAnswering(bool answering);
 
     pa_threaded_mainloop* m_mainloop = nullptr;
     pa_context* m_context = nullptr;
     std::unique_ptr<CueStream> m_playing;
     std::shared_ptr<const PcmSound> m_pending;
     std::chrono::steady_clock::time_point m_lastConnect{};
+    ServerListener m_listener;
+    std::atomic<bool> m_answering = false;
+    bool m_told = false;
 
     // From the caller to the sound thread: the newest sound asked for, and the wake-up.
     std::mutex m_handOverMutex;

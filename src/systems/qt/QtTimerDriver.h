@@ -1,18 +1,29 @@
 #pragma once
 
 #include "elements/Timer.h"
+#include "platform/MonotonicSource.h"
 
 #include <QObject>
+
+class QTimer;
 
 namespace aerolap {
 
 /// Drives window timers with QTimers on the user-interface thread. Short intervals use precise
-/// timers, since the polls must see every second of the running clock within one interval.
+/// timers, since the polls must see every second of the running clock within one interval. Each
+/// tick is armed afresh for the moment the timer names, so a timer kept in step with the clock
+/// stays on its grid however late a tick ran.
 class QtTimerDriver final : public QObject {
 public:
-    explicit QtTimerDriver(QObject* parent = nullptr) : QObject(parent) {}
+    explicit QtTimerDriver(const MonotonicSource& time, QObject* parent = nullptr)
+        : QObject(parent), m_time(time) {}
 
     void attach(Timer& timer);
+
+private:
+    void armForNextTick(QTimer& qtimer, const Timer& timer, MonotonicSource::TimePoint ranAt);
+
+    const MonotonicSource& m_time;
 };
 
 } // namespace aerolap

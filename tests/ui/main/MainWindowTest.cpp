@@ -31,7 +31,7 @@ TEST_F(WindowBehaviours, SetUpPanelClosesItselfTwentySecondsAfterTheLastClick) {
 TEST_F(WindowBehaviours, AlwaysOnTopFollowsItsBox) {
     form.Check15.setValue(CheckBox::kChecked);
     form.Check15.setValue(CheckBox::kUnchecked);
-    EXPECT_EQ(system.stacking.calls(), (std::vector<bool>{true, false}));
+    EXPECT_EQ(system.stacking.calls, (std::vector<bool>{true, false}));
 }
 
 TEST_F(WindowBehaviours, PreparationTimeGoesToTheRunningClockButZeroIsRefused) {

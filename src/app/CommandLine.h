@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace aerolap {
+
+/// What the director asked for on the command line.
+struct CommandLine {
+    /// --sounds DIR: the sound folder, in place of $AEROLAP_SOUNDS.
+    std::optional<std::filesystem::path> soundFolder;
+    /// --com N=DEVICE: the device of serial port N, in place of $AEROLAP_COMn.
+    std::map<int, std::string> serialDevices;
+    /// --check-sounds, with --play: check the sound folder instead of opening the window.
+    bool checkSounds = false;
+    bool playSounds = false;
+};
+
+/// The outcome of reading the arguments: either the options, or what to print and the status to
+/// exit with (0 after --help or --version, 2 after a bad option or value, with the usage).
+struct ParsedCommandLine {
+    std::optional<CommandLine> options;
+    std::string message;
+    int exitStatus = 0;
+};
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+} // namespace aerolap

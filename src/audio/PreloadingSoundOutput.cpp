@@ -1,0 +1,118 @@
+#include "PreloadingSoundOutput.h"
+
+#include "AlertSound.h"
+
+#include <system_error>
+#include <utility>
+
+namespace aerolap {
+
+PreloadingSoundOutput::PreloadingSoundOutput(PcmPlayback& playback,
+                                             const std::vector<std::string>& files, Decoder decode,
+                                             std::chrono::milliseconds recheck)
+    : m_playback(playback), m_decode(std::move(decode)), m_recheck(recheck) {
+    for (const std::string& file : files) {
+        m_entries.try_emplace(file);
+    }
+    m_thread = std::thread([this] { run(); });
+}
+
+PreloadingSoundOutput::~PreloadingSoundOutput() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_all();
+    m_thread.join();
+}
+
+void PreloadingSoundOutput::playFileAsync(const std::string& path) {
+    const std::lock_guard lock(m_mutex);
+    const std::uint64_t sequence = ++m_sequence;
+    const auto [entry, added] = m_entries.try_emplace(path);
+    if (entry->second.decodedAt) {
+        playLocked(entry->second);
+        return;
+    }
+    // Only the newest request matters: an older one still waiting is dropped.
+    m_request = Request{path, sequence};
+    m_wake.notify_all();
+}
+
+void PreloadingSoundOutput::waitUntilDecoded() {
+    std::unique_lock lock(m_mutex);
+    m_decoded.wait(lock, [this] {
+        for (const auto& [path, entry] : m_entries) {
+            if (!entry.decodedAt) {
+                return false;
+            }
+        }
+        return true;
+    });
+}
+
+PreloadingSoundOutput::Signature PreloadingSoundOutput::signatureOf(const std::string& path) {
+    std::error_code error;
+    Signature signature;
+    signature.type = std::filesystem::status(path, error).type();
+    if (signature.type == std::filesystem::file_type::regular) {
+        signature.size = std::filesystem::file_size(path, error);
+        signature.modified = std::filesystem::last_write_time(path, error);
+    }
+    return signature;
+}
+
+void PreloadingSoundOutput::run() {
+    std::unique_lock lock(m_mutex);
+    auto nextRecheck = std::chrono::steady_clock::now();
+    while (!m_stopping) {
+        if (m_request) {
+            const Request request = *std::exchange(m_request, std::nullopt);
+            lock.unlock();
+            decodeIfChanged(request.path);
+            lock.lock();
+            if (request.sequence == m_sequence) {
+                playLocked(m_entries[request.path]);
+            }
+            continue;
+        }
+        if (std::chrono::steady_clock::now() >= nextRecheck) {
+            std::vector<std::string> paths;
+            for (const auto& [path, entry] : m_entries) {
+                paths.push_back(path);
+            }
+            lock.unlock();
+            for (const std::string& path : paths) {
+                decodeIfChanged(path);
+            }
+            lock.lock();
+            m_decoded.notify_all();
+            nextRecheck = std::chrono::steady_clock::now() + m_recheck;
+            continue;
+        }
+        m_wake.wait_until(lock, nextRecheck);
+    }
+}
+
+void PreloadingSoundOutput::decodeIfChanged(const std::string& path) {
+    const Signature now = signatureOf(path);
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_entries[path].decodedAt == now) {
+            return;
+        }
+    }
+    DecodedSoundFile decoded = m_decode(path);
+    const std::lock_guard lock(m_mutex);
+    Entry& entry = m_entries[path];
+    entry.sound = decoded.sound ? std::move(decoded.sound) : alertSound();
+    entry.decodedAt = now;
+    m_decoded.notify_all();
+}
+
+void PreloadingSoundOutput::playLocked(const Entry& entry) {
+    // Called with the lock held, so that a late decode can never start after a newer sound.
+    m_playback.play(entry.sound);
+}
+
+} // namespace aerolap

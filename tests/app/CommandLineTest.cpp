@@ -1,0 +1,47 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace aerolap {
+namespace {
+
+ParsedCommandLine parse(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "aerolap");
+    return parseCommandLine(arguments);
+}
+
+// A bad option or value ends the program with status 2 and the usage, before any window.
+TEST(CommandLine, RefusesBadOptionsWithStatusTwoAndTheUsage) {
+    const std::vector<std::vector<std::string>> refused = {{"--fly"},
+                                                           {"stray"},
+                                                           {"--sounds"},
+                                                           {"--com", "1="},
+                                                           {"--com", "=/dev/x"},
+                                                           {"--com", "0=/dev/x"},
+                                                           {"--com", "32768=/dev/x"},
+                                                           {"--play"}};
+    for (const auto& arguments : refused) {
+        const ParsedCommandLine parsed = parse(arguments);
+        EXPECT_FALSE(parsed.options) << arguments.back();
+        EXPECT_EQ(parsed.exitStatus, 2) << arguments.back();
+        EXPECT_NE(parsed.message.find("Usage: aerolap"), std::string::npos) << arguments.back();
+    }
+}
+
+TEST(CommandLine, ReadsEveryOptionAndAnswersHelpAndVersion) {
+    const ParsedCommandLine parsed = parse({"--sounds", "/srv/s", "--com", "1=/dev/ttyUSB0",
+                                            "--com", "32767=/dev/x", "--check-sounds", "--play"});
+    ASSERT_TRUE(parsed.options);
+    EXPECT_EQ(parsed.options->soundFolder, std::filesystem::path("/srv/s"));
+    EXPECT_EQ(parsed.options->serialDevices,
+              (std::map<int, std::string>{{1, "/dev/ttyUSB0"}, {32767, "/dev/x"}}));
+    EXPECT_TRUE(parsed.options->checkSounds && parsed.options->playSounds);
+    ASSERT_TRUE(parse({}).options);
+    EXPECT_FALSE(parse({}).options->soundFolder || parse({}).options->checkSounds);
+    EXPECT_EQ(parse({"--version"}).message, "Aerolap 3.4.2\n");
+    EXPECT_EQ(parse({"--help"}).exitStatus, 0);
+    EXPECT_NE(parse({"--help"}).message.find("--check-sounds"), std::string::npos);
+}
+
+} // namespace
+} // namespace aerolap

@@ -1,0 +1,99 @@
+#include "audio/SoundFileDecoder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace aerolap {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SoundFolder : public ::testing::Test {
+protected:
+    fs::path folder = fs::temp_directory_path() / ("aerolap-decode-" + std::to_string(::getpid()));
+    void SetUp() override { fs::create_directories(folder); }
+    void TearDown() override { fs::remove_all(folder); }
+
+    /// A 0.2 s tone made by sox with `options` before the file name.
+    fs::path tone(const std::string& name, const std::string& options) {
+        const fs::path file = folder / name;
+        const std::string command =
+            "sox -n " + options + " '" + file.string() + "' synth 0.2 sine 440 2>/dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        return file;
+    }
+};
+
+// The encodings sound folders recorded on Windows hold, at the rates and channel counts they use:
+// sox options, libsndfile's name for the encoding, rate, channels after decoding.
+TEST_F(SoundFolder, DecodesEveryEncodingToSixteenBitSamplesOfTheWholeSound) {
+    const std::tuple<const char*, const char*, std::uint32_t, std::uint16_t> encodings[] = {
+        {"-r 8000 -b 8", "Unsigned 8 bit PCM", 8000, 1},
+        {"-r 44100 -b 16 -c 2", "Signed 16 bit PCM", 44100, 2},
+        {"-r 96000 -b 24", "Signed 24 bit PCM", 96000, 1},
+        {"-r 192000 -b 32 -c 6", "Signed 32 bit PCM", 192000, 1},
+        {"-r 48000 -e floating-point -b 32", "32 bit float", 48000, 1},
+        {"-r 8000 -e u-law", "U-Law", 8000, 1},
+        {"-r 8000 -e a-law", "A-Law", 8000, 1},
+        {"-r 22050 -e ima-adpcm", "IMA ADPCM", 22050, 1},
+        {"-r 22050 -e ms-adpcm", "Microsoft ADPCM", 22050, 1},
+        {"-r 8000 -e gsm-full-rate", "GSM 6.10", 8000, 1}};
+    for (const auto& [options, encoding, rate, channels] : encodings) {
+        SCOPED_TRACE(encoding);
+        const DecodedSoundFile decoded = decodeSoundFile(tone("cue.wav", options));
+        ASSERT_TRUE(decoded.sound) << decoded.problem;
+        EXPECT_EQ(decoded.encoding, encoding);
+        EXPECT_EQ(decoded.sound->sampleRate, rate);
+        EXPECT_EQ(decoded.sound->channels, channels);
+        EXPECT_NEAR(decoded.seconds, 0.2, 0.05);
+        // A sine at full scale: some sample lies far from silence.
+        const auto* samples = reinterpret_cast<const std::int16_t*>(decoded.sound->bytes.data());
+        EXPECT_GT(*std::max_element(samples, samples + decoded.sound->bytes.size() / 2), 8000);
+    }
+}
+
+// Whatever lies where a cue should be gets a reason and no sound; nothing blocks or reads
+// unbounded.
+TEST_F(SoundFolder, RefusesWhatIsNotAPlayableSoundAndSaysWhy) {
+    ASSERT_EQ(::mkfifo((folder / "fifo.wav").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", folder / "zero.wav");
+    fs::create_directory(folder / "folder.wav");
+    std::ofstream(folder / "text.wav") << "not a sound";
+    std::ofstream(folder / "empty.wav");
+    fs::resize_file(tone("huge.wav", "-r 8000"), 200 * 1024 * 1024);
+    const std::pair<const char*, const char*> cases[] = {
+        {"missing.wav", "missing"},
+        {"fifo.wav", "not a regular file"},
+        {"zero.wav", "not a regular file"},
+        {"folder.wav", "not a regular file"},
+        {"text.wav", "not a sound file that can be read"},
+        {"empty.wav", "empty"},
+        {"huge.wav", "larger than 64 MB"},
+    };
+    for (const auto& [file, problem] : cases) {
+        const DecodedSoundFile decoded = decodeSoundFile(folder / file);
+        EXPECT_FALSE(decoded.sound) << file;
+        EXPECT_EQ(decoded.problem.rfind(problem, 0), 0u) << file << ": " << decoded.problem;
+    }
+}
+
+// A file cut short, or one whose header claims 4 GB, plays as far as its samples go.
+TEST_F(SoundFolder, PlaysADamagedFileAsFarAsItGoes) {
+    const fs::path whole = tone("whole.wav", "-r 8000 -b 16");
+    fs::copy_file(whole, folder / "claims.wav");
+    std::fstream claims(folder / "claims.wav", std::ios::in | std::ios::out | std::ios::binary);
+    claims.seekp(40);
+    claims.write("\xF0\xFF\xFF\xFF", 4);
+    claims.close();
+    fs::copy_file(whole, folder / "cut.wav");
+    fs::resize_file(folder / "cut.wav", fs::file_size(whole) / 2);
+    EXPECT_NEAR(decodeSoundFile(folder / "claims.wav").seconds, 0.2, 0.01);
+    EXPECT_NEAR(decodeSoundFile(folder / "cut.wav").seconds, 0.1, 0.01);
+}
+
+} // namespace
+} // namespace aerolap
