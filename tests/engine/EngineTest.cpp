@@ -132,6 +132,21 @@ TEST_P(TaskCycle, PlaysEveryCueAtItsMomentAndEndsReady) {
 
 INSTANTIATE_TEST_SUITE_P(, TaskCycle, ::testing::ValuesIn(kTasks), rowName);
 
+// On a busy event loop every tick runs 3 ms late. The polls keep to the running clock's second
+// grid, so each cue still sounds those 3 ms after its second, phase after phase, not later.
+TEST_F(Engine, PollsKeepInStepWithTheSecondsWhenEveryTickRunsLate) {
+    time.tickLateness = 3ms;
+    form.Option1.select();
+    form.Command5.click();
+    ASSERT_TRUE(runUntilReady());
+    const Cues expected = preparationFrom(0) + workingTimeCues(3);
+    ASSERT_EQ(cues.played().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        // START's own cue comes from the click, not from a poll.
+        EXPECT_EQ(cues.played()[i].atMs, expected[i].atMs + (i == 0 ? 0 : 3)) << expected[i].path;
+    }
+}
+
 // For any two boxes some run has the first unticked and the second ticked, as no two share the
 // same three runs: six 10-minute cycles show that each silences its own cues and no other's.
 struct Gate {

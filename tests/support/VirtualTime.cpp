@@ -18,7 +18,7 @@ bool VirtualTime::advanceUntil(const std::function<bool()>& done, Ms limit) {
         m_elapsed += Ms(1);
         // min_element takes the first of equals: the timer started longest ago.
         for (auto next = std::ranges::min_element(m_due, {}, &Due::at);
-             next != m_due.end() && next->at <= m_elapsed;
+             next != m_due.end() && next->at + tickLateness <= m_elapsed;
              next = std::ranges::min_element(m_due, {}, &Due::at)) {
             Timer* timer = next->timer;
             m_due.erase(next);

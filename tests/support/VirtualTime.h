@@ -28,6 +28,9 @@ public:
     /// Advances until `done()` holds after a step, at most `limit`; returns whether it held.
     bool advanceUntil(const std::function<bool()>& done, Ms limit);
 
+    /// How late every tick runs after its moment, as on a busy event loop.
+    Ms tickLateness{0};
+
 private:
     struct Due {
         Ms at;
