@@ -25,11 +25,11 @@ public:
     SystemServices(const SystemServices&) = delete;
     SystemServices& operator=(const SystemServices&) = delete;
 
-    CuePlayer& cuePlayer();
-    Registry& registry();
+    CuePlayer& cuePlayer() { return *m_cuePlayer; }
+    Registry& registry() { return *m_registry; }
     DeviceNaming serialDeviceNaming() const;
     /// The main window's stacking; it acts once `adoptMainWindow` has named the window.
-    WindowStacking& mainWindowStacking();
+    WindowStacking& mainWindowStacking() { return *m_mainWindowStacking; }
 
     /// Binds the main window's stacking to `window` and keeps it out of the taskbar. Call before
     /// the window is first shown: the window manager reads the taskbar state when it appears.
@@ -45,6 +45,9 @@ public:
 private:
     struct Parts;
     std::unique_ptr<Parts> m_parts;
+    CuePlayer* m_cuePlayer;
+    Registry* m_registry;
+    WindowStacking* m_mainWindowStacking;
 };
 
 } // namespace aerolap

@@ -63,24 +63,13 @@ struct SystemServices::Parts {
 };
 
 SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder)
-    : m_parts(std::make_unique<Parts>(soundFolder)) {}
+    : m_parts(std::make_unique<Parts>(soundFolder)), m_cuePlayer(&m_parts->cues),
+      m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow) {}
 
 SystemServices::~SystemServices() = default;
 
-CuePlayer& SystemServices::cuePlayer() {
-    return m_parts->cues;
-}
-
-Registry& SystemServices::registry() {
-    return m_parts->registry;
-}
-
 DeviceNaming SystemServices::serialDeviceNaming() const {
     return DeviceNaming::Posix;
-}
-
-WindowStacking& SystemServices::mainWindowStacking() {
-    return m_parts->mainWindow;
 }
 
 void SystemServices::adoptMainWindow(QWidget& window) {
