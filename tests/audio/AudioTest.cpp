@@ -4,9 +4,7 @@
 #include "audio/SoundOutputCuePlayer.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <set>
 #include <sstream>
 
 namespace aerolap::testing {
@@ -63,12 +61,10 @@ TEST(SoundPaths, TheDriveStandsForTheRootAndNamesAreKept) {
     EXPECT_EQ(findSoundRoot(nullptr, {}, only("")), fs::path{});
 }
 
-TEST(SoundSet, HoldsExactlyTheCuesFilesEachPlayableWithinItsTime) {
+TEST(SoundSet, HoldsEveryCuesFilePlayableWithinItsTime) {
     const fs::path root = AEROLAP_GENERATED_SOUND_ROOT;
-    std::set<std::string> expected, present;
     for (const std::string_view cue : sounds::kAll) {
         const std::string file = SoundPaths::underRoot(root).fileFor(std::string(cue));
-        expected.insert(file);
         const auto sound = decodeSoundFile(file).sound;
         ASSERT_TRUE(sound) << file;
         // Counts end within their second, the end-of-task beep lasts its three seconds, and
@@ -79,12 +75,6 @@ TEST(SoundSet, HoldsExactlyTheCuesFilesEachPlayableWithinItsTime) {
         EXPECT_GT(secondsOf(*sound), threeSeconds ? 2.95 : 0.1) << file;
         EXPECT_LT(secondsOf(*sound), threeSeconds ? 3.05 : count ? 1.0 : 3.0) << file;
     }
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file()) {
-            present.insert(entry.path().string());
-        }
-    }
-    EXPECT_EQ(present, expected);
     std::ostringstream report;
     EXPECT_TRUE(checkSounds(SoundPaths::underRoot(root), report)) << report.str();
 }

@@ -3,8 +3,7 @@
 #
 # The program runs on a private Xvfb display under openbox, plays into a private PulseAudio null sink
 # whose monitor is recorded, and writes its frames to a pseudo-terminal named as port 1. The test only
-# clicks and types on the window, then checks the frames, the tones heard, the colour of the START
-# button and the exit.
+# clicks and types on the window, then checks the frames, the tones heard and the exit.
 #
 # Time base: CLOCK_MONOTONIC throughout. Frames are stamped when the pseudo-terminal delivers them. A
 # recorded chunk cannot arrive before its last sample was mixed, so the earliest settled "arrival minus
@@ -15,11 +14,11 @@
 # pauses 100 ms before it exits); the delay from that release to START is checked too.
 
 import argparse, array, cmath, contextlib, ctypes, heapq, itertools, math, os, re, select, signal  # noqa: E401
-import statistics, subprocess, sys, tempfile, termios, threading, time, traceback, wave  # noqa: E401
+import statistics, subprocess, sys, tempfile, threading, time, traceback, wave  # noqa: E401
 from pathlib import Path
 
 PREPARATION_S, WORKING_S, LANDING_S, TOLERANCE_S = 12, 65, 30, 0.060
-RATE, SINK, TWIPS_PER_PIXEL, RED, GREEN = 16000, "aerolap_e2e", 15, 0, 1
+RATE, SINK, TWIPS_PER_PIXEL = 16000, "aerolap_e2e", 15
 MAIN_TITLE = "Aerolap-Vuz by Birno ver.3.4.2 VERSIONE INGLESE"
 ABOUT_TITLE, EXIT_QUESTION_TITLE = "Informazioni su Aerolap", "Aerolap "
 # Element rectangles in twips (left, top, width, height) within their container's client area.
@@ -154,23 +153,6 @@ def click(x, y, width, height, *then, from_left=None):
     run("xdotool", "mousemove", "--sync", x + left, y + height // 2, "click", "1", *then)
 
 
-def check_button(window, channel, state):
-    # The START/STOP rectangle must turn mostly to `channel`'s colour within a few seconds.
-    x, y, width, height, shares = *box(window, COMMAND5_START), []
-
-    def grab():
-        raw = run("import", "-silent", "-window", "root", "-crop", f"{width - 8}x{height - 8}+{x + 4}+{y + 4}",
-                  "+repage", "-depth", "8", "rgb:-").stdout
-        colours = [raw[channel::3], raw[(channel + 1) % 3::3], raw[(channel + 2) % 3::3]]
-        shares.append(sum(a >= 150 and a - max(b, c) >= 100 for a, b, c in zip(*colours)) / max(1, len(colours[0])))
-        return shares[-1] >= 0.5
-
-    with contextlib.suppress(TimeoutError):
-        wait_until(grab, 3, "the button's colour")
-    print(f"  cycle button rectangle in {state}: {shares[-1]:.0%} {('red', 'green')[channel]}")
-    check(shares[-1] >= 0.5, f"the START/STOP rectangle is not {('red', 'green')[channel]} in {state}")
-
-
 def check_sequence(kind, expected, seen, start, show=lambda *_: None):
     # Each seen (moment, what, clarity) must be the expected one, at its due second after START within
     # the tolerance; `show` prints a line per item.
@@ -243,15 +225,9 @@ def whole_cycle(program, work):
         app = start([program], env={**ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": port,
                                     "AEROLAP_SOUNDS": str(work / "sounds")}, stderr=None)  # into the test's output
         about = find_window(ABOUT_TITLE, 90)
-        check(port in (os.path.realpath(f"/proc/{app.pid}/fd/{fd}") for fd in os.listdir(f"/proc/{app.pid}/fd")),
-              "the program does not hold port 1 open")
-        _, _, cflag, _, _, speed, _ = termios.tcgetattr(port_fd)
-        check(speed == termios.B9600 and cflag & (termios.CSIZE | termios.PARENB | termios.CSTOPB) == termios.CS8,
-              f"port 1 is not set to 9600,n,8,1 (speed code {speed}, cflag {cflag:#o})")
         click(*box(about, CMD_OK))
         window = find_window(MAIN_TITLE, 30)
         wait_until(lambda: run("xwininfo", "-id", about, check_status=False).returncode, 10, "the about box to close")
-        check_button(window, GREEN, "READY after the about box")
         setup_from = len(split_frames(serial)[0])
         # One top-level window takes its input in order, so no action waits for the one before.
         click(*box(window, COMMAND1_SETUP))
@@ -265,13 +241,9 @@ def whole_cycle(program, work):
         released = time.monotonic() - 0.1
         print("START clicked; waiting for the whole cycle")
         expected_frames, expected_cues = timeline(PREPARATION_S, WORKING_S)
-        in_working = setup_from + [due for due, _ in expected_frames].index(30)
-        wait_until(lambda: len(split_frames(serial)[0]) > in_working, 50, "the working time")
-        check_button(window, RED, "the working time")
         # Room for the last frame, stray ones, and for the last tone to be recorded whole.
         wait_until(lambda: recording[-1][0] > released + expected_cues[-1][0] + 1.5, expected_cues[-1][0],
                    "the end of the recording")
-        check_button(window, GREEN, "READY at the end of the cycle")
         every, leftover = split_frames(serial)
         frames = [frame for frame in every if frame[0] >= requested]
         check(every[setup_from:] == frames, f"frames while setting up: {every[setup_from:len(every) - len(frames)]}")

@@ -7,7 +7,6 @@
 #include "elements/TimeText.h"
 
 #include <gtest/gtest.h>
-#include <random>
 
 namespace aerolap {
 namespace {
@@ -53,20 +52,6 @@ protected:
     testing::VirtualTime time;
     Clock clock{time, /*visible=*/true, /*editable=*/true};
 };
-
-TEST_F(ClockTest, ShowsTheSecondsLeftByTheElapsedTimeHoweverIrregularTheReadsAndStopsAtZero) {
-    startFrom("10.00.00");
-    std::mt19937 random(20261206);
-    std::uniform_int_distribution<int> gap(1, 900);
-    for (long long elapsedMs = 0; elapsedMs < 36002000;) {
-        const int step = gap(random);
-        elapsedMs += step;
-        ASSERT_EQ(after(std::chrono::milliseconds(step)),
-                  TimeText::fromSeconds(static_cast<int>(36000 - elapsedMs / 1000)))
-            << "after " << elapsedMs << " ms";
-    }
-    EXPECT_FALSE(clock.counting());
-}
 
 TEST_F(ClockTest, ARestartWithinASecondOfRunningOutKeepsTheRhythmElseCountsFromItsOwnMoment) {
     startFrom("00.00.02");

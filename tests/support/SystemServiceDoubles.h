@@ -27,29 +27,24 @@ public:
 /// Starts nothing, remembers what it was asked to start; an empty path fails as it does for real.
 class RecordingProgramLauncher final : public ProgramLauncher {
     std::vector<std::string> m_attempts;
-    bool m_startsSucceed = true;
 
 public:
     bool start(const std::string& path) override {
         m_attempts.push_back(path);
-        return !path.empty() && m_startsSucceed;
+        return !path.empty();
     }
-    void failEveryStart() { m_startsSucceed = false; }
     const std::vector<std::string>& attempts() const { return m_attempts; }
 };
 
-/// A file system holding exactly the files it is given; remembers the paths it was asked about.
+/// A file system holding exactly the files it is given.
 class FakeFileExistence final : public FileExistence {
     std::set<std::string> m_files;
-    mutable std::vector<std::string> m_asked;
 
 public:
     void addFile(const std::string& path) { m_files.insert(path); }
     bool normalFileExists(const std::string& path) const override {
-        m_asked.push_back(path);
         return m_files.contains(path);
     }
-    const std::vector<std::string>& asked() const { return m_asked; }
 };
 
 /// The window-system and operating-system services of the main window, all test doubles, with

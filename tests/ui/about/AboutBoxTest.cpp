@@ -3,7 +3,6 @@
 #include "ScriptedMessageBoxes.h"
 #include "SystemServiceDoubles.h"
 #include "ui/about/AboutIcon.h"
-#include "ui/about/GetKeyValue.h"
 #include "ui/about/frmAboutView.h"
 
 #include <QtTest>
@@ -42,20 +41,6 @@ struct FakeRegistry final : Registry {
     }
     void closeKey(Key) override { --open; }
 };
-
-TEST(GetKeyValue, ReturnsMinusOneForAValueReadAndEmptiesTheTextWhenKeyOrValueIsMissing) {
-    FakeRegistry registry;
-    registry.values["K|V"] = {1, "x"};
-    std::string text = "old";
-    EXPECT_EQ(GetKeyValue(registry, Registry::kLocalMachine, "K", "V", text), -1);
-    for (const auto& [root, name] : {std::pair{Registry::Key{0x80000001}, "V"},
-                                     {Registry::kLocalMachine, "W"}}) { // no key, no value
-        text = "old";
-        EXPECT_EQ(GetKeyValue(registry, root, "K", name, text), 0);
-        EXPECT_EQ(text, "");
-    }
-    EXPECT_EQ(registry.open, 0);
-}
 
 struct AboutBox : ::testing::Test {
     AboutBox() {
