@@ -42,9 +42,7 @@ class FakeFileExistence final : public FileExistence {
 
 public:
     void addFile(const std::string& path) { m_files.insert(path); }
-    bool normalFileExists(const std::string& path) const override {
-        return m_files.contains(path);
-    }
+    bool normalFileExists(const std::string& path) const override { return m_files.contains(path); }
 };
 
 /// The window-system and operating-system services of the main window, all test doubles, with
