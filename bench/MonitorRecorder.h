@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,15 +13,16 @@ struct pa_threaded_mainloop;
 
 namespace aerolap::testing {
 
-/// Records what a PulseAudio sink plays, from its monitor source, in short blocks stamped with
-/// the steady clock as each block arrives, so that a test can tell which tone sounded when.
+/// Records what a PulseAudio sink plays, from its monitor source, in short blocks, each placed at
+/// the moment the sink played it, so that a benchmark can tell to the sample what sounded when.
 class MonitorRecorder {
 public:
     static constexpr std::uint32_t kSampleRate = 44100;
     static constexpr std::size_t kBlockFrames = 220; // 5 ms
 
     struct Block {
-        std::chrono::steady_clock::time_point arrived;
+        /// When the sink played the block's first sample; sample n played n / kSampleRate later.
+        std::chrono::steady_clock::time_point played;
         std::vector<std::int16_t> samples;
     };
 
@@ -33,6 +35,8 @@ public:
     /// Waits, a few seconds at most, until the monitor delivers in short blocks: a null sink
     /// finishes the long block it was rendering before it takes up the recorder's short latency.
     bool waitUntilFlowing() const;
+    /// The blocks so far, each placed by the server's account of the monitor's position taken
+    /// around it; blocks before the server gave its first account are left out.
     std::vector<Block> blocks() const;
 
 private:
@@ -43,8 +47,16 @@ private:
     pa_stream* m_stream = nullptr;
     bool m_opened = false;
     mutable std::mutex m_mutex;
+    /// The sink's play time of sample 0 as the server saw it when a given sample had been read.
+    struct Account {
+        std::size_t samplesRead;
+        std::chrono::steady_clock::time_point firstSamplePlayed;
+    };
+
     std::vector<std::int16_t> m_pending;
     std::vector<Block> m_blocks;
+    std::size_t m_samplesRead = 0;
+    std::vector<Account> m_accounts;
 };
 
 /// How strongly each of two tones sounds in every recorded block.
@@ -56,5 +68,11 @@ struct ToneBlock {
 
 std::vector<ToneBlock> measureTones(const std::vector<MonitorRecorder::Block>& blocks,
                                     double firstHz, double secondHz);
+
+/// The moment, to the sample, that the first sound played at `from` or later began: the first
+/// audible sample after at least 20 ms of silence.
+std::optional<std::chrono::steady_clock::time_point>
+onsetFrom(const std::vector<MonitorRecorder::Block>& blocks,
+          std::chrono::steady_clock::time_point from);
 
 } // namespace aerolap::testing

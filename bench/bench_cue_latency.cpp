@@ -1,6 +1,7 @@
 // Cue playback against a private PulseAudio server whose null sink is recorded from its monitor:
 // onset after playCue, how fast a newer cue cuts an older one, how long playCue holds the caller
 // (with and without a server), and the CPU the sound back end uses while idle between cues.
+#include "Figures.h"
 #include "MonitorRecorder.h"
 #include "TestSoundServer.h"
 #include "WavBytes.h"
@@ -27,6 +28,7 @@ namespace {
 using namespace aerolap;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
+using testing::Figures;
 using testing::MonitorRecorder;
 
 constexpr int kCues = 100;
@@ -39,20 +41,6 @@ constexpr const char* kCueB = R"(c:\bench\b.wav)";
 double ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
-
-struct Figures {
-    std::vector<double> values;
-    void add(double value) { values.push_back(value); }
-    void print(const char* what) {
-        if (values.empty()) {
-            std::printf("%-44s no samples\n", what);
-            return;
-        }
-        std::sort(values.begin(), values.end());
-        std::printf("%-44s min %7.3f  median %7.3f  max %7.3f ms  (n=%zu)\n", what, values.front(),
-                    values[values.size() / 2], values.back(), values.size());
-    }
-};
 
 class Bench {
 public:
@@ -77,10 +65,10 @@ Clock::duration timed(CuePlayer& player, const char* cue) {
     return Clock::now() - before;
 }
 
-std::optional<Clock::time_point> firstBlock(const std::vector<testing::ToneBlock>& tones,
-                                            Clock::time_point after, bool toneA) {
+std::optional<Clock::time_point> firstBlockOfB(const std::vector<testing::ToneBlock>& tones,
+                                               Clock::time_point after) {
     for (const auto& block : tones) {
-        if (block.start + 5ms >= after && (toneA ? block.first : block.second) > kHeard) {
+        if (block.start + 5ms >= after && block.second > kHeard) {
             return block.start;
         }
     }
@@ -185,15 +173,17 @@ int main() {
         std::this_thread::sleep_for(400ms);
     }
     std::this_thread::sleep_for(200ms);
-    const auto tones = measureTones(recorder->blocks(), kToneA, kToneB);
+    const auto blocks = recorder->blocks();
+    const auto tones = measureTones(blocks, kToneA, kToneB);
 
     Figures onset;
     Figures cutOff;
     Figures gap;
     int missed = 0;
     for (int i = 0; i < kCues; ++i) {
-        const auto a = firstBlock(tones, aCalls[static_cast<std::size_t>(i)], true);
-        const auto b = firstBlock(tones, bCalls[static_cast<std::size_t>(i)], false);
+        // A starts from silence, so its onset is found to the sample; B follows A at once.
+        const auto a = onsetFrom(blocks, aCalls[static_cast<std::size_t>(i)] - 50ms);
+        const auto b = firstBlockOfB(tones, bCalls[static_cast<std::size_t>(i)]);
         const auto lastA = lastBlockOfA(tones, aCalls[static_cast<std::size_t>(i)],
                                         bCalls[static_cast<std::size_t>(i)] + 350ms);
         if (!a || !b || !lastA) {
@@ -201,13 +191,12 @@ int main() {
             continue;
         }
         onset.add(ms(*a - aCalls[static_cast<std::size_t>(i)]));
-        onset.add(ms(*b - bCalls[static_cast<std::size_t>(i)]));
         cutOff.add(ms(*lastA - bCalls[static_cast<std::size_t>(i)]));
         gap.add(ms(*b - *lastA));
     }
     std::printf("%d pairs of cues (a long cue cut 150 ms in by a short one), %d not heard\n", kCues,
                 missed);
-    onset.print("onset after playCue (5 ms blocks)");
+    onset.print("onset after playCue, to the sample");
     cutOff.print("replaced cue silent after the newer playCue");
     gap.print("end of the old cue to start of the new");
     hold.print("playCue holds the caller, with a server");

@@ -1,0 +1,154 @@
+// How soon after its second each cue of a real cycle is heard: the main window (without its view)
+// on Qt timers, the program's own cue path (decoded ahead, handed to PulseAudio) playing into a
+// private null sink whose monitor is recorded. Each onset is found to the sample in the recording
+// and placed in time by the server's own account of when the sink played it; the second it
+// belongs to is START plus the whole seconds before the cue was asked for.
+#include "Figures.h"
+#include "MonitorRecorder.h"
+#include "ScriptedMessageBoxes.h"
+#include "SystemServiceDoubles.h"
+#include "TestSoundServer.h"
+#include "WavBytes.h"
+#include "audio/PreloadingSoundOutput.h"
+#include "audio/SoundFiles.h"
+#include "audio/SoundOutputCuePlayer.h"
+#include "engine/CyclePhase.h"
+#include "platform/MonotonicSource.h"
+#include "systems/linux/PulsePcmPlayback.h"
+#include "systems/qt/QtTimerDriver.h"
+#include "ui/main/MainWindow.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+using namespace aerolap;
+using namespace std::chrono_literals;
+using SteadyClock = std::chrono::steady_clock;
+
+constexpr const char* kWorkingTime = "00.02.05";
+
+/// Passes every cue on, noting when it was asked for.
+class TimedCues final : public CuePlayer {
+public:
+    explicit TimedCues(CuePlayer& player) : m_player(player) {}
+    void playCue(const std::string& path) override {
+        calls.push_back(SteadyClock::now());
+        m_player.playCue(path);
+    }
+    std::vector<SteadyClock::time_point> calls;
+
+private:
+    CuePlayer& m_player;
+};
+
+double ms(SteadyClock::duration span) {
+    return std::chrono::duration<double, std::milli>(span).count();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("aerolap-bench-onset-" + std::to_string(::getpid()));
+    const SoundPaths paths = SoundPaths::underRoot(folder);
+    std::vector<std::string> files;
+    const auto tone =
+        testing::wavBytes(1, 16, testing::MonitorRecorder::kSampleRate,
+                          testing::toneSamples(1000, 0.15, testing::MonitorRecorder::kSampleRate));
+    for (const std::string_view cue : sounds::kAll) {
+        files.push_back(paths.fileFor(std::string(cue)));
+        std::filesystem::create_directories(std::filesystem::path(files.back()).parent_path());
+        std::ofstream(files.back(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(tone.data()),
+                   static_cast<std::streamsize>(tone.size()));
+    }
+
+    testing::TestSoundServer server;
+    testing::MonitorRecorder recorder(server.address(), server.monitorSource());
+    if (!server.running() || !recorder.waitUntilFlowing()) {
+        std::printf("the private PulseAudio server or its recording did not start\n");
+        return 1;
+    }
+    PulsePcmPlayback playback;
+    PreloadingSoundOutput output(playback, files);
+    output.waitUntilDecoded();
+    SoundOutputCuePlayer player(output, paths);
+    TimedCues cues(player);
+
+    SteadyMonotonicSource time;
+    testing::ScriptedMessageBoxes messageBoxes;
+    NullSerialPort serialPort;
+    testing::SystemServiceDoubles system;
+    MainWindow window(system.servicesWith(time, cues, serialPort, messageBoxes));
+    Form1& form = window.form();
+    QtTimerDriver timers(time);
+    for (Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4, &form.Timer5,
+                         &form.Timer6, &form.Timer7}) {
+        timers.attach(*timer);
+    }
+    window.Form_Load();
+    form.Clock3.commitEdit(kWorkingTime);
+    form.Option3.select();
+    std::printf("cue onset: one cycle of %s preparation, %s working time and the landing window\n",
+                form.Clock1.clockTimeText().c_str(), kWorkingTime);
+    std::fflush(stdout);
+
+    SteadyClock::time_point start{};
+    // The server's account of the recording settles over its first seconds.
+    QTimer::singleShot(3s, [&] {
+        form.Command5.click();
+        start = form.Clock1.countStartedAt().value_or(SteadyClock::now());
+    });
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (start != SteadyClock::time_point{} && cyclePhase(form) == CyclePhase::Ready) {
+            // Room for the last cue to be recorded whole.
+            QTimer::singleShot(1s, &app, &QCoreApplication::quit);
+            watch.stop();
+        }
+    });
+    watch.start(100ms);
+    QCoreApplication::exec();
+
+    const auto blocks = recorder.blocks();
+    testing::Figures afterSecond;
+    testing::Figures afterCall;
+    testing::Figures callAfterSecond;
+    int unheard = 0;
+    int beforeCall = 0;
+    for (const SteadyClock::time_point call : cues.calls) {
+        // START's own cue comes from the click, a moment before the clock reads its start.
+        const SteadyClock::time_point second =
+            start + std::chrono::floor<std::chrono::seconds>(call - start + 5ms);
+        // Searched from before the call, so that a measure that runs early shows as negative.
+        const auto onset = testing::onsetFrom(blocks, call - 50ms);
+        if (!onset || *onset > call + 500ms) {
+            ++unheard;
+            std::printf(
+                "not heard: the cue asked for %.3f s after START (next sound %.3f s after)\n",
+                ms(call - start) / 1000, onset ? ms(*onset - call) / 1000 : -1.0);
+            continue;
+        }
+        beforeCall += *onset < call ? 1 : 0;
+        afterSecond.add(ms(*onset - second));
+        afterCall.add(ms(*onset - call));
+        callAfterSecond.add(ms(call - second));
+    }
+    std::printf("%zu cues asked for, %d not heard, %d heard before they were asked for (a wrong "
+                "measure)\n",
+                cues.calls.size(), unheard, beforeCall);
+    callAfterSecond.print("playCue after its second boundary");
+    afterCall.print("onset after playCue, to the sample");
+    afterSecond.print("onset after its second boundary");
+    std::printf("targets: onset after its second median <= 5 ms, max <= 12 ms\n");
+    std::filesystem::remove_all(folder);
+    return unheard == 0 && beforeCall == 0 ? 0 : 1;
+}
