@@ -116,9 +116,10 @@ const SysInfoRow kSysInfoRows[] = {
 INSTANTIATE_TEST_SUITE_P(Paths, SystemInfoButton, ::testing::ValuesIn(kSysInfoRows),
                          [](const auto& i) { return std::string(i.param.name); });
 
-TEST(AboutIcon, ShowsFourEightsInItsDisplay) {
+TEST(AboutIcon, ShowsFourEightsInTheDisplayOfAWhiteBody) {
     const QImage icon = aboutIcon().toImage();
-    for (const int x : {10, 14, 18, 22}) { // the middle of each digit's three bars
+    EXPECT_EQ(icon.pixelColor(15, 26), QColor(Qt::white)); // the body below the display
+    for (const int x : {10, 14, 18, 22}) {                 // the middle of each digit's three bars
         EXPECT_EQ(
             std::vector({icon.pixelColor(x, 13), icon.pixelColor(x, 16), icon.pixelColor(x, 19)}),
             std::vector<QColor>(3, Qt::white))
