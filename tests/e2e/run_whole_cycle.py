@@ -242,7 +242,7 @@ def whole_cycle(program, work):
         print("START clicked; waiting for the whole cycle")
         expected_frames, expected_cues = timeline(PREPARATION_S, WORKING_S)
         # Room for the last frame, stray ones, and for the last tone to be recorded whole.
-        wait_until(lambda: recording[-1][0] > released + expected_cues[-1][0] + 1.5, expected_cues[-1][0],
+        wait_until(lambda: recording[-1][0] > released + expected_cues[-1][0] + 1.5, expected_cues[-1][0] + 30,
                    "the end of the recording")
         every, leftover = split_frames(serial)
         frames = [frame for frame in every if frame[0] >= requested]
