@@ -1,6 +1,6 @@
 # Set-up, build and test in one step each. Every target first installs the Debian
 # packages that are missing, so a fresh Debian 12 machine needs nothing else.
-.PHONY: all deps build run test bench format clean
+.PHONY: all deps build run test package bench format clean
 
 JOBS ?= $(shell nproc)
 
@@ -21,7 +21,11 @@ test: deps
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan
 
-bench: build
+package: deps
+	@CMAKE_BUILD_PARALLEL_LEVEL=$(JOBS) cmake --workflow --preset package
+
+bench: deps
+	@cmake --preset release -DAEROLAP_BUILD_BENCHMARKS=ON >/dev/null
 	@cmake --build --preset release --target benchmarks -j $(JOBS)
 	@for b in build/release/bench/bench_*; do \
 		[ -f "$$b" ] && [ -x "$$b" ] || continue; \

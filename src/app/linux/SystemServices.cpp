@@ -30,8 +30,10 @@ std::filesystem::path soundRoot(const std::optional<std::filesystem::path>& give
     if (given) {
         return *given;
     }
+    const std::filesystem::path programFolder = folderOfThisProgram();
     return findSoundRoot(std::getenv("AEROLAP_SOUNDS"),
-                         {AEROLAP_SOUND_DATA_DIR, folderOfThisProgram() / "aerolap-sounds"},
+                         {(programFolder / AEROLAP_SOUNDS_FROM_PROGRAM).lexically_normal(),
+                          programFolder / "aerolap-sounds"},
                          [](const std::filesystem::path& folder) {
                              std::error_code error;
                              return std::filesystem::is_directory(folder, error);
