@@ -84,7 +84,9 @@ protected:
             out += button->visible() ? name : "";
         }
         for (std::size_t i = 0; i < kTimers.size(); ++i) {
-            out += (form.*kTimers[i]).enabled() ? "T" + std::to_string(i + 1) + " " : "";
+            if ((form.*kTimers[i]).enabled()) {
+                out.append("T").append(std::to_string(i + 1)).append(" ");
+            }
         }
         return out + "| " + form.Label4.caption() + " | " + form.Label2.caption() + " | " +
                form.Clock1.clockTimeText() + (form.Clock1.counting() ? " counting" : "");
