@@ -1,9 +1,11 @@
 #include "audio/SoundFileDecoder.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sndfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,6 +56,53 @@ TEST_F(SoundFolder, DecodesEveryEncodingToSixteenBitSamplesOfTheWholeSound) {
         const auto* samples = reinterpret_cast<const std::int16_t*>(decoded.sound->bytes.data());
         EXPECT_GT(*std::max_element(samples, samples + decoded.sound->bytes.size() / 2), 8000);
     }
+}
+
+// MP3 inside a WAV (format 0x55), which sox cannot write: libsndfile encodes the MP3 stream and
+// the test wraps it as Windows' sound recorder does.
+TEST_F(SoundFolder, DecodesMp3InsideAWav) {
+    SF_INFO format{0, 44100, 1, SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 0, 0};
+    SNDFILE* encoder = sf_open((folder / "cue.mp3").c_str(), SFM_WRITE, &format);
+    ASSERT_NE(encoder, nullptr) << sf_strerror(nullptr);
+    std::vector<short> tone(8820);
+    for (std::size_t i = 0; i < tone.size(); ++i) {
+        tone[i] = static_cast<short>(12000 * std::sin(0.0627 * static_cast<double>(i))); // 440 Hz
+    }
+    sf_write_short(encoder, tone.data(), std::ssize(tone));
+    sf_close(encoder);
+    std::ifstream mp3(folder / "cue.mp3", std::ios::binary);
+    std::string stream((std::istreambuf_iterator<char>(mp3)), {});
+    stream.resize(stream.size() + stream.size() % 2);
+    const auto put = [](std::string& into, std::size_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            into += static_cast<char>(value >> (8 * i) & 0xFF);
+        }
+    };
+    // MPEG layer III, mono, 44.1 kHz, 128 kbit/s, then the fields of its own.
+    std::string body = "WAVEfmt ", file = "RIFF";
+    for (const auto& [value, bytes] : {std::pair{30, 4},
+                                       {0x55, 2},
+                                       {1, 2},
+                                       {44100, 4},
+                                       {16000, 4},
+                                       {1, 2},
+                                       {0, 2},
+                                       {12, 2},
+                                       {1, 2},
+                                       {2, 4},
+                                       {418, 2},
+                                       {1, 2},
+                                       {1393, 2}}) {
+        put(body, static_cast<std::size_t>(value), bytes);
+    }
+    body += "data";
+    put(body, stream.size(), 4);
+    put(file, body.size() + stream.size(), 4);
+    std::ofstream(folder / "mp3.wav", std::ios::binary) << file << body << stream;
+    const DecodedSoundFile decoded = decodeSoundFile(folder / "mp3.wav");
+    ASSERT_TRUE(decoded.sound) << decoded.problem;
+    EXPECT_EQ(decoded.encoding, "MPEG Layer III");
+    EXPECT_NEAR(decoded.seconds, 0.2, 0.05);
 }
 
 // Whatever lies where a cue should be gets a reason and no sound; nothing blocks or reads
