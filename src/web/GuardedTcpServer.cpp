@@ -1,0 +1,70 @@
+#include "GuardedTcpServer.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+#include <memory>
+
+namespace aerolap {
+
+namespace {
+
+constexpr const char* kWebSocketMark = "aerolapWebSocket";
+
+bool isWebSocket(const QTcpSocket& socket) {
+    return socket.property(kWebSocketMark).toBool();
+}
+
+} // namespace
+
+void GuardedTcpServer::markAsWebSocket(const QHostAddress& peer, quint16 peerPort) {
+    for (QTcpSocket* socket : findChildren<QTcpSocket*>(Qt::FindDirectChildrenOnly)) {
+        if (socket->peerPort() == peerPort && socket->peerAddress() == peer) {
+            socket->setProperty(kWebSocketMark, true);
+        }
+    }
+}
+
+void GuardedTcpServer::incomingConnection(qintptr descriptor) {
+    auto* socket = new QTcpSocket(this);
+    if (!socket->setSocketDescriptor(descriptor)) {
+        delete socket;
+        return;
+    }
+    if (m_open >= m_limits.maxConnections) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    ++m_open;
+    guard(*socket);
+    addPendingConnection(socket);
+}
+
+void GuardedTcpServer::guard(QTcpSocket& socket) {
+    // Connected before the HTTP server connects its own reader, so every byte is counted
+    // before the server takes it from the buffer.
+    auto received = std::make_shared<qint64>(0);
+    connect(&socket, &QIODevice::readyRead, &socket, [this, &socket, received] {
+        *received += socket.bytesAvailable();
+        if (!isWebSocket(socket) && *received > m_limits.maxHttpBytes) {
+            socket.abort();
+        }
+    });
+    QTimer::singleShot(m_limits.httpLifetime, &socket, [&socket] {
+        if (!isWebSocket(socket)) {
+            socket.abort();
+        }
+    });
+    auto* unsentCheck = new QTimer(&socket);
+    // Counted through a child: the upgrade to a WebSocket cuts every connection to the socket's
+    // own signals, its destruction included.
+    connect(unsentCheck, &QObject::destroyed, this, [this] { --m_open; });
+    connect(unsentCheck, &QTimer::timeout, &socket, [this, &socket] {
+        if (socket.bytesToWrite() > m_limits.maxUnsentBytes) {
+            socket.abort();
+        }
+    });
+    unsentCheck->start(m_limits.checkInterval);
+}
+
+} // namespace aerolap

@@ -1,0 +1,159 @@
+#!/usr/bin/env python3
+# The pilots' display in a real browser while the real program runs a short cycle.
+#
+# The program runs as in run_whole_cycle.py (private Xvfb under openbox, a pseudo-terminal as port 1)
+# with its page on a free loopback port; a headless Chromium, driven through chromium-driver, shows the
+# page, and a script in the page stamps every change of the digits. The test checks that the page shows
+# the state as it loads, that its digits follow the frames on the line with the phase of each, that a
+# crowd of abusive connections during the cycle changes neither the frames nor the page, and that the
+# page marks the lost program within 3 s and comes back by itself once the program runs again.
+#
+# Time base: frames are stamped on CLOCK_MONOTONIC, the page on the wall clock (performance.timeOrigin);
+# the offset between the two is taken once at the start.
+
+import contextlib, os, socket, statistics, subprocess, sys, tempfile, time  # noqa: E401
+from pathlib import Path
+
+import run_whole_cycle as cycle
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+PREPARATION_S, WORKING_S, LAG_LIMIT_S, CROWD = 5, 5, 0.5, 300
+RECORDER = """
+window.seen = [];
+const time = document.getElementById("time");
+new MutationObserver(() => window.seen.push([performance.timeOrigin + performance.now(), time.textContent,
+                                             document.body.className])).observe(time, {childList: true});
+"""
+
+
+def free_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+def browser(work):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                     "--window-size=1024,600", f"--user-data-dir={work / 'chromium'}"):
+        options.add_argument(argument)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def abuse(port):
+    # A crowd above the cap, half-sent requests and oversized headers, all left open for the server to close.
+    crowd = []
+    for index in range(CROWD):
+        with contextlib.suppress(OSError):
+            peer = socket.create_connection(("127.0.0.1", port), timeout=2)
+            peer.sendall(b"GET / HTTP/1.1\r\nHost: x\r\n" + (b"X-Filler: " + b"a" * 20000 if index % 3 else b""))
+            crowd.append(peer)
+    return crowd
+
+
+def start_program(program, port_path, web_port):
+    return cycle.start([program, "--web-port", web_port], env={
+        **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": port_path, "AEROLAP_SOUNDS": str(Path("/nonexistent"))},
+        stdout=subprocess.PIPE, stderr=None)
+
+
+def page_follows_frames(program, work):
+    cycle.set_environment(work)
+    cycle.start_display()
+    far_end, port_fd = os.openpty()
+    serial, _ = cycle.collect(far_end)
+    web_port, offset = free_port(), time.time() - time.monotonic()
+    driver = None
+    try:
+        app = start_program(program, os.ttyname(port_fd), web_port)
+        cycle.click(*cycle.box(cycle.find_window(cycle.ABOUT_TITLE, 90), cycle.CMD_OK))
+        window = cycle.find_window(cycle.MAIN_TITLE, 30)
+        cycle.set_up_times(window, PREPARATION_S, WORKING_S)
+        driver = browser(work)
+        driver.get(f"http://127.0.0.1:{web_port}/")
+        shown = driver.execute_script("return document.getElementById('time').textContent")
+        cycle.check(shown == f"00.00.{PREPARATION_S:02d}", f"the page showed {shown!r} as it loaded")
+        driver.execute_script(RECORDER)
+        first = len(cycle.split_frames(serial)[0])
+        cycle.click(*cycle.box(window, cycle.COMMAND5_START))
+        time.sleep(PREPARATION_S + 1)
+        crowd = abuse(web_port)
+        print(f"{len(crowd)} abusive connections opened during the working time")
+        expected, _ = cycle.timeline(PREPARATION_S, WORKING_S)
+        cycle.wait_until(lambda: len(cycle.split_frames(serial)[0]) >= first + len(expected), 60, "the whole cycle")
+        time.sleep(0.5)
+        for peer in crowd:
+            peer.close()
+        frames = cycle.split_frames(serial)[0][first:]
+        start_s = min(arrived - due for (due, _), (arrived, _) in zip(expected, frames))
+        lateness = [1000 * (arrived - start_s - due) for (due, _), (arrived, _) in zip(expected, frames)]
+        print(f"Frames against their second: median {statistics.median(lateness):.1f} ms, max {max(lateness):.1f} ms")
+        cycle.check([f for _, f in frames] == [f for _, f in expected], "the frames are not those of the cycle")
+        cycle.check(max(lateness) <= 1000 * cycle.TOLERANCE_S, "a frame was late while the server was abused")
+        check_page(driver.execute_script("return window.seen"), frames, offset)
+        check_lost_and_back(driver, app, program, port_fd, web_port)
+    finally:
+        if driver:
+            driver.quit()
+        os.close(far_end)
+
+
+def check_page(seen, frames, offset):
+    # Each frame that stays on the line (not replaced by the next within the same handler) reaches the page.
+    lags, missing, phases = [], [], []
+    for index, (arrived, frame) in enumerate(frames):
+        if index + 1 < len(frames) and frames[index + 1][0] - arrived < 0.05:
+            continue
+        text = f"00.{frame[1:3].decode()}.{frame[3:5].decode()}"
+        wall = arrived + offset
+        match = next((at / 1000 for at, shown, _ in seen if shown == text and at / 1000 >= wall - 0.05), None)
+        (lags.append(1000 * (match - wall)) if match else missing.append(text))
+    for _, _, classes in seen:
+        phase = classes.split()[0] if classes else ""
+        phases += [] if phases and phases[-1] == phase else [phase]
+    print(f"Page digits after their frame: median {statistics.median(lags or [0]):.1f} ms, "
+          f"max {max(lags or [0]):.1f} ms over {len(lags)} frames; phases {' '.join(phases)}")
+    cycle.check(not missing, f"frames never shown on the page: {missing[:5]}")
+    cycle.check(max(lags or [0]) <= 1000 * LAG_LIMIT_S, "the page lagged behind the frames")
+    cycle.check(phases == ["preparation", "working", "landing", "ready"], f"phases on the page: {phases}")
+    cycle.check(any("final" in classes for _, shown, classes in seen if shown == "00.00.03"),
+                "the last ten seconds are not marked")
+
+
+def check_lost_and_back(driver, app, program, port_fd, web_port):
+    lost = "return document.body.classList.contains('lost')"
+    app.kill()
+    app.wait(10)
+    gone = time.monotonic()
+    cycle.PROCESSES.remove(app)
+    cycle.wait_until(lambda: driver.execute_script(lost), 3, "the page to mark the connection lost")
+    print(f"Connection lost shown {1000 * (time.monotonic() - gone):.0f} ms after the program ended")
+    start_program(program, os.ttyname(port_fd), web_port)
+    cycle.wait_until(lambda: not driver.execute_script(lost), 30, "the page to reconnect")
+
+
+def main():
+    program = Path(sys.argv[sys.argv.index("--program") + 1]).resolve()
+    sys.stdout.reconfigure(line_buffering=True)
+    with tempfile.TemporaryDirectory(prefix="aerolap-web-e2e-") as work:
+        for folder in ("home", "runtime"):
+            Path(work, folder).mkdir(mode=0o700)
+        try:
+            page_follows_frames(program, Path(work))
+        except Exception as error:  # noqa: BLE001 -- a broken harness fails the run too
+            cycle.check(False, f"{type(error).__name__}: {error}")
+        finally:
+            for process in reversed(cycle.PROCESSES):
+                process.terminate()
+                with contextlib.suppress(subprocess.TimeoutExpired):
+                    process.wait(5)
+                process.kill()
+    print(f"\nWEB E2E RESULT: {'FAILED' if cycle.FAILURES else 'PASSED'}")
+    return 1 if cycle.FAILURES else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
