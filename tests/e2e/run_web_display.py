@@ -11,14 +11,16 @@
 # Time base: frames are stamped on CLOCK_MONOTONIC, the page on the wall clock (performance.timeOrigin);
 # the offset between the two is taken once at the start.
 
-import contextlib, os, socket, statistics, subprocess, sys, tempfile, time  # noqa: E401
+import contextlib, json, os, socket, statistics, subprocess, sys, tempfile, time, urllib.request  # noqa: E401
 from pathlib import Path
 
 import run_whole_cycle as cycle
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-PREPARATION_S, WORKING_S, LAG_LIMIT_S, CROWD = 5, 5, 0.5, 300
+# Frames may be this late against their second (sanitizer build, browser and crowd on 2 cores); the page
+# this late after its frame.
+PREPARATION_S, WORKING_S, FRAME_LIMIT_S, LAG_LIMIT_S, CROWD = 5, 5, 0.1, 0.5, 300
 RECORDER = """
 window.seen = [];
 const time = document.getElementById("time");
@@ -57,7 +59,7 @@ def abuse(port):
 def start_program(program, port_path, web_port):
     return cycle.start([program, "--web-port", web_port], env={
         **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": port_path, "AEROLAP_SOUNDS": str(Path("/nonexistent"))},
-        stdout=subprocess.PIPE, stderr=None)
+        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
 
 
 def page_follows_frames(program, work):
@@ -73,9 +75,11 @@ def page_follows_frames(program, work):
         window = cycle.find_window(cycle.MAIN_TITLE, 30)
         cycle.set_up_times(window, PREPARATION_S, WORKING_S)
         driver = browser(work)
+        time.sleep(1)  # the typed times are taken
+        expected_time = json.load(urllib.request.urlopen(f"http://127.0.0.1:{web_port}/api/state"))["time"]
         driver.get(f"http://127.0.0.1:{web_port}/")
         shown = driver.execute_script("return document.getElementById('time').textContent")
-        cycle.check(shown == f"00.00.{PREPARATION_S:02d}", f"the page showed {shown!r} as it loaded")
+        cycle.check(shown == expected_time, f"the page showed {shown!r} as it loaded, not {expected_time!r}")
         driver.execute_script(RECORDER)
         first = len(cycle.split_frames(serial)[0])
         cycle.click(*cycle.box(window, cycle.COMMAND5_START))
@@ -89,10 +93,11 @@ def page_follows_frames(program, work):
             peer.close()
         frames = cycle.split_frames(serial)[0][first:]
         start_s = min(arrived - due for (due, _), (arrived, _) in zip(expected, frames))
-        lateness = [1000 * (arrived - start_s - due) for (due, _), (arrived, _) in zip(expected, frames)]
+        # The frame at START comes from the click, not from a second of the count.
+        lateness = [1000 * (arrived - start_s - due) for (due, _), (arrived, _) in zip(expected, frames) if due]
         print(f"Frames against their second: median {statistics.median(lateness):.1f} ms, max {max(lateness):.1f} ms")
         cycle.check([f for _, f in frames] == [f for _, f in expected], "the frames are not those of the cycle")
-        cycle.check(max(lateness) <= 1000 * cycle.TOLERANCE_S, "a frame was late while the server was abused")
+        cycle.check(max(lateness) <= 1000 * FRAME_LIMIT_S, "a frame was late while the server was abused")
         check_page(driver.execute_script("return window.seen"), frames, offset)
         check_lost_and_back(driver, app, program, port_fd, web_port)
     finally:
@@ -118,7 +123,7 @@ def check_page(seen, frames, offset):
           f"max {max(lags or [0]):.1f} ms over {len(lags)} frames; phases {' '.join(phases)}")
     cycle.check(not missing, f"frames never shown on the page: {missing[:5]}")
     cycle.check(max(lags or [0]) <= 1000 * LAG_LIMIT_S, "the page lagged behind the frames")
-    cycle.check(phases == ["preparation", "working", "landing", "ready"], f"phases on the page: {phases}")
+    cycle.check(phases[-4:] == ["preparation", "working", "landing", "ready"], f"phases on the page: {phases}")
     cycle.check(any("final" in classes for _, shown, classes in seen if shown == "00.00.03"),
                 "the last ten seconds are not marked")
 
