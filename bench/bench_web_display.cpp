@@ -198,24 +198,24 @@ int main(int argc, char** argv) {
         return runClients(arguments[3].toUShort(), arguments[2].toInt(), arguments[4].toInt());
     }
 
-    SteadyMonotonicSource time;
-    SilentCues cues;
+    PilotsDisplayServer server;
+    const quint16 port = server.start(QHostAddress::LocalHost, 0).value_or(0);
     StampingSerialPort serialPort;
+    SilentCues cues;
     testing::ScriptedMessageBoxes messageBoxes;
     testing::SystemServiceDoubles system;
+    SteadyMonotonicSource time;
     MainWindow window(system.servicesWith(time, cues, serialPort, messageBoxes));
     Form1& form = window.form();
+    DisplayStatePublisher displayState(form, [&app](std::function<void()> task) {
+        QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
+    });
+    displayState.changed.connect([&server](const DisplayState& state) { server.publish(state); });
     QtTimerDriver driver(time);
     for (Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4, &form.Timer5,
                          &form.Timer6, &form.Timer7}) {
         driver.attach(*timer);
     }
-    DisplayStatePublisher displayState(form, [&app](std::function<void()> task) {
-        QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
-    });
-    PilotsDisplayServer server;
-    displayState.changed.connect([&server](const DisplayState& state) { server.publish(state); });
-    const quint16 port = server.start(QHostAddress::LocalHost, 0).value_or(0);
     window.Form_Load();
     form.Clock2.setClockTimeText("00.00.10");
     form.Clock1.setClockTimeText("00.00.10");

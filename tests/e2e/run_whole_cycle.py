@@ -311,7 +311,8 @@ def whole_cycle(program, work):
         os.close(far_end)
 
 
-def main():
+def main(body=None, title="E2E"):
+    # Runs `body(program, work folder)` (by default the whole cycle), then stops every helper it started.
     parser = argparse.ArgumentParser(description="One whole contest cycle of the real program.")
     parser.add_argument("--program", required=True, type=Path, help="the built aerolap executable")
     program = parser.parse_args().program.resolve()
@@ -322,7 +323,7 @@ def main():
         for folder in ("home", "runtime", "sounds/reriva3rira", "sounds/zodura3v"):
             Path(work, folder).mkdir(mode=0o700, parents=True)
         try:
-            whole_cycle(program, Path(work))
+            (body or whole_cycle)(program, Path(work))
         except Exception as error:  # noqa: BLE001 -- a broken harness fails the run too, with its trace
             check(False, str(error) if isinstance(error, (AssertionError, TimeoutError)) else traceback.format_exc())
         finally:
@@ -331,7 +332,7 @@ def main():
                 with contextlib.suppress(subprocess.TimeoutExpired):
                     process.wait(5)
                 process.kill()
-    print(f"\nE2E RESULT: {'FAILED' if FAILURES else 'PASSED'}" + "".join(f"\n  - {f.splitlines()[0]}"
+    print(f"\n{title} RESULT: {'FAILED' if FAILURES else 'PASSED'}" + "".join(f"\n  - {f.splitlines()[0]}"
                                                                           for f in FAILURES))
     return 1 if FAILURES else 0
 
