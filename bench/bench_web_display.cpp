@@ -10,7 +10,7 @@
 #include "display/DisplayStatePublisher.h"
 #include "systems/qt/QtTimerDriver.h"
 #include "ui/main/MainWindow.h"
-#include "web/PilotsDisplayServer.h"
+#include "web/PilotsDisplayThread.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -20,6 +20,7 @@
 #include <QWebSocket>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -138,12 +139,14 @@ RunFigures measure(QCoreApplication& app, Form1& form, StampingSerialPort& port,
     figures.cpuPercent =
         100.0 * (cpuSeconds() - cpuBefore) / (static_cast<double>(stampNs() - startNs) / 1e9);
     figures.extraKiB = residentKiB() - rssBefore;
+    const auto frames = port.frames;
     form.Command7.click();
     form.Command2.click();
 
-    for (const auto& [at, frame] : port.frames) {
+    for (const auto& [at, frame] : frames) {
         const double sinceStart = static_cast<double>(at - startNs) / 1e6;
-        figures.frameLatenessMs.push_back(sinceStart - 1000.0 * std::floor(sinceStart / 1000.0));
+        // Against the nearest whole second: a frame a hair early counts as early, not 999 ms late.
+        figures.frameLatenessMs.push_back(sinceStart - 1000.0 * std::round(sinceStart / 1000.0));
     }
     if (clients == 0) {
         return figures;
@@ -158,7 +161,7 @@ RunFigures measure(QCoreApplication& app, Form1& form, StampingSerialPort& port,
                                                           fields[1].toLongLong());
         }
     }
-    for (const auto& [at, frame] : port.frames) {
+    for (const auto& [at, frame] : frames) {
         // The frame's minutes and seconds, as the time display shows them.
         const std::string time = "00." + frame.substr(1, 2) + "." + frame.substr(3, 2);
         const auto seen = received.find(time);
@@ -177,7 +180,7 @@ RunFigures measure(QCoreApplication& app, Form1& form, StampingSerialPort& port,
 }
 
 void print(const char* name, const RunFigures& run) {
-    std::printf("%s: frames late against their second: median %.3f ms, max %.3f ms; "
+    std::printf("%s: frames against their second: median %+.3f ms, max %+.3f ms; "
                 "CPU %.3f %% of one core; memory %+ld KiB\n",
                 name, percentile(run.frameLatenessMs, 0.5), percentile(run.frameLatenessMs, 1.0),
                 run.cpuPercent, run.extraKiB);
@@ -198,8 +201,8 @@ int main(int argc, char** argv) {
         return runClients(arguments[3].toUShort(), arguments[2].toInt(), arguments[4].toInt());
     }
 
-    PilotsDisplayServer server;
-    const quint16 port = server.start(QHostAddress::LocalHost, 0).value_or(0);
+    PilotsDisplayThread server;
+    const quint16 port = server.start(QHostAddress::LocalHost, 0).first.value_or(0);
     StampingSerialPort serialPort;
     SilentCues cues;
     testing::ScriptedMessageBoxes messageBoxes;

@@ -15,7 +15,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/pilots/PilotsDisplayWindow.h"
 #include "web/PageAddresses.h"
-#include "web/PilotsDisplayServer.h"
+#include "web/PilotsDisplayThread.h"
 #include "web/WebPort.h"
 
 #include <QAction>
@@ -38,21 +38,19 @@ aerolap::EnvironmentLookup serialDevicesOf(const aerolap::CommandLine& options) 
 
 /// Starts the pilots' display on the port the director chose and prints where pilots find it.
 /// Returns the page's addresses, or, when it is off, nothing and why.
-std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayServer& server,
+std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread& server,
                                                    const aerolap::CommandLine& options) {
     const quint16 port =
         aerolap::chosenWebPort(options.webPort, aerolap::processEnvironment, std::cerr);
     if (port == 0) {
         return {{}, QStringLiteral("The pilots' display is switched off (port 0).")};
     }
-    const std::optional<quint16> listening = server.start(QHostAddress::Any, port);
+    const auto [listening, error] = server.start(QHostAddress::Any, port);
     if (!listening) {
-        const QString why =
-            QStringLiteral("The pilots' display could not use port %1 (%2): the "
-                           "timer runs without it.")
-                .arg(port)
-                .arg(server.servers().isEmpty() ? QStringLiteral("not available")
-                                                : server.servers().constFirst()->errorString());
+        const QString why = QStringLiteral("The pilots' display could not use port %1 (%2): the "
+                                           "timer runs without it.")
+                                .arg(port)
+                                .arg(error);
         std::cerr << "aerolap: " << why.toStdString() << std::endl;
         return {{}, why};
     }
@@ -106,7 +104,7 @@ int main(int argc, char** argv) {
     aerolap::DisplayStatePublisher displayState(form, [&app](std::function<void()> task) {
         QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
     });
-    aerolap::PilotsDisplayServer webServer;
+    aerolap::PilotsDisplayThread webServer;
     webServer.publish(displayState.current());
     displayState.changed.connect(
         [&webServer](const aerolap::DisplayState& state) { webServer.publish(state); });

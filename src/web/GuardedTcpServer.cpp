@@ -16,6 +16,13 @@ bool isWebSocket(const QTcpSocket& socket) {
 
 } // namespace
 
+GuardedTcpServer::GuardedTcpServer(ConnectionLimits limits, QObject* parent)
+    : QTcpServer(parent), m_limits(limits) {
+    // One sweep for all connections: a timer each would wake the event loop once per client.
+    connect(&m_unsentSweep, &QTimer::timeout, this, [this] { dropClientsThatDoNotRead(); });
+    m_unsentSweep.start(m_limits.checkInterval);
+}
+
 void GuardedTcpServer::markAsWebSocket(const QHostAddress& peer, quint16 peerPort) {
     for (QTcpSocket* socket : findChildren<QTcpSocket*>(Qt::FindDirectChildrenOnly)) {
         if (socket->peerPort() == peerPort && socket->peerAddress() == peer) {
@@ -41,12 +48,15 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor) {
 }
 
 void GuardedTcpServer::guard(QTcpSocket& socket) {
+    // Counted through a child: the upgrade to a WebSocket cuts every connection to the socket's
+    // own signals, its destruction included.
+    connect(new QObject(&socket), &QObject::destroyed, this, [this] { --m_open; });
     // Connected before the HTTP server connects its own reader, so every byte is counted
-    // before the server takes it from the buffer.
+    // before the server takes it from the buffer; the upgrade ends the counting.
     auto received = std::make_shared<qint64>(0);
     connect(&socket, &QIODevice::readyRead, &socket, [this, &socket, received] {
         *received += socket.bytesAvailable();
-        if (!isWebSocket(socket) && *received > m_limits.maxHttpBytes) {
+        if (*received > m_limits.maxHttpBytes) {
             socket.abort();
         }
     });
@@ -55,16 +65,14 @@ void GuardedTcpServer::guard(QTcpSocket& socket) {
             socket.abort();
         }
     });
-    auto* unsentCheck = new QTimer(&socket);
-    // Counted through a child: the upgrade to a WebSocket cuts every connection to the socket's
-    // own signals, its destruction included.
-    connect(unsentCheck, &QObject::destroyed, this, [this] { --m_open; });
-    connect(unsentCheck, &QTimer::timeout, &socket, [this, &socket] {
-        if (socket.bytesToWrite() > m_limits.maxUnsentBytes) {
-            socket.abort();
+}
+
+void GuardedTcpServer::dropClientsThatDoNotRead() {
+    for (QTcpSocket* socket : findChildren<QTcpSocket*>(Qt::FindDirectChildrenOnly)) {
+        if (socket->bytesToWrite() > m_limits.maxUnsentBytes) {
+            socket->abort();
         }
-    });
-    unsentCheck->start(m_limits.checkInterval);
+    }
 }
 
 } // namespace aerolap

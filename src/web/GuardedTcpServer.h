@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QTcpServer>
+#include <QTimer>
 #include <chrono>
 
 class QTcpSocket;
@@ -17,7 +18,7 @@ struct ConnectionLimits {
     /// What a client may send before it becomes a WebSocket. The page needs no request body, so
     /// this bounds headers, bodies and pipelined requests alike.
     qint64 maxHttpBytes = 16 * 1024;
-    /// What may wait unsent for a WebSocket client that does not read.
+    /// What may wait unsent for a WebSocket client that does not read, checked this often.
     qint64 maxUnsentBytes = 64 * 1024;
     std::chrono::milliseconds checkInterval{1'000};
 };
@@ -28,8 +29,7 @@ struct ConnectionLimits {
 /// what waits for a WebSocket client that never reads. HTTP itself stays with the server.
 class GuardedTcpServer final : public QTcpServer {
 public:
-    explicit GuardedTcpServer(ConnectionLimits limits, QObject* parent = nullptr)
-        : QTcpServer(parent), m_limits(limits) {}
+    explicit GuardedTcpServer(ConnectionLimits limits, QObject* parent = nullptr);
 
     int openConnections() const { return m_open; }
     /// The connection from `peer` has become a WebSocket: it may stay, as long as it reads.
@@ -40,8 +40,10 @@ protected:
 
 private:
     void guard(QTcpSocket& socket);
+    void dropClientsThatDoNotRead();
 
     ConnectionLimits m_limits;
+    QTimer m_unsentSweep;
     int m_open = 0;
 };
 

@@ -20,7 +20,9 @@ namespace {
 
 using Status = QHttpServerResponder::StatusCode;
 
-constexpr auto kHeartbeat = std::chrono::seconds(1);
+// Longer than the second between two changes while the time runs, so that a beat never lands
+// beside a frame; short enough for the page, which calls the link lost after 2.5 s of silence.
+constexpr auto kHeartbeat = std::chrono::milliseconds(1500);
 // The page sends nothing; anything a client does send is read and dropped within this bound.
 constexpr qint64 kMaxIncomingMessage = 1024;
 
@@ -67,6 +69,8 @@ void PilotsDisplayServer::publish(const DisplayState& state) {
     }
     m_json = std::move(json);
     sendToAll();
+    // A beat only fills a silence.
+    m_heartbeat.start();
 }
 
 bool PilotsDisplayServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {

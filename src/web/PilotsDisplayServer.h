@@ -15,16 +15,17 @@ class QWebSocket;
 namespace aerolap {
 
 /// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, /ws a WebSocket
-/// that carries the state on connecting, on every change and once a second, so that the page
-/// notices a lost connection. Nothing else: other paths are 404, other methods 405, and nothing
-/// a client sends can change the timer. What it shows comes in through `publish`.
+/// that carries the state on connecting, on every change and after each second without one, so
+/// that the page notices a lost connection. Nothing else: other paths are 404, other methods 405,
+/// and nothing a client sends can change the timer. What it shows comes in through `publish`.
 class PilotsDisplayServer final : public QAbstractHttpServer {
 public:
     explicit PilotsDisplayServer(ConnectionLimits limits = {}, QObject* parent = nullptr);
     ~PilotsDisplayServer() override;
 
-    /// The port it listens on, or nothing when `port` cannot be had.
+    /// The port it listens on, or nothing when `port` cannot be had (`listenError` says why).
     std::optional<quint16> start(const QHostAddress& address, quint16 port);
+    QString listenError() const { return m_listener->errorString(); }
 
     void publish(const DisplayState& state);
 
