@@ -44,7 +44,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                        "file plays."));
     const QCommandLineOption play(QStringLiteral("play"),
                                   QStringLiteral("With --check-sounds: play each file in turn."));
-    parser.addOptions({help, sounds, com, checkSounds, play});
+    const QCommandLineOption webPort(
+        QStringLiteral("web-port"),
+        QStringLiteral("Serve the pilots' display on port <n> (default 8080, or "
+                       "$AEROLAP_WEB_PORT); 0 switches it off."),
+        QStringLiteral("n"));
+    parser.addOptions({help, sounds, com, checkSounds, play, webPort});
 
     QStringList list;
     for (const std::string& argument : arguments) {
@@ -85,6 +90,15 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                                        .arg(value));
         }
         options.serialDevices[port] = value.mid(equals + 1).toStdString();
+    }
+    if (parser.isSet(webPort)) {
+        bool isPort = false;
+        options.webPort = parser.value(webPort).toUShort(&isPort);
+        if (!isPort) {
+            return refused(parser, QStringLiteral("--web-port takes a port from 0 to 65535, "
+                                                  "not '%1'")
+                                       .arg(parser.value(webPort)));
+        }
     }
     options.checkSounds = parser.isSet(checkSounds);
     options.playSounds = parser.isSet(play);

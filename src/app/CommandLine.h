@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -14,6 +15,8 @@ struct CommandLine {
     std::optional<std::filesystem::path> soundFolder;
     /// --com N=DEVICE: the device of serial port N, in place of $AEROLAP_COMn.
     std::map<int, std::string> serialDevices;
+    /// --web-port N: the pilots' display's port, in place of $AEROLAP_WEB_PORT; 0 switches it off.
+    std::optional<std::uint16_t> webPort;
     /// --check-sounds, with --play: check the sound folder instead of opening the window.
     bool checkSounds = false;
     bool playSounds = false;

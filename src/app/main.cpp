@@ -1,6 +1,7 @@
 // Aerolap: builds the main window with the services of this machine and runs the event loop.
 #include "app/CommandLine.h"
 #include "app/SystemServices.h"
+#include "display/DisplayStatePublisher.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
@@ -12,7 +13,12 @@
 #include "ui/about/frmAboutView.h"
 #include "ui/main/Form1View.h"
 #include "ui/main/MainWindow.h"
+#include "ui/pilots/PilotsDisplayWindow.h"
+#include "web/PageAddresses.h"
+#include "web/PilotsDisplayThread.h"
+#include "web/WebPort.h"
 
+#include <QAction>
 #include <QApplication>
 #include <iostream>
 
@@ -28,6 +34,32 @@ aerolap::EnvironmentLookup serialDevicesOf(const aerolap::CommandLine& options) 
         }
         return aerolap::processEnvironment(name);
     };
+}
+
+/// Starts the pilots' display on the port the director chose and prints where pilots find it.
+/// Returns the page's addresses, or, when it is off, nothing and why.
+std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread& server,
+                                                   const aerolap::CommandLine& options) {
+    const quint16 port =
+        aerolap::chosenWebPort(options.webPort, aerolap::processEnvironment, std::cerr);
+    if (port == 0) {
+        return {{}, QStringLiteral("The pilots' display is switched off (port 0).")};
+    }
+    const auto [listening, error] = server.start(QHostAddress::Any, port);
+    if (!listening) {
+        const QString why = QStringLiteral("The pilots' display could not use port %1 (%2): the "
+                                           "timer runs without it.")
+                                .arg(port)
+                                .arg(error);
+        std::cerr << "aerolap: " << why.toStdString() << std::endl;
+        return {{}, why};
+    }
+    const QStringList addresses = aerolap::pageAddresses(*listening);
+    for (const QString& address : addresses) {
+        std::cout << "Pilots' display: " << address.toStdString() << "\n";
+    }
+    std::cout << std::flush;
+    return {addresses, {}};
 }
 
 } // namespace
@@ -67,6 +99,26 @@ int main(int argc, char** argv) {
 
     aerolap::Form1View view(window);
     system.adoptMainWindow(view);
+
+    // The display state is taken once each handler is over, on the event loop's next turn.
+    aerolap::DisplayStatePublisher displayState(form, [&app](std::function<void()> task) {
+        QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
+    });
+    aerolap::PilotsDisplayThread webServer;
+    webServer.publish(displayState.current());
+    displayState.changed.connect(
+        [&webServer](const aerolap::DisplayState& state) { webServer.publish(state); });
+    const auto [addresses, whyOff] = startPilotsDisplay(webServer, options);
+    aerolap::PilotsDisplayWindow pilotsWindow(addresses, whyOff, &view);
+    QAction showPilotsWindow(QStringLiteral("Pilots' display..."));
+    showPilotsWindow.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    QObject::connect(&showPilotsWindow, &QAction::triggered, &pilotsWindow, [&pilotsWindow] {
+        pilotsWindow.show();
+        pilotsWindow.raise();
+        pilotsWindow.activateWindow();
+    });
+    view.addAction(&showPilotsWindow);
+    view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     window.Form_Load();
     // Deletes itself when the box is unloaded.

@@ -19,7 +19,10 @@ TEST(CommandLine, RefusesBadOptionsWithStatusTwoAndTheUsage) {
                                                            {"--com", "=/dev/x"},
                                                            {"--com", "0=/dev/x"},
                                                            {"--com", "32768=/dev/x"},
-                                                           {"--play"}};
+                                                           {"--play"},
+                                                           {"--web-port", "65536"},
+                                                           {"--web-port", "-1"},
+                                                           {"--web-port", "80x"}};
     for (const auto& arguments : refused) {
         const ParsedCommandLine parsed = parse(arguments);
         EXPECT_FALSE(parsed.options) << arguments.back();
@@ -29,15 +32,19 @@ TEST(CommandLine, RefusesBadOptionsWithStatusTwoAndTheUsage) {
 }
 
 TEST(CommandLine, ReadsEveryOptionAndAnswersHelpAndVersion) {
-    const ParsedCommandLine parsed = parse({"--sounds", "/srv/s", "--com", "1=/dev/ttyUSB0",
-                                            "--com", "32767=/dev/x", "--check-sounds", "--play"});
+    const ParsedCommandLine parsed =
+        parse({"--sounds", "/srv/s", "--com", "1=/dev/ttyUSB0", "--com", "32767=/dev/x",
+               "--check-sounds", "--play", "--web-port", "0"});
     ASSERT_TRUE(parsed.options);
     EXPECT_EQ(parsed.options->soundFolder, std::filesystem::path("/srv/s"));
     EXPECT_EQ(parsed.options->serialDevices,
               (std::map<int, std::string>{{1, "/dev/ttyUSB0"}, {32767, "/dev/x"}}));
     EXPECT_TRUE(parsed.options->checkSounds && parsed.options->playSounds);
+    EXPECT_EQ(parsed.options->webPort, 0);
+    EXPECT_EQ(parse({"--web-port", "65535"}).options->webPort, 65535);
     ASSERT_TRUE(parse({}).options);
-    EXPECT_FALSE(parse({}).options->soundFolder || parse({}).options->checkSounds);
+    EXPECT_FALSE(parse({}).options->soundFolder || parse({}).options->checkSounds ||
+                 parse({}).options->webPort);
     EXPECT_EQ(parse({"--version"}).message, "Aerolap 3.4.2\n");
     EXPECT_EQ(parse({"--help"}).exitStatus, 0);
     EXPECT_NE(parse({"--help"}).message.find("--check-sounds"), std::string::npos);

@@ -187,10 +187,37 @@ def check_cues(expected, recording, start, frame_arrival):
         + ("" if got[1] == want[1] else f"  but as {got[1]!r}")))
 
 
-def whole_cycle(program, work):
+def set_environment(work):
     ENV.update(PATH=os.environ.get("PATH", "/usr/bin:/bin"), HOME=str(work / "home"), LANG="C.UTF-8",
                LC_ALL="C.UTF-8", XDG_RUNTIME_DIR=str(work / "runtime"), PULSE_SERVER=f"unix:{work}/pulse.socket",
                **{name: value for name, value in os.environ.items() if name.endswith("SAN_OPTIONS")})
+
+
+def start_display():
+    # A private Xvfb display managed by openbox; its name goes into ENV.
+    display_in, display_out = os.pipe()
+    start(["Xvfb", "-displayfd", display_out, *"-screen 0 1024x768x24 -nolisten tcp -noreset".split()],
+          pass_fds=(display_out,))
+    os.close(display_out)
+    with os.fdopen(display_in) as reply:  # Xvfb dies if the pipe closes before its newline
+        ENV["DISPLAY"] = ":" + (reply.readline().strip() if select.select([reply], [], [], 30)[0] else "none")
+    start(["openbox", "--sm-disable"])
+    wait_until(lambda: b"window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check_status=False).stdout,
+               30, f"openbox to manage display {ENV['DISPLAY']}")
+
+
+def set_up_times(window, preparation_s, working_s):
+    # The free task ("TO LIBERO") with the given preparation and working times, typed into their clocks.
+    click(*box(window, COMMAND1_SETUP))
+    click(*box(window, OPTION3_TO_LIBERO, FRAME1), from_left=8)
+    click(*box(window, COMMAND1_SETUP))
+    for clock, seconds in ((CLOCK2, preparation_s), (CLOCK3, working_s)):
+        click(*box(window, clock), "key", "ctrl+a", "type", "--delay", "40",
+              f"00.{seconds // 60:02d}.{seconds % 60:02d}", "key", "Return")
+
+
+def whole_cycle(program, work):
+    set_environment(work)
     for name, hz in TONE_HZ.items():
         with wave.open(str(work / "sounds" / name), "wb") as out:
             out.setparams((1, 2, RATE, 0, "NONE", "not compressed"))
@@ -206,15 +233,7 @@ def whole_cycle(program, work):
     parec = start(["parec", f"--device={SINK}.monitor", f"--rate={RATE}",
                    *"--raw --channels=1 --format=s16le --latency-msec=10".split()], stdout=subprocess.PIPE)
     recording, _ = collect(parec.stdout.fileno())
-    display_in, display_out = os.pipe()
-    start(["Xvfb", "-displayfd", display_out, *"-screen 0 1024x768x24 -nolisten tcp -noreset".split()],
-          pass_fds=(display_out,))
-    os.close(display_out)
-    with os.fdopen(display_in) as reply:  # Xvfb dies if the pipe closes before its newline
-        ENV["DISPLAY"] = ":" + (reply.readline().strip() if select.select([reply], [], [], 30)[0] else "none")
-    start(["openbox", "--sm-disable"])
-    wait_until(lambda: b"window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check_status=False).stdout,
-               30, f"openbox to manage display {ENV['DISPLAY']}")
+    start_display()
     wait_until(lambda: sum(len(chunk) for _, chunk in recording) > 3 * RATE, 30, "the recorder to deliver sound")
     # The test holds its own end of port 1 until the exit, so that the far end only hangs up once the
     # program has closed the port too.
@@ -230,12 +249,7 @@ def whole_cycle(program, work):
         wait_until(lambda: run("xwininfo", "-id", about, check_status=False).returncode, 10, "the about box to close")
         setup_from = len(split_frames(serial)[0])
         # One top-level window takes its input in order, so no action waits for the one before.
-        click(*box(window, COMMAND1_SETUP))
-        click(*box(window, OPTION3_TO_LIBERO, FRAME1), from_left=8)
-        click(*box(window, COMMAND1_SETUP))
-        for clock, seconds in ((CLOCK2, PREPARATION_S), (CLOCK3, WORKING_S)):
-            click(*box(window, clock), "key", "ctrl+a", "type", "--delay", "40",
-                  f"00.{seconds // 60:02d}.{seconds % 60:02d}", "key", "Return")
+        set_up_times(window, PREPARATION_S, WORKING_S)
         requested = time.monotonic()
         click(*box(window, COMMAND5_START))
         released = time.monotonic() - 0.1
@@ -269,7 +283,8 @@ def whole_cycle(program, work):
         os.close(far_end)
 
 
-def main():
+def main(body=None, title="E2E"):
+    # Runs `body(program, work folder)` (by default the whole cycle), then stops every helper it started.
     parser = argparse.ArgumentParser(description="One whole contest cycle of the real program.")
     parser.add_argument("--program", required=True, type=Path, help="the built aerolap executable")
     program = parser.parse_args().program.resolve()
@@ -280,7 +295,7 @@ def main():
         for folder in ("home", "runtime", "sounds/reriva3rira", "sounds/zodura3v"):
             Path(work, folder).mkdir(mode=0o700, parents=True)
         try:
-            whole_cycle(program, Path(work))
+            (body or whole_cycle)(program, Path(work))
         except Exception as error:  # noqa: BLE001 -- a broken harness fails the run too, with its trace
             check(False, str(error) if isinstance(error, (AssertionError, TimeoutError)) else traceback.format_exc())
         finally:
@@ -289,7 +304,7 @@ def main():
                 with contextlib.suppress(subprocess.TimeoutExpired):
                     process.wait(5)
                 process.kill()
-    print(f"\nE2E RESULT: {'FAILED' if FAILURES else 'PASSED'}" + "".join(f"\n  - {f.splitlines()[0]}"
+    print(f"\n{title} RESULT: {'FAILED' if FAILURES else 'PASSED'}" + "".join(f"\n  - {f.splitlines()[0]}"
                                                                           for f in FAILURES))
     return 1 if FAILURES else 0
 

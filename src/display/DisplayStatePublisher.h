@@ -1,0 +1,38 @@
+#pragma once
+
+#include "DisplayState.h"
+#include "elements/Signal.h"
+
+#include <functional>
+
+namespace aerolap {
+
+/// Announces the pilots' display state whenever the main window's state changes it. The handlers
+/// change the time, the status and the timers one step after another, and between two steps the
+/// phase can be neither the old nor the new one; the state is therefore taken once the running
+/// handler has returned, through `runSoon`, and announced only when it differs from the last.
+/// Sending it anywhere is left to those who listen.
+class DisplayStatePublisher {
+public:
+    /// Runs the task once the event being handled is over (the event loop's next turn).
+    using RunSoon = std::function<void(std::function<void()>)>;
+
+    DisplayStatePublisher(Form1& form, RunSoon runSoon);
+    DisplayStatePublisher(const DisplayStatePublisher&) = delete;
+    DisplayStatePublisher& operator=(const DisplayStatePublisher&) = delete;
+
+    const DisplayState& current() const { return m_current; }
+
+    Signal<const DisplayState&> changed;
+
+private:
+    void refreshSoon();
+    void refresh();
+
+    const Form1& m_form;
+    RunSoon m_runSoon;
+    DisplayState m_current;
+    bool m_refreshPending = false;
+};
+
+} // namespace aerolap

@@ -1,0 +1,136 @@
+#include "PilotsDisplayServer.h"
+
+#include "DisplayStateJson.h"
+
+#include <QFile>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QWebSocket>
+#include <algorithm>
+#include <chrono>
+
+// The page lives in a static library; its resource must be named to be linked in.
+static void loadEmbeddedPage() {
+    Q_INIT_RESOURCE(page);
+}
+
+namespace aerolap {
+
+namespace {
+
+using Status = QHttpServerResponder::StatusCode;
+
+// Longer than the second between two changes while the time runs, so that a beat never lands
+// beside a frame; short enough for the page, which calls the link lost after 2.5 s of silence.
+constexpr auto kHeartbeat = std::chrono::milliseconds(1500);
+// The page sends nothing; anything a client does send is read and dropped within this bound.
+constexpr qint64 kMaxIncomingMessage = 1024;
+
+const QString kPagePath = QStringLiteral("/");
+const QString kStatePath = QStringLiteral("/api/state");
+const QString kWebSocketPath = QStringLiteral("/ws");
+
+QByteArray embeddedPage() {
+    loadEmbeddedPage();
+    QFile page(QStringLiteral(":/aerolap/web/index.html"));
+    return page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray();
+}
+
+/// The path exactly as sent, still encoded: "/api%2Fstate" or "/./" name no page here.
+QString exactPath(const QHttpServerRequest& request) {
+    return request.url().path(QUrl::FullyEncoded);
+}
+
+} // namespace
+
+PilotsDisplayServer::PilotsDisplayServer(ConnectionLimits limits, QObject* parent)
+    : QAbstractHttpServer(parent), m_listener(new GuardedTcpServer(limits, this)),
+      m_page(embeddedPage()), m_json(displayStateJson({})) {
+    connect(this, &QAbstractHttpServer::newWebSocketConnection, this,
+            &PilotsDisplayServer::adoptWebSockets);
+    connect(&m_heartbeat, &QTimer::timeout, this, [this] { sendToAll(); });
+    m_heartbeat.start(kHeartbeat);
+}
+
+PilotsDisplayServer::~PilotsDisplayServer() = default;
+
+std::optional<quint16> PilotsDisplayServer::start(const QHostAddress& address, quint16 port) {
+    if (!m_listener->listen(address, port)) {
+        return std::nullopt;
+    }
+    bind(m_listener);
+    return m_listener->serverPort();
+}
+
+void PilotsDisplayServer::publish(const DisplayState& state) {
+    QByteArray json = displayStateJson(state);
+    if (json == m_json) {
+        return;
+    }
+    m_json = std::move(json);
+    sendToAll();
+    // A beat only fills a silence.
+    m_heartbeat.start();
+}
+
+bool PilotsDisplayServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+    const QString path = exactPath(request);
+    const bool isGet = request.method() == QHttpServerRequest::Method::Get;
+    // Qt's server turns a WebSocket request into a WebSocket once it is handled here, whatever
+    // was answered; one for any other path or method is refused as not found, and not upgraded.
+    if (request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0) {
+        return isGet && path == kWebSocketPath;
+    }
+    if (path != kPagePath && path != kStatePath && path != kWebSocketPath) {
+        return false;
+    }
+    QHttpServerResponder responder = makeResponder(request, socket);
+    if (!isGet) {
+        responder.write({{"Allow", "GET"}}, Status::MethodNotAllowed);
+    } else if (path == kPagePath) {
+        responder.write(m_page, {{"Content-Type", "text/html; charset=utf-8"}});
+    } else if (path == kStatePath) {
+        responder.write(m_json,
+                        {{"Content-Type", "application/json"}, {"Cache-Control", "no-store"}});
+    } else {
+        responder.write(Status::UpgradeRequired);
+    }
+    return true;
+}
+
+void PilotsDisplayServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) {
+    makeResponder(request, socket).write(Status::NotFound);
+}
+
+void PilotsDisplayServer::adoptWebSockets() {
+    while (hasPendingWebSocketConnections()) {
+        std::unique_ptr<QWebSocket> client = nextPendingWebSocketConnection();
+        m_listener->markAsWebSocket(client->peerAddress(), client->peerPort());
+        client->setMaxAllowedIncomingFrameSize(kMaxIncomingMessage);
+        client->setMaxAllowedIncomingMessageSize(kMaxIncomingMessage);
+        QWebSocket* adopted = client.get();
+        connect(adopted, &QWebSocket::disconnected, this, [this, adopted] {
+            const auto gone =
+                std::ranges::find(m_clients, adopted, &std::unique_ptr<QWebSocket>::get);
+            if (gone != m_clients.end()) {
+                gone->release()->deleteLater();
+                m_clients.erase(gone);
+            }
+        });
+        adopted->sendTextMessage(QString::fromUtf8(m_json));
+        m_clients.push_back(std::move(client));
+    }
+}
+
+void PilotsDisplayServer::sendToAll() {
+    const QString message = QString::fromUtf8(m_json);
+    // A failed write can drop a client from the list while it is being walked; dropped clients
+    // are deleted only later, so the pointers taken here stay valid.
+    std::vector<QWebSocket*> clients(m_clients.size());
+    std::ranges::transform(m_clients, clients.begin(), &std::unique_ptr<QWebSocket>::get);
+    for (QWebSocket* client : clients) {
+        client->sendTextMessage(message);
+    }
+}
+
+} // namespace aerolap

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "GuardedTcpServer.h"
+#include "display/DisplayState.h"
+
+#include <QAbstractHttpServer>
+#include <QHostAddress>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QWebSocket;
+
+namespace aerolap {
+
+/// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, /ws a WebSocket
+/// that carries the state on connecting, on every change and after each second without one, so
+/// that the page notices a lost connection. Nothing else: other paths are 404, other methods 405,
+/// and nothing a client sends can change the timer. What it shows comes in through `publish`.
+class PilotsDisplayServer final : public QAbstractHttpServer {
+public:
+    explicit PilotsDisplayServer(ConnectionLimits limits = {}, QObject* parent = nullptr);
+    ~PilotsDisplayServer() override;
+
+    /// The port it listens on, or nothing when `port` cannot be had (`listenError` says why).
+    std::optional<quint16> start(const QHostAddress& address, quint16 port);
+    QString listenError() const { return m_listener->errorString(); }
+
+    void publish(const DisplayState& state);
+
+    std::size_t webSocketClients() const { return m_clients.size(); }
+    int openConnections() const { return m_listener->openConnections(); }
+
+protected:
+    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
+    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
+
+private:
+    void adoptWebSockets();
+    void sendToAll();
+
+    GuardedTcpServer* m_listener;
+    QByteArray m_page;
+    QByteArray m_json;
+    std::vector<std::unique_ptr<QWebSocket>> m_clients;
+    QTimer m_heartbeat;
+};
+
+} // namespace aerolap

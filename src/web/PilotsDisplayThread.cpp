@@ -1,0 +1,40 @@
+#include "PilotsDisplayThread.h"
+
+namespace aerolap {
+
+PilotsDisplayThread::PilotsDisplayThread(ConnectionLimits limits) {
+    m_thread.setObjectName(QStringLiteral("pilots' display"));
+    m_thread.start();
+    // Built on its thread, so that everything Qt's server makes inside it belongs there too.
+    m_context.moveToThread(&m_thread);
+    QMetaObject::invokeMethod(
+        &m_context, [this, limits] { m_server = new PilotsDisplayServer(limits); },
+        Qt::BlockingQueuedConnection);
+}
+
+PilotsDisplayThread::~PilotsDisplayThread() {
+    QMetaObject::invokeMethod(
+        &m_context, [this] { delete m_server; }, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+std::pair<std::optional<quint16>, QString> PilotsDisplayThread::start(const QHostAddress& address,
+                                                                      quint16 port) {
+    std::pair<std::optional<quint16>, QString> outcome;
+    QMetaObject::invokeMethod(
+        m_server,
+        [&] {
+            outcome.first = m_server->start(address, port);
+            outcome.second = outcome.first ? QString() : m_server->listenError();
+        },
+        Qt::BlockingQueuedConnection);
+    return outcome;
+}
+
+void PilotsDisplayThread::publish(const DisplayState& state) {
+    QMetaObject::invokeMethod(
+        m_server, [server = m_server, state] { server->publish(state); }, Qt::QueuedConnection);
+}
+
+} // namespace aerolap

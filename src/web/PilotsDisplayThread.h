@@ -1,0 +1,30 @@
+#pragma once
+
+#include "PilotsDisplayServer.h"
+
+#include <QThread>
+
+namespace aerolap {
+
+/// Runs the pilots' display server on a thread of its own. Its sockets then never share an event
+/// loop with the timer's polls: however many clients connect, and whatever they send, the frames
+/// and cues keep their moments.
+class PilotsDisplayThread {
+public:
+    explicit PilotsDisplayThread(ConnectionLimits limits = {});
+    ~PilotsDisplayThread();
+    PilotsDisplayThread(const PilotsDisplayThread&) = delete;
+    PilotsDisplayThread& operator=(const PilotsDisplayThread&) = delete;
+
+    /// Waits for the server to listen: its port, or nothing and why not.
+    std::pair<std::optional<quint16>, QString> start(const QHostAddress& address, quint16 port);
+    /// Hands the state over without waiting.
+    void publish(const DisplayState& state);
+
+private:
+    QThread m_thread;
+    QObject m_context;
+    PilotsDisplayServer* m_server = nullptr;
+};
+
+} // namespace aerolap
