@@ -9,11 +9,6 @@
 #include <algorithm>
 #include <chrono>
 
-// The page lives in a static library; its resource must be named to be linked in.
-static void loadEmbeddedPage() {
-    Q_INIT_RESOURCE(page);
-}
-
 namespace aerolap {
 
 namespace {
@@ -31,7 +26,6 @@ const QString kStatePath = QStringLiteral("/api/state");
 const QString kWebSocketPath = QStringLiteral("/ws");
 
 QByteArray embeddedPage() {
-    loadEmbeddedPage();
     QFile page(QStringLiteral(":/aerolap/web/index.html"));
     return page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray();
 }

@@ -74,7 +74,7 @@ const std::string kUpgrade = "HTTP/1.1\r\nHost: x\r\nUpgrade: websocket\r\nConne
                              "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
                              "Sec-WebSocket-Version: 13\r\n\r\n";
 const Exchange kExchanges[] = {
-    {"Page", "GET /", "HTTP/1.1 200", "new WebSocket("},
+    {"Page", "GET /", "HTTP/1.1 200", "url(data:font/woff;base64,d09GRg"}, // its font inside
     {"State", "GET /api/state", "HTTP/1.1 200",
      R"({"phase":"working","status":"TEMPO OPERATIVO","time":"00.09.59"})"},
     {"WebSocketUpgrade", "GET /ws " + kUpgrade, "HTTP/1.1 101"},
