@@ -119,10 +119,11 @@ INSTANTIATE_TEST_SUITE_P(Paths, SystemInfoButton, ::testing::ValuesIn(kSysInfoRo
 TEST(AboutIcon, ShowsFourEightsInTheDisplayOfAWhiteBody) {
     const QImage icon = aboutIcon().toImage();
     EXPECT_EQ(icon.pixelColor(15, 26), QColor(Qt::white)); // the body below the display
-    for (const int x : {10, 14, 18, 22}) {                 // the middle of each digit's three bars
+    for (const int x : {10, 14, 18, 22}) { // the middle of each digit: three bars, two sides
         EXPECT_EQ(
-            std::vector({icon.pixelColor(x, 13), icon.pixelColor(x, 16), icon.pixelColor(x, 19)}),
-            std::vector<QColor>(3, Qt::white))
+            std::vector({icon.pixelColor(x, 13), icon.pixelColor(x, 16), icon.pixelColor(x, 19),
+                         icon.pixelColor(x - 1, 14), icon.pixelColor(x + 1, 18)}),
+            std::vector<QColor>(5, Qt::white))
             << x;
     }
 }
