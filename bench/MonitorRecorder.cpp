@@ -50,12 +50,13 @@ MonitorRecorder::MonitorRecorder(const std::string& server, const std::string& s
     }
     if (pa_context_get_state(m_context) == PA_CONTEXT_READY) {
         const pa_sample_spec format{.format = PA_SAMPLE_S16LE, .rate = kSampleRate, .channels = 1};
-        const auto blockBytes = static_cast<std::uint32_t>(kBlockFrames * sizeof(std::int16_t));
+        const auto fragmentBytes =
+            static_cast<std::uint32_t>(kFragmentFrames * sizeof(std::int16_t));
         const pa_buffer_attr buffer{.maxlength = static_cast<std::uint32_t>(-1),
                                     .tlength = static_cast<std::uint32_t>(-1),
                                     .prebuf = static_cast<std::uint32_t>(-1),
                                     .minreq = static_cast<std::uint32_t>(-1),
-                                    .fragsize = blockBytes};
+                                    .fragsize = fragmentBytes};
         m_stream = pa_stream_new(m_context, "monitor", &format, nullptr);
         pa_stream_set_read_callback(m_stream, &MonitorRecorder::onReadable, this);
         const auto flags = static_cast<pa_stream_flags_t>(

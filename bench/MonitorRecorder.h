@@ -19,6 +19,9 @@ class MonitorRecorder {
 public:
     static constexpr std::uint32_t kSampleRate = 44100;
     static constexpr std::size_t kBlockFrames = 220; // 5 ms
+    /// What the recorder asks the server for at a time. A null sink renders in steps as short as
+    /// its clients ask for, so this sets how finely the sink's output is placed in time.
+    static constexpr std::size_t kFragmentFrames = 44; // 1 ms
 
     struct Block {
         /// When the sink played the block's first sample; sample n played n / kSampleRate later.

@@ -101,9 +101,11 @@ int main(int argc, char** argv) {
                 form.Clock1.clockTimeText().c_str(), kWorkingTime);
     std::fflush(stdout);
 
+    SteadyClock::time_point clicked{};
     SteadyClock::time_point start{};
     // The server's account of the recording settles over its first seconds.
     QTimer::singleShot(3s, [&] {
+        clicked = SteadyClock::now();
         form.Command5.click();
         start = form.Clock1.countStartedAt().value_or(SteadyClock::now());
     });
@@ -127,7 +129,7 @@ int main(int argc, char** argv) {
     for (const SteadyClock::time_point call : cues.calls) {
         // START's own cue comes from the click, a moment before the clock reads its start.
         const SteadyClock::time_point second =
-            start + std::chrono::floor<std::chrono::seconds>(call - start + 5ms);
+            call < start ? clicked : start + std::chrono::floor<std::chrono::seconds>(call - start);
         // Searched from before the call, so that a measure that runs early shows as negative.
         const auto onset = testing::onsetFrom(blocks, call - 50ms);
         if (!onset || *onset > call + 500ms) {
