@@ -1,5 +1,7 @@
 #include "audio/SoundFileDecoder.h"
 
+#include "SoxTones.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -22,29 +24,13 @@ protected:
 
     /// A 0.2 s tone made by sox with `options` before the file name.
     fs::path tone(const std::string& name, const std::string& options) {
-        const fs::path file = folder / name;
-        const std::string command =
-            "sox -n " + options + " '" + file.string() + "' synth 0.2 sine 440 2>/dev/null";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
-        return file;
+        EXPECT_TRUE(testing::writeSoxTone(folder / name, options)) << options;
+        return folder / name;
     }
 };
 
-// The encodings sound folders recorded on Windows hold, at the rates and channel counts they use:
-// sox options, libsndfile's name for the encoding, rate, channels after decoding.
 TEST_F(SoundFolder, DecodesEveryEncodingToSixteenBitSamplesOfTheWholeSound) {
-    const std::tuple<const char*, const char*, std::uint32_t, std::uint16_t> encodings[] = {
-        {"-r 8000 -b 8", "Unsigned 8 bit PCM", 8000, 1},
-        {"-r 44100 -b 16 -c 2", "Signed 16 bit PCM", 44100, 2},
-        {"-r 96000 -b 24", "Signed 24 bit PCM", 96000, 1},
-        {"-r 192000 -b 32 -c 6", "Signed 32 bit PCM", 192000, 1},
-        {"-r 48000 -e floating-point -b 32", "32 bit float", 48000, 1},
-        {"-r 8000 -e u-law", "U-Law", 8000, 1},
-        {"-r 8000 -e a-law", "A-Law", 8000, 1},
-        {"-r 22050 -e ima-adpcm", "IMA ADPCM", 22050, 1},
-        {"-r 22050 -e ms-adpcm", "Microsoft ADPCM", 22050, 1},
-        {"-r 8000 -e gsm-full-rate", "GSM 6.10", 8000, 1}};
-    for (const auto& [options, encoding, rate, channels] : encodings) {
+    for (const auto& [options, encoding, rate, channels] : testing::kWindowsEncodings) {
         SCOPED_TRACE(encoding);
         const DecodedSoundFile decoded = decodeSoundFile(tone("cue.wav", options));
         ASSERT_TRUE(decoded.sound) << decoded.problem;

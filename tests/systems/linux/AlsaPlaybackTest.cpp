@@ -1,5 +1,6 @@
 #include "systems/linux/ServerOrDevicePlayback.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -12,9 +13,22 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
+/// The bytes ALSA's file plugin has written so far.
+std::vector<std::uint8_t> bytesIn(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::shared_ptr<const PcmSound> levelSound(std::uint8_t level, std::ptrdiff_t bytes) {
+    return std::make_shared<const PcmSound>(
+        PcmSound{SampleFormat::Signed16LittleEndian, 8000, 1,
+                 std::vector<std::uint8_t>(static_cast<std::size_t>(bytes), level)});
+}
+
 // With no sound server, the cues go straight to ALSA's default device: here ALSA's file plugin,
-// set up in a private home folder, which appends every sample played to a file.
-TEST(AlsaPlayback, WithoutAServerTheCuesPlayOnTheDefaultDeviceInOrder) {
+// set up in a private home folder, which appends every sample played to a file. One sound at a
+// time: a newer cue cuts the one still playing short and plays whole.
+TEST(AlsaPlayback, WithoutAServerANewerCueCutsTheOlderShortOnTheDefaultDevice) {
     const fs::path home =
         fs::temp_directory_path() / ("aerolap-alsa-" + std::to_string(::getpid()));
     const fs::path heard = home / "heard.raw";
@@ -25,26 +39,29 @@ TEST(AlsaPlayback, WithoutAServerTheCuesPlayOnTheDefaultDeviceInOrder) {
     ::setenv("HOME", home.c_str(), 1);
     ::setenv("PULSE_SERVER", "unix:/nonexistent/aerolap", 1);
     std::vector<std::string> reports;
-    std::vector<std::uint8_t> expected;
+    constexpr std::ptrdiff_t kOlderBytes = 4'000'000;
+    const std::vector<std::uint8_t> newer(1600, 0x70);
+    const auto waitUntil = [](const auto& done) {
+        for (int wait = 0; wait < 5000 && !done(); ++wait) {
+            std::this_thread::sleep_for(1ms);
+        }
+    };
     {
         ServerOrDevicePlayback playback(
             [&reports](const std::string& line) { reports.push_back(line); });
         EXPECT_EQ(playback.outputAfterWaiting(2s), ServerOrDevicePlayback::kDeviceOutput);
-        for (const int level : {0x10, 0x70}) {
-            auto sound = std::make_shared<PcmSound>(
-                PcmSound{SampleFormat::Signed16LittleEndian, 8000, 1,
-                         std::vector<std::uint8_t>(1600, static_cast<std::uint8_t>(level))});
-            expected.insert(expected.end(), sound->bytes.begin(), sound->bytes.end());
-            playback.play(sound);
-            for (int wait = 0;
-                 wait < 5000 && (!fs::exists(heard) || fs::file_size(heard) < expected.size());
-                 ++wait) {
-                std::this_thread::sleep_for(1ms);
-            }
-        }
+        // ALSA's null device takes samples as fast as they come, so the older sound is long.
+        playback.play(levelSound(0x10, kOlderBytes));
+        waitUntil([&] { return fs::exists(heard) && fs::file_size(heard) >= newer.size(); });
+        playback.play(levelSound(newer.front(), std::ssize(newer)));
+        waitUntil(
+            [&] { return std::ranges::count(bytesIn(heard), newer.front()) >= std::ssize(newer); });
     }
-    std::ifstream file(heard, std::ios::binary);
-    EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {}), expected);
+    const std::vector<std::uint8_t> bytes = bytesIn(heard);
+    const auto cut = std::ranges::find(bytes, newer.front());
+    EXPECT_TRUE(std::all_of(bytes.begin(), cut, [](std::uint8_t byte) { return byte == 0x10; }));
+    EXPECT_LT(cut - bytes.begin(), kOlderBytes / 2) << "the older sound was not cut short";
+    EXPECT_EQ(std::vector(cut, bytes.end()), newer);
     EXPECT_EQ(reports, std::vector<std::string>{std::string("Sound output: ") +
                                                 ServerOrDevicePlayback::kDeviceOutput});
     fs::remove_all(home);

@@ -1,6 +1,10 @@
 #include "systems/linux/PulsePcmPlayback.h"
 
+#include "SoxTones.h"
+#include "audio/SoundFileDecoder.h"
+
 #include <array>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <pulse/simple.h>
 #include <unistd.h>
@@ -47,35 +51,65 @@ char heardNext(pa_simple* monitor) {
     return loud < 8 ? '.' : crossings * 4 < loud ? 'A' : 'B';
 }
 
-TEST(PulsePcmPlayback, PlaysASoundUntilANewerOneReplacesIt) {
-    const std::string server = startSoundServer();
-    ASSERT_FALSE(server.empty()) << "the private PulseAudio server did not start";
-    ::setenv("PULSE_SERVER", server.c_str(), 1);
-    const pa_sample_spec format{PA_SAMPLE_S16LE, 8000, 1};
-    const pa_buffer_attr shortBlocks{~0U, ~0U, ~0U, ~0U, 320};
-    pa_simple* monitor = pa_simple_new(server.c_str(), "test", PA_STREAM_RECORD, "cues.monitor",
-                                       "monitor", &format, nullptr, &shortBlocks, nullptr);
-    ASSERT_NE(monitor, nullptr);
-    std::string heard;
-    const auto listenUntil = [&](char letter, int blocksMore) {
+/// A private server's null sink, listened to on its monitor in 20 ms blocks.
+class PulseNullSink : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string server = startSoundServer();
+        ASSERT_FALSE(server.empty()) << "the private PulseAudio server did not start";
+        ::setenv("PULSE_SERVER", server.c_str(), 1);
+        const pa_sample_spec format{PA_SAMPLE_S16LE, 8000, 1};
+        const pa_buffer_attr shortBlocks{~0U, ~0U, ~0U, ~0U, 320};
+        monitor = pa_simple_new(server.c_str(), "test", PA_STREAM_RECORD, "cues.monitor", "monitor",
+                                &format, nullptr, &shortBlocks, nullptr);
+        ASSERT_NE(monitor, nullptr);
+    }
+    void TearDown() override {
+        if (monitor != nullptr) {
+            pa_simple_free(monitor);
+        }
+    }
+
+    /// Listens until `letter` is heard, then `blocksMore` blocks longer.
+    void listenUntil(char letter, int blocksMore) {
         while (heard.find(letter) == std::string::npos && heard.size() < 1000) {
             heard += heardNext(monitor);
         }
         for (int i = 0; i < blocksMore; ++i) {
             heard += heardNext(monitor);
         }
-    };
+    }
+
+    pa_simple* monitor = nullptr;
+    std::string heard;
+};
+
+TEST_F(PulseNullSink, PlaysASoundUntilANewerOneReplacesIt) {
     PulsePcmPlayback playback;
     playback.play(tone(500, 5));
     listenUntil('A', 0);
     playback.play(tone(1500, 0.3));
     listenUntil('B', 25);
-    pa_simple_free(monitor);
     const auto firstB = heard.find('B');
     ASSERT_NE(firstB, std::string::npos) << heard;
     EXPECT_EQ(heard.find('A', firstB), std::string::npos) << "the older sound came back: " << heard;
     EXPECT_NEAR(static_cast<double>(std::count(heard.begin(), heard.end(), 'B')), 15, 2) << heard;
     EXPECT_EQ(heard.back(), '.') << heard;
+}
+
+// What the decoder makes of each encoding plays whole, at its own rate and channel count.
+TEST_F(PulseNullSink, PlaysEveryEncodingOfAWindowsSoundFolderAsDecoded) {
+    const std::filesystem::path file = ::testing::TempDir() + "aerolap-encoding.wav";
+    PulsePcmPlayback playback;
+    for (const auto& encoding : kWindowsEncodings) {
+        ASSERT_TRUE(writeSoxTone(file, encoding.soxOptions)) << encoding.name;
+        heard.clear();
+        playback.play(decodeSoundFile(file).sound);
+        listenUntil('A', 15);
+        EXPECT_NEAR(static_cast<double>(std::count(heard.begin(), heard.end(), 'A')), 10, 2)
+            << encoding.name << ": " << heard;
+    }
+    std::filesystem::remove(file);
 }
 
 TEST(PulsePcmPlayback, WithoutAServerStaysSilentAndHoldsNoCallerUp) {
