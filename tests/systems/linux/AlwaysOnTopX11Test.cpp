@@ -54,9 +54,12 @@ TEST(AlwaysOnTopUnderX11, TickingKeepsTheWindowAboveInPlaceAndUntickingReturnsIt
     QWidget view;
     X11WindowManagerState stacking{view};
     stacking.keepOutOfTaskbar(); // before the window is shown, as the program does
+    stacking.setTopmost(true);   // and a box ticked and unticked before it is shown
+    stacking.setTopmost(false);
     view.show();
     const auto id = static_cast<xcb_window_t>(view.winId());
     ASSERT_TRUE(QTest::qWaitFor([&] { return has(id, "_NET_FRAME_EXTENTS"); }, kPatienceMs));
+    EXPECT_FALSE(has(id, "_NET_WM_STATE", "_NET_WM_STATE_ABOVE"));
     for (const bool above : {true, false}) {
         stacking.setTopmost(above);
         EXPECT_TRUE(QTest::qWaitFor(
