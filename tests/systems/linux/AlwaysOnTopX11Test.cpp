@@ -1,18 +1,69 @@
-// Always on top and out of the taskbar under a real X server and window manager: CTest runs the
-// program under Xvfb with openbox beside it.
+// Always on top and out of the taskbar under a real X server and window manager: the test starts
+// its own Xvfb with openbox on it.
 #include "systems/linux/X11WindowManagerState.h"
 
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <array>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace aerolap {
 namespace {
 
 constexpr int kPatienceMs = 60000; // a busy machine can keep the window manager waiting long
+
+/// Xvfb and openbox for this process alone, the display named in DISPLAY; openbox's start-up
+/// command marks the root window once it manages windows.
+class PrivateDesktop {
+public:
+    PrivateDesktop() {
+        std::array<int, 2> reply{};
+        EXPECT_EQ(::pipe(reply.data()), 0);
+        const std::string replyTo = std::to_string(reply[1]);
+        m_server = spawn({"Xvfb", "-displayfd", replyTo.c_str(), "-screen", "0", "1280x1024x24",
+                          "-nolisten", "tcp"});
+        ::close(reply[1]);
+        std::array<char, 16> number{};
+        // Xvfb writes its display number once it takes clients, or ends and the pipe closes.
+        EXPECT_GT(::read(reply[0], number.data(), number.size() - 1), 0) << "Xvfb did not start";
+        ::close(reply[0]);
+        ::setenv("DISPLAY", (":" + std::to_string(std::atoi(number.data()))).c_str(), 1);
+        m_manager = spawn({"openbox", "--sm-disable", "--startup",
+                           "xprop -root -f AEROLAP_WM_READY 32c -set AEROLAP_WM_READY 1"});
+    }
+    ~PrivateDesktop() {
+        for (const pid_t process : {m_manager, m_server}) {
+            ::kill(process, SIGTERM);
+            ::waitpid(process, nullptr, 0);
+        }
+    }
+    PrivateDesktop(const PrivateDesktop&) = delete;
+    PrivateDesktop& operator=(const PrivateDesktop&) = delete;
+
+private:
+    static pid_t spawn(std::vector<const char*> arguments) {
+        arguments.push_back(nullptr);
+        pid_t process = -1;
+        EXPECT_EQ(::posix_spawnp(&process, arguments[0], nullptr, nullptr,
+                                 const_cast<char* const*>(arguments.data()), environ),
+                  0)
+            << arguments[0];
+        return process;
+    }
+
+    pid_t m_server = -1;
+    pid_t m_manager = -1;
+};
 
 /// The test's own view of the X server, apart from the program's connection.
 xcb_connection_t* x11() {
@@ -42,6 +93,7 @@ bool has(xcb_window_t window, const char* property, const char* value = nullptr)
 }
 
 TEST(AlwaysOnTopUnderX11, TickingKeepsTheWindowAboveInPlaceAndUntickingReturnsIt) {
+    const PrivateDesktop desktop;
     ASSERT_EQ(xcb_connection_has_error(x11()), 0) << "no X server";
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x11())).data->root;
     // Up before the toolkit connects, as on a desktop: openbox drops a window shown while it is
