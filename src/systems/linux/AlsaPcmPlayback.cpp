@@ -76,8 +76,7 @@ void AlsaPcmPlayback::playOnDevice(const PcmSound& sound) {
     std::size_t written = 0;
     while (written < totalFrames) {
         if (newerSoundWaiting()) {
-            snd_pcm_drop(device.get());
-            return;
+            return; // closing the device drops what it still holds
         }
         const auto count = std::min<std::size_t>(kFramesPerWrite, totalFrames - written);
         snd_pcm_sframes_t done =
