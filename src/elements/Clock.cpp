@@ -62,7 +62,6 @@ void Clock::clockStart() {
     const auto now = m_time.now();
     const bool continuesLastCount = m_lastRanOutAt && now - *m_lastRanOutAt < kChainWindow;
     m_startedAt = continuesLastCount ? *m_lastRanOutAt : now;
-    m_lastRanOutAt.reset();
     m_seconds = m_presetSeconds;
     m_started = true;
 }
