@@ -53,7 +53,7 @@ std::int16_t GetKeyValue(Registry& registry, Registry::Key KeyRoot, const std::s
 
     // A size the registry reports beyond the buffer is never trusted.
     std::string taken(buffer.begin(), buffer.begin() + std::min<std::size_t>(size, kBufferSize));
-    if (taken.back() == '\0') {
+    if (!taken.empty() && taken.back() == '\0') {
         taken.pop_back();
     }
     if (type == kRegSz) {
