@@ -33,13 +33,9 @@ void GuardedTcpServer::markAsWebSocket(const QHostAddress& peer, quint16 peerPor
 
 void GuardedTcpServer::incomingConnection(qintptr descriptor) {
     auto* socket = new QTcpSocket(this);
-    if (!socket->setSocketDescriptor(descriptor)) {
+    // Deleting the socket closes a connection over the cap at once.
+    if (!socket->setSocketDescriptor(descriptor) || m_open >= m_limits.maxConnections) {
         delete socket;
-        return;
-    }
-    if (m_open >= m_limits.maxConnections) {
-        socket->abort();
-        socket->deleteLater();
         return;
     }
     ++m_open;
