@@ -1,9 +1,12 @@
-#include "schedule/ScheduleRunner.h"
-
 #include "TimedWindow.h"
 #include "elements/TimeText.h"
 #include "engine/CyclePhase.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleSession.h"
+#include "schedule/ScheduleStateFile.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -75,7 +78,10 @@ protected:
 
     TimedWindow w;
     ScheduleRunner runner{w.form, w.time};
+    ScheduleSession session{runner, w.messageBoxes};
     std::vector<std::string> events;
+    QTemporaryDir folder;
+    std::string path = folder.filePath(QStringLiteral("day.json")).toStdString();
 };
 
 TEST_F(ScheduleRunnerTest, RunsEachCycleAsThePlainOneAndStartsTheNextAfterTheGap) {
@@ -140,6 +146,51 @@ TEST_F(ScheduleRunnerTest, StopPausesResetAndStartFlyAgainAndMovesOnlyWhileNoCyc
             "140s window 2 R1G1F1 00.00.40 00.01.00", "150s window 0 R1G1F1 00.00.40 00.01.00",
             "300s window 2 R2G2F2 00.00.10 00.00.30", "300s START R2G2F2 00.00.10 00.00.30",
             "310s window 0 R2G2F2 00.00.10 00.00.30"}));
+}
+
+TEST_F(ScheduleRunnerTest, WritesThePositionDownAtEachChangeAndARestartOffersToResumeThere) {
+    ASSERT_EQ(saveSchedule(twoRounds(), path), std::nullopt);
+    ASSERT_TRUE(session.open(path));
+    std::vector<SavedPosition> written;
+    runner.changed.connect([&] { written.push_back(readScheduleState(path).value()); });
+    w.form.Command5.click();
+    ASSERT_TRUE(runUntil(ScheduleRunner::State::Gap));
+    ASSERT_TRUE(runUntil(ScheduleRunner::State::Running));
+    w.form.Command7.click();
+    EXPECT_EQ(written,
+              (std::vector<SavedPosition>{
+                  {{0, 0, 0}, true}, {{0, 1, 0}, true}, {{0, 1, 0}, true}, {{0, 1, 0}, false}}));
+
+    TimedWindow restarted;
+    ScheduleRunner resumed{restarted.form, restarted.time};
+    ScheduleSession reopened{resumed, restarted.messageBoxes};
+    restarted.messageBoxes.answerNext(MessageAnswer::Yes);
+    ASSERT_TRUE(reopened.open(path));
+    EXPECT_EQ(restarted.messageBoxes.shown().at(0).text,
+              "The schedule " + path + " was left at round 1, group 2, flight 1.\n\nResume there?");
+    EXPECT_EQ(resumed.position(), (SchedulePosition{0, 1, 0}));
+    EXPECT_EQ(restarted.form.Clock2.clockTimeText(), "00.00.40");
+}
+
+TEST_F(ScheduleRunnerTest, AnUnreadableStateFileIsPassedOverAndABadScheduleNamedAndLeftAside) {
+    ASSERT_EQ(saveSchedule(twoRounds(), path), std::nullopt);
+    QFile state(QString::fromStdString(stateFileOf(path)));
+    ASSERT_TRUE(state.open(QIODevice::WriteOnly) && state.write("{\"round\": \"x") > 0);
+    state.close();
+    ASSERT_TRUE(runner.jumpTo({1, 0, 0}));
+    EXPECT_TRUE(session.open(path));
+    EXPECT_TRUE(w.messageBoxes.shown().empty());
+    EXPECT_EQ(readScheduleState(path), (SavedPosition{{0, 0, 0}, false}));
+
+    ASSERT_TRUE(runner.jumpTo({1, 0, 0}));
+    ASSERT_TRUE(state.open(QIODevice::WriteOnly) && state.write("{}") > 0);
+    state.close();
+    EXPECT_FALSE(session.open(stateFileOf(path)));
+    EXPECT_EQ(w.messageBoxes.shown().at(0).text,
+              "Schedule " + stateFileOf(path) +
+                  ": rounds: must be a list of at least one round in brackets\n\nThe timer runs "
+                  "on without this schedule.");
+    EXPECT_EQ(runner.position(), (SchedulePosition{1, 0, 0}));
 }
 
 } // namespace
