@@ -128,20 +128,23 @@ void ScheduleRunner::onGapTick() {
     }
 }
 
-void ScheduleRunner::updateWindow() {
-    Window window = Window::None;
-    if (m_state == State::Running && cyclePhase(m_form) == CyclePhase::Preparation) {
-        const CyclePlan plan = planOf(*m_schedule, m_position);
-        const int left = TimeText::toSeconds(m_form.Clock1.clockTimeText()).value_or(0);
-        if (left > 0 && left <= plan.noFly) {
-            window = Window::NoFly;
-        } else if (left > 0 && left <= plan.noFly + plan.test) {
-            window = Window::TestFlights;
-        }
+ScheduleRunner::Window ScheduleRunner::window() const {
+    if (m_state != State::Running || cyclePhase(m_form) != CyclePhase::Preparation) {
+        return Window::None;
     }
-    if (window != m_window) {
-        m_window = window;
-        windowChanged.emit(window);
+    const CyclePlan plan = planOf(*m_schedule, m_position);
+    const int left = TimeText::toSeconds(m_form.Clock1.clockTimeText()).value_or(0);
+    if (left > 0 && left <= plan.noFly) {
+        return Window::NoFly;
+    }
+    return left > 0 && left <= plan.noFly + plan.test ? Window::TestFlights : Window::None;
+}
+
+void ScheduleRunner::updateWindow() {
+    const Window now = window();
+    if (now != m_lastWindow) {
+        m_lastWindow = now;
+        windowChanged.emit(now);
     }
 }
 

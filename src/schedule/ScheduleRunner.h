@@ -34,7 +34,8 @@ public:
 
     SchedulePosition position() const { return m_position; }
     State state() const { return m_state; }
-    Window window() const { return m_window; }
+    /// The window the running preparation is in, from the running clock itself.
+    Window window() const;
     /// When the gap now running ends with the next START.
     std::optional<TimePoint> nextStartAt() const;
 
@@ -67,7 +68,7 @@ private:
     std::optional<Schedule> m_schedule;
     SchedulePosition m_position;
     State m_state = State::Waiting;
-    Window m_window = Window::None;
+    Window m_lastWindow = Window::None;
     TimePoint m_gapStartedAt{};
 };
 

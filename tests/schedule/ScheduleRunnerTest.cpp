@@ -2,12 +2,14 @@
 #include "elements/TimeText.h"
 #include "engine/CyclePhase.h"
 #include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleFrame.h"
 #include "schedule/ScheduleSession.h"
 #include "schedule/ScheduleStateFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace aerolap::testing {
@@ -146,6 +148,26 @@ TEST_F(ScheduleRunnerTest, StopPausesResetAndStartFlyAgainAndMovesOnlyWhileNoCyc
             "140s window 2 R1G1F1 00.00.40 00.01.00", "150s window 0 R1G1F1 00.00.40 00.01.00",
             "300s window 2 R2G2F2 00.00.10 00.00.30", "300s START R2G2F2 00.00.10 00.00.30",
             "310s window 0 R2G2F2 00.00.10 00.00.30"}));
+}
+
+TEST_F(ScheduleRunnerTest, ExtendedFramesCarryRoundGroupAndState) {
+    Schedule schedule = twoRounds();
+    schedule.extendedFrame = true;
+    ASSERT_TRUE(runner.load(schedule));
+    w.window.displayLink().setFrameFormat(
+        [this](std::string_view digits) { return scheduleFrame(runner, w.form, digits); });
+    w.form.Command5.click();
+    ASSERT_TRUE(runUntil(ScheduleRunner::State::Finished));
+    EXPECT_THAT(w.frames, ::testing::IsSupersetOf(Timeline{{10, "R01G01T0040PT\r"},
+                                                           {20000, "R01G01T0020TT\r"},
+                                                           {30000, "R01G01T0010NF\r"},
+                                                           {40000, "R01G01T0000PT\r"},
+                                                           {40000, "R01G01T0100WT\r"},
+                                                           {100000, "R01G01T0030LT\r"},
+                                                           {130000, "R01G01T0000LT\r"},
+                                                           {130000, "R01G02T0040PT\r"},
+                                                           {630010, "R02G02T0010NF\r"},
+                                                           {700000, "R00G00T0010PT\r"}}));
 }
 
 TEST_F(ScheduleRunnerTest, WritesThePositionDownAtEachChangeAndARestartOffersToResumeThere) {
