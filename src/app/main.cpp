@@ -6,6 +6,8 @@
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
 #include "platform/SerialDeviceNames.h"
+#include "schedule/ScheduleFrame.h"
+#include "schedule/ScheduleSession.h"
 #include "systems/qt/QtMessageBoxService.h"
 #include "systems/qt/QtProgramLauncher.h"
 #include "systems/qt/QtSerialPortControl.h"
@@ -97,6 +99,14 @@ int main(int argc, char** argv) {
         timers.attach(*timer);
     }
 
+    // Made after the window, so that it sees each of the window's events once its handlers ran.
+    aerolap::ScheduleRunner scheduleRunner(form, time);
+    timers.attach(scheduleRunner.gapTimer);
+    aerolap::ScheduleSession schedule(scheduleRunner, messageBoxes);
+    window.displayLink().setFrameFormat([&scheduleRunner, &form](std::string_view digits) {
+        return aerolap::scheduleFrame(scheduleRunner, form, digits);
+    });
+
     aerolap::Form1View view(window);
     system.adoptMainWindow(view);
 
@@ -121,6 +131,11 @@ int main(int argc, char** argv) {
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     window.Form_Load();
+    // After the load sequence, which sets the start-up times the schedule replaces. A bad file
+    // has been named in a message box; the timer runs on without it.
+    if (options.scheduleFile) {
+        schedule.open(*options.scheduleFile);
+    }
     // Deletes itself when the box is unloaded.
     new aerolap::frmAboutView(*window.aboutBox(),
                               [&system](QWidget& box) { system.keepOutOfTaskbar(box); });
