@@ -6,6 +6,7 @@
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
 #include "platform/SerialDeviceNames.h"
+#include "schedule/ScheduleAnnouncer.h"
 #include "schedule/ScheduleFrame.h"
 #include "schedule/ScheduleSession.h"
 #include "systems/qt/QtMessageBoxService.h"
@@ -103,6 +104,8 @@ int main(int argc, char** argv) {
     aerolap::ScheduleRunner scheduleRunner(form, time);
     timers.attach(scheduleRunner.gapTimer);
     aerolap::ScheduleSession schedule(scheduleRunner, messageBoxes);
+    aerolap::ScheduleAnnouncer announcer(scheduleRunner, form, system.cuePlayer(), time);
+    timers.attach(announcer.wordTimer);
     window.displayLink().setFrameFormat([&scheduleRunner, &form](std::string_view digits) {
         return aerolap::scheduleFrame(scheduleRunner, form, digits);
     });

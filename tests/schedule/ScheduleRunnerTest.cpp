@@ -1,6 +1,8 @@
 #include "TimedWindow.h"
+#include "audio/ScheduleSoundFiles.h"
 #include "elements/TimeText.h"
 #include "engine/CyclePhase.h"
+#include "schedule/ScheduleAnnouncer.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/ScheduleFrame.h"
 #include "schedule/ScheduleSession.h"
@@ -168,6 +170,38 @@ TEST_F(ScheduleRunnerTest, ExtendedFramesCarryRoundGroupAndState) {
                                                            {130000, "R01G02T0040PT\r"},
                                                            {630010, "R02G02T0010NF\r"},
                                                            {700000, "R00G00T0010PT\r"}}));
+}
+
+// "No flying" would meet the ten-seconds call, and at a later flight's START the preparation
+// call: both are left out.
+TEST_F(ScheduleRunnerTest, AnnouncesTheComingCycleInEachGapAndTheWindowsThatFit) {
+    ScheduleAnnouncer announcer{runner, w.form, w.cues, w.time};
+    w.time.attach(announcer.wordTimer);
+    w.form.Command5.click();
+    ASSERT_TRUE(runUntil(ScheduleRunner::State::Finished));
+    const auto coming = [](long long atMs, std::vector<int> numbers) {
+        Timeline words;
+        for (std::size_t i = 0; i < numbers.size(); ++i, atMs += 2300) {
+            words.push_back({atMs, std::array{sounds::kRound, sounds::kGroup, sounds::kFlight}[i]});
+            words.push_back({atMs + 900, sounds::numberCue(numbers[i])});
+        }
+        return words;
+    };
+    Timeline expected{{20000, sounds::kTestFlights}};
+    for (const Timeline& part : {coming(132900, {1, 2}),
+                                 {{170000, sounds::kTestFlights}},
+                                 coming(282900, {2, 1}),
+                                 {{320000, sounds::kTestFlights}},
+                                 coming(402900, {2, 1, 2}),
+                                 coming(492900, {2, 2}),
+                                 {{530000, sounds::kTestFlights}},
+                                 coming(612900, {2, 2, 2})}) {
+        expected.insert(expected.end(), part.begin(), part.end());
+    }
+    Timeline announced = w.cues.played();
+    std::erase_if(announced,
+                  [](const auto& cue) { return !cue.path.starts_with(R"(c:\schedule)"); });
+    EXPECT_EQ(announced, expected);
 }
 
 TEST_F(ScheduleRunnerTest, WritesThePositionDownAtEachChangeAndARestartOffersToResumeThere) {
