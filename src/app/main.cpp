@@ -17,6 +17,7 @@
 #include "ui/main/Form1View.h"
 #include "ui/main/MainWindow.h"
 #include "ui/pilots/PilotsDisplayWindow.h"
+#include "ui/schedule/ScheduleWindow.h"
 #include "web/PageAddresses.h"
 #include "web/PilotsDisplayThread.h"
 #include "web/WebPort.h"
@@ -131,6 +132,16 @@ int main(int argc, char** argv) {
         pilotsWindow.activateWindow();
     });
     view.addAction(&showPilotsWindow);
+    aerolap::ScheduleWindow scheduleWindow(scheduleRunner, schedule, time, messageBoxes, &view);
+    QAction showScheduleWindow(QStringLiteral("Contest schedule..."));
+    showScheduleWindow.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QObject::connect(&showScheduleWindow, &QAction::triggered, &scheduleWindow, [&scheduleWindow] {
+        scheduleWindow.refresh();
+        scheduleWindow.show();
+        scheduleWindow.raise();
+        scheduleWindow.activateWindow();
+    });
+    view.addAction(&showScheduleWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     window.Form_Load();

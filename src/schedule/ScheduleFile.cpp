@@ -201,14 +201,18 @@ LoadedSchedule loadSchedule(const std::string& path) {
     if (!document.isObject()) {
         return {std::nullopt, where + ": must hold one object in braces"};
     }
+    return scheduleFromJson(document.object(), where);
+}
+
+LoadedSchedule scheduleFromJson(const QJsonObject& object, const std::string& source) {
     try {
-        return {readSchedule(document.object()), {}};
+        return {readSchedule(object), {}};
     } catch (const BadField& bad) {
-        return {std::nullopt, where + ": " + bad.what()};
+        return {std::nullopt, source + ": " + bad.what()};
     }
 }
 
-std::optional<std::string> saveSchedule(const Schedule& schedule, const std::string& path) {
+QJsonObject scheduleToJson(const Schedule& schedule) {
     QJsonObject object = schedule.unknown;
     object.insert(QStringLiteral("name"), QString::fromStdString(schedule.name));
     setTime(object, "preparation", schedule.preparation);
@@ -221,10 +225,13 @@ std::optional<std::string> saveSchedule(const Schedule& schedule, const std::str
         rounds.append(roundObject(round));
     }
     object.insert(QStringLiteral("rounds"), rounds);
+    return object;
+}
 
+std::optional<std::string> saveSchedule(const Schedule& schedule, const std::string& path) {
     QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(object).toJson()) < 0 ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QJsonDocument(scheduleToJson(schedule)).toJson()) < 0 || !file.commit()) {
         return "Schedule " + path + ": cannot be saved (" + file.errorString().toStdString() + ")";
     }
     return std::nullopt;

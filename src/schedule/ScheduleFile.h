@@ -2,6 +2,7 @@
 
 #include "Schedule.h"
 
+#include <QJsonObject>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,12 @@ struct LoadedSchedule {
     std::optional<Schedule> schedule;
     std::string error;
 };
+
+/// Checks a schedule as JSON; `source` names where it came from in the message.
+LoadedSchedule scheduleFromJson(const QJsonObject& object, const std::string& source);
+
+/// The schedule as JSON, with the fields it did not know.
+QJsonObject scheduleToJson(const Schedule& schedule);
 
 /// Reads and checks a schedule file. Nothing is written, whatever the file holds.
 LoadedSchedule loadSchedule(const std::string& path);

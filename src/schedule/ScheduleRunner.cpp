@@ -2,6 +2,7 @@
 
 #include "elements/TimeText.h"
 #include "engine/CyclePhase.h"
+#include "engine/CycleTexts.h"
 
 namespace aerolap {
 
@@ -43,6 +44,23 @@ std::optional<ScheduleRunner::TimePoint> ScheduleRunner::nextStartAt() const {
         return std::nullopt;
     }
     return m_gapStartedAt + std::chrono::seconds(planOf(*m_schedule, m_position).gap);
+}
+
+std::optional<ScheduleRunner::TimePoint> ScheduleRunner::nextCycleStartsAt() const {
+    const auto next = loaded() ? nextPosition(*m_schedule, m_position) : std::nullopt;
+    if (m_state != State::Running || !next) {
+        return nextStartAt();
+    }
+    const CyclePlan plan = planOf(*m_schedule, m_position);
+    const int landing = TimeText::toSeconds(kLandingWindowTime).value_or(0);
+    int left = TimeText::toSeconds(m_form.Clock1.clockTimeText()).value_or(0);
+    const CyclePhase phase = cyclePhase(m_form);
+    if (phase == CyclePhase::Preparation) {
+        left += plan.working + landing;
+    } else if (phase == CyclePhase::WorkingTime) {
+        left += landing;
+    }
+    return m_time.now() + std::chrono::seconds(left + planOf(*m_schedule, *next).gap);
 }
 
 bool ScheduleRunner::skip() {

@@ -38,6 +38,9 @@ public:
     Window window() const;
     /// When the gap now running ends with the next START.
     std::optional<TimePoint> nextStartAt() const;
+    /// When the next cycle starts if the running one goes on to its end: exact in the gap,
+    /// reckoned from the running clock during a cycle; nothing otherwise.
+    std::optional<TimePoint> nextCycleStartsAt() const;
 
     /// Each moves the position while no cycle runs, and says whether it could.
     bool skip();

@@ -49,6 +49,20 @@ bool ScheduleSession::open(const std::string& path) {
     return true;
 }
 
+bool ScheduleSession::saveAs(const std::string& path) {
+    if (const auto error = saveSchedule(m_runner.schedule(), path)) {
+        m_messageBoxes.show({*error, kTitle, MessageIcon::Critical, MessageButtons::Ok});
+        return false;
+    }
+    m_path = path;
+    writeState();
+    return true;
+}
+
+bool ScheduleSession::edit(Schedule schedule) {
+    return m_runner.load(std::move(schedule), m_runner.position());
+}
+
 void ScheduleSession::writeState() {
     if (m_path.empty() || !m_runner.loaded()) {
         return;

@@ -19,6 +19,10 @@ public:
     /// Loads the schedule at `path`. A bad file is named in a message box and leaves the runner
     /// as it was; returns whether the schedule was taken.
     bool open(const std::string& path);
+    /// Writes the schedule to `path`, which becomes its file; a failure is named in a message box.
+    bool saveAs(const std::string& path);
+    /// Takes the director's edit of the schedule at the same position, while no cycle runs.
+    bool edit(Schedule schedule);
     const std::string& path() const { return m_path; }
 
 private:
