@@ -115,9 +115,12 @@ int main(int argc, char** argv) {
     system.adoptMainWindow(view);
 
     // The display state is taken once each handler is over, on the event loop's next turn.
-    aerolap::DisplayStatePublisher displayState(form, [&app](std::function<void()> task) {
-        QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
-    });
+    aerolap::DisplayStatePublisher displayState(
+        form,
+        [&app](std::function<void()> task) {
+            QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
+        },
+        &scheduleRunner);
     aerolap::PilotsDisplayThread webServer;
     webServer.publish(displayState.current());
     displayState.changed.connect(
