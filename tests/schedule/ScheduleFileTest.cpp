@@ -35,6 +35,16 @@ struct BadFile {
 std::string withRound(const std::string& round, const std::string& top = "") {
     return "{" + top + R"("rounds": [{"working": "00.07.00", "groups": 2}, {)" + round + "}]}";
 }
+std::string timedRound(const std::string& fields) {
+    return withRound(R"("working": "00.07.00")" + fields);
+}
+std::string rounds(int count) {
+    std::string listed;
+    for (int i = 0; i < count; ++i) {
+        listed += R"({"working": "00.07.00"},)";
+    }
+    return R"({"rounds": [)" + listed + "{}]}";
+}
 
 const BadFile kBadFiles[] = {
     {"NotJson", "{\n \"name\": \"x\"\n \"gap\": 1}", ", line 3: not JSON (unterminated object)"},
@@ -47,33 +57,20 @@ const BadFile kBadFiles[] = {
     {"NoWorkingTime", withRound(R"("task": "A")"), ": round 2, working: is missing"},
     {"ZeroPreparation", withRound(R"("working": "00.07.00")", R"("preparation": "00.00.00",)"),
      ": preparation: must not be 00.00.00"},
-    {"ZeroRoundPreparation", withRound(R"("working": "00.07.00", "preparation": "00.00.00")"),
+    {"ZeroRoundPreparation", timedRound(R"(, "preparation": "00.00.00")"),
      ": round 2, preparation: must not be 00.00.00"},
     {"WindowsLongerThanPreparation",
-     withRound(R"("working": "00.07.00", "test": "00.00.45", "no_fly": "00.01.00",
-               "preparation": "00.01.30")"),
+     timedRound(R"(, "test": "00.00.45", "no_fly": "00.01.00", "preparation": "00.01.30")"),
      ": round 2, test: test and no_fly together are longer than the preparation 00.01.30"},
-    {"ZeroGroups", withRound(R"("working": "00.07.00", "groups": 0)"),
-     ": round 2, groups: must be from 1 to 99"},
-    {"TooManyGroups", withRound(R"("working": "00.07.00", "groups": 100)"),
-     ": round 2, groups: must be from 1 to 99"},
-    {"ZeroFlights", withRound(R"("working": "00.07.00", "flights": 0)"),
-     ": round 2, flights: must be from 1 to 9"},
-    {"TooManyFlights", withRound(R"("working": "00.07.00", "flights": 10)"),
-     ": round 2, flights: must be from 1 to 9"},
-    {"FractionOfAGroup", withRound(R"("working": "00.07.00", "groups": 1.5)"),
+    {"ZeroGroups", timedRound(R"(, "groups": 0)"), ": round 2, groups: must be from 1 to 99"},
+    {"TooManyGroups", timedRound(R"(, "groups": 100)"), ": round 2, groups: must be from 1 to 99"},
+    {"ZeroFlights", timedRound(R"(, "flights": 0)"), ": round 2, flights: must be from 1 to 9"},
+    {"TooManyFlights", timedRound(R"(, "flights": 10)"), ": round 2, flights: must be from 1 to 9"},
+    {"FractionOfAGroup", timedRound(R"(, "groups": 1.5)"),
      ": round 2, groups: must be a whole number"},
     {"FrameNotAFlag", withRound(R"("working": "00.07.00")", R"("extended_frame": "yes",)"),
      ": extended_frame: must be true or false"},
-    {"TooManyRounds",
-     [] {
-         std::string rounds;
-         for (int i = 0; i < 100; ++i) {
-             rounds += std::string(i ? "," : "") + R"({"working": "00.07.00"})";
-         }
-         return R"({"rounds": [)" + rounds + "]}";
-     }(),
-     ": rounds: has more than 99 rounds"},
+    {"TooManyRounds", rounds(99), ": rounds: has more than 99 rounds"},
 };
 
 class BadScheduleFile : public ScheduleFile, public ::testing::WithParamInterface<BadFile> {};
@@ -115,23 +112,6 @@ TEST_F(ScheduleFile, ReadsDefaultsAndOverridesAndSavesKeepingUnknownFields) {
     EXPECT_EQ(again.schedule->unknown.value(QStringLiteral("judge"))[QStringLiteral("name")],
               QStringLiteral("Ann"));
     EXPECT_EQ(again.schedule->rounds[0].unknown.value(QStringLiteral("colour")).toInt(), 7);
-}
-
-TEST_F(ScheduleFile, PositionsRunFlightGroupRoundAndBack) {
-    Schedule schedule;
-    schedule.rounds.resize(2);
-    schedule.rounds[0].groups = 2;
-    schedule.rounds[1].flights = 2;
-    std::vector<SchedulePosition> forward{{0, 0, 0}};
-    while (const auto next = nextPosition(schedule, forward.back())) {
-        forward.push_back(*next);
-    }
-    EXPECT_EQ(forward, (std::vector<SchedulePosition>{{0, 0, 0}, {0, 1, 0}, {1, 0, 0}, {1, 0, 1}}));
-    std::vector<SchedulePosition> backward{forward.back()};
-    while (const auto previous = previousPosition(schedule, backward.front())) {
-        backward.insert(backward.begin(), *previous);
-    }
-    EXPECT_EQ(backward, forward);
 }
 
 } // namespace

@@ -7,21 +7,20 @@
 
 namespace aerolap::testing {
 
-/// A port that is always open and writes each frame down with its virtual time, beside the cues.
+/// A port that is always open and writes each frame down with its virtual time.
 struct TimelinePort final : SerialPortControl {
-    TimelinePort(const VirtualTime& time, std::vector<RecordingCuePlayer::Played>& timeline)
-        : m_time(time), m_timeline(timeline) {}
+    TimelinePort(const VirtualTime& clock, std::vector<RecordingCuePlayer::Played>& into)
+        : time(clock), timeline(into) {}
     void setCommPort(std::int16_t) override {}
     void setSettings(const std::string&) override {}
     bool setPortOpen(bool) override { return true; }
     bool portOpen() const override { return true; }
     void output(const std::string& bytes) override {
-        m_timeline.push_back({m_time.elapsed().count(), bytes});
+        timeline.push_back({time.elapsed().count(), bytes});
     }
 
-private:
-    const VirtualTime& m_time;
-    std::vector<RecordingCuePlayer::Played>& m_timeline;
+    const VirtualTime& time;
+    std::vector<RecordingCuePlayer::Played>& timeline;
 };
 
 /// A loaded main window in virtual time whose frames are recorded, for one test or as the
