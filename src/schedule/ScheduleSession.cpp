@@ -3,6 +3,8 @@
 #include "ScheduleFile.h"
 #include "ScheduleStateFile.h"
 
+#include <utility>
+
 namespace aerolap {
 
 namespace {
@@ -38,8 +40,9 @@ bool ScheduleSession::open(const std::string& path) {
         }
     }
     // The old file's position must not be written into the new one's state file.
-    m_path.clear();
+    const std::string previous = std::exchange(m_path, {});
     if (!m_runner.load(std::move(*loaded.schedule), from)) {
+        m_path = previous;
         m_messageBoxes.show({"A schedule can be opened only while no cycle runs.", kTitle,
                              MessageIcon::Information, MessageButtons::Ok});
         return false;
