@@ -49,7 +49,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         QStringLiteral("Serve the pilots' display on port <n> (default 8080, or "
                        "$AEROLAP_WEB_PORT); 0 switches it off."),
         QStringLiteral("n"));
-    parser.addOptions({help, sounds, com, checkSounds, play, webPort});
+    const QCommandLineOption schedule(
+        QStringLiteral("schedule"),
+        QStringLiteral("Run the contest schedule in <file> (JSON), offering to resume where it "
+                       "was left."),
+        QStringLiteral("file"));
+    parser.addOptions({help, sounds, com, checkSounds, play, webPort, schedule});
 
     QStringList list;
     for (const std::string& argument : arguments) {
@@ -99,6 +104,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                                                   "not '%1'")
                                        .arg(parser.value(webPort)));
         }
+    }
+    if (parser.isSet(schedule)) {
+        if (parser.value(schedule).isEmpty()) {
+            return refused(parser, QStringLiteral("--schedule needs a file"));
+        }
+        options.scheduleFile = parser.value(schedule).toStdString();
     }
     options.checkSounds = parser.isSet(checkSounds);
     options.playSounds = parser.isSet(play);

@@ -17,6 +17,8 @@ struct CommandLine {
     std::map<int, std::string> serialDevices;
     /// --web-port N: the pilots' display's port, in place of $AEROLAP_WEB_PORT; 0 switches it off.
     std::optional<std::uint16_t> webPort;
+    /// --schedule FILE: the contest schedule to run.
+    std::optional<std::string> scheduleFile;
     /// --check-sounds, with --play: check the sound folder instead of opening the window.
     bool checkSounds = false;
     bool playSounds = false;

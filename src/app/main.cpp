@@ -6,6 +6,9 @@
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
 #include "platform/SerialDeviceNames.h"
+#include "schedule/ScheduleAnnouncer.h"
+#include "schedule/ScheduleFrame.h"
+#include "schedule/ScheduleSession.h"
 #include "systems/qt/QtMessageBoxService.h"
 #include "systems/qt/QtProgramLauncher.h"
 #include "systems/qt/QtSerialPortControl.h"
@@ -14,6 +17,7 @@
 #include "ui/main/Form1View.h"
 #include "ui/main/MainWindow.h"
 #include "ui/pilots/PilotsDisplayWindow.h"
+#include "ui/schedule/ScheduleWindow.h"
 #include "web/PageAddresses.h"
 #include "web/PilotsDisplayThread.h"
 #include "web/WebPort.h"
@@ -97,13 +101,26 @@ int main(int argc, char** argv) {
         timers.attach(*timer);
     }
 
+    // Made after the window, so that it sees each of the window's events once its handlers ran.
+    aerolap::ScheduleRunner scheduleRunner(form, time);
+    timers.attach(scheduleRunner.gapTimer);
+    aerolap::ScheduleSession schedule(scheduleRunner, messageBoxes);
+    aerolap::ScheduleAnnouncer announcer(scheduleRunner, form, system.cuePlayer(), time);
+    timers.attach(announcer.wordTimer);
+    window.displayLink().setFrameFormat([&scheduleRunner, &form](std::string_view digits) {
+        return aerolap::scheduleFrame(scheduleRunner, form, digits);
+    });
+
     aerolap::Form1View view(window);
     system.adoptMainWindow(view);
 
     // The display state is taken once each handler is over, on the event loop's next turn.
-    aerolap::DisplayStatePublisher displayState(form, [&app](std::function<void()> task) {
-        QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
-    });
+    aerolap::DisplayStatePublisher displayState(
+        form,
+        [&app](std::function<void()> task) {
+            QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
+        },
+        &scheduleRunner);
     aerolap::PilotsDisplayThread webServer;
     webServer.publish(displayState.current());
     displayState.changed.connect(
@@ -118,9 +135,24 @@ int main(int argc, char** argv) {
         pilotsWindow.activateWindow();
     });
     view.addAction(&showPilotsWindow);
+    aerolap::ScheduleWindow scheduleWindow(scheduleRunner, schedule, time, messageBoxes, &view);
+    QAction showScheduleWindow(QStringLiteral("Contest schedule..."));
+    showScheduleWindow.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QObject::connect(&showScheduleWindow, &QAction::triggered, &scheduleWindow, [&scheduleWindow] {
+        scheduleWindow.refresh();
+        scheduleWindow.show();
+        scheduleWindow.raise();
+        scheduleWindow.activateWindow();
+    });
+    view.addAction(&showScheduleWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     window.Form_Load();
+    // After the load sequence, which sets the start-up times the schedule replaces. A bad file
+    // has been named in a message box; the timer runs on without it.
+    if (options.scheduleFile) {
+        schedule.open(*options.scheduleFile);
+    }
     // Deletes itself when the box is unloaded.
     new aerolap::frmAboutView(*window.aboutBox(),
                               [&system](QWidget& box) { system.keepOutOfTaskbar(box); });

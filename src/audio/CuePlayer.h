@@ -10,6 +10,8 @@ class CuePlayer {
 public:
     virtual ~CuePlayer() = default;
     virtual void playCue(const std::string& path) = 0;
+    /// Plays a cue the program can do without: when its file is missing, nothing sounds.
+    virtual void playOptionalCue(const std::string& path) { playCue(path); }
 };
 
 } // namespace aerolap

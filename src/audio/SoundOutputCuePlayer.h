@@ -15,6 +15,7 @@ public:
         : m_output(output), m_paths(std::move(paths)) {}
 
     void playCue(const std::string& path) override;
+    void playOptionalCue(const std::string& path) override;
 
 private:
     SoundOutput& m_output;

@@ -3,7 +3,7 @@
 namespace aerolap {
 
 DisplayState displayStateOf(const Form1& form) {
-    return {form.Label2.caption(), form.Label4.caption(), cyclePhase(form)};
+    return {form.Label2.caption(), form.Label4.caption(), cyclePhase(form), std::nullopt};
 }
 
 std::string_view phaseName(CyclePhase phase) {

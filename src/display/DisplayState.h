@@ -3,10 +3,24 @@
 #include "engine/CyclePhase.h"
 #include "engine/Form1.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace aerolap {
+
+/// Where a contest schedule stands, for the pilots: round, group and flight counted from 1, the
+/// round's task, the preparation's window ("test", "no_fly" or none) and the cycle after this.
+struct ScheduledCycle {
+    int round = 0;
+    int group = 0;
+    int flight = 0;
+    std::string task;
+    std::string window;
+    std::string next;
+
+    friend bool operator==(const ScheduledCycle&, const ScheduledCycle&) = default;
+};
 
 /// What a pilot sees of the timer from afar: the time display's caption, the status line's
 /// caption and the phase of the cycle. A copy, so it can travel without touching the window.
@@ -14,6 +28,8 @@ struct DisplayState {
     std::string time;
     std::string status;
     CyclePhase phase = CyclePhase::Ready;
+    /// Only while a schedule is loaded.
+    std::optional<ScheduledCycle> schedule;
 
     friend bool operator==(const DisplayState&, const DisplayState&) = default;
 };

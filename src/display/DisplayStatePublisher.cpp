@@ -1,11 +1,17 @@
 #include "DisplayStatePublisher.h"
 
+#include "ScheduledCycleOf.h"
+
 #include <utility>
 
 namespace aerolap {
 
-DisplayStatePublisher::DisplayStatePublisher(Form1& form, RunSoon runSoon)
-    : m_form(form), m_runSoon(std::move(runSoon)), m_current(displayStateOf(form)) {
+DisplayStatePublisher::DisplayStatePublisher(Form1& form, RunSoon runSoon, ScheduleRunner* runner)
+    : m_form(form), m_runSoon(std::move(runSoon)), m_runner(runner),
+      m_current(displayStateOf(form)) {
+    if (runner != nullptr) {
+        runner->changed.connect([this] { refreshSoon(); });
+    }
     // The time display's change is also when the serial link writes its frame: connected after
     // the link, the refresh is asked for right behind the frame.
     for (Label* label : {&form.Label2, &form.Label4}) {
@@ -28,6 +34,9 @@ void DisplayStatePublisher::refreshSoon() {
 void DisplayStatePublisher::refresh() {
     m_refreshPending = false;
     DisplayState state = displayStateOf(m_form);
+    if (m_runner != nullptr) {
+        state.schedule = scheduledCycleOf(*m_runner);
+    }
     if (state == m_current) {
         return;
     }

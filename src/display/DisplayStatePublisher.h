@@ -2,6 +2,7 @@
 
 #include "DisplayState.h"
 #include "elements/Signal.h"
+#include "schedule/ScheduleRunner.h"
 
 #include <functional>
 
@@ -17,7 +18,8 @@ public:
     /// Runs the task once the event being handled is over (the event loop's next turn).
     using RunSoon = std::function<void(std::function<void()>)>;
 
-    DisplayStatePublisher(Form1& form, RunSoon runSoon);
+    /// With a runner, the state carries where its schedule stands.
+    DisplayStatePublisher(Form1& form, RunSoon runSoon, ScheduleRunner* runner = nullptr);
     DisplayStatePublisher(const DisplayStatePublisher&) = delete;
     DisplayStatePublisher& operator=(const DisplayStatePublisher&) = delete;
 
@@ -31,6 +33,7 @@ private:
 
     const Form1& m_form;
     RunSoon m_runSoon;
+    const ScheduleRunner* m_runner;
     DisplayState m_current;
     bool m_refreshPending = false;
 };

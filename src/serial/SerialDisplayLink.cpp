@@ -55,16 +55,17 @@ void SerialDisplayLink::Label2_Change() {
     }
     // The frame follows the running clock rather than the caption that changed; each digit is a
     // fresh read, as the clock may have moved on in between.
-    std::string frame(1, kFrameStart);
+    std::string digits;
     for (const std::size_t position : kFrameDigitPositions) {
         const std::optional<char> digit = frameDigitAt(position);
         if (!digit) {
             return;
         }
-        frame += *digit;
+        digits += *digit;
     }
-    frame += kFrameEnd;
-    m_port.output(frame);
+    const std::optional<std::string> formatted =
+        m_frameFormat ? m_frameFormat(digits) : std::nullopt;
+    m_port.output(formatted ? *formatted : kFrameStart + digits + kFrameEnd);
 }
 
 void SerialDisplayLink::Combo1_Click() {

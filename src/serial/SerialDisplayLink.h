@@ -5,7 +5,10 @@
 #include "platform/SerialPortControl.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace aerolap {
 
@@ -26,6 +29,12 @@ public:
     void Label2_Change();
     void Combo1_Click();
 
+    /// The bytes of a frame for the four digits "mmss", or nothing for the six-byte frame.
+    using FrameFormat = std::function<std::optional<std::string>(std::string_view minutesSeconds)>;
+    /// Lets a field display that reads more than the time get it; the six-byte frame stays the
+    /// default.
+    void setFrameFormat(FrameFormat format) { m_frameFormat = std::move(format); }
+
 private:
     bool reopenOn(std::int16_t port);
     void announceSelectedPort();
@@ -34,6 +43,7 @@ private:
     Form1& m_form;
     SerialPortControl& m_port;
     MessageBoxService& m_messageBoxes;
+    FrameFormat m_frameFormat;
 };
 
 } // namespace aerolap

@@ -20,6 +20,7 @@ TEST(CommandLine, RefusesBadOptionsWithStatusTwoAndTheUsage) {
                                                            {"--com", "0=/dev/x"},
                                                            {"--com", "32768=/dev/x"},
                                                            {"--play"},
+                                                           {"--schedule", ""},
                                                            {"--web-port", "65536"},
                                                            {"--web-port", "-1"},
                                                            {"--web-port", "80x"}};
@@ -34,13 +35,14 @@ TEST(CommandLine, RefusesBadOptionsWithStatusTwoAndTheUsage) {
 TEST(CommandLine, ReadsEveryOptionAndAnswersHelpAndVersion) {
     const ParsedCommandLine parsed =
         parse({"--sounds", "/srv/s", "--com", "1=/dev/ttyUSB0", "--com", "32767=/dev/x",
-               "--check-sounds", "--play", "--web-port", "0"});
+               "--check-sounds", "--play", "--web-port", "0", "--schedule", "day.json"});
     ASSERT_TRUE(parsed.options);
     EXPECT_EQ(parsed.options->soundFolder, std::filesystem::path("/srv/s"));
     EXPECT_EQ(parsed.options->serialDevices,
               (std::map<int, std::string>{{1, "/dev/ttyUSB0"}, {32767, "/dev/x"}}));
     EXPECT_TRUE(parsed.options->checkSounds && parsed.options->playSounds);
     EXPECT_EQ(parsed.options->webPort, 0);
+    EXPECT_EQ(parsed.options->scheduleFile, "day.json");
     EXPECT_EQ(parse({"--web-port", "65535"}).options->webPort, 65535);
     ASSERT_TRUE(parse({}).options);
     EXPECT_FALSE(parse({}).options->soundFolder || parse({}).options->checkSounds ||

@@ -49,12 +49,12 @@ protected:
 };
 
 TEST_F(DisplayStateTest, ShowsEachFrameAtOnceAndEachPhaseWithoutHalfMadeStates) {
-    EXPECT_EQ(publisher.current(), (DisplayState{"00.00.30", "READY ", CyclePhase::Ready}));
+    EXPECT_EQ(publisher.current(), (DisplayState{"00.00.30", "READY ", CyclePhase::Ready, {}}));
     form.Option4.select(); // Vuz: 30 s preparation, 3 minutes, and the landing button
     form.Command5.click();
     run(40'500ms);
     EXPECT_EQ(publisher.current(),
-              (DisplayState{"00.02.50", "TEMPO OPERATIVO", CyclePhase::WorkingTime}));
+              (DisplayState{"00.02.50", "TEMPO OPERATIVO", CyclePhase::WorkingTime, {}}));
     form.Command3.click();
     run(31s);
     form.Command5.click();
@@ -75,10 +75,26 @@ TEST(DisplayStateJson, CarriesTheCaptionsAndThePhaseName) {
                                       {CyclePhase::WorkingTime, "working"},
                                       {CyclePhase::Landing, "landing"},
                                       {CyclePhase::Stopped, "stopped"}}) {
-        EXPECT_EQ(displayStateJson({"00.09.59", "A \"B\"", phase}).toStdString(),
+        EXPECT_EQ(displayStateJson({"00.09.59", "A \"B\"", phase, {}}).toStdString(),
                   std::string(R"({"phase":")") + name +
                       R"(","status":"A \"B\"","time":"00.09.59"})");
     }
+}
+
+TEST_F(DisplayStateTest, CarriesWhereTheScheduleStandsForThePage) {
+    ScheduleRunner runner{form, time};
+    DisplayStatePublisher withSchedule{form, [](auto task) { task(); }, &runner};
+    Schedule schedule;
+    schedule.test = 10;
+    schedule.rounds.resize(1);
+    schedule.rounds[0].task = "C";
+    schedule.rounds[0].flights = 2;
+    runner.load(schedule);
+    form.Command5.click();
+    time.advance(295s);
+    EXPECT_EQ(displayStateJson(withSchedule.current()).toStdString(),
+              R"({"flight":1,"group":1,"next":"round 1, group 1, flight 2","phase":"preparation",)"
+              R"("round":1,"status":"PREPARAZIONE","task":"C","time":"00.00.05","window":"test"})");
 }
 
 } // namespace

@@ -16,7 +16,7 @@ constexpr int kCap = 8;
 
 class WebServer : public ::testing::Test {
 protected:
-    WebServer() { server.publish({"00.09.59", "TEMPO OPERATIVO", CyclePhase::WorkingTime}); }
+    WebServer() { server.publish({"00.09.59", "TEMPO OPERATIVO", CyclePhase::WorkingTime, {}}); }
 
     std::unique_ptr<QTcpSocket> connected() {
         auto socket = std::make_unique<QTcpSocket>();
@@ -100,7 +100,7 @@ TEST_F(WebServer,
     QStringList received;
     auto client = webSocket(received);
     ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 1; }, 2000));
-    server.publish({"00.09.58", "TEMPO OPERATIVO", CyclePhase::WorkingTime});
+    server.publish({"00.09.58", "TEMPO OPERATIVO", CyclePhase::WorkingTime, {}});
     ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 3; }, 2500));
     EXPECT_TRUE(received[0].contains(QStringLiteral("00.09.59")));
     EXPECT_EQ(received[1], received[2]);
@@ -129,7 +129,7 @@ TEST_F(WebServer, CapsConnectionsAndDropsAWebSocketClientThatNeverReads) {
     deaf->write("GET /ws " + QByteArray::fromStdString(kUpgrade));
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.webSocketClients() == 2; }, 2000));
     for (int second = 0; server.webSocketClients() == 2 && second < 200'000; ++second) {
-        server.publish({"00.00." + std::to_string(second), "X", CyclePhase::WorkingTime});
+        server.publish({"00.00." + std::to_string(second), "X", CyclePhase::WorkingTime, {}});
         QCoreApplication::processEvents();
     }
     EXPECT_EQ(server.webSocketClients(), 1u);

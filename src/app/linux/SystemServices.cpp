@@ -1,6 +1,7 @@
 #include "app/SystemServices.h"
 
 #include "audio/PreloadingSoundOutput.h"
+#include "audio/ScheduleSoundFiles.h"
 #include "audio/SoundCheck.h"
 #include "audio/SoundFiles.h"
 #include "audio/SoundOutputCuePlayer.h"
@@ -45,6 +46,9 @@ std::vector<std::string> cueFiles(const SoundPaths& paths) {
     std::vector<std::string> files;
     for (const std::string_view cue : sounds::kAll) {
         files.push_back(paths.fileFor(std::string(cue)));
+    }
+    for (const std::string& cue : sounds::allScheduleCues()) {
+        files.push_back(paths.fileFor(cue));
     }
     return files;
 }

@@ -21,6 +21,7 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     Form1& form() { return m_form; }
+    SerialDisplayLink& displayLink() { return m_displayLink; }
 
     /// Ends by hiding the window and showing the about box in front of it.
     void Form_Load();

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace aerolap::sounds {
+
+// The contest schedule's announcements, in a folder of their own beside the cycle's. They are
+// optional: a missing one stays silent instead of sounding the alert. Each one's longest
+// duration is the one the default set is generated to fit (sounds/manifest.txt), so that the
+// announcer can tell whether it ends before the next cue of the cycle.
+
+using Seconds = std::chrono::duration<double>;
+
+inline constexpr const char* kRound = R"(c:\schedule\round.wav)";
+inline constexpr const char* kGroup = R"(c:\schedule\group.wav)";
+inline constexpr const char* kFlight = R"(c:\schedule\flight.wav)";
+inline constexpr const char* kTestFlights = R"(c:\schedule\test flights.wav)";
+inline constexpr const char* kNoFlying = R"(c:\schedule\no flying.wav)";
+inline constexpr int kHighestNumber = 30;
+
+inline constexpr Seconds kWordLength{0.9};
+inline constexpr Seconds kNumberLength{1.4};
+inline constexpr Seconds kWindowCallLength{1.9};
+
+/// The spoken number, 1 to `kHighestNumber`.
+inline std::string numberCue(int number) {
+    return R"(c:\schedule\)" + std::to_string(number) + ".wav";
+}
+
+/// Every announcement file of the schedule, for the checks that walk the whole set.
+inline std::vector<std::string> allScheduleCues() {
+    std::vector<std::string> cues{kRound, kGroup, kFlight, kTestFlights, kNoFlying};
+    for (int number = 1; number <= kHighestNumber; ++number) {
+        cues.push_back(numberCue(number));
+    }
+    return cues;
+}
+
+} // namespace aerolap::sounds

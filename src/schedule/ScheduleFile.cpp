@@ -1,0 +1,240 @@
+#include "ScheduleFile.h"
+
+#include "elements/TimeText.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <algorithm>
+#include <stdexcept>
+
+namespace aerolap {
+
+namespace {
+
+constexpr int kMostRounds = 99;
+constexpr int kMostGroups = 99;
+constexpr int kMostFlights = 9;
+
+/// A fault of one field, caught once for the whole file.
+struct BadField : std::runtime_error {
+    BadField(const std::string& field, const std::string& what)
+        : std::runtime_error(field + ": " + what) {}
+};
+
+/// Takes the known fields out of one JSON object, checking each, and keeps the rest.
+class FieldReader {
+public:
+    FieldReader(QJsonObject object, std::string prefix)
+        : m_rest(std::move(object)), m_prefix(std::move(prefix)) {}
+
+    std::optional<QJsonValue> take(const char* key) {
+        const QString name = QString::fromLatin1(key);
+        if (!m_rest.contains(name)) {
+            return std::nullopt;
+        }
+        return m_rest.take(name);
+    }
+
+    std::string field(const char* key) const { return m_prefix + key; }
+
+    std::optional<std::string> text(const char* key) {
+        const auto value = take(key);
+        if (!value) {
+            return std::nullopt;
+        }
+        if (!value->isString()) {
+            throw BadField(field(key), "must be a text in quotes");
+        }
+        return value->toString().toStdString();
+    }
+
+    std::optional<int> time(const char* key) {
+        const auto written = text(key);
+        if (!written) {
+            return std::nullopt;
+        }
+        const auto seconds = TimeText::toSeconds(*written);
+        if (!seconds) {
+            throw BadField(field(key), "\"" + *written + "\" is not a time written HH.MM.SS");
+        }
+        return seconds;
+    }
+
+    std::optional<int> count(const char* key, int most) {
+        const auto value = take(key);
+        if (!value) {
+            return std::nullopt;
+        }
+        const double number = value->toDouble(-1);
+        if (!value->isDouble() || number != static_cast<double>(static_cast<int>(number))) {
+            throw BadField(field(key), "must be a whole number");
+        }
+        if (number < 1 || number > most) {
+            throw BadField(field(key), "must be from 1 to " + std::to_string(most));
+        }
+        return static_cast<int>(number);
+    }
+
+    std::optional<bool> flag(const char* key) {
+        const auto value = take(key);
+        if (value && !value->isBool()) {
+            throw BadField(field(key), "must be true or false");
+        }
+        return value ? std::optional(value->toBool()) : std::nullopt;
+    }
+
+    QJsonObject rest() const { return m_rest; }
+
+private:
+    QJsonObject m_rest;
+    std::string m_prefix;
+};
+
+void checkPreparation(const std::string& field, int preparation, int test, int noFly) {
+    if (preparation == 0) {
+        throw BadField(field + "preparation", "must not be 00.00.00");
+    }
+    if (test + noFly > preparation) {
+        throw BadField(field + "test", "test and no_fly together are longer than the preparation " +
+                                           TimeText::fromSeconds(preparation));
+    }
+}
+
+ScheduleRound readRound(const QJsonValue& value, const std::string& label,
+                        const Schedule& schedule) {
+    if (!value.isObject()) {
+        throw BadField(label, "must be an object in braces");
+    }
+    const std::string prefix = label + ", ";
+    FieldReader fields(value.toObject(), prefix);
+    ScheduleRound round;
+    round.task = fields.text("task").value_or("");
+    round.title = fields.text("title").value_or("");
+    const auto working = fields.time("working");
+    if (!working) {
+        throw BadField(fields.field("working"), "is missing");
+    }
+    round.working = *working;
+    round.groups = fields.count("groups", kMostGroups).value_or(1);
+    round.flights = fields.count("flights", kMostFlights).value_or(1);
+    round.preparation = fields.time("preparation");
+    round.test = fields.time("test");
+    round.noFly = fields.time("no_fly");
+    round.gap = fields.time("gap");
+    round.unknown = fields.rest();
+    checkPreparation(prefix, round.preparation.value_or(schedule.preparation),
+                     round.test.value_or(schedule.test), round.noFly.value_or(schedule.noFly));
+    return round;
+}
+
+Schedule readSchedule(const QJsonObject& object) {
+    FieldReader fields(object, "");
+    Schedule schedule;
+    schedule.name = fields.text("name").value_or("");
+    schedule.preparation = fields.time("preparation").value_or(schedule.preparation);
+    schedule.test = fields.time("test").value_or(schedule.test);
+    schedule.noFly = fields.time("no_fly").value_or(schedule.noFly);
+    schedule.gap = fields.time("gap").value_or(schedule.gap);
+    schedule.extendedFrame = fields.flag("extended_frame").value_or(false);
+    checkPreparation("", schedule.preparation, schedule.test, schedule.noFly);
+    const auto rounds = fields.take("rounds");
+    if (!rounds || !rounds->isArray() || rounds->toArray().isEmpty()) {
+        throw BadField("rounds", "must be a list of at least one round in brackets");
+    }
+    if (rounds->toArray().size() > kMostRounds) {
+        throw BadField("rounds", "has more than " + std::to_string(kMostRounds) + " rounds");
+    }
+    for (const QJsonValue& round : rounds->toArray()) {
+        schedule.rounds.push_back(
+            readRound(round, "round " + std::to_string(schedule.rounds.size() + 1), schedule));
+    }
+    schedule.unknown = fields.rest();
+    return schedule;
+}
+
+int lineOf(const QByteArray& data, int offset) {
+    const auto end = data.begin() + std::clamp<qsizetype>(offset, 0, data.size());
+    return 1 + static_cast<int>(std::count(data.begin(), end, '\n'));
+}
+
+void setTime(QJsonObject& object, const char* key, std::optional<int> seconds) {
+    if (seconds) {
+        object.insert(QString::fromLatin1(key),
+                      QString::fromStdString(TimeText::fromSeconds(*seconds)));
+    }
+}
+
+QJsonObject roundObject(const ScheduleRound& round) {
+    QJsonObject object = round.unknown;
+    object.insert(QStringLiteral("task"), QString::fromStdString(round.task));
+    if (!round.title.empty()) {
+        object.insert(QStringLiteral("title"), QString::fromStdString(round.title));
+    }
+    setTime(object, "working", round.working);
+    object.insert(QStringLiteral("groups"), round.groups);
+    object.insert(QStringLiteral("flights"), round.flights);
+    setTime(object, "preparation", round.preparation);
+    setTime(object, "test", round.test);
+    setTime(object, "no_fly", round.noFly);
+    setTime(object, "gap", round.gap);
+    return object;
+}
+
+} // namespace
+
+LoadedSchedule loadSchedule(const std::string& path) {
+    const std::string where = "Schedule " + path;
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {std::nullopt,
+                where + ": cannot be read (" + file.errorString().toStdString() + ")"};
+    }
+    const QByteArray data = file.readAll();
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        return {std::nullopt, where + ", line " + std::to_string(lineOf(data, parseError.offset)) +
+                                  ": not JSON (" + parseError.errorString().toStdString() + ")"};
+    }
+    if (!document.isObject()) {
+        return {std::nullopt, where + ": must hold one object in braces"};
+    }
+    return scheduleFromJson(document.object(), where);
+}
+
+LoadedSchedule scheduleFromJson(const QJsonObject& object, const std::string& source) {
+    try {
+        return {readSchedule(object), {}};
+    } catch (const BadField& bad) {
+        return {std::nullopt, source + ": " + bad.what()};
+    }
+}
+
+QJsonObject scheduleToJson(const Schedule& schedule) {
+    QJsonObject object = schedule.unknown;
+    object.insert(QStringLiteral("name"), QString::fromStdString(schedule.name));
+    setTime(object, "preparation", schedule.preparation);
+    setTime(object, "test", schedule.test);
+    setTime(object, "no_fly", schedule.noFly);
+    setTime(object, "gap", schedule.gap);
+    object.insert(QStringLiteral("extended_frame"), schedule.extendedFrame);
+    QJsonArray rounds;
+    for (const ScheduleRound& round : schedule.rounds) {
+        rounds.append(roundObject(round));
+    }
+    object.insert(QStringLiteral("rounds"), rounds);
+    return object;
+}
+
+std::optional<std::string> saveSchedule(const Schedule& schedule, const std::string& path) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QJsonDocument(scheduleToJson(schedule)).toJson()) < 0 || !file.commit()) {
+        return "Schedule " + path + ": cannot be saved (" + file.errorString().toStdString() + ")";
+    }
+    return std::nullopt;
+}
+
+} // namespace aerolap

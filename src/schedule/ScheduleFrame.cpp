@@ -1,0 +1,62 @@
+#include "ScheduleFrame.h"
+
+#include "engine/CyclePhase.h"
+#include "engine/CycleTexts.h"
+
+namespace aerolap {
+
+namespace {
+
+std::string twoDigits(int number) {
+    return {static_cast<char>('0' + number / 10 % 10), static_cast<char>('0' + number % 10)};
+}
+
+const char* preparationCode(const ScheduleRunner& runner) {
+    switch (runner.window()) {
+    case ScheduleRunner::Window::TestFlights:
+        return "TT";
+    case ScheduleRunner::Window::NoFly:
+        return "NF";
+    case ScheduleRunner::Window::None:
+        break;
+    }
+    return "PT";
+}
+
+} // namespace
+
+std::optional<std::string> scheduleFrame(const ScheduleRunner& runner, const Form1& form,
+                                         std::string_view minutesSeconds) {
+    if (!runner.loaded() || !runner.schedule().extendedFrame) {
+        return std::nullopt;
+    }
+    const CyclePhase phase = cyclePhase(form);
+    // A phase's poll loads the next phase's time before it hands over: that frame already shows
+    // where the next phase starts, so it carries the next phase's state (and, after the landing
+    // window, the next cycle). The preparation's poll has stopped itself by then, STOP still shows.
+    const bool handingOver = !form.Clock1.counting() && form.Clock1.clockTimeText() != kTimeUp;
+    std::optional<SchedulePosition> position;
+    if (runner.state() != ScheduleRunner::State::Finished) {
+        position = handingOver && phase == CyclePhase::Landing
+                       ? nextPosition(runner.schedule(), runner.position())
+                       : runner.position();
+    }
+    const char* state = "PT";
+    if (phase == CyclePhase::Preparation) {
+        state = preparationCode(runner);
+    } else if (phase == CyclePhase::WorkingTime) {
+        state = handingOver ? "LT" : "WT";
+    } else if (phase == CyclePhase::Landing) {
+        state = handingOver ? "PT" : "LT";
+    } else if (phase == CyclePhase::Stopped) {
+        state = "ST";
+    } else if (form.Command7.visible()) {
+        state = "WT";
+    }
+    // Outside the schedule, past its last cycle, round and group are 00.
+    return "R" + twoDigits(position ? position->round + 1 : 0) + "G" +
+           twoDigits(position ? position->group + 1 : 0) + "T" + std::string(minutesSeconds) +
+           state + "\r";
+}
+
+} // namespace aerolap

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "Schedule.h"
+#include "elements/Signal.h"
+#include "elements/Timer.h"
+#include "engine/Form1.h"
+#include "platform/MonotonicSource.h"
+
+#include <chrono>
+#include <optional>
+
+namespace aerolap {
+
+/// Runs a schedule on the main window as the director would: before each cycle it unticks Loop,
+/// picks the free task, commits the preparation and working time in the two setting clocks,
+/// and after the gap clicks START. It only watches the cycle (START, STOP, the return to READY,
+/// the time display) and never reaches into it. Without a schedule it does nothing at all.
+class ScheduleRunner {
+public:
+    enum class State { Waiting, Running, Gap, Paused, Finished };
+    enum class Window { None, TestFlights, NoFly };
+    using TimePoint = MonotonicSource::TimePoint;
+
+    /// Lives as long as the window: it connects itself to the window's elements.
+    ScheduleRunner(Form1& form, const MonotonicSource& time);
+    ScheduleRunner(const ScheduleRunner&) = delete;
+    ScheduleRunner& operator=(const ScheduleRunner&) = delete;
+
+    /// Takes a schedule to run from `from` (the start when outside it), waiting for the
+    /// director's START. Refused while a cycle runs.
+    bool load(Schedule schedule, SchedulePosition from = {});
+    bool loaded() const { return m_schedule.has_value(); }
+    const Schedule& schedule() const { return *m_schedule; }
+
+    SchedulePosition position() const { return m_position; }
+    State state() const { return m_state; }
+    /// The window the running preparation is in, from the running clock itself.
+    Window window() const;
+    /// When the gap now running ends with the next START.
+    std::optional<TimePoint> nextStartAt() const;
+    /// When the next cycle starts if the running one goes on to its end: exact in the gap,
+    /// reckoned from the running clock during a cycle; nothing otherwise.
+    std::optional<TimePoint> nextCycleStartsAt() const;
+
+    /// Each moves the position while no cycle runs, and says whether it could.
+    bool skip();
+    bool back();
+    bool jumpTo(SchedulePosition position);
+
+    /// Waits out the gap; the composition or the test attaches its driver.
+    Timer gapTimer{std::chrono::seconds(1)};
+
+    /// Raised when the position or the state changes.
+    Signal<> changed;
+    /// Raised when a test-flight or no-fly window opens or closes.
+    Signal<Window> windowChanged;
+
+private:
+    bool cycleRuns() const;
+    void moveTo(SchedulePosition position, State state);
+    void commitClocks();
+    void setState(State state);
+    void onStartClicked();
+    void onCycleEnded();
+    void onStopped();
+    void onGapTick();
+    void updateWindow();
+
+    Form1& m_form;
+    const MonotonicSource& m_time;
+    std::optional<Schedule> m_schedule;
+    SchedulePosition m_position;
+    State m_state = State::Waiting;
+    Window m_lastWindow = Window::None;
+    TimePoint m_gapStartedAt{};
+};
+
+} // namespace aerolap

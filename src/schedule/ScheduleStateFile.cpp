@@ -1,0 +1,47 @@
+#include "ScheduleStateFile.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace aerolap {
+
+namespace {
+// Counted from 1 in the file, as the director reads them.
+constexpr const char* kCounts[] = {"round", "group", "flight"};
+} // namespace
+
+std::string stateFileOf(const std::string& schedulePath) {
+    return schedulePath + ".state";
+}
+
+bool writeScheduleState(const std::string& schedulePath, const SavedPosition& saved) {
+    const auto& [round, group, flight] = saved.position;
+    const QJsonObject object{{QString::fromLatin1(kCounts[0]), round + 1},
+                             {QString::fromLatin1(kCounts[1]), group + 1},
+                             {QString::fromLatin1(kCounts[2]), flight + 1},
+                             {QStringLiteral("running"), saved.running}};
+    QSaveFile file(QString::fromStdString(stateFileOf(schedulePath)));
+    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(object).toJson()) >= 0 &&
+           file.commit();
+}
+
+std::optional<SavedPosition> readScheduleState(const std::string& schedulePath) {
+    QFile file(QString::fromStdString(stateFileOf(schedulePath)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QJsonObject object = QJsonDocument::fromJson(file.read(4096)).object();
+    int counts[3] = {};
+    for (std::size_t i = 0; i < std::size(kCounts); ++i) {
+        counts[i] = object.value(QString::fromLatin1(kCounts[i])).toInt(0) - 1;
+        if (counts[i] < 0) {
+            return std::nullopt;
+        }
+    }
+    return SavedPosition{{counts[0], counts[1], counts[2]},
+                         object.value(QStringLiteral("running")).toBool()};
+}
+
+} // namespace aerolap

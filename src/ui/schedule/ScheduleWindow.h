@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/MessageBoxService.h"
+#include "platform/MonotonicSource.h"
+#include "schedule/ScheduleRunner.h"
+#include "schedule/ScheduleSession.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QSpinBox;
+class QTableWidget;
+
+namespace aerolap {
+
+/// The "Contest schedule" window: the rounds as an editable table, the cycle in hand and the
+/// next one with the clock time it starts, and the director's moves. It edits, opens and saves
+/// through the session and moves through the runner; it decides nothing itself.
+class ScheduleWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session, const MonotonicSource& time,
+                   MessageBoxService& messageBoxes, QWidget* parent = nullptr);
+
+    /// Shows the runner's schedule and position again.
+    void refresh();
+
+private:
+    void applyTable();
+    void addRound();
+    void removeRound();
+    void setExtendedFrame(bool extended);
+    void edit(Schedule schedule);
+    void open();
+    void save();
+    void jump();
+    void moved(bool done);
+
+    ScheduleRunner& m_runner;
+    ScheduleSession& m_session;
+    const MonotonicSource& m_time;
+    MessageBoxService& m_messageBoxes;
+    QTableWidget* m_rounds;
+    QComboBox* m_presets;
+    QCheckBox* m_extendedFrame;
+    QLabel* m_current;
+    QLabel* m_next;
+    QSpinBox* m_jumpTo[3];
+};
+
+} // namespace aerolap
