@@ -27,15 +27,23 @@ PreloadingSoundOutput::~PreloadingSoundOutput() {
 }
 
 void PreloadingSoundOutput::playFileAsync(const std::string& path) {
+    request(path, false);
+}
+
+void PreloadingSoundOutput::playFileIfPlayableAsync(const std::string& path) {
+    request(path, true);
+}
+
+void PreloadingSoundOutput::request(const std::string& path, bool optional) {
     const std::lock_guard lock(m_mutex);
     const std::uint64_t sequence = ++m_sequence;
     const auto [entry, added] = m_entries.try_emplace(path);
     if (entry->second.decodedAt) {
-        playLocked(entry->second);
+        playLocked(entry->second, optional);
         return;
     }
     // Only the newest request matters: an older one still waiting is dropped.
-    m_request = Request{path, sequence};
+    m_request = Request{path, optional, sequence};
     m_wake.notify_all();
 }
 
@@ -72,7 +80,7 @@ void PreloadingSoundOutput::run() {
             decodeIfChanged(request.path);
             lock.lock();
             if (request.sequence == m_sequence) {
-                playLocked(m_entries[request.path]);
+                playLocked(m_entries[request.path], request.optional);
             }
             continue;
         }
@@ -105,14 +113,18 @@ void PreloadingSoundOutput::decodeIfChanged(const std::string& path) {
     DecodedSoundFile decoded = m_decode(path);
     const std::lock_guard lock(m_mutex);
     Entry& entry = m_entries[path];
-    entry.sound = decoded.sound ? std::move(decoded.sound) : alertSound();
+    entry.sound = std::move(decoded.sound);
     entry.decodedAt = now;
     m_decoded.notify_all();
 }
 
-void PreloadingSoundOutput::playLocked(const Entry& entry) {
+void PreloadingSoundOutput::playLocked(const Entry& entry, bool optional) {
     // Called with the lock held, so that a late decode can never start after a newer sound.
-    m_playback.play(entry.sound);
+    if (entry.sound) {
+        m_playback.play(entry.sound);
+    } else if (!optional) {
+        m_playback.play(alertSound());
+    }
 }
 
 } // namespace aerolap

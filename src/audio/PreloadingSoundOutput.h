@@ -22,7 +22,7 @@ namespace aerolap {
 /// file between cycles; asking for a sound then only hands a ready buffer to the playback, and no
 /// file is ever opened on the caller's thread. A file asked for before it was known is decoded on
 /// that thread and played when ready, unless a newer sound was asked for meanwhile. A file that
-/// does not play gives the built-in alert.
+/// does not play gives the built-in alert, or silence where the sound is optional.
 class PreloadingSoundOutput final : public SoundOutput {
 public:
     using Decoder = std::function<DecodedSoundFile(const std::filesystem::path&)>;
@@ -36,6 +36,7 @@ public:
     PreloadingSoundOutput& operator=(const PreloadingSoundOutput&) = delete;
 
     void playFileAsync(const std::string& path) override;
+    void playFileIfPlayableAsync(const std::string& path) override;
 
     /// Waits until every file asked for so far has been decoded at least once.
     void waitUntilDecoded();
@@ -50,17 +51,20 @@ private:
     };
     struct Entry {
         std::optional<Signature> decodedAt;
+        /// Null when the file does not play.
         std::shared_ptr<const PcmSound> sound;
     };
     struct Request {
         std::string path;
+        bool optional = false;
         std::uint64_t sequence = 0;
     };
 
     static Signature signatureOf(const std::string& path);
     void run();
     void decodeIfChanged(const std::string& path);
-    void playLocked(const Entry& entry);
+    void request(const std::string& path, bool optional);
+    void playLocked(const Entry& entry, bool optional);
 
     PcmPlayback& m_playback;
     Decoder m_decode;

@@ -1,7 +1,5 @@
 #include "SoundOutputCuePlayer.h"
 
-#include <filesystem>
-
 namespace aerolap {
 
 void SoundOutputCuePlayer::playCue(const std::string& path) {
@@ -9,11 +7,7 @@ void SoundOutputCuePlayer::playCue(const std::string& path) {
 }
 
 void SoundOutputCuePlayer::playOptionalCue(const std::string& path) {
-    const std::string file = m_paths.fileFor(path);
-    std::error_code error;
-    if (std::filesystem::exists(file, error)) {
-        m_output.playFileAsync(file);
-    }
+    m_output.playFileIfPlayableAsync(m_paths.fileFor(path));
 }
 
 } // namespace aerolap

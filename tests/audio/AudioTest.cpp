@@ -22,16 +22,20 @@ double secondsOf(const PcmSound& sound) {
 TEST(CuePlayer, HandsEachCueToTheOutputAtOnceAsAFileUnderTheSoundRoot) {
     struct RecordingOutput final : SoundOutput {
         void playFileAsync(const std::string& path) override { played.push_back(path); }
+        void playFileIfPlayableAsync(const std::string& path) override {
+            played.push_back(path + " if playable");
+        }
         std::vector<std::string> played;
     } output;
     SoundOutputCuePlayer player{output, SoundPaths::underRoot("/sounds")};
     for (const auto cue : {sounds::kCount5, sounds::kMinuteBeep, sounds::kCount5}) {
         player.playCue(cue);
     }
-    player.playOptionalCue(sounds::kRound); // missing: silent, not the alert
+    player.playOptionalCue(sounds::kRound);
     EXPECT_EQ(output.played,
               (std::vector<std::string>{"/sounds/reriva3rira/5.wav", "/sounds/zodura3v/beepTo.wav",
-                                        "/sounds/reriva3rira/5.wav"}));
+                                        "/sounds/reriva3rira/5.wav",
+                                        "/sounds/schedule/round.wav if playable"}));
 }
 
 TEST(AlertSound, IsShortAndAudible) {

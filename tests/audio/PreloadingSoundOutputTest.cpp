@@ -63,6 +63,7 @@ TEST_F(PreloadingSoundOutputTest, DecodesAheadOffTheCallersThreadAndAgainOnlyWhe
     PreloadingSoundOutput output(*this, {a, missing}, decoder, 5ms);
     output.waitUntilDecoded();
     output.playFileAsync(a);
+    output.playFileIfPlayableAsync(missing); // silent, and leaves the sound playing alone
     output.playFileAsync(missing);
     // Swapped in whole, as a director copying a new file over would do.
     std::ofstream(folder / "new") << "a longer sound";

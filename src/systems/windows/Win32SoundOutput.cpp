@@ -12,4 +12,8 @@ void Win32SoundOutput::playFileAsync(const std::string& path) {
     static_cast<void>(PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC));
 }
 
+void Win32SoundOutput::playFileIfPlayableAsync(const std::string& path) {
+    static_cast<void>(PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT));
+}
+
 } // namespace aerolap

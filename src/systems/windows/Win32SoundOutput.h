@@ -9,6 +9,7 @@ namespace aerolap {
 class Win32SoundOutput final : public SoundOutput {
 public:
     void playFileAsync(const std::string& path) override;
+    void playFileIfPlayableAsync(const std::string& path) override;
 };
 
 } // namespace aerolap
