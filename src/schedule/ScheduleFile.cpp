@@ -1,8 +1,8 @@
 #include "ScheduleFile.h"
 
+#include "SmallFileRead.h"
 #include "elements/TimeText.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
@@ -16,6 +16,8 @@ namespace {
 constexpr int kMostRounds = 99;
 constexpr int kMostGroups = 99;
 constexpr int kMostFlights = 9;
+// Ninety-nine rounds written out at length take some 20 KB.
+constexpr qint64 kLargestScheduleFile = 1024 * 1024;
 
 /// A fault of one field, caught once for the whole file.
 struct BadField : std::runtime_error {
@@ -186,12 +188,11 @@ QJsonObject roundObject(const ScheduleRound& round) {
 
 LoadedSchedule loadSchedule(const std::string& path) {
     const std::string where = "Schedule " + path;
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {std::nullopt,
-                where + ": cannot be read (" + file.errorString().toStdString() + ")"};
+    auto read = readSmallFile(path, kLargestScheduleFile);
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        return {std::nullopt, where + ": " + *problem};
     }
-    const QByteArray data = file.readAll();
+    const QByteArray data = std::get<QByteArray>(std::move(read));
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
     if (parseError.error != QJsonParseError::NoError) {

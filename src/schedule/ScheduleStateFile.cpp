@@ -1,6 +1,7 @@
 #include "ScheduleStateFile.h"
 
-#include <QFile>
+#include "SmallFileRead.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -28,11 +29,11 @@ bool writeScheduleState(const std::string& schedulePath, const SavedPosition& sa
 }
 
 std::optional<SavedPosition> readScheduleState(const std::string& schedulePath) {
-    QFile file(QString::fromStdString(stateFileOf(schedulePath)));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto read = readSmallFile(stateFileOf(schedulePath), 4096);
+    if (!std::holds_alternative<QByteArray>(read)) {
         return std::nullopt;
     }
-    const QJsonObject object = QJsonDocument::fromJson(file.read(4096)).object();
+    const QJsonObject object = QJsonDocument::fromJson(std::get<QByteArray>(read)).object();
     int counts[3] = {};
     for (std::size_t i = 0; i < std::size(kCounts); ++i) {
         counts[i] = object.value(QString::fromLatin1(kCounts[i])).toInt(0) - 1;
