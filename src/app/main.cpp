@@ -29,6 +29,17 @@
 namespace {
 
 /// The device of serial port N: --com N=DEVICE first, then the environment ($AEROLAP_COMn).
+/// An entry of the main window's context menu, with its shortcut, that brings a window up.
+void offerWindow(QWidget& view, QAction& entry, const QKeySequence& shortcut, QWidget& window) {
+    entry.setShortcut(shortcut);
+    QObject::connect(&entry, &QAction::triggered, &window, [&window] {
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
+    view.addAction(&entry);
+}
+
 aerolap::EnvironmentLookup serialDevicesOf(const aerolap::CommandLine& options) {
     return [devices = options.serialDevices](const std::string& name) {
         for (const auto& [port, device] : devices) {
@@ -128,23 +139,10 @@ int main(int argc, char** argv) {
     const auto [addresses, whyOff] = startPilotsDisplay(webServer, options);
     aerolap::PilotsDisplayWindow pilotsWindow(addresses, whyOff, &view);
     QAction showPilotsWindow(QStringLiteral("Pilots' display..."));
-    showPilotsWindow.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    QObject::connect(&showPilotsWindow, &QAction::triggered, &pilotsWindow, [&pilotsWindow] {
-        pilotsWindow.show();
-        pilotsWindow.raise();
-        pilotsWindow.activateWindow();
-    });
-    view.addAction(&showPilotsWindow);
+    offerWindow(view, showPilotsWindow, QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
     aerolap::ScheduleWindow scheduleWindow(scheduleRunner, schedule, time, messageBoxes, &view);
     QAction showScheduleWindow(QStringLiteral("Contest schedule..."));
-    showScheduleWindow.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    QObject::connect(&showScheduleWindow, &QAction::triggered, &scheduleWindow, [&scheduleWindow] {
-        scheduleWindow.refresh();
-        scheduleWindow.show();
-        scheduleWindow.raise();
-        scheduleWindow.activateWindow();
-    });
-    view.addAction(&showScheduleWindow);
+    offerWindow(view, showScheduleWindow, QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     window.Form_Load();

@@ -121,6 +121,11 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
     refresh();
 }
 
+void ScheduleWindow::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
+
 void ScheduleWindow::refresh() {
     const QSignalBlocker tableQuiet(m_rounds);
     const QSignalBlocker frameQuiet(m_extendedFrame);

@@ -25,10 +25,13 @@ public:
     ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session, const MonotonicSource& time,
                    MessageBoxService& messageBoxes, QWidget* parent = nullptr);
 
-    /// Shows the runner's schedule and position again.
-    void refresh();
+protected:
+    /// The clock time of the next cycle may have moved while the window was hidden.
+    void showEvent(QShowEvent* event) override;
 
 private:
+    /// Shows the runner's schedule and position again.
+    void refresh();
     void applyTable();
     void addRound();
     void removeRound();
