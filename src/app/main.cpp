@@ -118,9 +118,7 @@ int main(int argc, char** argv) {
     aerolap::ScheduleSession schedule(scheduleRunner, messageBoxes);
     aerolap::ScheduleAnnouncer announcer(scheduleRunner, form, system.cuePlayer(), time);
     timers.attach(announcer.wordTimer);
-    window.displayLink().setFrameFormat([&scheduleRunner, &form](std::string_view digits) {
-        return aerolap::scheduleFrame(scheduleRunner, form, digits);
-    });
+    aerolap::feedScheduleFrames(scheduleRunner, form, window.displayLink());
 
     aerolap::Form1View view(window);
     system.adoptMainWindow(view);

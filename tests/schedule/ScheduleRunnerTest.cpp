@@ -124,8 +124,7 @@ TEST_F(ScheduleRunnerTest, ExtendedFramesCarryRoundGroupAndState) {
     Schedule schedule = twoRounds();
     schedule.extendedFrame = true;
     ASSERT_TRUE(runner.load(schedule));
-    w.window.displayLink().setFrameFormat(
-        [this](std::string_view digits) { return scheduleFrame(runner, w.form, digits); });
+    feedScheduleFrames(runner, w.form, w.window.displayLink());
     w.form.Command5.click();
     ASSERT_TRUE(runUntil(ScheduleRunner::State::Finished));
     // The frame that loads the next phase's time carries that phase, and after the last cycle 00.
@@ -137,6 +136,12 @@ TEST_F(ScheduleRunnerTest, ExtendedFramesCarryRoundGroupAndState) {
                                       {700000, "R00G00T0010PT\r"}}) {
         EXPECT_EQ(std::ranges::count(w.frames, frame), 1) << frame.path;
     }
+    // STOP changes no digit, yet a board that reads the state learns of it.
+    ASSERT_TRUE(runner.load(schedule));
+    w.form.Command5.click();
+    w.time.advance(std::chrono::milliseconds(45500));
+    w.form.Command7.click();
+    EXPECT_EQ(w.frames.back().path, "R01G01T0055ST\r");
 }
 
 // "No flying" would meet the ten-seconds call, and at a later flight's START the preparation
