@@ -39,6 +39,16 @@ bool ScheduleRunner::load(Schedule schedule, SchedulePosition from) {
     return true;
 }
 
+bool ScheduleRunner::edit(Schedule schedule) {
+    if (m_state != State::Gap || !contains(schedule, m_position)) {
+        return load(std::move(schedule), m_position);
+    }
+    m_schedule = std::move(schedule);
+    commitClocks();
+    changed.emit();
+    return true;
+}
+
 std::optional<ScheduleRunner::TimePoint> ScheduleRunner::nextStartAt() const {
     if (m_state != State::Gap) {
         return std::nullopt;

@@ -29,6 +29,9 @@ public:
     /// Takes a schedule to run from `from` (the start when outside it), waiting for the
     /// director's START. Refused while a cycle runs.
     bool load(Schedule schedule, SchedulePosition from = {});
+    /// Takes the director's changes to the schedule in hand, keeping the position, and in a gap
+    /// the START that ends it. Refused while a cycle runs.
+    bool edit(Schedule schedule);
     bool loaded() const { return m_schedule.has_value(); }
     const Schedule& schedule() const { return *m_schedule; }
 

@@ -63,7 +63,7 @@ bool ScheduleSession::saveAs(const std::string& path) {
 }
 
 bool ScheduleSession::edit(Schedule schedule) {
-    return m_runner.load(std::move(schedule), m_runner.position());
+    return m_runner.edit(std::move(schedule));
 }
 
 void ScheduleSession::writeState() {

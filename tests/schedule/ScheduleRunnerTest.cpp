@@ -111,6 +111,11 @@ TEST_F(ScheduleRunnerTest, StopPausesResetAndStartFlyAgainAndMovesOnlyWhileNoCyc
     w.form.Command2.click();
     w.form.Command5.click(); // the re-flight
     ASSERT_TRUE(runUntil(ScheduleRunner::State::Gap));
+    Schedule edited = runner.schedule();
+    edited.rounds[0].working = 50;
+    ASSERT_TRUE(session.edit(edited)); // an edit in the gap keeps the START that ends it
+    EXPECT_EQ(runner.state(), ScheduleRunner::State::Gap);
+    EXPECT_EQ(w.form.Clock3.clockTimeText(), "00.00.50");
     EXPECT_TRUE(runner.skip() && runner.skip()); // out of the gap: the director starts again
     w.time.advance(60s);
     EXPECT_TRUE(runner.back() && runner.jumpTo({1, 1, 1}));
