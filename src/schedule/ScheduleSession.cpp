@@ -25,7 +25,7 @@ bool ScheduleSession::open(const std::string& path) {
     }
     SchedulePosition from;
     const auto saved = readScheduleState(path);
-    if (saved && saved->position != SchedulePosition{} &&
+    if (saved && !saved->finished && saved->position != SchedulePosition{} &&
         contains(*loaded.schedule, saved->position)) {
         const auto& [round, group, flight] = saved->position;
         const std::string where = "round " + std::to_string(round + 1) + ", group " +
@@ -72,8 +72,10 @@ void ScheduleSession::writeState() {
     }
     const auto state = m_runner.state();
     // A state file that cannot be written must not stop the contest; the next change tries again.
-    writeScheduleState(m_path, {m_runner.position(), state == ScheduleRunner::State::Running ||
-                                                         state == ScheduleRunner::State::Gap});
+    writeScheduleState(
+        m_path, {m_runner.position(),
+                 state == ScheduleRunner::State::Running || state == ScheduleRunner::State::Gap,
+                 state == ScheduleRunner::State::Finished});
 }
 
 } // namespace aerolap

@@ -22,7 +22,8 @@ bool writeScheduleState(const std::string& schedulePath, const SavedPosition& sa
     const QJsonObject object{{QString::fromLatin1(kCounts[0]), round + 1},
                              {QString::fromLatin1(kCounts[1]), group + 1},
                              {QString::fromLatin1(kCounts[2]), flight + 1},
-                             {QStringLiteral("running"), saved.running}};
+                             {QStringLiteral("running"), saved.running},
+                             {QStringLiteral("finished"), saved.finished}};
     QSaveFile file(QString::fromStdString(stateFileOf(schedulePath)));
     return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(object).toJson()) >= 0 &&
            file.commit();
@@ -42,7 +43,8 @@ std::optional<SavedPosition> readScheduleState(const std::string& schedulePath) 
         }
     }
     return SavedPosition{{counts[0], counts[1], counts[2]},
-                         object.value(QStringLiteral("running")).toBool()};
+                         object.value(QStringLiteral("running")).toBool(),
+                         object.value(QStringLiteral("finished")).toBool()};
 }
 
 } // namespace aerolap

@@ -11,6 +11,8 @@ namespace aerolap {
 struct SavedPosition {
     SchedulePosition position;
     bool running = false;
+    /// The last cycle has been flown: there is nothing to resume.
+    bool finished = false;
     bool operator==(const SavedPosition&) const = default;
 };
 

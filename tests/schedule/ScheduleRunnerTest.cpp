@@ -203,6 +203,16 @@ TEST_F(ScheduleRunnerTest, WritesThePositionDownAtEachChangeAndARestartOffersToR
               "The schedule " + path + " was left at round 1, group 2, flight 1.\n\nResume there?");
     EXPECT_EQ(resumed.position(), (SchedulePosition{0, 1, 0}));
     EXPECT_EQ(restarted.form.Clock2.clockTimeText(), "00.00.40");
+
+    restarted.time.attach(resumed.gapTimer);
+    restarted.form.Command5.click();
+    ASSERT_TRUE(restarted.time.advanceUntil(
+        [&] { return resumed.state() == ScheduleRunner::State::Finished; }, 30min));
+    TimedWindow again;
+    ScheduleRunner fresh{again.form, again.time};
+    ASSERT_TRUE(ScheduleSession(fresh, again.messageBoxes).open(path));
+    EXPECT_TRUE(again.messageBoxes.shown().empty()) << "a flown schedule offers no resumption";
+    EXPECT_EQ(fresh.position(), SchedulePosition{});
 }
 
 TEST_F(ScheduleRunnerTest, AnUnreadableStateFileIsPassedOverAndABadScheduleNamedAndLeftAside) {
