@@ -38,7 +38,7 @@ TEST(SerialLineSettings, ReadsOnlyWellFormedSettingsTexts) {
     }
     for (const char* text :
          {"", "9600,n,8", "9600,n,8,1,", "fast,n,8,1", "0,n,8,1", "9600,x,8,1", "9600,nn,8,1",
-          "9600,n,4,1", "9600,n,9,1", "9600,n,8,3", "9600, n,8,1"}) {
+          "9600,n,4,1", "9600,n,9,1", "9600,n,8,3", "9600, n,8,1", "96x0,n,8,1"}) {
         EXPECT_EQ(SerialLineSettings::parse(text), std::nullopt) << text;
     }
 }

@@ -49,6 +49,23 @@ std::string rounds(int count) {
     return R"({"rounds": [)" + listed + "{}]}";
 }
 
+/// Every cycle a schedule flies: where, the task and title, and its times.
+std::vector<std::string> cyclesOf(const Schedule& schedule) {
+    std::vector<std::string> cycles;
+    for (auto at = std::optional(SchedulePosition{}); at; at = nextPosition(schedule, *at)) {
+        const ScheduleRound& round = schedule.rounds[static_cast<std::size_t>(at->round)];
+        std::string cycle = round.task + " " + round.title;
+        for (const int number :
+             {at->round, at->group, at->flight, planOf(schedule, *at).preparation,
+              planOf(schedule, *at).test, planOf(schedule, *at).noFly,
+              planOf(schedule, *at).working, planOf(schedule, *at).gap}) {
+            cycle += " " + std::to_string(number);
+        }
+        cycles.push_back(cycle);
+    }
+    return cycles;
+}
+
 const BadFile kBadFiles[] = {
     {"NotJson", "{\n \"name\": \"x\"\n \"gap\": 1}", ", line 3: not JSON (unterminated object)"},
     {"NotAnObject", "[1]", ": must hold one object in braces"},
@@ -104,6 +121,7 @@ TEST_F(ScheduleFile, ReadsDefaultsAndOverridesAndSavesKeepingUnknownFields) {
     ASSERT_EQ(saveSchedule(schedule, path), std::nullopt);
     const LoadedSchedule again = loadSchedule(path);
     ASSERT_TRUE(again.schedule) << again.error;
+    EXPECT_EQ(cyclesOf(*again.schedule), cyclesOf(schedule)) << "lost in saving";
     EXPECT_EQ(again.schedule->rounds[1].working, 420);
     EXPECT_TRUE(again.schedule->extendedFrame);
     EXPECT_EQ(again.schedule->unknown.value(QStringLiteral("judge"))[QStringLiteral("name")],

@@ -92,6 +92,7 @@ TEST_F(PulseNullSink, PlaysASoundUntilANewerOneReplacesIt) {
     listenUntil('B', 25);
     const auto firstB = heard.find('B');
     ASSERT_NE(firstB, std::string::npos) << heard;
+    EXPECT_LT(heard.find('A'), firstB) << "the sound asked for as the server connected was lost";
     EXPECT_EQ(heard.find('A', firstB), std::string::npos) << "the older sound came back: " << heard;
     EXPECT_NEAR(static_cast<double>(std::count(heard.begin(), heard.end(), 'B')), 15, 2) << heard;
     EXPECT_EQ(heard.back(), '.') << heard;
