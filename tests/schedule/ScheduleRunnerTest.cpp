@@ -80,6 +80,8 @@ TEST_F(ScheduleRunnerTest, RunsEachCycleAsThePlainOneAndStartsTheNextAfterTheGap
     EXPECT_FALSE(w.form.Check17.ticked());
     w.time.advance(10s); // nothing starts by itself
     w.form.Command5.click();
+    // The preparation, working time and landing window of this cycle, then the gap.
+    EXPECT_EQ(runner.nextCycleStartsAt(), w.time.now() + 150s);
     ASSERT_TRUE(runUntil(ScheduleRunner::State::Finished));
     EXPECT_EQ(starts, (decltype(starts){{{0, 0, 0}, 10000},
                                         {{0, 1, 0}, 160000},
