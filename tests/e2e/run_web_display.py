@@ -1,16 +1,19 @@
 #!/usr/bin/env python3
-# The pilots' display in a real browser while the real program runs a short cycle.
+# The pilots' display in a real browser while the real program runs a contest schedule of two short groups.
 #
 # The program runs as in run_whole_cycle.py (private Xvfb under openbox, a pseudo-terminal as port 1) with
-# its page on a free loopback port; a headless Chromium, driven through chromium-driver, shows the page,
-# and a script in the page stamps every change of its digits. Checked: the page shows the state as it
-# loads; its digits and phases follow the frames on the line; a crowd of abusive connections during the
-# cycle leaves the frames on time; the page marks the lost program within 3 s and comes back by itself.
+# its page on a free loopback port and `--schedule`; a headless Chromium, driven through chromium-driver,
+# shows the page, and a script in the page stamps every change of its digits. The director only presses
+# START for the first group. Checked: the page shows the state as it loads; the schedule starts the second
+# group itself after the gap, and the frames of both cycles are those of the plain cycle, each on its
+# second, though a crowd of abusive connections comes in the first working time; the page's digits,
+# phases and groups follow the frames; the position written beside the schedule at the end; the page
+# marks the lost program within 3 s and comes back by itself.
 #
 # Time base: frames are stamped on CLOCK_MONOTONIC, the page on the wall clock (performance.timeOrigin);
 # the offset between the two is taken once at the start.
 
-import contextlib, json, os, socket, statistics, subprocess, sys, time, urllib.request  # noqa: E401
+import contextlib, json, os, socket, statistics, sys, time, urllib.request  # noqa: E401
 
 import run_whole_cycle as cycle
 from selenium import webdriver
@@ -18,12 +21,14 @@ from selenium.webdriver.chrome.service import Service
 
 # Frames may be this late against their second (sanitizer build, browser and crowd on 2 cores); the page
 # this late after its frame.
-PREPARATION_S, WORKING_S, FRAME_LIMIT_S, LAG_LIMIT_S, CROWD = 5, 5, 0.1, 0.5, 300
+PREPARATION_S, WORKING_S, GAP_S, FRAME_LIMIT_S, LAG_LIMIT_S, CROWD = 5, 5, 5, 0.1, 0.5, 300
+SCHEDULE = {"name": "E2E", "preparation": "00.00.05", "gap": "00.00.05", "colour": "kept",
+            "rounds": [{"task": "A", "working": "00.00.05", "groups": 2}]}
 CHROMIUM = ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking "
             "--disable-component-update --disable-sync --window-size=1024,600").split()
 RECORDER = """window.seen = []; const time = document.getElementById("time");
 new MutationObserver(() => window.seen.push([performance.timeOrigin + performance.now(), time.textContent,
-                                             document.body.className])).observe(time, {childList: true});"""
+    document.body.className, document.getElementById("schedule").textContent])).observe(time, {childList: true});"""
 
 
 def browser(work):
@@ -43,8 +48,8 @@ def abuse(port):
     return crowd
 
 
-def start_program(program, port_path, web_port):
-    return cycle.start([program, "--web-port", web_port], env={
+def start_program(program, port_path, web_port, schedule):
+    return cycle.start([program, "--web-port", web_port, "--schedule", schedule], env={
         **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": port_path, "AEROLAP_SOUNDS": "/nonexistent"})
 
 
@@ -56,12 +61,13 @@ def page_follows_frames(program, work):
     with socket.socket() as probe:
         probe.bind(("127.0.0.1", 0))
         web_port = probe.getsockname()[1]
-    app, driver, offset = start_program(program, os.ttyname(port_fd), web_port), browser(work), time.time() - time.monotonic()
+    (schedule := work / "day.json").write_text(json.dumps(SCHEDULE))
+    app = start_program(program, os.ttyname(port_fd), web_port, schedule)
+    driver, offset = browser(work), time.time() - time.monotonic()
     try:
         cycle.click(*cycle.box(cycle.find_window(cycle.ABOUT_TITLE, 90), cycle.CMD_OK))
         window = cycle.find_window(cycle.MAIN_TITLE, 30)
-        cycle.set_up_times(window, PREPARATION_S, WORKING_S)
-        time.sleep(1)  # the typed times are taken
+        time.sleep(1)  # the schedule's times are set
         state = json.load(urllib.request.urlopen(f"http://127.0.0.1:{web_port}/api/state"))
         driver.get(f"http://127.0.0.1:{web_port}/")
         shown = driver.execute_script("return document.getElementById('time').textContent")
@@ -71,19 +77,30 @@ def page_follows_frames(program, work):
         cycle.click(*cycle.box(window, cycle.COMMAND5_START))
         time.sleep(PREPARATION_S + 1)
         crowd = abuse(web_port)
-        expected, _ = cycle.timeline(PREPARATION_S, WORKING_S)
-        cycle.wait_until(lambda: len(cycle.split_frames(serial)[0]) >= first + len(expected), 60, "the whole cycle")
+        one, _ = cycle.timeline(PREPARATION_S, WORKING_S)
+        length = PREPARATION_S + WORKING_S + cycle.LANDING_S
+        # The second cycle's display already shows its preparation time when it starts.
+        expected = one + [(due + length + GAP_S, frame) for due, frame in one[1:]]
+        cycle.wait_until(lambda: len(cycle.split_frames(serial)[0]) >= first + len(expected), 2 * length + 30,
+                         "both cycles")
         for peer in crowd:
             peer.close()
+        time.sleep(1)  # nothing may follow
         frames = cycle.split_frames(serial)[0][first:]
         start_s = min(arrived - due for (due, _), (arrived, _) in zip(expected, frames))
         # The frame at START comes from the click, not from a second of the count.
         late = [1000 * (arrived - start_s - due) for (due, _), (arrived, _) in zip(expected, frames) if due]
-        print(f"Frames against their second, {CROWD} abusive connections in the working time: median "
-              f"{statistics.median(late):.1f} ms, max {max(late):.1f} ms")
-        cycle.check([f for _, f in frames] == [f for _, f in expected], "the frames are not those of the cycle")
-        cycle.check(max(late) <= 1000 * FRAME_LIMIT_S, "a frame was late while the server was abused")
+        print(f"Frames against their second, {CROWD} abusive connections in the first working time: median "
+              f"{statistics.median(late):.1f} ms, max {max(late):.1f} ms; the second cycle's first second "
+              f"{frames[len(one)][0] - frames[len(one) - 1][0]:.3f} s after the end of the first")
+        cycle.check([f for _, f in frames] == [f for _, f in expected],
+                    f"the frames are not those of two cycles: {[f for _, f in frames]}")
+        cycle.check(max(late) <= 1000 * FRAME_LIMIT_S, "a frame was late: abused, or the gap did not keep its time")
         check_page(driver.execute_script("return window.seen"), frames, offset)
+        state = json.loads((work / "day.json.state").read_text())
+        cycle.check(state == {"round": 1, "group": 2, "flight": 1, "running": False, "finished": True},
+                    f"the state file holds {state}")
+        cycle.check(json.loads(schedule.read_text()) == SCHEDULE, "the schedule file was changed")
         app.kill()
         app.wait(10)
         gone = time.monotonic()
@@ -91,7 +108,7 @@ def page_follows_frames(program, work):
         cycle.wait_until(lambda: driver.execute_script(lost), 3, "the page to mark the connection lost")
         print(f"Connection lost shown {1000 * (time.monotonic() - gone):.0f} ms after the program ended")
         cycle.PROCESSES.remove(app)
-        start_program(program, os.ttyname(port_fd), web_port)
+        start_program(program, os.ttyname(port_fd), web_port, schedule)
         cycle.wait_until(lambda: not driver.execute_script(lost), 30, "the page to reconnect")
     finally:
         driver.quit()
@@ -105,16 +122,18 @@ def check_page(seen, frames, offset):
         if index + 1 < len(frames) and frames[index + 1][0] - arrived < 0.05:
             continue
         text, wall = f"00.{frame[1:3].decode()}.{frame[3:5].decode()}", arrived + offset
-        match = next((at / 1000 for at, shown, _ in seen if shown == text and at / 1000 >= wall - 0.05), None)
+        match = next((at / 1000 for at, shown, *_ in seen if shown == text and at / 1000 >= wall - 0.05), None)
         (lags.append(1000 * (match - wall)) if match else missing.append(text))
-    for phase in (classes.split()[0] for _, _, classes in seen):
+    for phase in (classes.split()[0] for _, _, classes, _ in seen):
         phases += [] if phases and phases[-1] == phase else [phase]
     print(f"Page digits after their frame: median {statistics.median(lags or [0]):.1f} ms, "
           f"max {max(lags or [0]):.1f} ms over {len(lags)} frames; phases {' '.join(phases)}")
     cycle.check(not missing and max(lags) <= 1000 * LAG_LIMIT_S, f"the page lagged or missed frames: {missing[:5]}")
-    cycle.check(phases[-4:] == ["preparation", "working", "landing", "ready"], f"phases on the page: {phases}")
-    cycle.check(any("final" in classes for _, shown, classes in seen if shown == "00.00.03"),
+    cycle.check(phases == ["preparation", "working", "landing", "ready"] * 2, f"phases on the page: {phases}")
+    cycle.check(any("final" in classes for _, shown, classes, _ in seen if shown == "00.00.03"),
                 "the last ten seconds are not marked")
+    groups = sorted({line[:len("Round 1Group 1")] for *_, line in seen if line})
+    cycle.check(groups == ["Round 1Group 1", "Round 1Group 2"], f"groups on the page: {groups}")
 
 
 if __name__ == "__main__":
