@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "TimedWindow.h"
 #include "display/DisplayStatePublisher.h"
 #include "web/DisplayStateJson.h"
 
@@ -67,18 +67,6 @@ TEST_F(DisplayStateTest, ShowsEachFrameAtOnceAndEachPhaseWithoutHalfMadeStates) 
     EXPECT_EQ(phases, " preparation working landing ready preparation stopped ready");
     EXPECT_EQ(shown, frames);
     EXPECT_EQ(shown.size(), 1u + 29 + 11 + 31 + 2 + 1) << "each second, the preparation time again";
-}
-
-TEST(DisplayStateJson, CarriesTheCaptionsAndThePhaseName) {
-    for (const auto& [phase, name] : {std::pair{CyclePhase::Ready, "ready"},
-                                      {CyclePhase::Preparation, "preparation"},
-                                      {CyclePhase::WorkingTime, "working"},
-                                      {CyclePhase::Landing, "landing"},
-                                      {CyclePhase::Stopped, "stopped"}}) {
-        EXPECT_EQ(displayStateJson({"00.09.59", "A \"B\"", phase, {}}).toStdString(),
-                  std::string(R"({"phase":")") + name +
-                      R"(","status":"A \"B\"","time":"00.09.59"})");
-    }
 }
 
 TEST_F(DisplayStateTest, CarriesWhereTheScheduleStandsForThePage) {

@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "TimedWindow.h"
 #include "audio/SoundFiles.h"
 #include "engine/CyclePhase.h"
 

@@ -5,6 +5,9 @@
 #include "SystemServiceDoubles.h"
 #include "ui/main/MainWindow.h"
 
+#include <array>
+#include <gtest/gtest.h>
+
 namespace aerolap::testing {
 
 /// A port that is always open and writes each frame down with its virtual time.
@@ -23,13 +26,17 @@ struct TimelinePort final : SerialPortControl {
     std::vector<RecordingCuePlayer::Played>& timeline;
 };
 
-/// A loaded main window in virtual time whose frames are recorded, for one test or as the
-/// reference a test compares with.
+/// A whole main window in virtual time, loaded and ready, with a recording cue player, a port
+/// that records the frames, scripted message boxes and doubles of the system services; for one
+/// test or as the reference a test compares with.
 struct TimedWindow {
+    static constexpr std::array<Timer Form1::*, 7> kTimers{
+        &Form1::Timer1, &Form1::Timer2, &Form1::Timer3, &Form1::Timer4,
+        &Form1::Timer5, &Form1::Timer6, &Form1::Timer7};
+
     TimedWindow() {
-        for (Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4, &form.Timer5,
-                             &form.Timer6, &form.Timer7}) {
-            time.attach(*timer);
+        for (Timer Form1::*timer : kTimers) {
+            time.attach(form.*timer);
         }
         window.Form_Load();
     }
@@ -43,5 +50,7 @@ struct TimedWindow {
     MainWindow window{system.servicesWith(time, cues, port, messageBoxes)};
     Form1& form = window.form();
 };
+
+struct MainWindowFixture : ::testing::Test, TimedWindow {};
 
 } // namespace aerolap::testing

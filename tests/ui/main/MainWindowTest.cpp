@@ -1,7 +1,6 @@
 // The main window: its own behaviours in virtual time (start-up hand-over, set-up panel, always
 // on top, preparation-time check, exit question), and its view on the offscreen screen.
-#include "MainWindowFixture.h"
-#include "ui/main/BackgroundPicture.h"
+#include "TimedWindow.h"
 #include "ui/main/Form1View.h"
 
 #include <QtTest>
@@ -130,20 +129,6 @@ TEST_F(WindowBehaviours, ViewShowsTheModelFollowsItAndPutsTheCloseBoxToTheExitQu
     messageBoxes.answerNext(MessageAnswer::Yes);
     EXPECT_TRUE(view.close());
     EXPECT_FALSE(view.isVisible() || system.programExit.exits() == 0);
-}
-
-TEST(BackgroundPicture, GreyFieldLightEllipseWithADarkOutlineAndLargeBoldLettering) {
-    const QImage picture = BackgroundPicture::render();
-    EXPECT_EQ(std::tuple(picture.size(), picture.pixelColor(1, 548), picture.pixelColor(365, 275)),
-              std::tuple(QSize(730, 550), QColor(128, 128, 128), QColor(212, 212, 212)));
-    EXPECT_NEAR(qGray(picture.pixel(365, 6)), 48, 4); // the outline, where it runs straight
-    int dark = 0; // the first letter alone darkens much of the top-left corner
-    for (int y = 0; y < 60; ++y) {
-        for (int x = 0; x < 60; ++x) {
-            dark += qGray(picture.pixel(x, y)) < 64 ? 1 : 0;
-        }
-    }
-    EXPECT_GT(dark, 300);
 }
 
 } // namespace

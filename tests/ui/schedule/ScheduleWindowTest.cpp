@@ -1,6 +1,6 @@
 #include "ui/schedule/ScheduleWindow.h"
 
-#include "../../schedule/TimedWindow.h"
+#include "TimedWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
