@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <gtest/gtest.h>
+#include <ranges>
 
 namespace aerolap {
 namespace {
@@ -10,25 +11,20 @@ ParsedCommandLine parse(std::vector<std::string> arguments) {
     return parseCommandLine(arguments);
 }
 
-// A bad option or value ends the program with status 2 and the usage, before any window.
+// A bad option or value ends the program with status 2 and the usage, before any window. The
+// arguments of each line are parted by "|".
 TEST(CommandLine, RefusesBadOptionsWithStatusTwoAndTheUsage) {
-    const std::vector<std::vector<std::string>> refused = {{"--fly"},
-                                                           {"stray"},
-                                                           {"--sounds"},
-                                                           {"--com", "1="},
-                                                           {"--com", "=/dev/x"},
-                                                           {"--com", "0=/dev/x"},
-                                                           {"--com", "32768=/dev/x"},
-                                                           {"--play"},
-                                                           {"--schedule", ""},
-                                                           {"--web-port", "65536"},
-                                                           {"--web-port", "-1"},
-                                                           {"--web-port", "80x"}};
-    for (const auto& arguments : refused) {
+    for (const std::string line : {"--fly", "stray", "--sounds", "--com|1=", "--com|=/dev/x",
+                                   "--com|0=/dev/x", "--com|32768=/dev/x", "--play", "--schedule|",
+                                   "--web-port|65536", "--web-port|-1", "--web-port|80x"}) {
+        std::vector<std::string> arguments;
+        for (const auto word : std::views::split(line, '|')) {
+            arguments.emplace_back(word.begin(), word.end());
+        }
         const ParsedCommandLine parsed = parse(arguments);
-        EXPECT_FALSE(parsed.options) << arguments.back();
-        EXPECT_EQ(parsed.exitStatus, 2) << arguments.back();
-        EXPECT_NE(parsed.message.find("Usage: aerolap"), std::string::npos) << arguments.back();
+        EXPECT_FALSE(parsed.options) << line;
+        EXPECT_EQ(parsed.exitStatus, 2) << line;
+        EXPECT_NE(parsed.message.find("Usage: aerolap"), std::string::npos) << line;
     }
 }
 

@@ -1,4 +1,3 @@
-#include "audio/AlertSound.h"
 #include "audio/ScheduleSoundFiles.h"
 #include "audio/SoundCheck.h"
 #include "audio/SoundFiles.h"
@@ -36,18 +35,6 @@ TEST(CuePlayer, HandsEachCueToTheOutputAtOnceAsAFileUnderTheSoundRoot) {
               (std::vector<std::string>{"/sounds/reriva3rira/5.wav", "/sounds/zodura3v/beepTo.wav",
                                         "/sounds/reriva3rira/5.wav",
                                         "/sounds/schedule/round.wav if playable"}));
-}
-
-TEST(AlertSound, IsShortAndAudible) {
-    const auto alert = alertSound();
-    EXPECT_GT(secondsOf(*alert), 0.1);
-    EXPECT_LT(secondsOf(*alert), 0.3);
-    int loudest = 0;
-    for (std::size_t i = 0; i + 1 < alert->bytes.size(); i += 2) {
-        loudest = std::max(loudest, std::abs(static_cast<std::int16_t>(alert->bytes[i] |
-                                                                       alert->bytes[i + 1] << 8)));
-    }
-    EXPECT_GT(loudest, 8000);
 }
 
 TEST(SoundPaths, TheDriveStandsForTheRootAndNamesAreKept) {
