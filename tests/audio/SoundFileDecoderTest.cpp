@@ -37,7 +37,9 @@ TEST_F(SoundFolder, DecodesEveryEncodingToSixteenBitSamplesOfTheWholeSound) {
         EXPECT_EQ(decoded.encoding, encoding);
         EXPECT_EQ(decoded.sound->sampleRate, rate);
         EXPECT_EQ(decoded.sound->channels, channels);
-        EXPECT_NEAR(decoded.seconds, 0.2, 0.05);
+        // PCM keeps its exact length, also where channels are mixed down.
+        const bool pcm = std::string_view(encoding).find("bit PCM") != std::string_view::npos;
+        EXPECT_NEAR(decoded.seconds, 0.2, pcm ? 1e-9 : 0.05);
         // A sine at full scale: some sample lies far from silence.
         const auto* samples = reinterpret_cast<const std::int16_t*>(decoded.sound->bytes.data());
         EXPECT_GT(*std::max_element(samples, samples + decoded.sound->bytes.size() / 2), 8000);
@@ -59,32 +61,18 @@ TEST_F(SoundFolder, DecodesMp3InsideAWav) {
     std::ifstream mp3(folder / "cue.mp3", std::ios::binary);
     std::string stream((std::istreambuf_iterator<char>(mp3)), {});
     stream.resize(stream.size() + stream.size() % 2);
-    const auto put = [](std::string& into, std::size_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) {
-            into += static_cast<char>(value >> (8 * i) & 0xFF);
-        }
+    const auto le32 = [](std::size_t value) {
+        return std::string{static_cast<char>(value), static_cast<char>(value >> 8),
+                           static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
     };
-    // MPEG layer III, mono, 44.1 kHz, 128 kbit/s, then the fields of its own.
-    std::string body = "WAVEfmt ", file = "RIFF";
-    for (const auto& [value, bytes] : {std::pair{30, 4},
-                                       {0x55, 2},
-                                       {1, 2},
-                                       {44100, 4},
-                                       {16000, 4},
-                                       {1, 2},
-                                       {0, 2},
-                                       {12, 2},
-                                       {1, 2},
-                                       {2, 4},
-                                       {418, 2},
-                                       {1, 2},
-                                       {1393, 2}}) {
-        put(body, static_cast<std::size_t>(value), bytes);
-    }
-    body += "data";
-    put(body, stream.size(), 4);
-    put(file, body.size() + stream.size(), 4);
-    std::ofstream(folder / "mp3.wav", std::ios::binary) << file << body << stream;
+    // A 30-byte format chunk: MPEG layer III, mono, 44.1 kHz, 16000 bytes a second, then the
+    // fields of its own (ID, flags, block size, frames per block, codec delay).
+    const std::string header = std::string("WAVEfmt \x1e\0\0\0\x55\0\x01\0\x44\xac\0\0\x80\x3e\0\0"
+                                           "\x01\0\0\0\x0c\0\x01\0\x02\0\0\0\xa2\x01\x01\0\x71\x05",
+                                           42) +
+                               "data" + le32(stream.size());
+    std::ofstream(folder / "mp3.wav", std::ios::binary)
+        << "RIFF" << le32(header.size() + stream.size()) << header << stream;
     const DecodedSoundFile decoded = decodeSoundFile(folder / "mp3.wav");
     ASSERT_TRUE(decoded.sound) << decoded.problem;
     EXPECT_EQ(decoded.encoding, "MPEG Layer III");

@@ -62,6 +62,7 @@ protected:
         w.time.attach(runner.gapTimer);
         EXPECT_TRUE(runner.load(twoRounds()));
         w.form.Command5.clicked.connect([this] { starts.emplace_back(runner.position(), now()); });
+        QFile::remove(QString::fromStdString(stateFileOf("")));
     }
     long long now() const { return w.time.elapsed().count(); }
     bool runUntil(ScheduleRunner::State state) {
@@ -101,6 +102,8 @@ TEST_F(ScheduleRunnerTest, RunsEachCycleAsThePlainOneAndStartsTheNextAfterTheGap
     Timeline recorded = timelineOf(w, 0);
     std::erase_if(recorded, firstSecond);
     EXPECT_EQ(recorded, expected);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(stateFileOf(""))))
+        << "a schedule that has no file writes no state";
 }
 
 TEST_F(ScheduleRunnerTest, StopPausesResetAndStartFlyAgainAndMovesOnlyWhileNoCycleRuns) {

@@ -87,6 +87,7 @@ TEST_P(PortChoiceTest, MovesTheLinkAndTellsTheOperator) {
     EXPECT_EQ(boxes.shown(), expected);
     EXPECT_EQ(form.Combo1.text(), number);
     EXPECT_EQ(port.port, row.portAfterwards);
+    EXPECT_EQ(port.log.find("open,port"), std::string::npos) << "let go of a port before the next";
     show("00.00.07");
     EXPECT_EQ(port.sent, row.available.contains(row.portAfterwards) ? "A0007\r" : "");
 }

@@ -1,6 +1,7 @@
 #include "systems/linux/ServerOrDevicePlayback.h"
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -56,6 +57,10 @@ TEST(AlsaPlayback, WithoutAServerANewerCueCutsTheOlderShortOnTheDefaultDevice) {
         playback.play(levelSound(newer.front(), std::ssize(newer)));
         waitUntil(
             [&] { return std::ranges::count(bytesIn(heard), newer.front()) >= std::ssize(newer); });
+        // Played out, the sound thread waits for the next cue without using the processor.
+        const std::clock_t before = std::clock();
+        std::this_thread::sleep_for(300ms);
+        EXPECT_LT(std::clock() - before, CLOCKS_PER_SEC / 10);
     }
     const std::vector<std::uint8_t> bytes = bytesIn(heard);
     const auto cut = std::ranges::find(bytes, newer.front());
