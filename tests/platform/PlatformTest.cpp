@@ -1,9 +1,6 @@
-#include "platform/LocalFileExistence.h"
 #include "platform/SerialDeviceNames.h"
 #include "platform/SerialLineSettings.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace aerolap {
@@ -41,20 +38,6 @@ TEST(SerialLineSettings, ReadsOnlyWellFormedSettingsTexts) {
           "9600,n,4,1", "9600,n,9,1", "9600,n,8,3", "9600, n,8,1", "96x0,n,8,1"}) {
         EXPECT_EQ(SerialLineSettings::parse(text), std::nullopt) << text;
     }
-}
-
-TEST(LocalFileExistence, OnlyANormalFileCounts) {
-    namespace fs = std::filesystem;
-    const fs::path folder = fs::path(::testing::TempDir()) / "aerolap-files";
-    fs::create_directories(folder / "folder");
-    std::ofstream(folder / "MSINFO32.EXE") << "x";
-    fs::create_symlink(folder / "gone", folder / "broken");
-    EXPECT_TRUE(LocalFileExistence().normalFileExists((folder / "MSINFO32.EXE").string()));
-    for (const char* notAFile : {"folder", "missing", "broken"}) {
-        EXPECT_FALSE(LocalFileExistence().normalFileExists((folder / notAFile).string()))
-            << notAFile;
-    }
-    fs::remove_all(folder);
 }
 
 } // namespace
