@@ -1,33 +1,13 @@
 #include "serial/SerialDisplayLink.h"
 
+#include "RecordingSerialPort.h"
 #include "ScriptedMessageBoxes.h"
 #include "VirtualTime.h"
 
 #include <gtest/gtest.h>
-#include <set>
 
 namespace aerolap::testing {
 namespace {
-
-/// A port that opens only the port numbers the test makes available, and writes down each step.
-struct ScriptedPort final : SerialPortControl {
-    void setCommPort(std::int16_t number) override {
-        log += "port " + std::to_string(port = number) + ",";
-    }
-    void setSettings(const std::string& settings) override { log += settings + ","; }
-    bool setPortOpen(bool open) override {
-        isOpen = open && available.contains(port);
-        log += open ? (isOpen ? "open," : "failed,") : "close,";
-        return isOpen == open;
-    }
-    bool portOpen() const override { return isOpen; }
-    void output(const std::string& bytes) override { sent += bytes; }
-
-    std::set<std::int16_t> available{1, 2};
-    std::int16_t port = 0;
-    bool isOpen = false;
-    std::string log, sent;
-};
 
 class SerialDisplayLinkTest : public ::testing::Test {
 protected:
@@ -38,7 +18,7 @@ protected:
 
     VirtualTime time;
     Form1 form{time};
-    ScriptedPort port;
+    RecordingSerialPort port{time};
     ScriptedMessageBoxes boxes;
     SerialDisplayLink link{form, port, boxes};
 };
@@ -50,11 +30,11 @@ TEST_F(SerialDisplayLinkTest, SendsTheRunningClocksMinutesAndSecondsOncePerCapti
     }
     form.Clock1.setClockTimeText("00.00.02");
     form.Label2.setCaption("00.00.30"); // the frame follows the clock, not the caption
-    EXPECT_EQ(port.sent, "A0010\rA0903\rA1000\rA0002\r");
+    EXPECT_EQ(port.sent(), "A0010\rA0903\rA1000\rA0002\r");
     link.closeAtExit();
     show("00.00.05");
     EXPECT_EQ(port.log, "port 1,9600,n,8,1,open,close,");
-    EXPECT_EQ(port.sent, "A0010\rA0903\rA1000\rA0002\r");
+    EXPECT_EQ(port.sent(), "A0010\rA0903\rA1000\rA0002\r");
 }
 
 struct PortChoice {
@@ -89,7 +69,7 @@ TEST_P(PortChoiceTest, MovesTheLinkAndTellsTheOperator) {
     EXPECT_EQ(port.port, row.portAfterwards);
     EXPECT_EQ(port.log.find("open,port"), std::string::npos) << "let go of a port before the next";
     show("00.00.07");
-    EXPECT_EQ(port.sent, row.available.contains(row.portAfterwards) ? "A0007\r" : "");
+    EXPECT_EQ(port.sent(), row.available.contains(row.portAfterwards) ? "A0007\r" : "");
 }
 
 const PortChoice kChoices[] = {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingCuePlayer.h"
+#include "RecordingSerialPort.h"
 #include "ScriptedMessageBoxes.h"
 #include "SystemServiceDoubles.h"
 #include "ui/main/MainWindow.h"
@@ -9,22 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace aerolap::testing {
-
-/// A port that is always open and writes each frame down with its virtual time.
-struct TimelinePort final : SerialPortControl {
-    TimelinePort(const VirtualTime& clock, std::vector<RecordingCuePlayer::Played>& into)
-        : time(clock), timeline(into) {}
-    void setCommPort(std::int16_t) override {}
-    void setSettings(const std::string&) override {}
-    bool setPortOpen(bool) override { return true; }
-    bool portOpen() const override { return true; }
-    void output(const std::string& bytes) override {
-        timeline.push_back({time.elapsed().count(), bytes});
-    }
-
-    const VirtualTime& time;
-    std::vector<RecordingCuePlayer::Played>& timeline;
-};
 
 /// A whole main window in virtual time, loaded and ready, with a recording cue player, a port
 /// that records the frames, scripted message boxes and doubles of the system services; for one
@@ -43,8 +28,8 @@ struct TimedWindow {
 
     VirtualTime time;
     RecordingCuePlayer cues{time};
-    std::vector<RecordingCuePlayer::Played> frames;
-    TimelinePort port{time, frames};
+    RecordingSerialPort port{time};
+    std::vector<RecordingCuePlayer::Played>& frames = port.frames;
     ScriptedMessageBoxes messageBoxes;
     SystemServiceDoubles system;
     MainWindow window{system.servicesWith(time, cues, port, messageBoxes)};
