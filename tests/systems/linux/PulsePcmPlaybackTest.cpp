@@ -131,6 +131,7 @@ TEST_F(PulseNullSink, FindsAServerThatComesUpLater) {
         playing.play(tone(500, 0.5)); // kept until the next try at the server
         heard += heardNext(monitor);
     }
+    EXPECT_TRUE(playing.serverAnswers()) << "the server's answer went unnoticed";
     listenUntil('A', 0);
     EXPECT_NE(heard.find('A'), std::string::npos) << heard;
 }
