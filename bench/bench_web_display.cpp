@@ -7,7 +7,7 @@
 // extra CPU and memory with 200 clients, and the frames' lateness against their seconds.
 #include "ScriptedMessageBoxes.h"
 #include "SystemServiceDoubles.h"
-#include "display/DisplayStatePublisher.h"
+#include "pilots_display/DisplayStatePublisher.h"
 #include "systems/qt/QtTimerDriver.h"
 #include "ui/main/MainWindow.h"
 #include "web/PilotsDisplayThread.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScheduleRunner.h"
-#include "serial/SerialDisplayLink.h"
+#include "led_display/SerialDisplayLink.h"
 
 #include <optional>
 #include <string>

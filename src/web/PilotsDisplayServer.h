@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GuardedTcpServer.h"
-#include "display/DisplayState.h"
+#include "pilots_display/DisplayState.h"
 
 #include <QAbstractHttpServer>
 #include <QHostAddress>

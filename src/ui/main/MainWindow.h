@@ -4,7 +4,7 @@
 #include "WindowBehaviours.h"
 #include "engine/Form1.h"
 #include "engine/TimingEngine.h"
-#include "serial/SerialDisplayLink.h"
+#include "led_display/SerialDisplayLink.h"
 #include "ui/about/frmAbout.h"
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "platform/MessageBoxService.h"
 #include "platform/ProgramExit.h"
 #include "platform/WindowStacking.h"
-#include "serial/SerialDisplayLink.h"
+#include "led_display/SerialDisplayLink.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "serial/SerialDisplayLink.h"
+#include "led_display/SerialDisplayLink.h"
 
 #include "RecordingSerialPort.h"
 #include "ScriptedMessageBoxes.h"

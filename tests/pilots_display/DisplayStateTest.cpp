@@ -1,5 +1,5 @@
 #include "TimedWindow.h"
-#include "display/DisplayStatePublisher.h"
+#include "pilots_display/DisplayStatePublisher.h"
 #include "web/DisplayStateJson.h"
 
 namespace aerolap::testing {
