@@ -1,8 +1,9 @@
 // Aerolap: builds the main window with the services of this machine and runs the event loop.
 #include "app/CommandLine.h"
 #include "app/SystemServices.h"
-#include "display/DisplayStatePublisher.h"
+#include "pilots_display/DisplayStatePublisher.h"
 #include "platform/ImmediateProgramExit.h"
+#include "platform/Environment.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
 #include "platform/SerialDeviceNames.h"
@@ -28,7 +29,6 @@
 
 namespace {
 
-/// The device of serial port N: --com N=DEVICE first, then the environment ($AEROLAP_COMn).
 /// An entry of the main window's context menu, with its shortcut, that brings a window up.
 void offerWindow(QWidget& view, QAction& entry, const QKeySequence& shortcut, QWidget& window) {
     entry.setShortcut(shortcut);
@@ -40,6 +40,7 @@ void offerWindow(QWidget& view, QAction& entry, const QKeySequence& shortcut, QW
     view.addAction(&entry);
 }
 
+/// The device of serial port N: --com N=DEVICE first, then the environment ($AEROLAP_COMn).
 aerolap::EnvironmentLookup serialDevicesOf(const aerolap::CommandLine& options) {
     return [devices = options.serialDevices](const std::string& name) {
         for (const auto& [port, device] : devices) {

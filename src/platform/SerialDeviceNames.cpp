@@ -1,15 +1,6 @@
 #include "SerialDeviceNames.h"
 
-#include <cstdlib>
-
 namespace aerolap {
-
-std::optional<std::string> processEnvironment(const std::string& name) {
-    if (const char* value = std::getenv(name.c_str())) {
-        return std::string(value);
-    }
-    return std::nullopt;
-}
 
 std::optional<std::string> serialDeviceName(std::int16_t port, DeviceNaming naming,
                                             const EnvironmentLookup& environment) {

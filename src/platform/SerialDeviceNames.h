@@ -1,7 +1,8 @@
 #pragma once
 
+#include "Environment.h"
+
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -9,12 +10,6 @@ namespace aerolap {
 
 /// How the serial port numbers the operator picks become device names of the system.
 enum class DeviceNaming { Windows, Posix };
-
-/// Looks up an environment variable; nothing when it is not set.
-using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
-
-/// The process environment, for `serialDeviceName` in the running program.
-std::optional<std::string> processEnvironment(const std::string& name);
 
 /// The device of serial port `port`: "COM<port>" on Windows; elsewhere the device named by the
 /// variable AEROLAP_COM<port> when it is set and not empty, else "/dev/ttyS<port - 1>". Nothing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SerialDeviceNames.h"
+#include "platform/Environment.h"
 
 #include <QtGlobal>
 #include <optional>

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace aerolap {
+
+/// Looks up an environment variable; nothing when it is not set. Passed in wherever a variable
+/// chooses something, so that tests and the command line can stand in for the process's own.
+using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
+
+/// The process environment.
+std::optional<std::string> processEnvironment(const std::string& name);
+
+} // namespace aerolap
