@@ -99,5 +99,17 @@ TEST_F(TimerCompositionTest, RunsTheScheduleWithItsFramesWordsStateFileAndPageIn
     EXPECT_EQ(published().schedule.value().group, 1);
 }
 
+TEST_F(TimerCompositionTest, WithTheSixByteFrameStopSendsNothingOfItsOwn) {
+    Schedule plain = runner.schedule();
+    plain.extendedFrame = false;
+    ASSERT_TRUE(runner.load(plain));
+    form.Command5.click();
+    run(25'500ms);
+    const std::size_t sent = port.frames.size();
+    form.Command7.click();
+    EXPECT_EQ(port.frames.size(), sent) << "STOP changes no digit";
+    EXPECT_EQ(port.frames.back().path, "A0025\r");
+}
+
 } // namespace
 } // namespace aerolap::testing
