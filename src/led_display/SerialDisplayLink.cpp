@@ -50,6 +50,10 @@ void SerialDisplayLink::closeAtExit() {
 }
 
 void SerialDisplayLink::Label2_Change() {
+    sendRunningTime();
+}
+
+void SerialDisplayLink::sendRunningTime() {
     if (!m_port.portOpen()) {
         return;
     }
