@@ -3,11 +3,13 @@
 #include "app/CommandLine.h"
 #include "app/SystemServices.h"
 #include "app/TimerComposition.h"
+#include "notices/NoticeBoard.h"
 #include "platform/Environment.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
 #include "platform/SerialDeviceNames.h"
+#include "platform/WallClock.h"
 #include "systems/qt/QtMessageBoxService.h"
 #include "systems/qt/QtProgramLauncher.h"
 #include "systems/qt/QtSerialPortControl.h"
@@ -15,6 +17,7 @@
 #include "ui/about/frmAboutView.h"
 #include "ui/main/Form1View.h"
 #include "ui/main/MainWindow.h"
+#include "ui/notices/NoticesWindow.h"
 #include "ui/pilots/PilotsDisplayWindow.h"
 #include "ui/schedule/ScheduleWindow.h"
 #include "web/PageAddresses.h"
@@ -53,7 +56,8 @@ aerolap::EnvironmentLookup serialDevicesOf(const aerolap::CommandLine& options) 
 /// Starts the pilots' display on the port the director chose and prints where pilots find it.
 /// Returns the page's addresses, or, when it is off, nothing and why.
 std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread& server,
-                                                   const aerolap::CommandLine& options) {
+                                                   const aerolap::CommandLine& options,
+                                                   aerolap::NoticeBoard& notices) {
     const quint16 port =
         aerolap::chosenWebPort(options.webPort, aerolap::processEnvironment, std::cerr);
     if (port == 0) {
@@ -65,7 +69,7 @@ std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread&
                                            "timer runs without it.")
                                 .arg(port)
                                 .arg(error);
-        std::cerr << "aerolap: " << why.toStdString() << std::endl;
+        notices.post(why.toStdString());
         return {{}, why};
     }
     const QStringList addresses = aerolap::pageAddresses(*listening);
@@ -94,6 +98,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
 
+    aerolap::SystemWallClock wallClock;
+    aerolap::NoticeBoard notices(wallClock, std::cerr);
+
     aerolap::SteadyMonotonicSource time;
     aerolap::QtSerialPortControl serialPort{system.serialDeviceNaming(), serialDevicesOf(options)};
     aerolap::QtMessageBoxService messageBoxes;
@@ -120,7 +127,7 @@ int main(int argc, char** argv) {
     webServer.publish(timer.displayState().current());
     timer.displayState().changed.connect(
         [&webServer](const aerolap::DisplayState& state) { webServer.publish(state); });
-    const auto [addresses, whyOff] = startPilotsDisplay(webServer, options);
+    const auto [addresses, whyOff] = startPilotsDisplay(webServer, options, notices);
     aerolap::PilotsDisplayWindow pilotsWindow(addresses, whyOff, &view);
     QAction showPilotsWindow(QStringLiteral("Pilots' display..."));
     offerWindow(view, showPilotsWindow, QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
@@ -128,6 +135,9 @@ int main(int argc, char** argv) {
                                            messageBoxes, &view);
     QAction showScheduleWindow(QStringLiteral("Contest schedule..."));
     offerWindow(view, showScheduleWindow, QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
+    aerolap::NoticesWindow noticesWindow(notices, &view);
+    QAction showNoticesWindow(QStringLiteral("Notices..."));
+    offerWindow(view, showNoticesWindow, QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     timer.load(options.scheduleFile);
