@@ -1,8 +1,10 @@
 #pragma once
 
 #include "audio/CuePlayer.h"
+#include "platform/MonotonicSource.h"
 #include "platform/Registry.h"
 #include "platform/SerialDeviceNames.h"
+#include "platform/SuspendedTime.h"
 #include "platform/WindowStacking.h"
 
 #include <filesystem>
@@ -14,8 +16,8 @@ class QWidget;
 
 namespace aerolap {
 
-/// The back ends of the system the program was built for: its sound, its registry, how it names
-/// serial ports and how its window manager stacks windows. The build compiles exactly one
+/// The back ends of the system the program was built for: its time, its sound, its registry, how
+/// it names serial ports and how its window manager stacks windows. The build compiles exactly one
 /// implementation, from the folder named for the system beside this file.
 class SystemServices {
 public:
@@ -25,6 +27,9 @@ public:
     SystemServices(const SystemServices&) = delete;
     SystemServices& operator=(const SystemServices&) = delete;
 
+    /// The monotonic time that goes on while the machine is suspended, and how long it was.
+    const MonotonicSource& time() const;
+    const SuspendedTime& suspendedTime() const;
     CuePlayer& cuePlayer() { return *m_cuePlayer; }
     Registry& registry() { return *m_registry; }
     DeviceNaming serialDeviceNaming() const;

@@ -7,6 +7,7 @@
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
 #include "platform/NoRegistry.h"
+#include "systems/linux/BootTimeSource.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
 
@@ -60,6 +61,7 @@ struct SystemServices::Parts {
         : paths(SoundPaths::underRoot(soundRoot(soundFolder))) {}
 
     SoundPaths paths;
+    BootTimeSource time;
     ServerOrDevicePlayback playback{
         [](const std::string& line) { std::cerr << line << std::endl; }};
     PreloadingSoundOutput output{playback, cueFiles(paths)};
@@ -73,6 +75,14 @@ SystemServices::SystemServices(const std::optional<std::filesystem::path>& sound
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow) {}
 
 SystemServices::~SystemServices() = default;
+
+const MonotonicSource& SystemServices::time() const {
+    return m_parts->time;
+}
+
+const SuspendedTime& SystemServices::suspendedTime() const {
+    return m_parts->time;
+}
 
 DeviceNaming SystemServices::serialDeviceNaming() const {
     return DeviceNaming::Posix;

@@ -3,6 +3,7 @@
 #include "audio/SoundCheck.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
+#include "systems/windows/InterruptTimeSource.h"
 #include "systems/windows/Win32Registry.h"
 #include "systems/windows/Win32SoundOutput.h"
 #include "systems/windows/Win32WindowManagerState.h"
@@ -27,6 +28,7 @@ struct SystemServices::Parts {
         : paths(soundFolder ? SoundPaths::underRoot(*soundFolder) : SoundPaths::unchanged()) {}
 
     SoundPaths paths;
+    InterruptTimeSource time;
     Win32SoundOutput output;
     SoundOutputCuePlayer cues{output, paths};
     Win32Registry registry;
@@ -38,6 +40,14 @@ SystemServices::SystemServices(const std::optional<std::filesystem::path>& sound
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow) {}
 
 SystemServices::~SystemServices() = default;
+
+const MonotonicSource& SystemServices::time() const {
+    return m_parts->time;
+}
+
+const SuspendedTime& SystemServices::suspendedTime() const {
+    return m_parts->time;
+}
 
 DeviceNaming SystemServices::serialDeviceNaming() const {
     return DeviceNaming::Windows;
