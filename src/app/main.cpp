@@ -7,7 +7,6 @@
 #include "platform/Environment.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
-#include "platform/MonotonicSource.h"
 #include "platform/SerialDeviceNames.h"
 #include "platform/WallClock.h"
 #include "systems/qt/QtMessageBoxService.h"
@@ -26,6 +25,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QStandardPaths>
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -80,6 +81,12 @@ std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread&
     return {addresses, {}};
 }
 
+/// The user's own folder for what the program keeps between runs ($XDG_DATA_HOME/Aerolap, or
+/// ~/.local/share/Aerolap; under %LOCALAPPDATA% on Windows).
+std::filesystem::path stateFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdString();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -101,7 +108,7 @@ int main(int argc, char** argv) {
     aerolap::SystemWallClock wallClock;
     aerolap::NoticeBoard notices(wallClock, std::cerr);
 
-    aerolap::SteadyMonotonicSource time;
+    const aerolap::MonotonicSource& time = system.time();
     aerolap::QtSerialPortControl serialPort{system.serialDeviceNaming(), serialDevicesOf(options)};
     aerolap::QtMessageBoxService messageBoxes;
     aerolap::ImmediateProgramExit programExit;
@@ -114,8 +121,10 @@ int main(int argc, char** argv) {
                                     files, programs},
         [&app](std::function<void()> task) {
             QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
-        });
-    aerolap::QtTimerDriver timers(time);
+        },
+        aerolap::RecoveryServices{wallClock, system.suspendedTime(), notices, stateFolder()});
+    aerolap::QtTimerDriver timers(time,
+                                  [&timer](const aerolap::Timer& due) { timer.beforeTick(due); });
     for (aerolap::Timer* each : timer.timers()) {
         timers.attach(*each);
     }
