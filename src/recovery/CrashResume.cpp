@@ -64,15 +64,22 @@ void CrashResume::resume(const CycleRecord& record) {
     }
     m_form.Check17.setValue(record.settings.loop ? CheckBox::kChecked : CheckBox::kUnchecked);
 
-    m_replay.replayAt(momentOf(cycle.began));
+    // A cycle that begins this very moment is pressed in the present, its cue heard.
+    if (const auto began = momentOf(cycle.began); began < realNow) {
+        m_replay.replayAt(began);
+    }
     if (cycle.minuteBeeps) {
         m_form.Timer4.setEnabled(true);
     }
     m_form.Command5.click();
     if (cycle.landingButton) {
         const auto pressed = momentOf(cycle.phaseBegan);
-        m_catchUp.replayUntil(pressed);
-        m_replay.replayAt(pressed);
+        if (pressed < realNow) {
+            m_catchUp.replayUntil(pressed);
+            m_replay.replayAt(pressed);
+        } else {
+            m_catchUp.catchUpTo(realNow);
+        }
         if (m_form.Command3.visible()) {
             m_form.Command3.click();
         }

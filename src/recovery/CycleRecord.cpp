@@ -61,7 +61,8 @@ standingAt(const RecordedCycle& cycle, const RecordedSettings& settings, WallClo
         }
     }
     if (!settings.loop) {
-        return std::nullopt;
+        // Its very end, when the last cue is due, still belongs to it.
+        return now == begins ? std::optional(CycleStanding{CyclePhase::Landing, 0}) : std::nullopt;
     }
     const auto period = std::chrono::seconds(looped[0].second + looped[1].second + landing);
     if (now > begins && period.count() > 0) {
