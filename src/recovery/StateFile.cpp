@@ -2,10 +2,11 @@
 
 #include "CycleRecordJson.h"
 #include "schedule/SmallFileRead.h"
+#include "schedule/WholeFileSave.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <system_error>
+#include <utility>
 
 namespace aerolap {
 
@@ -95,26 +96,20 @@ void StateFile::writeNow(const CycleRecord& record) {
                " is a file, or a folder above it cannot be written)");
         return;
     }
-    QSaveFile file(QString::fromStdString(path().string()));
-    if (!file.open(QIODevice::WriteOnly)) {
-        refuse(file.errorString().toStdString());
+    if (const auto why = saveWholeFile(path().string(), cycleRecordJson(record))) {
+        refuse(*why);
         return;
     }
-    const QByteArray bytes = cycleRecordJson(record);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        refuse(file.errorString().toStdString());
-        return;
-    }
-    if (!m_lastFault.empty()) {
-        m_lastFault.clear();
+    if (std::exchange(m_failing, false)) {
         m_notices.post("The state file " + path().string() + " is written again.");
     }
 }
 
 void StateFile::refuse(const std::string& fault) {
-    if (fault == m_lastFault) {
+    if (m_failing && fault == m_lastFault) {
         return;
     }
+    m_failing = true;
     m_lastFault = fault;
     m_notices.post("The state file " + path().string() + " cannot be written: " + fault +
                        ". The timer runs on, but after a crash it could not resume the cycle.",

@@ -51,7 +51,8 @@ private:
     std::optional<CycleRecord> m_pending;
     bool m_writing = false;
     bool m_stopping = false;
-    /// Touched by the writing thread only: the fault last told, until a write succeeds again.
+    // Touched by the writing thread only: the fault last told, until a write succeeds again.
+    bool m_failing = false;
     std::string m_lastFault;
     std::thread m_writer;
 };
