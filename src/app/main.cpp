@@ -2,8 +2,8 @@
 #include "app/CommandLine.h"
 #include "app/SystemServices.h"
 #include "pilots_display/DisplayStatePublisher.h"
-#include "platform/ImmediateProgramExit.h"
 #include "platform/Environment.h"
+#include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
 #include "platform/SerialDeviceNames.h"
@@ -121,7 +121,8 @@ int main(int argc, char** argv) {
     timers.attach(announcer.wordTimer);
     aerolap::feedScheduleFrames(scheduleRunner, form, window.displayLink());
 
-    aerolap::Form1View view(window);
+    const aerolap::LayoutFonts fonts = system.layoutFonts();
+    aerolap::Form1View view(window, fonts);
     system.adoptMainWindow(view);
 
     // The display state is taken once each handler is over, on the event loop's next turn.
@@ -151,7 +152,7 @@ int main(int argc, char** argv) {
         schedule.open(*options.scheduleFile);
     }
     // Deletes itself when the box is unloaded.
-    new aerolap::frmAboutView(*window.aboutBox(),
+    new aerolap::frmAboutView(*window.aboutBox(), fonts,
                               [&system](QWidget& box) { system.keepOutOfTaskbar(box); });
 
     return QApplication::exec();
