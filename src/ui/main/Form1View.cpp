@@ -51,7 +51,7 @@ Form1View::Form1View(MainWindow& window, const LayoutFonts& fonts, QWidget* pare
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_window(window), m_form(window.form()), m_fonts(fonts),
-      m_background(QPixmap::fromImage(BackgroundPicture::render())) {
+      m_background(QPixmap::fromImage(BackgroundPicture::render(fonts.arial))) {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(kClientSize);
     setFont(layoutFont(m_fonts.msSansSerif, kSystemDefaultPoints));
