@@ -103,6 +103,10 @@ bool RoundsModel::setData(const QModelIndex& index, const QVariant& value, int r
     if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()) {
         return false;
     }
+    // Leaving a cell as it was is no edit, and so is never refused.
+    if (value.toString() == data(index, role).toString()) {
+        return true;
+    }
     LoadedSchedule edited =
         withRoundField(m_runner.schedule(), static_cast<std::size_t>(index.row()),
                        kColumns[static_cast<std::size_t>(index.column())],
