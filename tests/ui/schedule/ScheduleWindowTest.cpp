@@ -3,6 +3,7 @@
 #include "TimedWindow.h"
 #include "schedule/ScheduleFile.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -68,12 +69,15 @@ TEST_F(ScheduleWindowTest, AddsPresetRoundsChecksEditsAndShowsTheCycleInHand) {
     EXPECT_TRUE(type(0, 0, "C")); // left as it was
     EXPECT_FALSE(type(0, 1, "Ladder"));
     EXPECT_EQ(lastMessage(), "The schedule can be changed only while no cycle runs.");
+    auto* extendedFrame = window.findChild<QCheckBox*>();
+    extendedFrame->click();
+    EXPECT_FALSE(extendedFrame->isChecked());
     EXPECT_EQ(cells(0), "C|All up, last down|00.05.00|1|3|00.00.40");
     click("Skip");
     EXPECT_EQ(runner.position(), SchedulePosition{});
     EXPECT_EQ(label("current"), "round 1, group 1, flight 1: cycle running");
     EXPECT_TRUE(label("next").startsWith(QStringLiteral("Next: round 1, group 1, flight 2 at ")));
-    EXPECT_EQ(w.messageBoxes.shown().size(), 3U); // the refused skip
+    EXPECT_EQ(w.messageBoxes.shown().size(), 4U); // the refused skip
 }
 
 TEST_F(ScheduleWindowTest, OpensTheChosenFileMovesThroughItAndRemovesTheChosenRound) {
@@ -98,6 +102,10 @@ TEST_F(ScheduleWindowTest, OpensTheChosenFileMovesThroughItAndRemovesTheChosenRo
     }
     click("Jump");
     EXPECT_EQ(runner.position(), (SchedulePosition{1, 1, 1}));
+    const auto bold = [this](int row) {
+        return model->index(row, 0).data(Qt::FontRole).value<QFont>().bold();
+    };
+    EXPECT_TRUE(bold(1) && !bold(0)); // the round in hand
     click("Back one");
     EXPECT_EQ(runner.position(), (SchedulePosition{1, 1, 0}));
     click("Skip");
