@@ -177,7 +177,6 @@ void ScheduleWindow::open() {
     const QString path = m_dialogs.chooseToOpen(*this);
     if (!path.isEmpty()) {
         m_session.open(path.toStdString());
-        refresh();
     }
 }
 
