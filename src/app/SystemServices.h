@@ -3,6 +3,8 @@
 #include "audio/CuePlayer.h"
 #include "platform/Registry.h"
 #include "platform/SerialDeviceNames.h"
+#include "platform/SerialPortControl.h"
+#include "platform/TimerResolution.h"
 #include "platform/WindowStacking.h"
 
 #include <filesystem>
@@ -28,8 +30,11 @@ public:
     CuePlayer& cuePlayer() { return *m_cuePlayer; }
     Registry& registry() { return *m_registry; }
     DeviceNaming serialDeviceNaming() const;
+    SerialAccess serialAccess() const;
     /// The main window's stacking; it acts once `adoptMainWindow` has named the window.
     WindowStacking& mainWindowStacking() { return *m_mainWindowStacking; }
+    /// How finely the system's timers fire, for the cycle to ask for fine steps while it runs.
+    TimerResolution& timerResolution() { return *m_timerResolution; }
 
     /// Binds the main window's stacking to `window` and keeps it out of the taskbar. Call before
     /// the window is first shown: the window manager reads the taskbar state when it appears.
@@ -48,6 +53,7 @@ private:
     CuePlayer* m_cuePlayer;
     Registry* m_registry;
     WindowStacking* m_mainWindowStacking;
+    TimerResolution* m_timerResolution;
 };
 
 } // namespace aerolap

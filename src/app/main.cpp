@@ -1,9 +1,11 @@
 // Aerolap: builds the main window with the services of this machine and runs the event loop.
 #include "app/CommandLine.h"
+#include "app/ParentConsole.h"
 #include "app/SystemServices.h"
+#include "engine/FineTimersDuringCycle.h"
 #include "pilots_display/DisplayStatePublisher.h"
-#include "platform/ImmediateProgramExit.h"
 #include "platform/Environment.h"
+#include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
 #include "platform/SerialDeviceNames.h"
@@ -84,10 +86,14 @@ int main(int argc, char** argv) {
     const aerolap::ParsedCommandLine parsed =
         aerolap::parseCommandLine(std::vector<std::string>(argv, argv + argc));
     if (!parsed.options) {
+        aerolap::useParentConsole();
         (parsed.exitStatus == 0 ? std::cout : std::cerr) << parsed.message << std::flush;
         return parsed.exitStatus;
     }
     const aerolap::CommandLine& options = *parsed.options;
+    if (options.checkSounds) {
+        aerolap::useParentConsole();
+    }
     aerolap::SystemServices system(options.soundFolder);
     if (options.checkSounds) {
         return system.checkSounds(std::cout, options.playSounds) ? 0 : 1;
@@ -97,7 +103,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
 
     aerolap::SteadyMonotonicSource time;
-    aerolap::QtSerialPortControl serialPort{system.serialDeviceNaming(), serialDevicesOf(options)};
+    aerolap::QtSerialPortControl serialPort{
+        system.serialDeviceNaming(), system.serialAccess(), serialDevicesOf(options),
+        [](const std::string& line) { std::cerr << "aerolap: " << line << std::endl; }};
     aerolap::QtMessageBoxService messageBoxes;
     aerolap::ImmediateProgramExit programExit;
     aerolap::LocalFileExistence files;
@@ -112,6 +120,7 @@ int main(int argc, char** argv) {
                                   &form.Timer5, &form.Timer6, &form.Timer7}) {
         timers.attach(*timer);
     }
+    aerolap::FineTimersDuringCycle fineTimers(form, system.timerResolution());
 
     // Made after the window, so that it sees each of the window's events once its handlers ran.
     aerolap::ScheduleRunner scheduleRunner(form, time);

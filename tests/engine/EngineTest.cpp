@@ -1,6 +1,7 @@
 #include "TimedWindow.h"
 #include "audio/SoundFiles.h"
 #include "engine/CyclePhase.h"
+#include "engine/FineTimersDuringCycle.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -257,6 +258,42 @@ TEST_F(Engine, LandingButtonEndsTheVuzWorkingTimeAndOpensTheLandingWindow) {
         preparationFrom(0, true) +
         Cues{{87000, kVoice2Minutes}, {90000, kMinuteBeep}, {100000, kLandingButtonSiren}};
     EXPECT_EQ(cues.played(), toTheButton + landingFrom(100000));
+}
+
+/// Writes down each change of the timer resolution asked for, with its moment.
+struct RecordingTimerResolution final : TimerResolution {
+    explicit RecordingTimerResolution(const testing::VirtualTime& clock) : time(clock) {}
+    void setFine(bool fine) override {
+        if (changes.empty() || changes.back().second != fine) {
+            changes.emplace_back(time.elapsed().count(), fine);
+        }
+    }
+    const testing::VirtualTime& time;
+    std::vector<std::pair<long long, bool>> changes;
+};
+
+// Fine timers cost the whole machine's battery: held from START to the end of the landing
+// window, and again from the next START to STOP, never at READY or after STOP.
+TEST_F(Engine, AsksForFineTimersOnlyWhileACycleRuns) {
+    RecordingTimerResolution resolution(time);
+    const FineTimersDuringCycle fineTimers(form, resolution);
+    form.Option1.select(); // three minutes
+    time.advance(2s);
+    form.Command5.click();
+    ASSERT_TRUE(runUntilReady());
+    const long long endMs = now();
+    time.advance(10s);
+    form.Command5.click();
+    time.advance(40s);
+    form.Command7.click();
+    time.advance(10s);
+    using Changes = std::vector<std::pair<long long, bool>>;
+    EXPECT_EQ(resolution.changes, (Changes{{0, false},
+                                           {2000, true},
+                                           {endMs, false},
+                                           {endMs + 10000, true},
+                                           {endMs + 50000, false}}));
+    EXPECT_EQ(endMs, 2000 + 30000 + 180000 + 30000);
 }
 
 TEST_F(Engine, LoopRunsCycleAfterCycleWithoutDriftAndEndsNormallyOnceUnticked) {
