@@ -120,7 +120,6 @@ int main(int argc, char** argv) {
                                   &form.Timer5, &form.Timer6, &form.Timer7}) {
         timers.attach(*timer);
     }
-    aerolap::FineTimersDuringCycle fineTimers(form, system.timerResolution());
 
     // Made after the window, so that it sees each of the window's events once its handlers ran.
     aerolap::ScheduleRunner scheduleRunner(form, time);
@@ -133,13 +132,13 @@ int main(int argc, char** argv) {
     aerolap::Form1View view(window);
     system.adoptMainWindow(view);
 
-    // The display state is taken once each handler is over, on the event loop's next turn.
-    aerolap::DisplayStatePublisher displayState(
-        form,
-        [&app](std::function<void()> task) {
-            QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
-        },
-        &scheduleRunner);
+    // The display state and the timer resolution follow the cycle once each handler is over, on
+    // the event loop's next turn.
+    const auto runSoon = [&app](std::function<void()> task) {
+        QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
+    };
+    aerolap::DisplayStatePublisher displayState(form, runSoon, &scheduleRunner);
+    aerolap::FineTimersDuringCycle fineTimers(form, system.timerResolution(), runSoon);
     aerolap::PilotsDisplayThread webServer;
     webServer.publish(displayState.current());
     displayState.changed.connect(

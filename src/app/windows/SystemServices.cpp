@@ -11,6 +11,7 @@
 #include "systems/windows/Win32WindowManagerState.h"
 
 #include <QWidget>
+#include <QWindow>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -81,6 +82,7 @@ struct SystemServices::Parts {
     Win32Registry registry;
     Win32WindowManagerState mainWindow;
     Win32TimerResolution timerResolution;
+    std::unique_ptr<QWindow> taskbarOwner;
 };
 
 SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder)
@@ -100,13 +102,19 @@ SerialAccess SystemServices::serialAccess() const {
 
 void SystemServices::adoptMainWindow(QWidget& window) {
     m_parts->mainWindow.attachTo(nativeWindowOf(window));
-    m_parts->mainWindow.keepOutOfTaskbar();
+    keepOutOfTaskbar(window);
 }
 
 void SystemServices::keepOutOfTaskbar(QWidget& window) {
-    Win32WindowManagerState state;
-    state.attachTo(nativeWindowOf(window));
-    state.keepOutOfTaskbar();
+    // Windows leaves an owned window off the taskbar. Qt sets a window's owner to its transient
+    // parent each time it shows it, so the owner is given that way: one hidden window, made
+    // once the application exists and kept until the end.
+    if (!m_parts->taskbarOwner) {
+        m_parts->taskbarOwner = std::make_unique<QWindow>();
+        m_parts->taskbarOwner->create();
+    }
+    window.winId();
+    window.windowHandle()->setTransientParent(m_parts->taskbarOwner.get());
 }
 
 bool SystemServices::checkSounds(std::ostream& out, bool play) {
