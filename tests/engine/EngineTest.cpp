@@ -290,8 +290,8 @@ TEST_F(Engine, AsksForFineTimersOnlyWhileACycleRuns) {
     time.advance(2s);
     form.Command5.click();
     runSoon();
-    ASSERT_TRUE(time.advanceUntil(
-        [&] { return runSoon(), cyclePhase(form) == CyclePhase::Ready; }, 20min));
+    ASSERT_TRUE(
+        time.advanceUntil([&] { return runSoon(), cyclePhase(form) == CyclePhase::Ready; }, 20min));
     const long long endMs = now();
     time.advance(10s);
     form.Command5.click();
