@@ -1,8 +1,9 @@
 ; The setup program of Aerolap for Windows, made by `make windows` (packaging/windows/CMakeLists.txt
 ; passes VERSION, STAGE, ICON, OUTFILE and the list of sound files, SOUNDS).
-Unicode true
+; A 64-bit setup program for a 64-bit program: it installs into the 64-bit Program Files and
+; registry without redirection.
+Target amd64-unicode
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 Name "Aerolap ${VERSION}"
 OutFile "${OUTFILE}"
@@ -24,19 +25,9 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "Aerolap needs a 64-bit Windows."
-    Abort
-  ${EndIf}
-  SetRegView 64
-FunctionEnd
-
-Function un.onInit
-  SetRegView 64
-FunctionEnd
-
+; The shortcuts are every user's: the director may not be the one who installed it.
 Section "Aerolap"
+  SetShellVarContext all
   SetOutPath "$INSTDIR"
   File /r /x sounds "${STAGE}\*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -68,6 +59,7 @@ SectionEnd
 
 ; The sound folders stay: they may hold the club's own recordings.
 Section "Uninstall"
+  SetShellVarContext all
   nsExec::Exec 'netsh advfirewall firewall delete rule name="${FIREWALL_RULE}"'
   Pop $0
   Delete "$SMPROGRAMS\Aerolap\Aerolap.lnk"

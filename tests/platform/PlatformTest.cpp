@@ -1,5 +1,6 @@
 #include "platform/SerialDeviceNames.h"
 #include "platform/SerialLineSettings.h"
+#include "platform/WavFileImage.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,32 @@ TEST(SerialDeviceName, IsTheDeviceOfThePortsOwnVariableOrTheSystemsNameForThePor
         };
         EXPECT_EQ(serialDeviceName(port, naming, lookup), device) << port;
     }
+}
+
+// What PlaySound takes from memory: a RIFF file whose format chunk describes the samples exactly,
+// then the samples unchanged.
+TEST(WavFileImage, HoldsTheSamplesBehindAHeaderThatDescribesThem) {
+    const auto le = [](std::initializer_list<unsigned> bytes) {
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    };
+    const auto text = [](const char* tag) { return std::vector<std::uint8_t>(tag, tag + 4); };
+    const auto join = [](std::initializer_list<std::vector<std::uint8_t>> parts) {
+        std::vector<std::uint8_t> all;
+        for (const auto& part : parts) {
+            all.insert(all.end(), part.begin(), part.end());
+        }
+        return all;
+    };
+    const PcmSound mono{SampleFormat::Signed16LittleEndian, 22050, 1, {0x01, 0x02, 0xfe, 0xff}};
+    EXPECT_EQ(wavFileImage(mono),
+              join({text("RIFF"), le({40, 0, 0, 0}), text("WAVE"), text("fmt "), le({16, 0, 0, 0}),
+                    le({1, 0}), le({1, 0}), le({0x22, 0x56, 0, 0}), le({0x44, 0xac, 0, 0}),
+                    le({2, 0}), le({16, 0}), text("data"), le({4, 0, 0, 0}), mono.bytes}));
+    const PcmSound stereo8{SampleFormat::Unsigned8, 8000, 2, {0x80, 0x7f}};
+    EXPECT_EQ(wavFileImage(stereo8),
+              join({text("RIFF"), le({38, 0, 0, 0}), text("WAVE"), text("fmt "), le({16, 0, 0, 0}),
+                    le({1, 0}), le({2, 0}), le({0x40, 0x1f, 0, 0}), le({0x80, 0x3e, 0, 0}),
+                    le({2, 0}), le({8, 0}), text("data"), le({2, 0, 0, 0}), stereo8.bytes}));
 }
 
 TEST(SerialLineSettings, ReadsOnlyWellFormedSettingsTexts) {
