@@ -1,17 +1,17 @@
-// Aerolap: builds the main window with the services of this machine and runs the event loop.
+// Aerolap: builds the timer with the services of this machine, its views and the pilots' display
+// server, and runs the event loop.
 #include "app/CommandLine.h"
 #include "app/ParentConsole.h"
 #include "app/SystemServices.h"
+#include "app/TimerComposition.h"
 #include "engine/FineTimersDuringCycle.h"
-#include "pilots_display/DisplayStatePublisher.h"
+#include "notices/NoticeBoard.h"
 #include "platform/Environment.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
 #include "platform/SerialDeviceNames.h"
-#include "schedule/ScheduleAnnouncer.h"
-#include "schedule/ScheduleFrame.h"
-#include "schedule/ScheduleSession.h"
+#include "platform/WallClock.h"
 #include "systems/qt/QtMessageBoxService.h"
 #include "systems/qt/QtProgramLauncher.h"
 #include "systems/qt/QtSerialPortControl.h"
@@ -19,6 +19,7 @@
 #include "ui/about/frmAboutView.h"
 #include "ui/main/Form1View.h"
 #include "ui/main/MainWindow.h"
+#include "ui/notices/NoticesWindow.h"
 #include "ui/pilots/PilotsDisplayWindow.h"
 #include "ui/schedule/ScheduleWindow.h"
 #include "web/PageAddresses.h"
@@ -57,7 +58,8 @@ aerolap::EnvironmentLookup serialDevicesOf(const aerolap::CommandLine& options) 
 /// Starts the pilots' display on the port the director chose and prints where pilots find it.
 /// Returns the page's addresses, or, when it is off, nothing and why.
 std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread& server,
-                                                   const aerolap::CommandLine& options) {
+                                                   const aerolap::CommandLine& options,
+                                                   aerolap::NoticeBoard& notices) {
     const quint16 port =
         aerolap::chosenWebPort(options.webPort, aerolap::processEnvironment, std::cerr);
     if (port == 0) {
@@ -69,7 +71,7 @@ std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread&
                                            "timer runs without it.")
                                 .arg(port)
                                 .arg(error);
-        std::cerr << "aerolap: " << why.toStdString() << std::endl;
+        notices.post(why.toStdString());
         return {{}, why};
     }
     const QStringList addresses = aerolap::pageAddresses(*listening);
@@ -102,64 +104,57 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
 
+    aerolap::SystemWallClock wallClock;
+    aerolap::NoticeBoard notices(wallClock, std::cerr);
+
     aerolap::SteadyMonotonicSource time;
     aerolap::QtSerialPortControl serialPort{
         system.serialDeviceNaming(), system.serialAccess(), serialDevicesOf(options),
-        [](const std::string& line) { std::cerr << "aerolap: " << line << std::endl; }};
+        [&notices](const std::string& line) { notices.post(line); }};
     aerolap::QtMessageBoxService messageBoxes;
     aerolap::ImmediateProgramExit programExit;
     aerolap::LocalFileExistence files;
     aerolap::QtProgramLauncher programs;
-    aerolap::MainWindow window(aerolap::MainWindowServices{
-        time, system.cuePlayer(), serialPort, messageBoxes, system.mainWindowStacking(),
-        programExit, system.registry(), files, programs});
-
-    aerolap::Form1& form = window.form();
-    aerolap::QtTimerDriver timers(time);
-    for (aerolap::Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4,
-                                  &form.Timer5, &form.Timer6, &form.Timer7}) {
-        timers.attach(*timer);
-    }
-
-    // Made after the window, so that it sees each of the window's events once its handlers ran.
-    aerolap::ScheduleRunner scheduleRunner(form, time);
-    timers.attach(scheduleRunner.gapTimer);
-    aerolap::ScheduleSession schedule(scheduleRunner, messageBoxes);
-    aerolap::ScheduleAnnouncer announcer(scheduleRunner, form, system.cuePlayer(), time);
-    timers.attach(announcer.wordTimer);
-    aerolap::feedScheduleFrames(scheduleRunner, form, window.displayLink());
-
-    aerolap::Form1View view(window);
-    system.adoptMainWindow(view);
-
     // The display state and the timer resolution follow the cycle once each handler is over, on
     // the event loop's next turn.
     const auto runSoon = [&app](std::function<void()> task) {
         QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
     };
-    aerolap::DisplayStatePublisher displayState(form, runSoon, &scheduleRunner);
-    aerolap::FineTimersDuringCycle fineTimers(form, system.timerResolution(), runSoon);
+    aerolap::TimerComposition timer(
+        aerolap::MainWindowServices{time, system.cuePlayer(), serialPort, messageBoxes,
+                                    system.mainWindowStacking(), programExit, system.registry(),
+                                    files, programs},
+        runSoon);
+    aerolap::FineTimersDuringCycle fineTimers(timer.window().form(), system.timerResolution(),
+                                              runSoon);
+    aerolap::QtTimerDriver timers(time);
+    for (aerolap::Timer* each : timer.timers()) {
+        timers.attach(*each);
+    }
+
+    aerolap::Form1View view(timer.window());
+    system.adoptMainWindow(view);
+
     aerolap::PilotsDisplayThread webServer;
-    webServer.publish(displayState.current());
-    displayState.changed.connect(
+    webServer.publish(timer.displayState().current());
+    timer.displayState().changed.connect(
         [&webServer](const aerolap::DisplayState& state) { webServer.publish(state); });
-    const auto [addresses, whyOff] = startPilotsDisplay(webServer, options);
+    const auto [addresses, whyOff] = startPilotsDisplay(webServer, options, notices);
     aerolap::PilotsDisplayWindow pilotsWindow(addresses, whyOff, &view);
     QAction showPilotsWindow(QStringLiteral("Pilots' display..."));
     offerWindow(view, showPilotsWindow, QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
-    aerolap::ScheduleWindow scheduleWindow(scheduleRunner, schedule, time, messageBoxes, &view);
+    aerolap::ScheduleWindow scheduleWindow(timer.scheduleRunner(), timer.schedule(), time,
+                                           messageBoxes, &view);
     QAction showScheduleWindow(QStringLiteral("Contest schedule..."));
     offerWindow(view, showScheduleWindow, QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
+    aerolap::NoticesWindow noticesWindow(notices, &view);
+    QAction showNoticesWindow(QStringLiteral("Notices..."));
+    offerWindow(view, showNoticesWindow, QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    window.Form_Load();
-    // After the load sequence, which sets the start-up times the schedule replaces. A bad file
-    // has been named in a message box; the timer runs on without it.
-    if (options.scheduleFile) {
-        schedule.open(*options.scheduleFile);
-    }
+    timer.load(options.scheduleFile);
     // Deletes itself when the box is unloaded.
-    new aerolap::frmAboutView(*window.aboutBox(),
+    new aerolap::frmAboutView(*timer.window().aboutBox(),
                               [&system](QWidget& box) { system.keepOutOfTaskbar(box); });
 
     return QApplication::exec();

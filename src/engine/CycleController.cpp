@@ -1,6 +1,7 @@
 #include "CycleController.h"
 
 #include "CycleTexts.h"
+#include "LatchRearm.h"
 #include "PhaseSteps.h"
 #include "audio/SoundFiles.h"
 
@@ -14,7 +15,7 @@ void CycleController::Command5_Click() {
     m_form.Command5.setVisible(false);
     m_form.Command2.setVisible(false);
 
-    m_form.Timer5.setEnabled(true);
+    rearmLatches(m_form);
     if (m_form.Check2.ticked()) {
         m_cues.playCue(sounds::kPreparation);
     }
@@ -43,13 +44,13 @@ void CycleController::Command7_Click() {
 }
 
 void CycleController::Command2_Click() {
-    m_form.Command5.setVisible(true);
-    m_form.Command2.setVisible(false);
+    // STOP is always hidden while RESET shows: START simply takes RESET's place.
+    showOnlyStart(m_form);
 
     m_taskOptions.reapplyWorkingTime();
     m_form.Clock1.setClockTimeText(m_form.Clock2.clockTimeText());
     m_form.Label4.setCaption(kReadyStatus);
-    m_form.Label2.setCaption(m_form.Clock1.clockTimeText());
+    mirrorRunningClock(m_form);
 }
 
 void CycleController::Command3_Click() {
@@ -58,12 +59,10 @@ void CycleController::Command3_Click() {
 
     // The display shows the cut-off working time run out before the landing window appears.
     m_form.Clock1.setClockTimeText(kTimeUp);
-    m_form.Label2.setCaption(m_form.Clock1.clockTimeText());
+    mirrorRunningClock(m_form);
     m_cues.playCue(sounds::kLandingButtonSiren);
 
-    loadRunningClock(m_form, kLandingWindowTime);
-    m_form.Timer5.setEnabled(true);
-    m_form.Clock1.clockStart();
+    startCountdown(m_form, kLandingWindowTime);
     m_form.Timer1.setEnabled(true);
 
     m_form.Command3.setVisible(false);

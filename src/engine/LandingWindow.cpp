@@ -2,6 +2,7 @@
 
 #include "CountRows.h"
 #include "CycleTexts.h"
+#include "LatchRearm.h"
 #include "PhaseSteps.h"
 #include "audio/SoundFiles.h"
 
@@ -31,14 +32,12 @@ void LandingWindow::Timer1_Timer() {
     m_cues.playCue(sounds::kEndOfLanding);
     m_form.Timer2.setEnabled(false);
     loadRunningClock(m_form, m_form.Clock2.clockTimeText());
-    m_form.Timer5.setEnabled(true);
+    rearmLatches(m_form);
     m_form.Clock1.clockStop();
     m_form.Timer3.setEnabled(false);
     m_form.Timer1.setEnabled(false);
 
-    m_form.Command7.setVisible(false);
-    m_form.Command5.setVisible(true);
-    m_form.Command2.setVisible(false);
+    showOnlyStart(m_form);
     m_form.Label4.setCaption(kReadyStatus);
 
     // This poll has already stopped itself, so the next cycle begins inside this tick.

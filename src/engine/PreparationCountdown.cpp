@@ -43,9 +43,7 @@ void PreparationCountdown::poll(const Variant& variant) {
     (m_form.*variant.ownTimer).setEnabled(false);
 
     // The working time is read only now, so an edit during the preparation still counts.
-    loadRunningClock(m_form, m_form.Clock3.clockTimeText());
-    m_form.Timer5.setEnabled(true);
-    m_form.Clock1.clockStart();
+    startCountdown(m_form, m_form.Clock3.clockTimeText());
     m_form.Timer3.setEnabled(true);
     m_form.Timer4.setEnabled(true);
 

@@ -1,6 +1,7 @@
 #include "StartUpState.h"
 
 #include "CycleTexts.h"
+#include "PhaseSteps.h"
 
 namespace aerolap {
 
@@ -26,8 +27,8 @@ void loadStartUpState(Form1& form) {
     // Runs the option's handler, which writes "READY " over "READY".
     form.Option2.select();
 
-    form.Command7.setVisible(false);
-    form.Command2.setVisible(false);
+    // START is created showing, so only STOP and RESET change.
+    showOnlyStart(form);
 }
 
 } // namespace aerolap

@@ -37,9 +37,7 @@ void WorkingTimeCountdown::Timer3_Timer() {
         return;
     }
     m_cues.playCue(sounds::kSiren);
-    loadRunningClock(m_form, kLandingWindowTime);
-    m_form.Timer5.setEnabled(true);
-    m_form.Clock1.clockStart();
+    startCountdown(m_form, kLandingWindowTime);
     m_form.Timer3.setEnabled(false);
     m_form.Timer1.setEnabled(true);
     m_form.Command3.setVisible(false);

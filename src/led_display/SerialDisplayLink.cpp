@@ -51,6 +51,10 @@ void SerialDisplayLink::closeAtExit() {
 }
 
 void SerialDisplayLink::Label2_Change() {
+    sendRunningTime();
+}
+
+void SerialDisplayLink::sendRunningTime() {
     if (portFailed()) {
         m_messageBoxes.show({std::string(kUnavailablePortText), std::string(kMessageTitle),
                              MessageIcon::Critical, MessageButtons::Ok});

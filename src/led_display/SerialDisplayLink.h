@@ -31,6 +31,10 @@ public:
     void Label2_Change();
     void Combo1_Click();
 
+    /// Sends the running time to the display now, in the frame in use; nothing while the port is
+    /// closed. For a change the display must show although no digit moved.
+    void sendRunningTime();
+
     /// The bytes of a frame for the four digits "mmss", or nothing for the six-byte frame.
     using FrameFormat = std::function<std::optional<std::string>(std::string_view minutesSeconds)>;
     /// Lets a field display that reads more than the time get it; the six-byte frame stays the

@@ -12,8 +12,8 @@ DisplayStatePublisher::DisplayStatePublisher(Form1& form, RunSoon runSoon, Sched
     if (runner != nullptr) {
         runner->changed.connect([this] { m_refresh.ask(); });
     }
-    // The time display's change is also when the serial link writes its frame: connected after
-    // the link, the refresh is asked for right behind the frame.
+    // The time display's change is also when the serial link writes its frame: made after the
+    // window (see TimerComposition), the refresh is asked for right behind the frame.
     for (Label* label : {&form.Label2, &form.Label4}) {
         label->changed.connect([this] { m_refresh.ask(); });
     }

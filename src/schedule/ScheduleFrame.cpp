@@ -59,16 +59,4 @@ std::optional<std::string> scheduleFrame(const ScheduleRunner& runner, const For
            state + "\r";
 }
 
-void feedScheduleFrames(const ScheduleRunner& runner, Form1& form, SerialDisplayLink& link) {
-    link.setFrameFormat([&runner, &form](std::string_view minutesSeconds) {
-        return scheduleFrame(runner, form, minutesSeconds);
-    });
-    // Connected after the engine's handler, so the frame sees the cycle stopped.
-    form.Command7.clicked.connect([&runner, &link] {
-        if (runner.loaded() && runner.schedule().extendedFrame) {
-            link.Label2_Change();
-        }
-    });
-}
-
 } // namespace aerolap

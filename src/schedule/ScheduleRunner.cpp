@@ -8,7 +8,8 @@ namespace aerolap {
 
 ScheduleRunner::ScheduleRunner(Form1& form, const MonotonicSource& time)
     : m_form(form), m_time(time) {
-    // Connected after the engine's handlers, so each sees the window as they left it.
+    // Made after the window (see TimerComposition), so each of these runs after the engine's
+    // handler and sees the window as the handler left it.
     form.Command5.clicked.connect([this] { onStartClicked(); });
     form.Command5.visibilityChanged.connect([this](bool shown) {
         if (shown) {

@@ -2,6 +2,7 @@
 
 #include "elements/Timer.h"
 #include "platform/MonotonicSource.h"
+#include "platform/WallClock.h"
 
 #include <chrono>
 #include <functional>
@@ -15,6 +16,21 @@ namespace aerolap::testing {
 class VirtualTime final : public MonotonicSource {
 public:
     using Ms = std::chrono::milliseconds;
+
+    /// The date and time that goes with the virtual time: a fixed day's 09:00 UTC plus the time
+    /// advanced, so that what a test records reads the same on every run.
+    class Wall final : public WallClock {
+    public:
+        explicit Wall(const VirtualTime& time) : m_time(time) {}
+        TimePoint now() const override {
+            return TimePoint{} +
+                   std::chrono::sys_days{std::chrono::year{2026} / 6 / 13}.time_since_epoch() +
+                   std::chrono::hours(9) + m_time.elapsed();
+        }
+
+    private:
+        const VirtualTime& m_time;
+    };
 
     // Starts far from zero so that nothing depends on a zero time point.
     TimePoint now() const override { return TimePoint{} + std::chrono::hours(1000) + m_elapsed; }
@@ -30,6 +46,7 @@ public:
 
     /// How late every tick runs after its moment, as on a busy event loop.
     Ms tickLateness{0};
+    const Wall wall{*this};
 
 private:
     struct Due {

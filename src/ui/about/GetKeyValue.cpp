@@ -64,4 +64,13 @@ std::int16_t GetKeyValue(Registry& registry, Registry::Key KeyRoot, const std::s
     return kTrue;
 }
 
+std::optional<std::string> registryText(Registry& registry, Registry::Key root,
+                                        const std::string& keyName, const std::string& valueName) {
+    std::string text;
+    if (GetKeyValue(registry, root, keyName, valueName, text) == kFalse) {
+        return std::nullopt;
+    }
+    return text;
+}
+
 } // namespace aerolap

@@ -3,6 +3,7 @@
 #include "platform/Registry.h"
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -21,5 +22,11 @@ public:
 /// `EmptyRegistryValue` for a value of zero bytes.
 std::int16_t GetKeyValue(Registry& registry, Registry::Key KeyRoot, const std::string& KeyName,
                          const std::string& SubKeyRef, std::string& KeyVal);
+
+/// `GetKeyValue` in plain terms: the text of the value `valueName` of the key `keyName` under
+/// `root`, or nothing when it cannot be read. A value of a type that has no text reads as "".
+/// Throws `EmptyRegistryValue` as `GetKeyValue` does.
+std::optional<std::string> registryText(Registry& registry, Registry::Key root,
+                                        const std::string& keyName, const std::string& valueName);
 
 } // namespace aerolap

@@ -56,17 +56,17 @@ void frmAbout::StartSysInfo() {
 }
 
 bool frmAbout::startToolFromRegistry() {
-    std::string path;
-    if (!GetKeyValue(m_services.registry, Registry::kLocalMachine, kToolPathKey, kToolPathValue,
-                     path)) {
-        if (!GetKeyValue(m_services.registry, Registry::kLocalMachine, kToolFolderKey,
-                         kToolFolderValue, path) ||
-            !m_services.files.normalFileExists(path + kToolFileName)) {
-            return false;
-        }
-        path += kToolFileName;
+    Registry& registry = m_services.registry;
+    if (const auto path =
+            registryText(registry, Registry::kLocalMachine, kToolPathKey, kToolPathValue)) {
+        return m_services.programs.start(*path);
     }
-    return m_services.programs.start(path);
+    const auto folder =
+        registryText(registry, Registry::kLocalMachine, kToolFolderKey, kToolFolderValue);
+    if (!folder || !m_services.files.normalFileExists(*folder + kToolFileName)) {
+        return false;
+    }
+    return m_services.programs.start(*folder + kToolFileName);
 }
 
 } // namespace aerolap

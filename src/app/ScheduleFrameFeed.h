@@ -1,0 +1,24 @@
+#pragma once
+
+#include "led_display/SerialDisplayLink.h"
+#include "schedule/ScheduleRunner.h"
+
+namespace aerolap {
+
+/// Gives the LED display the schedule's frame while the loaded schedule asks for the extended
+/// one; with it, a STOP, which changes no digit, is sent as well, so that a board that reads the
+/// state shows it. Made after the window: the STOP handler has run when the frame is taken, so
+/// it reads the cycle stopped.
+class ScheduleFrameFeed {
+public:
+    ScheduleFrameFeed(const ScheduleRunner& runner, Form1& form, SerialDisplayLink& link);
+    ScheduleFrameFeed(const ScheduleFrameFeed&) = delete;
+    ScheduleFrameFeed& operator=(const ScheduleFrameFeed&) = delete;
+
+private:
+    bool extendedFrame() const;
+
+    const ScheduleRunner& m_runner;
+};
+
+} // namespace aerolap

@@ -1,0 +1,47 @@
+#include "NoticeBoard.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace aerolap {
+
+namespace {
+
+/// A notice is one line wherever it goes, whatever a file name inside it holds.
+std::string oneLine(std::string text) {
+    std::ranges::replace_if(
+        text, [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return text;
+}
+
+} // namespace
+
+void NoticeBoard::post(std::string text, Notice::Urgency urgency) {
+    // One lock from the clock to the listeners: notices from two threads reach the stream, the
+    // entries and every listener in the same order.
+    const std::lock_guard lock(m_mutex);
+    m_entries.push_back(Notice{m_clock.now(), oneLine(std::move(text)), urgency});
+    if (m_entries.size() > kKeptEntries) {
+        m_entries.pop_front();
+    }
+    const Notice& notice = m_entries.back();
+    m_errors << "aerolap: " << notice.text << std::endl;
+    for (const Listener& listener : m_listeners) {
+        listener(notice);
+    }
+}
+
+std::vector<Notice> NoticeBoard::entries() const {
+    const std::lock_guard lock(m_mutex);
+    return {m_entries.begin(), m_entries.end()};
+}
+
+void NoticeBoard::listen(Listener listener) {
+    const std::lock_guard lock(m_mutex);
+    for (const Notice& notice : m_entries) {
+        listener(notice);
+    }
+    m_listeners.push_back(std::move(listener));
+}
+
+} // namespace aerolap
