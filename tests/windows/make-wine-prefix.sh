@@ -5,6 +5,8 @@
 set -eu
 prefix=$1
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine wants a home folder, which a bare CI environment may not name.
+export HOME="${HOME:-$prefix}"
 if [ -d "$prefix" ]; then
     /usr/lib/wine/wineserver -k 2>/dev/null || true
     /usr/lib/wine/wineserver -w 2>/dev/null || true

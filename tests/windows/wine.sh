@@ -6,6 +6,8 @@ set -eu
 prefix=$1 sdk=$2
 shift 2
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine wants a home folder, which a bare CI environment may not name.
+export HOME="${HOME:-$prefix}"
 # Wine maps the host's root to drive Z:.
 export WINEPATH="Z:$(echo "$sdk/bin" | tr / '\\')"
 export QT_PLUGIN_PATH="Z:$(echo "$sdk/plugins" | tr / '\\')"
