@@ -6,6 +6,7 @@
 #include "platform/SerialPortControl.h"
 #include "platform/TimerResolution.h"
 #include "platform/WindowStacking.h"
+#include "ui/widgets/LayoutFonts.h"
 
 #include <filesystem>
 #include <memory>
@@ -17,8 +18,9 @@ class QWidget;
 namespace aerolap {
 
 /// The back ends of the system the program was built for: its sound, its registry, how it names
-/// serial ports and how its window manager stacks windows. The build compiles exactly one
-/// implementation, from the folder named for the system beside this file.
+/// serial ports, how its window manager stacks windows and the fonts the windows are shown in. The
+/// build compiles exactly one implementation, from the folder named for the system beside this
+/// file.
 class SystemServices {
 public:
     /// `soundFolder`, when given, replaces the system's way of finding the sound files.
@@ -31,6 +33,8 @@ public:
     Registry& registry() { return *m_registry; }
     DeviceNaming serialDeviceNaming() const;
     SerialAccess serialAccess() const;
+    /// The system's families for the fonts the windows were laid out in.
+    LayoutFonts layoutFonts() const;
     /// The main window's stacking; it acts once `adoptMainWindow` has named the window.
     WindowStacking& mainWindowStacking() { return *m_mainWindowStacking; }
     /// How finely the system's timers fire, for the cycle to ask for fine steps while it runs.
