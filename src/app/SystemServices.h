@@ -4,7 +4,9 @@
 #include "platform/MonotonicSource.h"
 #include "platform/Registry.h"
 #include "platform/SerialDeviceNames.h"
+#include "platform/SerialPortControl.h"
 #include "platform/SuspendedTime.h"
+#include "platform/TimerResolution.h"
 #include "platform/WindowStacking.h"
 #include "ui/widgets/LayoutFonts.h"
 
@@ -35,10 +37,13 @@ public:
     CuePlayer& cuePlayer() { return *m_cuePlayer; }
     Registry& registry() { return *m_registry; }
     DeviceNaming serialDeviceNaming() const;
+    SerialAccess serialAccess() const;
     /// The system's families for the fonts the windows were laid out in.
     LayoutFonts layoutFonts() const;
     /// The main window's stacking; it acts once `adoptMainWindow` has named the window.
     WindowStacking& mainWindowStacking() { return *m_mainWindowStacking; }
+    /// How finely the system's timers fire, for the cycle to ask for fine steps while it runs.
+    TimerResolution& timerResolution() { return *m_timerResolution; }
 
     /// Binds the main window's stacking to `window` and keeps it out of the taskbar. Call before
     /// the window is first shown: the window manager reads the taskbar state when it appears.
@@ -57,6 +62,7 @@ private:
     CuePlayer* m_cuePlayer;
     Registry* m_registry;
     WindowStacking* m_mainWindowStacking;
+    TimerResolution* m_timerResolution;
 };
 
 } // namespace aerolap

@@ -1,8 +1,10 @@
 // Aerolap: builds the timer with the services of this machine, its views and the pilots' display
 // server, and runs the event loop.
 #include "app/CommandLine.h"
+#include "app/ParentConsole.h"
 #include "app/SystemServices.h"
 #include "app/TimerComposition.h"
+#include "engine/FineTimersDuringCycle.h"
 #include "notices/NoticeBoard.h"
 #include "platform/Environment.h"
 #include "platform/ImmediateProgramExit.h"
@@ -93,10 +95,14 @@ int main(int argc, char** argv) {
     const aerolap::ParsedCommandLine parsed =
         aerolap::parseCommandLine(std::vector<std::string>(argv, argv + argc));
     if (!parsed.options) {
+        aerolap::useParentConsole();
         (parsed.exitStatus == 0 ? std::cout : std::cerr) << parsed.message << std::flush;
         return parsed.exitStatus;
     }
     const aerolap::CommandLine& options = *parsed.options;
+    if (options.checkSounds) {
+        aerolap::useParentConsole();
+    }
     aerolap::SystemServices system(options.soundFolder);
     if (options.checkSounds) {
         return system.checkSounds(std::cout, options.playSounds) ? 0 : 1;
@@ -109,20 +115,26 @@ int main(int argc, char** argv) {
     aerolap::NoticeBoard notices(wallClock, std::cerr);
 
     const aerolap::MonotonicSource& time = system.time();
-    aerolap::QtSerialPortControl serialPort{system.serialDeviceNaming(), serialDevicesOf(options)};
+    aerolap::QtSerialPortControl serialPort{
+        system.serialDeviceNaming(), system.serialAccess(), serialDevicesOf(options),
+        [&notices](const std::string& line) { notices.post(line); }};
     aerolap::QtMessageBoxService messageBoxes;
     aerolap::ImmediateProgramExit programExit;
     aerolap::LocalFileExistence files;
     aerolap::QtProgramLauncher programs;
-    // The display state is taken once each handler is over, on the event loop's next turn.
+    // The display state and the timer resolution follow the cycle once each handler is over, on
+    // the event loop's next turn.
+    const auto runSoon = [&app](std::function<void()> task) {
+        QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
+    };
     aerolap::TimerComposition timer(
         aerolap::MainWindowServices{time, system.cuePlayer(), serialPort, messageBoxes,
                                     system.mainWindowStacking(), programExit, system.registry(),
                                     files, programs},
-        [&app](std::function<void()> task) {
-            QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
-        },
+        runSoon,
         aerolap::RecoveryServices{wallClock, system.suspendedTime(), notices, stateFolder()});
+    aerolap::FineTimersDuringCycle fineTimers(timer.window().form(), system.timerResolution(),
+                                              runSoon);
     aerolap::QtTimerDriver timers(time,
                                   [&timer](const aerolap::Timer& due) { timer.beforeTick(due); });
     for (aerolap::Timer* each : timer.timers()) {

@@ -1,13 +1,12 @@
 #include "app/SystemServices.h"
 
 #include "audio/PreloadingSoundOutput.h"
-#include "audio/ScheduleSoundFiles.h"
 #include "audio/SoundCheck.h"
-#include "audio/SoundFiles.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
 #include "platform/NoRegistry.h"
 #include "systems/linux/BootTimeSource.h"
+#include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
 
@@ -42,18 +41,6 @@ std::filesystem::path soundRoot(const std::optional<std::filesystem::path>& give
                          });
 }
 
-/// The files of every cue, so that they are decoded before the first one is due.
-std::vector<std::string> cueFiles(const SoundPaths& paths) {
-    std::vector<std::string> files;
-    for (const std::string_view cue : sounds::kAll) {
-        files.push_back(paths.fileFor(std::string(cue)));
-    }
-    for (const std::string& cue : sounds::allScheduleCues()) {
-        files.push_back(paths.fileFor(cue));
-    }
-    return files;
-}
-
 } // namespace
 
 struct SystemServices::Parts {
@@ -62,17 +49,22 @@ struct SystemServices::Parts {
 
     SoundPaths paths;
     BootTimeSource time;
+    PosixRegularFileOpener files;
     ServerOrDevicePlayback playback{
         [](const std::string& line) { std::cerr << line << std::endl; }};
-    PreloadingSoundOutput output{playback, cueFiles(paths)};
+    PreloadingSoundOutput output{
+        playback, paths.everyCueFile(),
+        [this](const std::filesystem::path& file) { return decodeSoundFile(file, files); }};
     SoundOutputCuePlayer cues{output, paths};
     NoRegistry registry;
     X11WindowManagerState mainWindow;
+    FineTimersAlready timerResolution;
 };
 
 SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder)
     : m_parts(std::make_unique<Parts>(soundFolder)), m_cuePlayer(&m_parts->cues),
-      m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow) {}
+      m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
+      m_timerResolution(&m_parts->timerResolution) {}
 
 SystemServices::~SystemServices() = default;
 
@@ -86,6 +78,10 @@ const SuspendedTime& SystemServices::suspendedTime() const {
 
 DeviceNaming SystemServices::serialDeviceNaming() const {
     return DeviceNaming::Posix;
+}
+
+SerialAccess SystemServices::serialAccess() const {
+    return SerialAccess::WriteOnly;
 }
 
 LayoutFonts SystemServices::layoutFonts() const {
@@ -115,7 +111,7 @@ bool SystemServices::checkSounds(std::ostream& out, bool play) {
             std::this_thread::sleep_for(std::chrono::duration<double>(seconds) + 300ms);
         };
     }
-    const bool allPlay = aerolap::checkSounds(m_parts->paths, out, player);
+    const bool allPlay = aerolap::checkSounds(m_parts->paths, m_parts->files, out, player);
     out << "Output: " << output << "\n";
     return allPlay;
 }

@@ -2,6 +2,7 @@
 
 #include "SoxTones.h"
 #include "audio/SoundFileDecoder.h"
+#include "systems/linux/PosixRegularFileOpener.h"
 
 #include <array>
 #include <filesystem>
@@ -112,7 +113,7 @@ TEST_F(PulseNullSink, PlaysEveryEncodingOfAWindowsSoundFolderAsDecoded) {
     for (const auto& encoding : kWindowsEncodings) {
         ASSERT_TRUE(writeSoxTone(file, encoding.soxOptions)) << encoding.name;
         heard.clear();
-        playback.play(decodeSoundFile(file).sound);
+        playback.play(decodeSoundFile(file, PosixRegularFileOpener()).sound);
         listenUntil('A', 15);
         EXPECT_NEAR(static_cast<double>(std::count(heard.begin(), heard.end(), 'A')), 10, 2)
             << encoding.name << ": " << heard;
