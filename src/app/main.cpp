@@ -1,6 +1,7 @@
 // Aerolap: builds the timer with the services of this machine, its views and the pilots' display
 // server, and runs the event loop.
 #include "app/CommandLine.h"
+#include "app/DisplayAwakeWhileRunning.h"
 #include "app/SystemServices.h"
 #include "app/TimerComposition.h"
 #include "notices/NoticeBoard.h"
@@ -90,16 +91,16 @@ int main(int argc, char** argv) {
         return parsed.exitStatus;
     }
     const aerolap::CommandLine& options = *parsed.options;
-    aerolap::SystemServices system(options.soundFolder);
+    aerolap::SystemWallClock wallClock;
+    aerolap::NoticeBoard notices(wallClock, std::cerr);
+    aerolap::SystemServices system(options.soundFolder, notices);
     if (options.checkSounds) {
         return system.checkSounds(std::cout, options.playSounds) ? 0 : 1;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
-
-    aerolap::SystemWallClock wallClock;
-    aerolap::NoticeBoard notices(wallClock, std::cerr);
+    const std::unique_ptr<aerolap::StayAwake> stayAwake = system.stayAwake();
 
     aerolap::SteadyMonotonicSource time;
     aerolap::QtSerialPortControl serialPort{system.serialDeviceNaming(), serialDevicesOf(options)};
@@ -115,6 +116,8 @@ int main(int argc, char** argv) {
         [&app](std::function<void()> task) {
             QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
         });
+    aerolap::DisplayAwakeWhileRunning displayAwake(timer.form(), timer.scheduleRunner(),
+                                                   timer.displayState(), *stayAwake);
     aerolap::QtTimerDriver timers(time);
     for (aerolap::Timer* each : timer.timers()) {
         timers.attach(*each);

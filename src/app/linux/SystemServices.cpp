@@ -7,12 +7,12 @@
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
 #include "platform/NoRegistry.h"
+#include "systems/linux/DBusStayAwake.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
 
 #include <chrono>
 #include <cstdlib>
-#include <iostream>
 #include <system_error>
 #include <thread>
 
@@ -56,20 +56,21 @@ std::vector<std::string> cueFiles(const SoundPaths& paths) {
 } // namespace
 
 struct SystemServices::Parts {
-    explicit Parts(const std::optional<std::filesystem::path>& soundFolder)
-        : paths(SoundPaths::underRoot(soundRoot(soundFolder))) {}
+    Parts(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& notices)
+        : notices(notices), paths(SoundPaths::underRoot(soundRoot(soundFolder))) {}
 
+    NoticeBoard& notices;
     SoundPaths paths;
-    ServerOrDevicePlayback playback{
-        [](const std::string& line) { std::cerr << line << std::endl; }};
+    ServerOrDevicePlayback playback{notices};
     PreloadingSoundOutput output{playback, cueFiles(paths)};
     SoundOutputCuePlayer cues{output, paths};
     NoRegistry registry;
     X11WindowManagerState mainWindow;
 };
 
-SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder)
-    : m_parts(std::make_unique<Parts>(soundFolder)), m_cuePlayer(&m_parts->cues),
+SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder,
+                               NoticeBoard& notices)
+    : m_parts(std::make_unique<Parts>(soundFolder, notices)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow) {}
 
 SystemServices::~SystemServices() = default;
@@ -85,6 +86,11 @@ void SystemServices::adoptMainWindow(QWidget& window) {
 
 void SystemServices::keepOutOfTaskbar(QWidget& window) {
     X11WindowManagerState(window).keepOutOfTaskbar();
+}
+
+std::unique_ptr<StayAwake> SystemServices::stayAwake() {
+    return std::make_unique<DBusStayAwake>(QDBusConnection::systemBus(),
+                                           QDBusConnection::sessionBus(), m_parts->notices);
 }
 
 bool SystemServices::checkSounds(std::ostream& out, bool play) {

@@ -3,6 +3,7 @@
 #include "audio/SoundCheck.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
+#include "systems/windows/ExecutionStateStayAwake.h"
 #include "systems/windows/Win32Registry.h"
 #include "systems/windows/Win32SoundOutput.h"
 #include "systems/windows/Win32WindowManagerState.h"
@@ -33,7 +34,9 @@ struct SystemServices::Parts {
     Win32WindowManagerState mainWindow;
 };
 
-SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder)
+SystemServices::SystemServices(
+    const std::optional<std::filesystem::path>& soundFolder,
+    NoticeBoard& /*notices: Windows's sound and awake hold tell nothing*/)
     : m_parts(std::make_unique<Parts>(soundFolder)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow) {}
 
@@ -52,6 +55,10 @@ void SystemServices::keepOutOfTaskbar(QWidget& window) {
     Win32WindowManagerState state;
     state.attachTo(nativeWindowOf(window));
     state.keepOutOfTaskbar();
+}
+
+std::unique_ptr<StayAwake> SystemServices::stayAwake() {
+    return std::make_unique<ExecutionStateStayAwake>();
 }
 
 bool SystemServices::checkSounds(std::ostream& out, bool play) {
