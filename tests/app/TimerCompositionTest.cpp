@@ -114,7 +114,7 @@ TEST_F(TimerCompositionTest, WithTheSixByteFrameStopSendsNothingOfItsOwn) {
 
 /// The display holds asked of the system, each at its virtual millisecond.
 struct RecordingStayAwake final : StayAwake {
-    explicit RecordingStayAwake(const VirtualTime& time) : time(time) {}
+    explicit RecordingStayAwake(const VirtualTime& clock) : time(clock) {}
     void holdDisplay(bool held) override { holds.emplace_back(time.elapsed().count(), held); }
 
     const VirtualTime& time;

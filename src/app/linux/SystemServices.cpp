@@ -56,8 +56,8 @@ std::vector<std::string> cueFiles(const SoundPaths& paths) {
 } // namespace
 
 struct SystemServices::Parts {
-    Parts(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& notices)
-        : notices(notices), paths(SoundPaths::underRoot(soundRoot(soundFolder))) {}
+    Parts(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& board)
+        : notices(board), paths(SoundPaths::underRoot(soundRoot(soundFolder))) {}
 
     NoticeBoard& notices;
     SoundPaths paths;

@@ -122,8 +122,7 @@ void DBusStayAwake::sleepLockRefused(const QString& why) {
     }
     m_notices.post("The laptop may go to sleep during a round: the login manager does not keep "
                    "it awake (" +
-                       why.toStdString() + "). Switch power saving off and keep the lid open.",
-                   Notice::Urgency::ActNow);
+                   why.toStdString() + "). Switch power saving off and keep the lid open.");
 }
 
 void DBusStayAwake::settleScreenSaver() {

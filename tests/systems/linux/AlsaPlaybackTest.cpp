@@ -70,10 +70,10 @@ TEST(AlsaPlayback, WithoutAServerANewerCueCutsTheOlderShortOnTheDefaultDevice) {
     EXPECT_TRUE(std::all_of(bytes.begin(), cut, [](std::uint8_t byte) { return byte == 0x10; }));
     EXPECT_LT(cut - bytes.begin(), kOlderBytes / 2) << "the older sound was not cut short";
     EXPECT_EQ(std::vector(cut, bytes.end()), newer);
-    EXPECT_EQ(notices.entries(), std::vector<Notice>{{time.wall.now(),
-                                                      std::string("Sound output: ") +
-                                                          ServerOrDevicePlayback::kDeviceOutput,
-                                                      Notice::Urgency::ActNow}});
+    const std::vector<Notice> expected{
+        {time.wall.now(), std::string("Sound output: ") + ServerOrDevicePlayback::kDeviceOutput,
+         Notice::Urgency::ActNow}};
+    EXPECT_EQ(notices.entries(), expected);
     fs::remove_all(home);
 }
 

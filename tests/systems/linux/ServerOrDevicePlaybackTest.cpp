@@ -22,13 +22,15 @@ using Posted = std::vector<std::pair<std::string, Notice::Urgency>>;
 
 /// The program's sound path on a private server that the test mutes, empties, kills and starts
 /// again. ALSA's default device, where cues go while no server answers, is a null device here, so
-/// that only what the server plays is heard.
+/// that only what the program plays through the server is heard.
 class SoundOutputOnAServer : public ::testing::Test {
 protected:
     SoundOutputOnAServer() {
-        fs::create_directories(home);
-        std::ofstream(home / ".asoundrc") << "pcm.!default { type null }\n";
-        ::setenv("HOME", home.c_str(), 1);
+        // ALSA's whole configuration, without the machine's hook that sends ALSA's sound to a
+        // running sound server.
+        fs::create_directories(alsaFolder);
+        std::ofstream(alsaFolder / "alsa.conf") << "pcm.!default { type null }\n";
+        ::setenv("ALSA_CONFIG_PATH", (alsaFolder / "alsa.conf").c_str(), 1);
         notices.listen([this](const Notice& notice) {
             const std::lock_guard lock(mutex);
             posted.emplace_back(notice.text, notice.urgency);
@@ -37,7 +39,7 @@ protected:
     }
     ~SoundOutputOnAServer() override {
         stopListening();
-        fs::remove_all(home);
+        fs::remove_all(alsaFolder);
     }
 
     /// What was posted once there are `count` notices, or after 5 seconds.
@@ -63,8 +65,8 @@ protected:
         return heard;
     }
 
-    const fs::path home =
-        fs::temp_directory_path() / ("aerolap-home-" + std::to_string(::getpid()));
+    const fs::path alsaFolder =
+        fs::temp_directory_path() / ("aerolap-alsa-" + std::to_string(::getpid()));
     VirtualTime time;
     std::ostringstream errors;
     NoticeBoard notices{time.wall, errors};
@@ -118,6 +120,7 @@ TEST_F(SoundOutputOnAServer, ACueTwoSecondsAfterTheServerCameBackIsHeard) {
     ServerOrDevicePlayback playback(notices);
     monitor = listenToSink(server.address());
     ASSERT_NE(monitor, nullptr);
+    ASSERT_EQ(postedWhen(1).size(), 1u) << "the server's output was never known";
     playback.play(tone(500, 0.2));
     EXPECT_NE(listen(250, 'A').find('A'), std::string::npos) << "not heard before the crash";
 
