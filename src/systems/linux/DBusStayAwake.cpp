@@ -74,15 +74,6 @@ DBusStayAwake::DBusStayAwake(QDBusConnection systemBus, QDBusConnection sessionB
     adoptSleepLock(m_systemBus.call(sleepLockRequest(), QDBus::Block, milliseconds(kStartWait)));
 }
 
-DBusStayAwake::~DBusStayAwake() {
-    if (m_screenSaverCookie && m_sessionBus.isConnected()) {
-        QDBusMessage release = screenSaverRequest(QStringLiteral("UnInhibit"));
-        release << *m_screenSaverCookie;
-        m_sessionBus.call(release, QDBus::Block, milliseconds(kReleaseLimit));
-    }
-    // The sleep lock goes with its descriptor, which closes as the member goes.
-}
-
 void DBusStayAwake::holdDisplay(bool held) {
     if (held == m_displayWanted) {
         return;

@@ -18,10 +18,11 @@ namespace aerolap {
 /// Keeps a Linux laptop awake through its D-Bus services: the login manager's inhibitor lock on
 /// sleep, idle and the lid switch, held on the system bus from the moment this is made until it
 /// goes (the lock is a file descriptor: closing it lets the laptop sleep again), and the session's
-/// screen saver inhibited while the display is held. Making it waits a bounded moment for the
-/// lock; every later call is asynchronous. A bus that is absent, refuses or loses the service is
-/// posted once for each of the two holds, and the timer runs on. Lives on the thread of the Qt
-/// event loop.
+/// screen saver inhibited while the display is held (a screen saver lets go of what a program
+/// held once the program leaves the bus, so the exit needs no call). Making it waits a bounded
+/// moment for the lock; every later call is asynchronous. A bus that is absent, refuses or loses
+/// the service is posted once for each of the two holds, and the timer runs on. Lives on the thread
+/// of the Qt event loop.
 class DBusStayAwake final : public StayAwake {
 public:
     static constexpr const char* kWhat = "sleep:idle:handle-lid-switch";
@@ -30,7 +31,6 @@ public:
 
     /// The buses are those of the machine in the program, a private one in tests.
     DBusStayAwake(QDBusConnection systemBus, QDBusConnection sessionBus, NoticeBoard& notices);
-    ~DBusStayAwake() override;
     DBusStayAwake(const DBusStayAwake&) = delete;
     DBusStayAwake& operator=(const DBusStayAwake&) = delete;
 
@@ -38,9 +38,8 @@ public:
 
     /// How long making it may wait for the lock on sleep.
     static constexpr std::chrono::milliseconds kStartWait{1000};
-    /// How long an asynchronous call, or the last release at exit, may take.
+    /// How long an asynchronous call may take.
     static constexpr std::chrono::milliseconds kCallLimit{2000};
-    static constexpr std::chrono::milliseconds kReleaseLimit{250};
 
 private:
     void takeSleepLock();

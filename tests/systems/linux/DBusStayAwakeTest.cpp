@@ -91,13 +91,16 @@ TEST_F(StayAwakeOnABus, HoldsSleepFromStartToExitAndTheScreenSaverWhileTheDispla
     awake->holdDisplay(false);
     awake->holdDisplay(true);
     EXPECT_TRUE(waitForLine(kScreenSaverInhibited.arg(2)));
+    awake->holdDisplay(false);
+    EXPECT_TRUE(waitForLine(QStringLiteral("screensaver-uninhibit 2")));
     EXPECT_FALSE(said.contains(QStringLiteral("released"))) << "the lock went before the exit";
     awake.reset();
     EXPECT_TRUE(waitForLine(QStringLiteral("released")));
     EXPECT_EQ(said,
               (QStringList{kSleepLockAsked, kScreenSaverInhibited.arg(1),
                            QStringLiteral("screensaver-uninhibit 1"), kScreenSaverInhibited.arg(2),
-                           QStringLiteral("screensaver-uninhibit 2"), QStringLiteral("released")}));
+                           QStringLiteral("screensaver-uninhibit 2"), QStringLiteral("released")}))
+        << said.join(u'\n').toStdString();
     EXPECT_TRUE(notices.entries().empty()) << errors.str();
 }
 
