@@ -6,9 +6,9 @@
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/operation.h>
+#include <pulse/rtclock.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
-#include <pulse/timeval.h>
 #include <sys/eventfd.h>
 #include <thread>
 #include <unistd.h>
@@ -300,12 +300,13 @@ void PulsePcmPlayback::onContextState(pa_context* context, void* self) {
 }
 
 void PulsePcmPlayback::retryLostServerSoon() {
-    pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_mainloop);
-    timeval due{};
-    pa_timeval_add(pa_gettimeofday(&due),
-                   static_cast<pa_usec_t>(std::chrono::microseconds(kRetryLostServer).count()));
+    // On the monotonic clock: a wall clock set back must not hold the retry up. The event
+    // belongs to the mainloop and outlives the failed context that places it.
+    const pa_usec_t due =
+        pa_rtclock_now() +
+        static_cast<pa_usec_t>(std::chrono::microseconds(kRetryLostServer).count());
     if (m_retryEvent != nullptr) {
-        api->time_restart(m_retryEvent, &due);
+        pa_context_rttime_restart(m_context, m_retryEvent, due);
         return;
     }
     const auto onDue = [](pa_mainloop_api* /*api*/, pa_time_event* /*event*/,
@@ -318,7 +319,7 @@ void PulsePcmPlayback::retryLostServerSoon() {
             playback.connect(); // a failure asks for the next try
         }
     };
-    m_retryEvent = api->time_new(api, &due, onDue, this);
+    m_retryEvent = pa_context_rttime_new(m_context, due, onDue, this);
 }
 
 void PulsePcmPlayback::setAnswering(bool answering) {
