@@ -24,6 +24,7 @@ std::string ServerOrDevicePlayback::outputAfterWaiting(std::chrono::milliseconds
 void ServerOrDevicePlayback::serverChanged(bool answering) {
     const std::lock_guard lock(m_reportMutex);
     m_answering = answering;
+    m_answered = m_answered || answering;
     m_sink.reset(); // a server that answers is heard only once its output is known
     postOutput();
 }
@@ -37,7 +38,9 @@ void ServerOrDevicePlayback::sinkChanged(SinkCondition condition, const std::str
 
 void ServerOrDevicePlayback::postOutput() {
     std::string output;
-    bool heard = false;
+    // A laptop without a sound server may well hear ALSA's device; one whose server went away
+    // hears nothing there.
+    bool heard = !m_answered;
     if (!m_answering) {
         output = kDeviceOutput;
     } else if (!m_sink) {

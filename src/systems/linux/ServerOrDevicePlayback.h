@@ -13,8 +13,8 @@ namespace aerolap {
 /// Linux sound: the PulseAudio server (which PipeWire serves too) while one answers, else ALSA's
 /// default device directly, so that a laptop without a desktop's sound server still hears its
 /// cues. The output in use is posted once it is known and again whenever it changes: for the
-/// director to act on when the server is gone or its output is missing, muted or at zero volume,
-/// for the record when the cues are heard again.
+/// director to act on when the server went away or its output is missing, muted or at zero volume,
+/// for the record otherwise.
 class ServerOrDevicePlayback final : public PcmPlayback {
 public:
     explicit ServerOrDevicePlayback(NoticeBoard& notices);
@@ -36,6 +36,7 @@ private:
     NoticeBoard& m_notices;
     std::mutex m_reportMutex;
     bool m_answering = false;
+    bool m_answered = false;
     /// The default sink's condition, once the server that answers has said it.
     std::optional<SinkCondition> m_sink;
     std::string m_sinkName;

@@ -72,7 +72,7 @@ TEST(AlsaPlayback, WithoutAServerANewerCueCutsTheOlderShortOnTheDefaultDevice) {
     EXPECT_EQ(std::vector(cut, bytes.end()), newer);
     const std::vector<Notice> expected{
         {time.wall.now(), std::string("Sound output: ") + ServerOrDevicePlayback::kDeviceOutput,
-         Notice::Urgency::ActNow}};
+         Notice::Urgency::Info}};
     EXPECT_EQ(notices.entries(), expected);
     fs::remove_all(home);
 }
