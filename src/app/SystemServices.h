@@ -5,6 +5,7 @@
 #include "platform/SerialDeviceNames.h"
 #include "platform/StayAwake.h"
 #include "platform/WindowStacking.h"
+#include "ui/widgets/LayoutFonts.h"
 
 #include <filesystem>
 #include <memory>
@@ -18,9 +19,10 @@ namespace aerolap {
 class NoticeBoard;
 
 /// The back ends of the system the program was built for: its sound, its registry, how it names
-/// serial ports, how its window manager stacks windows and how it keeps the laptop awake. What
-/// they must tell the director goes to the notice board. The build compiles exactly one
-/// implementation, from the folder named for the system beside this file.
+/// serial ports, how its window manager stacks windows, the fonts the windows are shown in and
+/// how it keeps the laptop awake. What they must tell the director goes to the notice board. The
+/// build compiles exactly one implementation, from the folder named for the system beside this
+/// file.
 class SystemServices {
 public:
     /// `soundFolder`, when given, replaces the system's way of finding the sound files.
@@ -32,6 +34,8 @@ public:
     CuePlayer& cuePlayer() { return *m_cuePlayer; }
     Registry& registry() { return *m_registry; }
     DeviceNaming serialDeviceNaming() const;
+    /// The system's families for the fonts the windows were laid out in.
+    LayoutFonts layoutFonts() const;
     /// The main window's stacking; it acts once `adoptMainWindow` has named the window.
     WindowStacking& mainWindowStacking() { return *m_mainWindowStacking; }
 

@@ -123,7 +123,8 @@ int main(int argc, char** argv) {
         timers.attach(*each);
     }
 
-    aerolap::Form1View view(timer.window());
+    const aerolap::LayoutFonts fonts = system.layoutFonts();
+    aerolap::Form1View view(timer.window(), fonts);
     system.adoptMainWindow(view);
 
     aerolap::PilotsDisplayThread webServer;
@@ -145,7 +146,7 @@ int main(int argc, char** argv) {
 
     timer.load(options.scheduleFile);
     // Deletes itself when the box is unloaded.
-    new aerolap::frmAboutView(*timer.window().aboutBox(),
+    new aerolap::frmAboutView(*timer.window().aboutBox(), fonts,
                               [&system](QWidget& box) { system.keepOutOfTaskbar(box); });
 
     return QApplication::exec();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <chrono>
+#include "SoundLengths.h"
+
 #include <string>
 #include <vector>
 
@@ -10,8 +11,6 @@ namespace aerolap::sounds {
 // optional: a missing one stays silent instead of sounding the alert. Each one's longest
 // duration is the one the default set is generated to fit (sounds/manifest.txt), so that the
 // announcer can tell whether it ends before the next cue of the cycle.
-
-using Seconds = std::chrono::duration<double>;
 
 inline constexpr const char* kRound = R"(c:\schedule\round.wav)";
 inline constexpr const char* kGroup = R"(c:\schedule\group.wav)";

@@ -34,6 +34,8 @@ public:
 
     /// Started and not yet at "00.00.00".
     bool counting() const;
+    /// The seconds the clock shows: what `clockTimeText` writes out.
+    int secondsLeft() const;
 
     /// The moment the current count started, from which its seconds are measured; nothing while
     /// the clock is stopped.
@@ -51,7 +53,6 @@ public:
     Signal<> textWritten;
 
 private:
-    int secondsLeft() const;
     /// Ends a count, if one is running: the clock keeps showing where it stands.
     void settle();
 

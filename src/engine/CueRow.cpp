@@ -1,5 +1,7 @@
 #include "CueRow.h"
 
+#include "elements/TimeText.h"
+
 #include <algorithm>
 
 namespace aerolap {
@@ -12,6 +14,14 @@ bool gatesOpen(const Form1& form, const CueRow& row) {
 }
 
 } // namespace
+
+std::vector<TimedCue> timedCuesOf(std::span<const CueRow> rows) {
+    std::vector<TimedCue> timed;
+    for (const CueRow& row : rows) {
+        timed.push_back({TimeText::toSeconds(row.timeText).value_or(0), row.file});
+    }
+    return timed;
+}
 
 void pollCueRows(Form1& form, CuePlayer& cues, std::span<const CueRow> rows) {
     for (const CueRow& row : rows) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <span>
+#include <vector>
 
 namespace aerolap {
 
@@ -20,6 +21,16 @@ struct CueRow {
     CueLatches::Latch latch;
     const char* file;
 };
+
+/// Where a cue starts, as the seconds the running clock shows then, and its file: what another
+/// announcer must keep clear of.
+struct TimedCue {
+    int secondsLeft;
+    const char* file;
+};
+
+/// The cue of each of `rows`, whatever its boxes and latch.
+std::vector<TimedCue> timedCuesOf(std::span<const CueRow> rows);
 
 /// Walks `rows` top to bottom and plays each row whose latch is clear, whose boxes are ticked and
 /// whose time text the running clock shows exactly, then sets its latch. A row already latched

@@ -1,6 +1,5 @@
 #include "MinuteBeeps.h"
 
-#include "CueRow.h"
 #include "audio/SoundFiles.h"
 
 #include <array>
@@ -29,6 +28,10 @@ constexpr std::array kRows{
 
 void MinuteBeeps::Timer4_Timer() {
     pollCueRows(m_form, m_cues, kRows);
+}
+
+std::vector<TimedCue> MinuteBeeps::cues() {
+    return timedCuesOf(kRows);
 }
 
 } // namespace aerolap

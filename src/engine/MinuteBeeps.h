@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CueRow.h"
 #include "Form1.h"
 #include "audio/CuePlayer.h"
 
@@ -13,6 +14,9 @@ public:
     MinuteBeeps(Form1& form, CuePlayer& cues) : m_form(form), m_cues(cues) {}
 
     void Timer4_Timer();
+
+    /// Every beep, whatever its boxes.
+    static std::vector<TimedCue> cues();
 
 private:
     Form1& m_form;

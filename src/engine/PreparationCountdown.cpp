@@ -2,10 +2,13 @@
 
 #include "CountRows.h"
 #include "CycleTexts.h"
+#include "MinuteBeeps.h"
 #include "PhaseSteps.h"
 #include "audio/SoundFiles.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace aerolap {
 
@@ -15,6 +18,7 @@ using L = CueLatches;
 
 constexpr auto kStandardRows = joinRows(
     std::array{CueRow{"00.00.10", {}, &L::latchCount10s, sounds::kCount10}}, kCountFiveToOne);
+constexpr auto kStandardEndCue = sounds::kSiren;
 
 // Nothing at four seconds in the Vuz count.
 constexpr std::array kVuzRows{
@@ -28,11 +32,18 @@ constexpr std::array kVuzRows{
 } // namespace
 
 void PreparationCountdown::Timer2_Timer() {
-    poll({&Form1::Timer2, kStandardRows, sounds::kSiren, false});
+    poll({&Form1::Timer2, kStandardRows, kStandardEndCue, false});
 }
 
 void PreparationCountdown::Timer6_Timer() {
     poll({&Form1::Timer6, kVuzRows, sounds::kBeep3Seconds, true});
+}
+
+std::vector<TimedCue> PreparationCountdown::standardCues() {
+    std::vector<TimedCue> cues = timedCuesOf(kStandardRows);
+    cues.push_back({0, kStandardEndCue});
+    std::ranges::copy(MinuteBeeps::cues(), std::back_inserter(cues));
+    return cues;
 }
 
 void PreparationCountdown::poll(const Variant& variant) {

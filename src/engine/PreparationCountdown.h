@@ -18,6 +18,10 @@ public:
     void Timer2_Timer();
     void Timer6_Timer();
 
+    /// Every cue that may sound in a standard preparation, whatever its boxes: the count, the
+    /// siren at its end, and the minute beeps, which keep running from the previous cycle.
+    static std::vector<TimedCue> standardCues();
+
 private:
     struct Variant {
         Timer Form1::*ownTimer;

@@ -1,7 +1,7 @@
 #include "ScheduleAnnouncer.h"
 
 #include "audio/ScheduleSoundFiles.h"
-#include "elements/TimeText.h"
+#include "engine/PreparationCountdown.h"
 
 #include <optional>
 
@@ -11,25 +11,15 @@ namespace {
 
 using Seconds = sounds::Seconds;
 
-// The gap opens with the end-of-landing call; its longest recording lasts this long.
-constexpr Seconds kEndOfLandingCall{2.9};
-// START's preparation call, played when its box is ticked.
-constexpr Seconds kPreparationCall{9.0};
-
-/// A cue of the preparation: the seconds left when it starts, and how long it may last.
-struct PreparationCue {
+/// A sound's span on the running clock: the seconds left when it starts, and how long it may last.
+struct ClockSpan {
     double startsAtLeft;
     double length;
 };
 
-// The count, the ten seconds and the siren; the minute beeps, which keep running from the
-// previous cycle, sound on each whole minute left.
-constexpr PreparationCue kPreparationCues[] = {
-    {10, 2.9},  {5, 0.9},   {4, 0.9},   {3, 0.9},   {2, 0.9},   {1, 0.9},   {0, 2.0},   {60, 0.9},
-    {120, 0.9}, {180, 0.9}, {240, 0.9}, {300, 0.9}, {360, 0.9}, {420, 0.9}, {480, 0.9}, {540, 0.9}};
-
-bool overlaps(double startsAtLeft, double length, const PreparationCue& cue) {
-    return cue.startsAtLeft > startsAtLeft - length && cue.startsAtLeft - cue.length < startsAtLeft;
+bool overlaps(const ClockSpan& one, const ClockSpan& other) {
+    return other.startsAtLeft > one.startsAtLeft - one.length &&
+           other.startsAtLeft - other.length < one.startsAtLeft;
 }
 
 } // namespace
@@ -63,8 +53,9 @@ void ScheduleAnnouncer::announceComingCycle() {
         words.push_back({sounds::numberCue(flight + 1), sounds::kNumberLength});
     }
     const auto startsAt = m_runner.nextStartAt();
-    auto at =
-        m_time.now() + std::chrono::duration_cast<std::chrono::milliseconds>(kEndOfLandingCall);
+    // The gap opens with the end-of-landing call.
+    auto at = m_time.now() + std::chrono::duration_cast<std::chrono::milliseconds>(
+                                 sounds::longestLength(sounds::kEndOfLanding));
     std::deque<Word> planned;
     for (const auto& [cue, length] : words) {
         planned.push_back({at, cue});
@@ -81,14 +72,17 @@ void ScheduleAnnouncer::announceWindow(ScheduleRunner::Window window) {
     if (window == ScheduleRunner::Window::None) {
         return;
     }
-    const double left = TimeText::toSeconds(m_form.Clock1.clockTimeText()).value_or(0);
-    const double length = sounds::kWindowCallLength.count();
+    const ClockSpan call{static_cast<double>(m_form.Clock1.secondsLeft()),
+                         sounds::kWindowCallLength.count()};
+    // START's preparation call, played when its box is ticked.
     const double preparation = planOf(m_runner.schedule(), m_runner.position()).preparation;
-    if (m_form.Check2.ticked() && overlaps(left, length, {preparation, kPreparationCall.count()})) {
+    if (m_form.Check2.ticked() &&
+        overlaps(call, {preparation, sounds::longestLength(sounds::kPreparation).count()})) {
         return;
     }
-    for (const PreparationCue& cue : kPreparationCues) {
-        if (overlaps(left, length, cue)) {
+    for (const TimedCue& cue : PreparationCountdown::standardCues()) {
+        if (overlaps(call, {static_cast<double>(cue.secondsLeft),
+                            sounds::longestLength(cue.file).count()})) {
             return;
         }
     }

@@ -213,6 +213,47 @@ LoadedSchedule scheduleFromJson(const QJsonObject& object, const std::string& so
     }
 }
 
+LoadedSchedule withRoundField(Schedule schedule, std::size_t index, RoundField field,
+                              const std::string& typed, const std::string& source) {
+    const QString text = QString::fromStdString(typed);
+    bool whole = false;
+    const int number = text.toInt(&whole);
+    const QString time = QString::fromStdString(TimeText::fromTyped(typed).value_or(typed));
+    const std::string prefix = "round " + std::to_string(index + 1) + ", ";
+    ScheduleRound& round = schedule.rounds.at(index);
+    try {
+        switch (field) {
+        case RoundField::Task:
+            round.task = typed;
+            break;
+        case RoundField::Title:
+            round.title = typed;
+            break;
+        case RoundField::Working:
+            round.working = *FieldReader({{"working", time}}, prefix).time("working");
+            break;
+        case RoundField::Groups:
+            round.groups = *FieldReader({{"groups", whole ? QJsonValue(number) : text}}, prefix)
+                                .count("groups", kMostGroups);
+            break;
+        case RoundField::Flights:
+            round.flights = *FieldReader({{"flights", whole ? QJsonValue(number) : text}}, prefix)
+                                 .count("flights", kMostFlights);
+            break;
+        case RoundField::Preparation:
+            round.preparation =
+                typed.empty() ? std::nullopt
+                              : FieldReader({{"preparation", time}}, prefix).time("preparation");
+            break;
+        }
+        checkPreparation(prefix, round.preparation.value_or(schedule.preparation),
+                         round.test.value_or(schedule.test), round.noFly.value_or(schedule.noFly));
+    } catch (const BadField& bad) {
+        return {std::nullopt, source + ": " + bad.what()};
+    }
+    return {std::move(schedule), {}};
+}
+
 QJsonObject scheduleToJson(const Schedule& schedule) {
     QJsonObject object = schedule.unknown;
     object.insert(QStringLiteral("name"), QString::fromStdString(schedule.name));

@@ -18,6 +18,15 @@ struct LoadedSchedule {
 /// Checks a schedule as JSON; `source` names where it came from in the message.
 LoadedSchedule scheduleFromJson(const QJsonObject& object, const std::string& source);
 
+/// The fields of a round the director edits one by one.
+enum class RoundField { Task, Title, Working, Groups, Flights, Preparation };
+
+/// `schedule` with `field` of round `index` set to what the director typed, checked as that field
+/// of a file is: a time may be typed without its full stops, and an empty preparation takes the
+/// schedule's own. Else the message that names the field and the fault after `source`.
+LoadedSchedule withRoundField(Schedule schedule, std::size_t index, RoundField field,
+                              const std::string& typed, const std::string& source);
+
 /// The schedule as JSON, with the fields it did not know.
 QJsonObject scheduleToJson(const Schedule& schedule);
 

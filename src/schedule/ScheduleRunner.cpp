@@ -64,7 +64,7 @@ std::optional<ScheduleRunner::TimePoint> ScheduleRunner::nextCycleStartsAt() con
     }
     const CyclePlan plan = planOf(*m_schedule, m_position);
     const int landing = TimeText::toSeconds(kLandingWindowTime).value_or(0);
-    int left = TimeText::toSeconds(m_form.Clock1.clockTimeText()).value_or(0);
+    int left = m_form.Clock1.secondsLeft();
     const CyclePhase phase = cyclePhase(m_form);
     if (phase == CyclePhase::Preparation) {
         left += plan.working + landing;
@@ -162,7 +162,7 @@ ScheduleRunner::Window ScheduleRunner::window() const {
         return Window::None;
     }
     const CyclePlan plan = planOf(*m_schedule, m_position);
-    const int left = TimeText::toSeconds(m_form.Clock1.clockTimeText()).value_or(0);
+    const int left = m_form.Clock1.secondsLeft();
     if (left > 0 && left <= plan.noFly) {
         return Window::NoFly;
     }

@@ -89,6 +89,7 @@ TEST_F(ClockTest, StopKeepsTheTextWhichOnlyARealEditWhileStoppedChanges) {
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(written, 3) << "the start and the two edits that were times";
     EXPECT_EQ(clock.clockTimeText(), "00.01.30");
+    EXPECT_EQ(clock.secondsLeft(), 90);
     EXPECT_FALSE(clock.counting());
 }
 

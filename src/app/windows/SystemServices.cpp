@@ -46,6 +46,12 @@ DeviceNaming SystemServices::serialDeviceNaming() const {
     return DeviceNaming::Windows;
 }
 
+LayoutFonts SystemServices::layoutFonts() const {
+    // MS Sans Serif is a bitmap font that Qt does not draw; Microsoft Sans Serif is its outline
+    // twin.
+    return {QStringLiteral("Arial"), QStringLiteral("Microsoft Sans Serif")};
+}
+
 void SystemServices::adoptMainWindow(QWidget& window) {
     m_parts->mainWindow.attachTo(nativeWindowOf(window));
     m_parts->mainWindow.keepOutOfTaskbar();

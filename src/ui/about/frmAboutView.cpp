@@ -1,126 +1,63 @@
 #include "frmAboutView.h"
 
 #include "AboutIcon.h"
+#include "ui/widgets/ElementWidgets.h"
+#include "ui/widgets/Follow.h"
+#include "ui/widgets/Twips.h"
 
-#include <QFont>
-#include <QLabel>
 #include <QPainter>
-#include <QPointer>
-#include <QPushButton>
 
 namespace aerolap {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-constexpr int px(int twips) {
-    return twips / kTwipsPerPixel;
-}
-
-struct Placement {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-QRect pixelsOf(const Placement& twips) {
-    return {px(twips.left), px(twips.top), px(twips.width), px(twips.height)};
-}
-
-constexpr int kClientWidth = 5835;
-constexpr int kClientHeight = 3705;
-
-QFont boldSansSerif() {
-    QFont font("MS Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    return font;
-}
-
-QLabel* addLabel(QWidget* parent, const char* name, Label& label, const Placement& placement,
-                 bool black, bool wrapping) {
-    auto* widget = new QLabel(QString::fromStdString(label.caption()), parent);
-    widget->setObjectName(name);
-    widget->setGeometry(pixelsOf(placement));
-    widget->setFont(boldSansSerif());
-    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    widget->setWordWrap(wrapping);
-    if (black) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        widget->setPalette(palette);
-    }
-    const QPointer<QLabel> guard(widget);
-    label.changed.connect([guard, &label] {
-        if (guard) {
-            guard->setText(QString::fromStdString(label.caption()));
-        }
-    });
-    return widget;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, CommandButton& button,
-                       const Placement& placement) {
-    auto* widget = new QPushButton(QString::fromStdString(button.caption()), parent);
-    widget->setObjectName(name);
-    widget->setGeometry(pixelsOf(placement));
-    QObject::connect(widget, &QPushButton::clicked, widget, [&button] { button.click(); });
-    return widget;
-}
+constexpr QRect kClient = twips(0, 0, 5835, 3705);
+constexpr qreal kLabelPoints = 9.75;
 
 } // namespace
 
-frmAboutView::frmAboutView(frmAbout& about,
+frmAboutView::frmAboutView(frmAbout& about, const LayoutFonts& fonts,
                            const std::function<void(QWidget&)>& prepareNativeWindow)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_about(about) {
     setObjectName("frmAbout");
     setModal(false);
-    setFixedSize(px(kClientWidth), px(kClientHeight));
-    setWindowTitle(QString::fromStdString(about.window.title()));
-    buildElements();
+    setFixedSize(kClient.size());
+    buildElements(layoutFont(fonts.msSansSerif, kLabelPoints, true));
 
-    const QPointer<frmAboutView> guard(this);
-    about.window.titleChanged.connect([guard, &about] {
-        if (guard) {
-            guard->setWindowTitle(QString::fromStdString(about.window.title()));
-        }
-    });
-    about.window.visibilityChanged.connect([guard](bool visible) {
-        if (guard) {
-            guard->setVisible(visible);
-        }
-    });
-    about.unloaded.connect([guard] {
-        if (guard) {
-            guard->deleteLater();
-        }
-    });
-
+    follow(about.unloaded, this, [this] { deleteLater(); });
     if (prepareNativeWindow) {
         prepareNativeWindow(*this);
     }
-    setVisible(about.window.visible());
+    followWindow(this, about.window);
 }
 
-void frmAboutView::buildElements() {
-    auto* picIcon = new QLabel(this);
-    picIcon->setObjectName("picIcon");
-    picIcon->setGeometry(pixelsOf({240, 120, 510, 510}));
+void frmAboutView::buildElements(const QFont& labelFont) {
+    auto* picIcon = place(new QLabel(this), "picIcon", twips(240, 120, 510, 510));
     picIcon->setPixmap(aboutIcon());
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setFocusPolicy(Qt::TabFocus);
 
-    addLabel(this, "lblTitle", m_about.lblTitle, {1050, 240, 3165, 480}, true, false);
-    addLabel(this, "lblVersion", m_about.lblVersion, {1050, 780, 4725, 225}, false, false);
-    addLabel(this, "lblDescription", m_about.lblDescription, {1050, 1125, 3885, 1170}, true, true);
-    addLabel(this, "lblDisclaimer", m_about.lblDisclaimer, {255, 2625, 3870, 825}, true, true);
+    QLabel* title =
+        addLabel(this, m_about.lblTitle, "lblTitle", twips(1050, 240, 3165, 480), labelFont);
+    addLabel(this, m_about.lblVersion, "lblVersion", twips(1050, 780, 4725, 225), labelFont);
+    QLabel* description = addLabel(this, m_about.lblDescription, "lblDescription",
+                                   twips(1050, 1125, 3885, 1170), labelFont);
+    QLabel* disclaimer = addLabel(this, m_about.lblDisclaimer, "lblDisclaimer",
+                                  twips(255, 2625, 3870, 825), labelFont);
+    for (QLabel* wrapping : {description, disclaimer}) {
+        wrapping->setWordWrap(true);
+    }
+    // These stay black whatever the desktop's text colour.
+    for (QLabel* black : {title, description, disclaimer}) {
+        QPalette palette = black->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        black->setPalette(palette);
+    }
 
-    auto* cmdOK = addButton(this, "cmdOK", m_about.cmdOK, {4245, 2625, 1260, 345});
-    auto* cmdSysInfo = addButton(this, "cmdSysInfo", m_about.cmdSysInfo, {4260, 3075, 1245, 345});
+    auto* cmdOK = addButton(this, m_about.cmdOK, "cmdOK", twips(4245, 2625, 1260, 345), font());
+    auto* cmdSysInfo =
+        addButton(this, m_about.cmdSysInfo, "cmdSysInfo", twips(4260, 3075, 1245, 345), font());
     cmdOK->setDefault(true);
 
     setTabOrder(cmdOK, picIcon);
@@ -137,10 +74,12 @@ void frmAboutView::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     // The etched separator: a grey line with a white one just below it.
     QPainter painter(this);
-    painter.fillRect(QRect(QPoint(px(90), px(2445)), QPoint(px(5654), px(2445))),
-                     QColor(128, 128, 128));
-    painter.fillRect(QRect(QPoint(px(105), px(2460)), QPoint(px(5654), px(2460) + 1)),
-                     QColor(255, 255, 255));
+    painter.fillRect(
+        QRect(QPoint(pixelsOf(90), pixelsOf(2445)), QPoint(pixelsOf(5654), pixelsOf(2445))),
+        QColor(128, 128, 128));
+    painter.fillRect(
+        QRect(QPoint(pixelsOf(105), pixelsOf(2460)), QPoint(pixelsOf(5654), pixelsOf(2460) + 1)),
+        QColor(255, 255, 255));
 }
 
 } // namespace aerolap

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frmAbout.h"
+#include "ui/widgets/LayoutFonts.h"
 
 #include <QDialog>
 #include <functional>
@@ -15,10 +16,11 @@ class frmAboutView final : public QDialog {
     Q_OBJECT
 
 public:
-    /// `prepareNativeWindow` runs once the widgets exist and before the window is first shown,
-    /// for settings the window system takes only then (keeping it out of the taskbar).
-    explicit frmAboutView(frmAbout& about,
-                          const std::function<void(QWidget&)>& prepareNativeWindow = {});
+    /// `fonts` stand in for the families the box was laid out in. `prepareNativeWindow` runs once
+    /// the widgets exist and before the window is first shown, for settings the window system
+    /// takes only then (keeping it out of the taskbar).
+    frmAboutView(frmAbout& about, const LayoutFonts& fonts,
+                 const std::function<void(QWidget&)>& prepareNativeWindow = {});
 
 public slots:
     void reject() override;
@@ -27,7 +29,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void buildElements();
+    void buildElements(const QFont& labelFont);
 
     frmAbout& m_about;
 };

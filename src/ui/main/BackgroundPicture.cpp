@@ -15,9 +15,9 @@ constexpr int kEllipseMargin = 6;
 constexpr int kLetteringHeight = 46;
 constexpr int kLetteringInset = 10;
 
-void drawProductName(QPainter& painter) {
+void drawProductName(QPainter& painter, const QString& family) {
     static const QString name = QStringLiteral("AEROLAP");
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kLetteringHeight);
     font.setBold(true);
@@ -39,7 +39,7 @@ void drawProductName(QPainter& painter) {
 
 } // namespace
 
-QImage BackgroundPicture::render() {
+QImage BackgroundPicture::render(const QString& family) {
     QImage picture(kSize, QImage::Format_RGB32);
     picture.fill(kField);
 
@@ -51,7 +51,7 @@ QImage BackgroundPicture::render() {
     painter.drawEllipse(QRectF(kEllipseMargin + 0.5, kEllipseMargin + 0.5,
                                kSize.width() - 2 * kEllipseMargin - 1,
                                kSize.height() - 2 * kEllipseMargin - 1));
-    drawProductName(painter);
+    drawProductName(painter, family);
     return picture;
 }
 

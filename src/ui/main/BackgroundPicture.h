@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <QString>
 
 namespace aerolap {
 
@@ -12,7 +13,8 @@ class BackgroundPicture {
 public:
     static constexpr QSize kSize{730, 550};
 
-    static QImage render();
+    /// The product name is lettered in `family`, bold.
+    static QImage render(const QString& family);
 };
 
 } // namespace aerolap

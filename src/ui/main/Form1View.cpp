@@ -1,22 +1,16 @@
 #include "Form1View.h"
 
 #include "BackgroundPicture.h"
-#include "ui/widgets/ClockEdit.h"
+#include "ui/widgets/ElementWidgets.h"
+#include "ui/widgets/Follow.h"
+#include "ui/widgets/Twips.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -24,18 +18,12 @@ namespace aerolap {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr QSize kClientSize{730, 551};
 constexpr QColor kBackground{0, 192, 192};
 constexpr QColor kGreen{0, 255, 0};
 constexpr QColor kRed{255, 0, 0};
 constexpr QColor kYellow{255, 255, 0};
 constexpr QColor kGrey{192, 192, 192};
-
-// The layout was drawn with Arial and MS Sans Serif. Liberation Sans has Arial's metrics, and it
-// is also the nearer match in width for MS Sans Serif, so every caption fits its element.
-constexpr auto kArial = "Liberation Sans";
-constexpr auto kMsSansSerif = "Liberation Sans";
 constexpr qreal kSystemDefaultPoints = 8.0;
 
 // Close requests from the close box, the system menu and Alt+F4.
@@ -47,169 +35,26 @@ constexpr std::array kFocusOrder{
     "Option1",  "Option2",  "Command2", "Check14",  "Option3", "Check15", "Check16", "Check17",
     "Clock2",   "Clock3",   "Option4",  "Command3", "Combo1"};
 
-QRect twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
-
-QFont substituteFont(const char* family, qreal points, bool bold = false, bool italic = false) {
-    QFont result{QString::fromLatin1(family)};
-    result.setStyleHint(QFont::SansSerif);
-    result.setPointSizeF(points);
-    result.setBold(bold);
-    result.setItalic(italic);
-    return result;
-}
-
-QString text(const std::string& caption) {
-    return QString::fromStdString(caption);
-}
-
-/// Connects `update` to a signal of an element for as long as `widget` exists: elements know
-/// nothing of the widgets that show them and never disconnect.
-template <typename... Args, typename Update>
-void follow(Signal<Args...>& signal, QWidget* widget, Update update) {
-    signal.connect([guard = QPointer<QWidget>(widget), update](Args... args) {
-        if (guard) {
-            update(args...);
-        }
-    });
-}
-
-template <typename Widget> Widget* place(Widget* widget, const char* name, const QRect& geometry) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-void followVisibility(QWidget* widget, VisibleElement& element) {
-    widget->setVisible(element.visible());
-    follow(element.visibilityChanged, widget,
-           [widget](bool visible) { widget->setVisible(visible); });
-}
-
-QLabel* addLabel(QWidget* container, Label& label, const char* name, const QRect& geometry,
-                 const QFont& labelFont, Qt::Alignment alignment = Qt::AlignLeft) {
-    auto* widget = place(new QLabel(text(label.caption()), container), name, geometry);
-    widget->setTextFormat(Qt::PlainText);
-    widget->setFont(labelFont);
-    widget->setAlignment(alignment | Qt::AlignTop);
-    widget->setAutoFillBackground(true);
-    follow(label.changed, widget, [widget, &label] { widget->setText(text(label.caption())); });
-    followVisibility(widget, label);
-    return widget;
-}
-
-QPushButton* addButton(QWidget* container, CommandButton& button, const char* name,
-                       const QRect& geometry, const QFont& buttonFont, const QColor& colour) {
-    auto* widget = place(new QPushButton(text(button.caption()), container), name, geometry);
-    widget->setFont(buttonFont);
-    // Enter presses the button that has the focus, as Space does.
-    widget->setAutoDefault(true);
-    // A flat face in the button's own colour; pressing darkens it, the focus thickens the rim.
-    widget->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+/// A flat face in the button's own colour; pressing darkens it, the focus thickens the rim.
+void paintFace(QPushButton* button, const QColor& colour) {
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
                                          " border: 1px solid #404040; }"
                                          " QPushButton:focus { border: 2px solid black; }"
                                          " QPushButton:pressed { background-color: %2; }")
                               .arg(colour.name(), colour.darker(125).name()));
-    QObject::connect(widget, &QPushButton::clicked, widget, [&button] { button.click(); });
-    follow(button.captionChanged, widget,
-           [widget, &button] { widget->setText(text(button.caption())); });
-    followVisibility(widget, button);
-    return widget;
-}
-
-Qt::CheckState checkState(int value) {
-    switch (value) {
-    case CheckBox::kChecked:
-        return Qt::Checked;
-    case CheckBox::kGrayed:
-        return Qt::PartiallyChecked;
-    default:
-        return Qt::Unchecked;
-    }
-}
-
-void addCheckBox(QWidget* panel, CheckBox& box, const char* name, const QRect& geometry) {
-    auto* widget = place(new QCheckBox(text(box.caption()), panel), name, geometry);
-    widget->setEnabled(box.enabled());
-    const auto show = [widget, &box] { widget->setCheckState(checkState(box.value())); };
-    show();
-    follow(box.clicked, widget, show);
-    QObject::connect(widget, &QCheckBox::clicked, widget, [&box, show] {
-        box.setValue(box.ticked() ? CheckBox::kUnchecked : CheckBox::kChecked);
-        show();
-    });
-    followVisibility(widget, box);
-}
-
-void addOption(QWidget* panel, OptionButton& option, const char* name, const QRect& geometry) {
-    auto* widget = place(new QRadioButton(text(option.caption()), panel), name, geometry);
-    // The group's exclusion is the elements' business; Qt's own would refuse to clear a button.
-    widget->setAutoExclusive(false);
-    const auto show = [widget, &option] { widget->setChecked(option.selected()); };
-    show();
-    follow(option.selectionChanged, widget, [show](bool) { show(); });
-    // A click on the selected button would untick it in Qt; the element keeps it selected.
-    QObject::connect(widget, &QRadioButton::clicked, widget, [&option, show] {
-        option.select();
-        show();
-    });
-    followVisibility(widget, option);
-}
-
-void addComboBox(QWidget* panel, ComboBox& combo, const char* name, const QRect& geometry) {
-    auto* widget = place(new QComboBox(panel), name, geometry);
-    widget->setEditable(true);
-    widget->setInsertPolicy(QComboBox::NoInsert);
-    for (const std::string& item : combo.items()) {
-        widget->addItem(text(item));
-    }
-    const auto show = [widget, &combo] {
-        const QString shown = text(combo.text());
-        if (const int index = widget->findText(shown); index >= 0) {
-            widget->setCurrentIndex(index);
-        }
-        widget->setEditText(shown);
-    };
-    show();
-    follow(combo.textChanged, widget, show);
-    QObject::connect(widget, &QComboBox::activated, widget,
-                     [&combo](int index) { combo.choose(static_cast<std::size_t>(index)); });
-    QObject::connect(widget->lineEdit(), &QLineEdit::textEdited, widget,
-                     [&combo](const QString& typed) { combo.setText(typed.toStdString()); });
-    followVisibility(widget, combo);
-}
-
-void addClock(QWidget* container, Clock& clock, const char* name, const QRect& geometry) {
-    followVisibility(place(new ClockEdit(clock, container), name, geometry), clock);
-}
-
-/// A one-pixel line between two points given in twips, in the default line colour.
-void addLine(QWidget* panel, const char* name, QPoint from, QPoint to) {
-    const QPoint start = from / kTwipsPerPixel;
-    const QPoint end = to / kTwipsPerPixel;
-    const QRect geometry(start,
-                         QSize(std::max(end.x() - start.x(), 1), std::max(end.y() - start.y(), 1)));
-    auto* line = place(new QFrame(panel), name, geometry);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
-    line->setPalette(palette);
-    line->setAutoFillBackground(true);
 }
 
 } // namespace
 
-Form1View::Form1View(MainWindow& window, QWidget* parent)
+Form1View::Form1View(MainWindow& window, const LayoutFonts& fonts, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_window(window), m_form(window.form()),
-      m_background(QPixmap::fromImage(BackgroundPicture::render())) {
+      m_window(window), m_form(window.form()), m_fonts(fonts),
+      m_background(QPixmap::fromImage(BackgroundPicture::render(fonts.arial))) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(text(m_form.window.title()));
     setFixedSize(kClientSize);
-    setFont(substituteFont(kMsSansSerif, kSystemDefaultPoints));
+    setFont(layoutFont(m_fonts.msSansSerif, kSystemDefaultPoints));
     QPalette backgroundPalette = palette();
     backgroundPalette.setColor(QPalette::Window, kBackground);
     setPalette(backgroundPalette);
@@ -218,14 +63,14 @@ Form1View::Form1View(MainWindow& window, QWidget* parent)
     buildWindowElements();
     setFocusOrder();
 
-    follow(m_form.window.visibilityChanged, this, [this](bool visible) { setVisible(visible); });
-    setVisible(m_form.window.visible());
+    followWindow(this, m_form.window);
 }
 
 void Form1View::buildWindowElements() {
     Form1& f = m_form;
+    const QString& arial = m_fonts.arial;
     auto* display = addLabel(this, f.Label2, "Label2", twips(2040, 2280, 6855, 1455),
-                             substituteFont(kArial, 72, false, true), Qt::AlignHCenter);
+                             layoutFont(arial, 72, false, true), Qt::AlignHCenter);
     // The display is painted in the desktop's own colours for documents, not in the window's.
     QPalette displayPalette = display->palette();
     displayPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
@@ -234,10 +79,10 @@ void Form1View::buildWindowElements() {
 
     // The status line's text is meant in the desktop's colour; Qt knows none, so it keeps the
     // window text colour.
-    addLabel(this, f.Label4, "Label4", twips(2040, 3720, 6615, 615), substituteFont(kArial, 21.75),
+    addLabel(this, f.Label4, "Label4", twips(2040, 3720, 6615, 615), layoutFont(arial, 21.75),
              Qt::AlignHCenter);
-    addLabel(this, f.Label3, "Label3", twips(2520, 1080, 1695, 255), substituteFont(kArial, 9.75));
-    addLabel(this, f.Label1, "Label1", twips(6720, 1080, 1935, 255), substituteFont(kArial, 9.75));
+    addLabel(this, f.Label3, "Label3", twips(2520, 1080, 1695, 255), layoutFont(arial, 9.75));
+    addLabel(this, f.Label1, "Label1", twips(6720, 1080, 1935, 255), layoutFont(arial, 9.75));
     addLabel(this, f.Label8, "Label8", twips(9360, 240, 855, 255), font());
     addLabel(this, f.Label7, "Label7", twips(9480, 720, 495, 255), font());
     addLabel(this, f.Label9, "Label9", twips(9360, 1320, 1095, 255), font());
@@ -248,13 +93,15 @@ void Form1View::buildWindowElements() {
 
     // START, STOP and RESET share one place; the cycle keeps exactly one of them visible.
     const QRect cycleButton = twips(3960, 7320, 2895, 615);
-    const QFont cycleFont = substituteFont(kMsSansSerif, 24, true);
-    addButton(this, f.Command5, "Command5", cycleButton, cycleFont, kGreen);
-    addButton(this, f.Command7, "Command7", cycleButton, cycleFont, kRed);
-    addButton(this, f.Command2, "Command2", cycleButton, cycleFont, kYellow);
-    addButton(this, f.Command3, "Command3", twips(9240, 7320, 1455, 495), font(), kYellow);
-    addButton(this, f.Command1, "Command1", twips(120, 7320, 1695, 495), substituteFont(kArial, 18),
-              kGrey);
+    const QFont cycleFont = layoutFont(m_fonts.msSansSerif, 24, true);
+    paintFace(addButton(this, f.Command5, "Command5", cycleButton, cycleFont), kGreen);
+    paintFace(addButton(this, f.Command7, "Command7", cycleButton, cycleFont), kRed);
+    paintFace(addButton(this, f.Command2, "Command2", cycleButton, cycleFont), kYellow);
+    paintFace(addButton(this, f.Command3, "Command3", twips(9240, 7320, 1455, 495), font()),
+              kYellow);
+    paintFace(
+        addButton(this, f.Command1, "Command1", twips(120, 7320, 1695, 495), layoutFont(arial, 18)),
+        kGrey);
 
     // Created after the status line, so that the open panel covers it.
     auto* panel = place(new QFrame(this), "Frame1", twips(1800, 3720, 7335, 3375));
@@ -269,7 +116,7 @@ void Form1View::buildWindowElements() {
 
 void Form1View::buildSetUpPanel(QWidget* panel) {
     Form1& f = m_form;
-    const QFont heading = substituteFont(kMsSansSerif, 9.75, true);
+    const QFont heading = layoutFont(m_fonts.msSansSerif, 9.75, true);
 
     addLabel(panel, f.Label5, "Label5", twips(240, 120, 855, 255), heading);
     addCheckBox(panel, f.Check2, "Check2", twips(240, 480, 1695, 255));

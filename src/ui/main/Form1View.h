@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainWindow.h"
+#include "ui/widgets/LayoutFonts.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -15,7 +16,8 @@ class Form1View final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1View(MainWindow& window, QWidget* parent = nullptr);
+    /// `fonts` stand in for the families the window was laid out in.
+    Form1View(MainWindow& window, const LayoutFonts& fonts, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -29,6 +31,7 @@ private:
 
     MainWindow& m_window;
     Form1& m_form;
+    LayoutFonts m_fonts;
     QPixmap m_background;
     bool m_placed = false;
 };

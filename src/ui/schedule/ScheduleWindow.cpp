@@ -1,5 +1,6 @@
 #include "ScheduleWindow.h"
 
+#include "RoundsModel.h"
 #include "elements/TimeText.h"
 #include "schedule/F3kTasks.h"
 #include "schedule/ScheduleFile.h"
@@ -7,46 +8,40 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QJsonArray>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace aerolap {
 
 namespace {
 
-enum Column { Task, Title, Working, Groups, Flights, Preparation, kColumns };
-constexpr const char* kKeys[kColumns] = {"task",   "title",   "working",
-                                         "groups", "flights", "preparation"};
-constexpr const char* kStates[] = {"waiting for START", "cycle running", "gap", "stopped",
-                                   "schedule done"};
+QString nameOf(ScheduleRunner::State state) {
+    switch (state) {
+    case ScheduleRunner::State::Waiting:
+        return QStringLiteral("waiting for START");
+    case ScheduleRunner::State::Running:
+        return QStringLiteral("cycle running");
+    case ScheduleRunner::State::Gap:
+        return QStringLiteral("gap");
+    case ScheduleRunner::State::Paused:
+        return QStringLiteral("stopped");
+    case ScheduleRunner::State::Finished:
+        return QStringLiteral("schedule done");
+    }
+    return {};
+}
 
 QString where(SchedulePosition position) {
     return QStringLiteral("round %1, group %2, flight %3")
         .arg(position.round + 1)
         .arg(position.group + 1)
         .arg(position.flight + 1);
-}
-
-/// A cell as the schedule file would hold it: counts as numbers when they are whole numbers.
-QJsonValue cellValue(int column, const QString& text) {
-    bool whole = false;
-    const int number = text.toInt(&whole);
-    if ((column == Groups || column == Flights) && whole) {
-        return number;
-    }
-    if (column == Working || column == Preparation) {
-        return QString::fromStdString(
-            TimeText::fromTyped(text.toStdString()).value_or(text.toStdString()));
-    }
-    return text;
 }
 
 QPushButton* button(const QString& text, QWidget* parent, QLayout* layout) {
@@ -59,9 +54,10 @@ QPushButton* button(const QString& text, QWidget* parent, QLayout* layout) {
 
 ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
                                const MonotonicSource& time, MessageBoxService& messageBoxes,
-                               QWidget* parent)
+                               QWidget* parent, ScheduleFileDialogs dialogs)
     : QWidget(parent, Qt::Window), m_runner(runner), m_session(session), m_time(time),
-      m_messageBoxes(messageBoxes), m_rounds(new QTableWidget(0, kColumns, this)),
+      m_messageBoxes(messageBoxes), m_dialogs(std::move(dialogs)),
+      m_model(new RoundsModel(runner, session, messageBoxes, this)), m_rounds(new QTableView(this)),
       m_presets(new QComboBox(this)),
       m_extendedFrame(new QCheckBox(QStringLiteral("Extended display frame"), this)),
       m_current(new QLabel(this)), m_next(new QLabel(this)), m_jumpTo{} {
@@ -76,10 +72,9 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
     layout->addLayout(files);
 
     m_rounds->setObjectName(QStringLiteral("rounds"));
-    m_rounds->setHorizontalHeaderLabels({QStringLiteral("Task"), QStringLiteral("Title"),
-                                         QStringLiteral("Working"), QStringLiteral("Groups"),
-                                         QStringLiteral("Flights"), QStringLiteral("Preparation")});
-    m_rounds->horizontalHeader()->setSectionResizeMode(Title, QHeaderView::Stretch);
+    m_rounds->setModel(m_model);
+    m_rounds->horizontalHeader()->setSectionResizeMode(static_cast<int>(RoundField::Title),
+                                                       QHeaderView::Stretch);
     layout->addWidget(m_rounds);
 
     auto* rounds = new QHBoxLayout;
@@ -115,7 +110,6 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
             &ScheduleWindow::jump);
     layout->addLayout(moves);
 
-    connect(m_rounds, &QTableWidget::itemChanged, this, &ScheduleWindow::applyTable);
     connect(m_extendedFrame, &QCheckBox::toggled, this, &ScheduleWindow::setExtendedFrame);
     runner.changed.connect([this] { refresh(); });
     refresh();
@@ -127,31 +121,8 @@ void ScheduleWindow::showEvent(QShowEvent* event) {
 }
 
 void ScheduleWindow::refresh() {
-    const QSignalBlocker tableQuiet(m_rounds);
     const QSignalBlocker frameQuiet(m_extendedFrame);
     const bool loaded = m_runner.loaded();
-    const std::vector<ScheduleRound> none;
-    const auto& rounds = loaded ? m_runner.schedule().rounds : none;
-    m_rounds->setRowCount(static_cast<int>(rounds.size()));
-    for (int row = 0; row < m_rounds->rowCount(); ++row) {
-        const ScheduleRound& round = rounds[static_cast<std::size_t>(row)];
-        const QString texts[kColumns] = {
-            QString::fromStdString(round.task),
-            QString::fromStdString(round.title),
-            QString::fromStdString(TimeText::fromSeconds(round.working)),
-            QString::number(round.groups),
-            QString::number(round.flights),
-            round.preparation ? QString::fromStdString(TimeText::fromSeconds(*round.preparation))
-                              : QString()};
-        for (int column = 0; column < kColumns; ++column) {
-            auto* item = new QTableWidgetItem(texts[column]);
-            QFont font = item->font();
-            // The round of the cycle in hand stands out.
-            font.setBold(row == m_runner.position().round);
-            item->setFont(font);
-            m_rounds->setItem(row, column, item);
-        }
-    }
     m_extendedFrame->setChecked(loaded && m_runner.schedule().extendedFrame);
     if (!loaded) {
         m_current->setText(QStringLiteral("No schedule: open one or add a round."));
@@ -159,7 +130,7 @@ void ScheduleWindow::refresh() {
         return;
     }
     m_current->setText(where(m_runner.position()) + QStringLiteral(": ") +
-                       QString::fromLatin1(kStates[static_cast<int>(m_runner.state())]));
+                       nameOf(m_runner.state()));
     const auto startsAt = m_runner.nextCycleStartsAt();
     const auto next = nextPosition(m_runner.schedule(), m_runner.position());
     const bool inGap = m_runner.state() == ScheduleRunner::State::Gap;
@@ -175,71 +146,37 @@ void ScheduleWindow::refresh() {
                                  .toString(QStringLiteral("HH:mm:ss"))));
 }
 
-void ScheduleWindow::applyTable() {
-    QJsonObject object = scheduleToJson(m_runner.loaded() ? m_runner.schedule() : Schedule{});
-    QJsonArray rounds = object.value(QStringLiteral("rounds")).toArray();
-    for (int row = 0; row < m_rounds->rowCount(); ++row) {
-        QJsonObject round = rounds.at(row).toObject();
-        for (int column = 0; column < kColumns; ++column) {
-            const QString text =
-                m_rounds->item(row, column) ? m_rounds->item(row, column)->text() : QString();
-            if (column == Preparation && text.isEmpty()) {
-                round.remove(QString::fromLatin1(kKeys[column]));
-            } else {
-                round.insert(QString::fromLatin1(kKeys[column]), cellValue(column, text));
-            }
-        }
-        rounds.replace(row, round);
-    }
-    object.insert(QStringLiteral("rounds"), rounds);
-    LoadedSchedule edited = scheduleFromJson(object, "The schedule");
-    if (!edited.schedule) {
-        m_messageBoxes.show({edited.error, "Aerolap", MessageIcon::Critical, MessageButtons::Ok});
-        refresh();
-        return;
-    }
-    edit(std::move(*edited.schedule));
-}
-
 void ScheduleWindow::addRound() {
     Schedule schedule = m_runner.loaded() ? m_runner.schedule() : Schedule{};
     schedule.rounds.push_back(
         roundOf(f3kTasks()[static_cast<std::size_t>(m_presets->currentIndex())]));
-    edit(std::move(schedule));
+    m_model->edit(std::move(schedule));
 }
 
 void ScheduleWindow::removeRound() {
-    const int row = m_rounds->currentRow();
+    const int row = m_rounds->currentIndex().row();
     if (!m_runner.loaded() || row < 0 || m_runner.schedule().rounds.size() < 2) {
         return;
     }
     Schedule schedule = m_runner.schedule();
     schedule.rounds.erase(schedule.rounds.begin() + row);
-    edit(std::move(schedule));
+    m_model->edit(std::move(schedule));
 }
 
 void ScheduleWindow::setExtendedFrame(bool extended) {
     if (m_runner.loaded()) {
         Schedule schedule = m_runner.schedule();
         schedule.extendedFrame = extended;
-        edit(std::move(schedule));
+        m_model->edit(std::move(schedule));
+        // A refused change unticks the box again.
+        refresh();
     }
-}
-
-void ScheduleWindow::edit(Schedule schedule) {
-    if (!m_session.edit(std::move(schedule))) {
-        m_messageBoxes.show({"The schedule can be changed only while no cycle runs.", "Aerolap",
-                             MessageIcon::Information, MessageButtons::Ok});
-    }
-    refresh();
 }
 
 void ScheduleWindow::open() {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open schedule"), {},
-                                                      QStringLiteral("Schedules (*.json)"));
+    const QString path = m_dialogs.chooseToOpen(*this);
     if (!path.isEmpty()) {
         m_session.open(path.toStdString());
-        refresh();
     }
 }
 
@@ -249,8 +186,7 @@ void ScheduleWindow::save() {
     }
     QString path = QString::fromStdString(m_session.path());
     if (path.isEmpty()) {
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("Save schedule"), {},
-                                            QStringLiteral("Schedules (*.json)"));
+        path = m_dialogs.chooseToSave(*this);
     }
     if (!path.isEmpty()) {
         m_session.saveAs(path.toStdString());

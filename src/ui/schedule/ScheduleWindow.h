@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScheduleFileDialogs.h"
 #include "platform/MessageBoxService.h"
 #include "platform/MonotonicSource.h"
 #include "schedule/ScheduleRunner.h"
@@ -11,9 +12,11 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 
 namespace aerolap {
+
+class RoundsModel;
 
 /// The "Contest schedule" window: the rounds as an editable table, the cycle in hand and the
 /// next one with the clock time it starts, and the director's moves. It edits, opens and saves
@@ -23,7 +26,8 @@ class ScheduleWindow final : public QWidget {
 
 public:
     ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session, const MonotonicSource& time,
-                   MessageBoxService& messageBoxes, QWidget* parent = nullptr);
+                   MessageBoxService& messageBoxes, QWidget* parent = nullptr,
+                   ScheduleFileDialogs dialogs = systemFileDialogs());
 
 protected:
     /// The clock time of the next cycle may have moved while the window was hidden.
@@ -32,11 +36,9 @@ protected:
 private:
     /// Shows the runner's schedule and position again.
     void refresh();
-    void applyTable();
     void addRound();
     void removeRound();
     void setExtendedFrame(bool extended);
-    void edit(Schedule schedule);
     void open();
     void save();
     void jump();
@@ -46,7 +48,9 @@ private:
     ScheduleSession& m_session;
     const MonotonicSource& m_time;
     MessageBoxService& m_messageBoxes;
-    QTableWidget* m_rounds;
+    ScheduleFileDialogs m_dialogs;
+    RoundsModel* m_model;
+    QTableView* m_rounds;
     QComboBox* m_presets;
     QCheckBox* m_extendedFrame;
     QLabel* m_current;

@@ -66,7 +66,8 @@ TEST_F(AboutBox, OkByEveryWayOutOfTheViewHandsOverToTheMainWindowOnce) {
         mainWindow.setVisible(false);
         about.Form_Load();
         about.window.setVisible(true);
-        QPointer<frmAboutView> view = new frmAboutView(about);
+        QPointer<frmAboutView> view =
+            new frmAboutView(about, {"Liberation Sans", "Liberation Sans"});
         QTest::keyClick(view->findChild<QPushButton*>(name), key);
         about.cmdOK.click(); // a queued second OK finds the box gone
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -83,7 +83,7 @@ TEST_F(WindowBehaviours, PortOpensAtStartUpAndYesToTheExitQuestionClosesItBefore
 }
 
 TEST_F(WindowBehaviours, ViewShowsTheModelFollowsItAndPutsTheCloseBoxToTheExitQuestion) {
-    Form1View view{window};
+    Form1View view{window, {QStringLiteral("Liberation Sans"), QStringLiteral("Liberation Sans")}};
     const auto widget = [&view](const char* name) { return view.findChild<QWidget*>(name); };
     std::string texts;
     for (QWidget* child : view.findChildren<QWidget*>()) {

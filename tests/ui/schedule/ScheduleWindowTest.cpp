@@ -1,11 +1,15 @@
 #include "ui/schedule/ScheduleWindow.h"
 
 #include "TimedWindow.h"
+#include "schedule/ScheduleFile.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace aerolap::testing {
@@ -23,40 +27,97 @@ struct ScheduleWindowTest : ::testing::Test {
     }
     QString cells(int row) {
         QStringList texts;
-        for (int column = 0; column < table->columnCount(); ++column) {
-            texts << table->item(row, column)->text();
+        for (int column = 0; column < model->columnCount(); ++column) {
+            texts << model->index(row, column).data().toString();
         }
         return texts.join(QLatin1Char('|'));
     }
+    bool type(int row, int column, const char* text) {
+        return model->setData(model->index(row, column), QString::fromLatin1(text));
+    }
     QString label(const char* name) { return window.findChild<QLabel*>(name)->text(); }
+    std::string lastMessage() { return w.messageBoxes.shown().back().text; }
 
     TimedWindow w;
     ScheduleRunner runner{w.form, w.time};
     ScheduleSession session{runner, w.messageBoxes};
-    ScheduleWindow window{runner, session, w.time, w.messageBoxes};
-    QTableWidget* table = window.findChild<QTableWidget*>(QStringLiteral("rounds"));
+    QString chosenFile; // the open dialog's answer
+    ScheduleWindow window{
+        runner,  session,
+        w.time,  w.messageBoxes,
+        nullptr, {[this](QWidget&) { return chosenFile; }, [](QWidget&) { return QString(); }}};
+    QTableView* table = window.findChild<QTableView*>(QStringLiteral("rounds"));
+    QAbstractItemModel* model = table->model();
 };
 
 TEST_F(ScheduleWindowTest, AddsPresetRoundsChecksEditsAndShowsTheCycleInHand) {
     EXPECT_EQ(label("current"), "No schedule: open one or add a round.");
     window.findChild<QComboBox*>()->setCurrentIndex(2);
     click("Add round");
-    EXPECT_EQ(cells(0), "C|All up, last down|00.03.03|1|3|");
-    table->item(0, 3)->setText(QStringLiteral("0"));
-    EXPECT_EQ(w.messageBoxes.shown().back().text,
-              "The schedule: round 1, groups: must be from 1 to 99");
-    table->item(0, 2)->setText(QStringLiteral("000500"));
-    table->item(0, 5)->setText(QStringLiteral("00.00.40"));
+    const QString added = "C|All up, last down|00.03.03|1|3|";
+    EXPECT_EQ(cells(0), added);
+    EXPECT_FALSE(type(0, 3, "0"));
+    EXPECT_EQ(lastMessage(), "The schedule: round 1, groups: must be from 1 to 99");
+    EXPECT_EQ(cells(0), added);
+    EXPECT_TRUE(type(0, 2, "000500"));
+    EXPECT_TRUE(type(0, 5, "00.00.40"));
     EXPECT_EQ(cells(0), "C|All up, last down|00.05.00|1|3|00.00.40");
     EXPECT_EQ(w.form.Clock3.clockTimeText(), "00.05.00");
 
     w.form.Command5.click();
     w.time.advance(5s);
+    EXPECT_TRUE(type(0, 0, "C")); // left as it was
+    EXPECT_FALSE(type(0, 1, "Ladder"));
+    EXPECT_EQ(lastMessage(), "The schedule can be changed only while no cycle runs.");
+    auto* extendedFrame = window.findChild<QCheckBox*>();
+    extendedFrame->click();
+    EXPECT_FALSE(extendedFrame->isChecked());
+    EXPECT_EQ(cells(0), "C|All up, last down|00.05.00|1|3|00.00.40");
     click("Skip");
     EXPECT_EQ(runner.position(), SchedulePosition{});
     EXPECT_EQ(label("current"), "round 1, group 1, flight 1: cycle running");
     EXPECT_TRUE(label("next").startsWith(QStringLiteral("Next: round 1, group 1, flight 2 at ")));
-    EXPECT_EQ(w.messageBoxes.shown().size(), 2U); // the refused skip
+    EXPECT_EQ(w.messageBoxes.shown().size(), 4U); // the refused skip
+}
+
+TEST_F(ScheduleWindowTest, OpensTheChosenFileMovesThroughItAndRemovesTheChosenRound) {
+    Schedule day;
+    day.rounds.resize(2);
+    day.rounds[0].working = 60;
+    day.rounds[1].working = 30;
+    day.rounds[1].groups = day.rounds[1].flights = 2;
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("day.json"));
+    ASSERT_EQ(saveSchedule(day, path.toStdString()), std::nullopt);
+    click("Open..."); // cancelled
+    EXPECT_FALSE(runner.loaded());
+    chosenFile = path;
+    click("Open...");
+    ASSERT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(cells(1), "||00.00.30|2|2|");
+
+    const auto spins = window.findChildren<QSpinBox*>();
+    for (const int i : {0, 1, 2}) {
+        spins[i]->setValue(2);
+    }
+    click("Jump");
+    EXPECT_EQ(runner.position(), (SchedulePosition{1, 1, 1}));
+    const auto bold = [this](int row) {
+        return model->index(row, 0).data(Qt::FontRole).value<QFont>().bold();
+    };
+    EXPECT_TRUE(bold(1) && !bold(0)); // the round in hand
+    click("Back one");
+    EXPECT_EQ(runner.position(), (SchedulePosition{1, 1, 0}));
+    click("Skip");
+    EXPECT_EQ(runner.position(), (SchedulePosition{1, 1, 1}));
+
+    table->setCurrentIndex(model->index(0, 0));
+    click("Remove round");
+    ASSERT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(cells(0), "||00.00.30|2|2|");
+    click("Remove round"); // the last round stays
+    EXPECT_EQ(model->rowCount(), 1);
+    EXPECT_TRUE(w.messageBoxes.shown().empty());
 }
 
 } // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace aerolap {
+
+/// The windows were laid out in Arial and MS Sans Serif; these are the families that stand in for
+/// them on the system the program runs on, chosen once by the composition.
+struct LayoutFonts {
+    QString arial;
+    QString msSansSerif;
+};
+
+/// `family` at `points`, falling back on the system's sans-serif face where it is missing.
+QFont layoutFont(const QString& family, qreal points, bool bold = false, bool italic = false);
+
+} // namespace aerolap
