@@ -41,7 +41,8 @@ protected:
                       {QString::fromStdString(bus.address()), QString::fromLatin1(mode)});
         ASSERT_TRUE(waitUntil([this] { return said.contains(QStringLiteral("ready")); }))
             << "the stand-in did not come up";
-        said.clear();
+        // What it was asked once its names were taken stays.
+        said = said.mid(said.indexOf(QStringLiteral("ready")) + 1);
     }
     void makeStayAwake() { awake = std::make_unique<DBusStayAwake>(laptop, laptop, notices); }
 
@@ -104,17 +105,21 @@ TEST_F(StayAwakeOnABus, HoldsSleepFromStartToExitAndTheScreenSaverWhileTheDispla
     EXPECT_TRUE(notices.entries().empty()) << errors.str();
 }
 
-// A login manager that restarts has dropped every lock: the director hears of it, and the lock
-// is taken again from the new one.
-TEST_F(StayAwakeOnABus, TellsOfALostLoginManagerAndTakesTheLockAgainWhenItIsBack) {
+// A login manager or screen saver that restarts has dropped what it held: the director hears of
+// each, and both are asked again of the new ones.
+TEST_F(StayAwakeOnABus, TellsOfLostServicesAndAsksAgainWhenTheyAreBack) {
     ASSERT_NO_FATAL_FAILURE(startStandIn("serve"));
     makeStayAwake();
+    awake->holdDisplay(true);
+    ASSERT_TRUE(waitForLine(kScreenSaverInhibited.arg(1)));
     standIn.kill();
     standIn.waitForFinished();
-    ASSERT_TRUE(waitForNotices(1));
-    EXPECT_NE(notices.entries().front().text.find("went away"), std::string::npos);
+    ASSERT_TRUE(waitForNotices(2)) << errors.str();
+    EXPECT_NE(errors.str().find("may go to sleep"), std::string::npos) << errors.str();
+    EXPECT_NE(errors.str().find("screen may blank"), std::string::npos) << errors.str();
     ASSERT_NO_FATAL_FAILURE(startStandIn("serve"));
     EXPECT_TRUE(waitForLine(kSleepLockAsked));
+    EXPECT_TRUE(waitForLine(kScreenSaverInhibited.arg(1))) << said.join(u'\n').toStdString();
 }
 
 struct FailingBus {
