@@ -2,7 +2,6 @@
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 
 namespace aerolap {
 
