@@ -14,6 +14,7 @@
 #include "audio/SoundOutputCuePlayer.h"
 #include "engine/CyclePhase.h"
 #include "platform/MonotonicSource.h"
+#include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/PulsePcmPlayback.h"
 #include "systems/qt/QtTimerDriver.h"
 #include "ui/main/MainWindow.h"
@@ -78,7 +79,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     PulsePcmPlayback playback;
-    PreloadingSoundOutput output(playback, files);
+    const PosixRegularFileOpener regularFiles;
+    PreloadingSoundOutput output(playback, files,
+                                 [&regularFiles](const std::filesystem::path& file) {
+                                     return decodeSoundFile(file, regularFiles);
+                                 });
     output.waitUntilDecoded();
     SoundOutputCuePlayer player(output, paths);
     TimedCues cues(player);

@@ -159,9 +159,11 @@ int main(int argc, char** argv) {
     SilentCues cues;
     AnswerOk messageBoxes;
     aerolap::QtSerialPortControl port{
-        aerolap::DeviceNaming::Posix, [&](const std::string& name) -> std::optional<std::string> {
+        aerolap::DeviceNaming::Posix, aerolap::SerialAccess::WriteOnly,
+        [&](const std::string& name) -> std::optional<std::string> {
             return name == "AEROLAP_COM1" ? std::optional(displayDevice) : std::nullopt;
-        }};
+        },
+        [](const std::string& line) { std::printf("%s\n", line.c_str()); }};
     NoStacking stacking;
     aerolap::ImmediateProgramExit programExit;
     aerolap::NoRegistry registry;

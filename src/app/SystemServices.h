@@ -1,9 +1,13 @@
 #pragma once
 
 #include "audio/CuePlayer.h"
+#include "platform/MonotonicSource.h"
 #include "platform/Registry.h"
 #include "platform/SerialDeviceNames.h"
+#include "platform/SerialPortControl.h"
 #include "platform/StayAwake.h"
+#include "platform/SuspendedTime.h"
+#include "platform/TimerResolution.h"
 #include "platform/WindowStacking.h"
 #include "ui/widgets/LayoutFonts.h"
 
@@ -18,11 +22,11 @@ namespace aerolap {
 
 class NoticeBoard;
 
-/// The back ends of the system the program was built for: its sound, its registry, how it names
-/// serial ports, how its window manager stacks windows, the fonts the windows are shown in and
-/// how it keeps the laptop awake. What they must tell the director goes to the notice board. The
-/// build compiles exactly one implementation, from the folder named for the system beside this
-/// file.
+/// The back ends of the system the program was built for: its time, its sound, its registry, how
+/// it names serial ports, how its window manager stacks windows, the fonts the windows are shown
+/// in and how it keeps the laptop awake. What they must tell the director goes to the notice
+/// board. The build compiles exactly one implementation, from the folder named for the system
+/// beside this file.
 class SystemServices {
 public:
     /// `soundFolder`, when given, replaces the system's way of finding the sound files.
@@ -31,13 +35,19 @@ public:
     SystemServices(const SystemServices&) = delete;
     SystemServices& operator=(const SystemServices&) = delete;
 
+    /// The monotonic time that goes on while the machine is suspended, and how long it was.
+    const MonotonicSource& time() const;
+    const SuspendedTime& suspendedTime() const;
     CuePlayer& cuePlayer() { return *m_cuePlayer; }
     Registry& registry() { return *m_registry; }
     DeviceNaming serialDeviceNaming() const;
+    SerialAccess serialAccess() const;
     /// The system's families for the fonts the windows were laid out in.
     LayoutFonts layoutFonts() const;
     /// The main window's stacking; it acts once `adoptMainWindow` has named the window.
     WindowStacking& mainWindowStacking() { return *m_mainWindowStacking; }
+    /// How finely the system's timers fire, for the cycle to ask for fine steps while it runs.
+    TimerResolution& timerResolution() { return *m_timerResolution; }
 
     /// Binds the main window's stacking to `window` and keeps it out of the taskbar. Call before
     /// the window is first shown: the window manager reads the taskbar state when it appears.
@@ -60,6 +70,7 @@ private:
     CuePlayer* m_cuePlayer;
     Registry* m_registry;
     WindowStacking* m_mainWindowStacking;
+    TimerResolution* m_timerResolution;
 };
 
 } // namespace aerolap

@@ -4,6 +4,14 @@
 
 namespace aerolap {
 
+namespace {
+/// The polls that read time only through the running clock, which a catch-up may skip between
+/// its seconds.
+std::array<Timer*, 5> clockPollsOf(Form1& form) {
+    return {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4, &form.Timer6};
+}
+} // namespace
+
 // Every part connects itself to the events it watches when it is made, and an event calls its
 // listeners in the order they connected: the order of the members is the order in which they
 // hear each click, tick and change. It is this one:
@@ -15,21 +23,54 @@ namespace aerolap {
 //  3. The state file, the spoken announcements, the schedule's frame and, last, the pilots'
 //     display state, which reads them all. These share no event, so their order among
 //     themselves is free.
+//  4. What comes back after a suspend or a crash: the catch-up books every timer's ticks, the
+//     recorder takes the state once each event is over, whatever the order of its listeners.
+// Before all of them, the replay stands between the handlers and the time, the cues and the
+// port, and the clean exit between them and the way out; these listen to nothing.
 // A part made before one it listens to loses its connections when that one is made (making it
 // clears its events), so the timer runs with a deaf part: TimerCompositionTest fails then.
 TimerComposition::TimerComposition(const MainWindowServices& services,
-                                   DisplayStatePublisher::RunSoon runSoon)
-    : m_window(services), m_scheduleRunner(m_window.form(), services.time),
+                                   DisplayStatePublisher::RunSoon runSoon,
+                                   const RecoveryServices& recovery)
+    : m_replay(services.time, services.cues, services.serialPort),
+      m_cleanExit(m_recorder, services.programExit),
+      m_window(replayed(services, m_replay, m_cleanExit)),
+      m_scheduleRunner(m_window.form(), m_replay.time()),
       m_schedule(m_scheduleRunner, services.messageBoxes),
-      m_announcer(m_scheduleRunner, m_window.form(), services.cues, services.time),
+      m_announcer(m_scheduleRunner, m_window.form(), m_replay.cues(), m_replay.time()),
       m_scheduleFrames(m_scheduleRunner, m_window.form(), m_window.displayLink()),
-      m_displayState(m_window.form(), std::move(runSoon), &m_scheduleRunner) {}
+      m_displayState(m_window.form(), runSoon, &m_scheduleRunner),
+      m_catchUp(m_replay, timers(), m_window.form().Clock1, clockPollsOf(m_window.form())),
+      m_stateFile(recovery.stateFolder, recovery.notices),
+      m_recorder(m_window.form(), m_scheduleRunner, m_schedule, services.time, recovery.wall,
+                 m_stateFile, runSoon),
+      m_crashResume(m_window.form(), m_schedule, m_replay, m_catchUp, recovery.wall,
+                    services.messageBoxes, recovery.notices),
+      m_suspendWatch(m_catchUp, services.time, recovery.suspended, recovery.notices),
+      m_wall(recovery.wall) {}
+
+MainWindowServices TimerComposition::replayed(const MainWindowServices& services, Replay& replay,
+                                              ProgramExit& exit) {
+    return {replay.time(),         replay.cues(),     replay.port(),
+            services.messageBoxes, services.stacking, exit,
+            services.registry,     services.files,    services.programs};
+}
 
 void TimerComposition::load(const std::optional<std::string>& scheduleFile) {
     m_window.Form_Load();
-    if (scheduleFile) {
+    const auto record = m_stateFile.read(m_wall.now());
+    const auto outcome =
+        record ? m_crashResume.offer(*record) : CrashResume::Outcome::NothingToResume;
+    // The one question has been asked: a declined cycle's schedule stays at its place, and a
+    // resumed one runs on the schedule it had.
+    if (scheduleFile && outcome == CrashResume::Outcome::Declined && record->schedule &&
+        record->schedule->file == *scheduleFile) {
+        m_schedule.openAt(*scheduleFile, record->schedule->position);
+    } else if (scheduleFile && outcome != CrashResume::Outcome::Resumed) {
         m_schedule.open(*scheduleFile);
     }
+    // From here on the file says this run has not ended cleanly.
+    m_recorder.recordNow();
 }
 
 std::array<Timer*, 9> TimerComposition::timers() {

@@ -1,17 +1,37 @@
 #pragma once
 
 #include "ScheduleFrameFeed.h"
+#include "notices/NoticeBoard.h"
 #include "pilots_display/DisplayStatePublisher.h"
+#include "platform/SuspendedTime.h"
+#include "platform/WallClock.h"
+#include "recovery/CleanExit.h"
+#include "recovery/CrashResume.h"
+#include "recovery/CycleRecorder.h"
+#include "recovery/Replay.h"
+#include "recovery/StateFile.h"
+#include "recovery/SuspendWatch.h"
+#include "recovery/TimerCatchUp.h"
 #include "schedule/ScheduleAnnouncer.h"
 #include "schedule/ScheduleRunner.h"
 #include "schedule/ScheduleSession.h"
 #include "ui/main/MainWindow.h"
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 
 namespace aerolap {
+
+/// What the timer needs to come back after a suspend or a crash: the date and time, the time the
+/// machine has slept, where to tell the director, and the folder of the state file.
+struct RecoveryServices {
+    const WallClock& wall;
+    const SuspendedTime& suspended;
+    NoticeBoard& notices;
+    std::filesystem::path stateFolder;
+};
 
 /// The timer without its views: the main window with its handlers, the contest schedule that
 /// drives it as the director would, and the pilots' display state, wired in the one order in
@@ -20,14 +40,20 @@ namespace aerolap {
 /// driver of the timers.
 class TimerComposition {
 public:
-    TimerComposition(const MainWindowServices& services, DisplayStatePublisher::RunSoon runSoon);
+    TimerComposition(const MainWindowServices& services, DisplayStatePublisher::RunSoon runSoon,
+                     const RecoveryServices& recovery);
     TimerComposition(const TimerComposition&) = delete;
     TimerComposition& operator=(const TimerComposition&) = delete;
 
-    /// The window's load sequence, then the schedule file when there is one: the schedule
-    /// replaces the start-up times that the load sequence writes. A bad file has been named in a
-    /// message box; the timer runs on without it.
+    /// The window's load sequence; then, after a crash, the offer to resume the cycle that was
+    /// running; then the schedule file when there is one: the schedule replaces the start-up
+    /// times that the load sequence writes. A bad file has been named in a message box; the timer
+    /// runs on without it.
     void load(const std::optional<std::string>& scheduleFile);
+
+    /// The drivers' hook, right before each tick they run: catches up a span of time the handlers
+    /// missed (a suspended laptop), so the tick finds the cycle where real time says.
+    void beforeTick(const Timer& timer) { m_suspendWatch.beforeTick(timer); }
 
     MainWindow& window() { return m_window; }
     Form1& form() { return m_window.form(); }
@@ -39,14 +65,30 @@ public:
     /// Every timer that needs a driver: the window's seven, the schedule's gap and its words.
     std::array<Timer*, 9> timers();
 
+    SuspendWatch& suspendWatch() { return m_suspendWatch; }
+    CrashResume& crashResume() { return m_crashResume; }
+    CycleRecorder& recorder() { return m_recorder; }
+    StateFile& stateFile() { return m_stateFile; }
+
 private:
+    static MainWindowServices replayed(const MainWindowServices& services, Replay& replay,
+                                       ProgramExit& exit);
+
     // Made, and so wired, in this order: see the constructor.
+    Replay m_replay;
+    CleanExit m_cleanExit;
     MainWindow m_window;
     ScheduleRunner m_scheduleRunner;
     ScheduleSession m_schedule;
     ScheduleAnnouncer m_announcer;
     ScheduleFrameFeed m_scheduleFrames;
     DisplayStatePublisher m_displayState;
+    TimerCatchUp m_catchUp;
+    StateFile m_stateFile;
+    CycleRecorder m_recorder;
+    CrashResume m_crashResume;
+    SuspendWatch m_suspendWatch;
+    const WallClock& m_wall;
 };
 
 } // namespace aerolap

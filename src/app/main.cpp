@@ -2,13 +2,14 @@
 // server, and runs the event loop.
 #include "app/CommandLine.h"
 #include "app/DisplayAwakeWhileRunning.h"
+#include "app/ParentConsole.h"
 #include "app/SystemServices.h"
 #include "app/TimerComposition.h"
+#include "engine/FineTimersDuringCycle.h"
 #include "notices/NoticeBoard.h"
 #include "platform/Environment.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
-#include "platform/MonotonicSource.h"
 #include "platform/SerialDeviceNames.h"
 #include "platform/WallClock.h"
 #include "systems/qt/QtMessageBoxService.h"
@@ -27,6 +28,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QStandardPaths>
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -81,16 +84,26 @@ std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread&
     return {addresses, {}};
 }
 
+/// The user's own folder for what the program keeps between runs ($XDG_DATA_HOME/Aerolap, or
+/// ~/.local/share/Aerolap; under %LOCALAPPDATA% on Windows).
+std::filesystem::path stateFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdString();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const aerolap::ParsedCommandLine parsed =
         aerolap::parseCommandLine(std::vector<std::string>(argv, argv + argc));
     if (!parsed.options) {
+        aerolap::useParentConsole();
         (parsed.exitStatus == 0 ? std::cout : std::cerr) << parsed.message << std::flush;
         return parsed.exitStatus;
     }
     const aerolap::CommandLine& options = *parsed.options;
+    if (options.checkSounds) {
+        aerolap::useParentConsole();
+    }
     aerolap::SystemWallClock wallClock;
     aerolap::NoticeBoard notices(wallClock, std::cerr);
     aerolap::SystemServices system(options.soundFolder, notices);
@@ -102,23 +115,31 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
     const std::unique_ptr<aerolap::StayAwake> stayAwake = system.stayAwake();
 
-    aerolap::SteadyMonotonicSource time;
-    aerolap::QtSerialPortControl serialPort{system.serialDeviceNaming(), serialDevicesOf(options)};
+    const aerolap::MonotonicSource& time = system.time();
+    aerolap::QtSerialPortControl serialPort{
+        system.serialDeviceNaming(), system.serialAccess(), serialDevicesOf(options),
+        [&notices](const std::string& line) { notices.post(line); }};
     aerolap::QtMessageBoxService messageBoxes;
     aerolap::ImmediateProgramExit programExit;
     aerolap::LocalFileExistence files;
     aerolap::QtProgramLauncher programs;
-    // The display state is taken once each handler is over, on the event loop's next turn.
+    // The display state and the timer resolution follow the cycle once each handler is over, on
+    // the event loop's next turn.
+    const auto runSoon = [&app](std::function<void()> task) {
+        QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
+    };
     aerolap::TimerComposition timer(
         aerolap::MainWindowServices{time, system.cuePlayer(), serialPort, messageBoxes,
                                     system.mainWindowStacking(), programExit, system.registry(),
                                     files, programs},
-        [&app](std::function<void()> task) {
-            QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
-        });
+        runSoon,
+        aerolap::RecoveryServices{wallClock, system.suspendedTime(), notices, stateFolder()});
     aerolap::DisplayAwakeWhileRunning displayAwake(timer.form(), timer.scheduleRunner(),
                                                    timer.displayState(), *stayAwake);
-    aerolap::QtTimerDriver timers(time);
+    aerolap::FineTimersDuringCycle fineTimers(timer.window().form(), system.timerResolution(),
+                                              runSoon);
+    aerolap::QtTimerDriver timers(time,
+                                  [&timer](const aerolap::Timer& due) { timer.beforeTick(due); });
     for (aerolap::Timer* each : timer.timers()) {
         timers.attach(*each);
     }

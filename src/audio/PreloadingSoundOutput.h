@@ -27,9 +27,10 @@ class PreloadingSoundOutput final : public SoundOutput {
 public:
     using Decoder = std::function<DecodedSoundFile(const std::filesystem::path&)>;
 
-    /// Starts decoding `files` at once. `recheck` is how often the files are looked at for changes.
+    /// Starts decoding `files` at once with `decode` (`decodeSoundFile` over the system's
+    /// files). `recheck` is how often the files are looked at for changes.
     PreloadingSoundOutput(PcmPlayback& playback, const std::vector<std::string>& files,
-                          Decoder decode = decodeSoundFile,
+                          Decoder decode,
                           std::chrono::milliseconds recheck = std::chrono::seconds(1));
     ~PreloadingSoundOutput() override;
     PreloadingSoundOutput(const PreloadingSoundOutput&) = delete;

@@ -12,8 +12,10 @@ namespace aerolap {
 using CheckedSoundPlayer = std::function<void(const std::string& file, const PcmSound& sound)>;
 
 /// The director's check of a sound folder: for every cue file, the path looked at and what was
-/// found there (encoding, rate, channels, duration), or what is wrong with it. True when every
-/// file plays. `play`, when given, hears each playable file in turn.
-bool checkSounds(const SoundPaths& paths, std::ostream& out, const CheckedSoundPlayer& play = {});
+/// found there (encoding, rate, channels, duration), or what is wrong with it, each file opened
+/// through `files`. True when every file plays. `play`, when given, hears each playable file in
+/// turn.
+bool checkSounds(const SoundPaths& paths, const RegularFileOpener& files, std::ostream& out,
+                 const CheckedSoundPlayer& play = {});
 
 } // namespace aerolap

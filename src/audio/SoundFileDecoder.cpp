@@ -2,12 +2,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sndfile.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace aerolap {
@@ -15,7 +11,7 @@ namespace aerolap {
 namespace {
 
 // Far above any announcement; keeps a wrong path to a huge file from filling memory.
-constexpr off_t kLargestFile = 64 * 1024 * 1024;
+constexpr std::uintmax_t kLargestFile = 64 * 1024 * 1024;
 // The decoded samples of a compressed file may be many times its size: a cue longer than this
 // is cut rather than allowed to take the memory of the whole laptop.
 constexpr std::size_t kLargestDecodedBytes = 64 * 1024 * 1024;
@@ -37,48 +33,50 @@ std::string encodingName(int format) {
     return info.name;
 }
 
-std::string systemError(const char* what) {
-    return std::string(what) + ": " + std::strerror(errno);
+std::string problemOf(const OpenedRegularFile& opened) {
+    switch (opened.refusal) {
+    case FileRefusal::Missing:
+        return "missing";
+    case FileRefusal::NotRegular:
+        return "not a regular file";
+    case FileRefusal::Empty:
+        return "empty";
+    case FileRefusal::TooLarge:
+        return "larger than 64 MB";
+    case FileRefusal::Unreadable:
+        return "cannot be read: " + opened.systemError;
+    case FileRefusal::None:
+        break;
+    }
+    return {};
 }
 
-/// Opens the file for reading only if it is a regular file of a sane size, checked before the
-/// open (so a FIFO is never opened) and again on the open descriptor (so a file swapped in
-/// between is caught too).
-int openRegularFile(const std::filesystem::path& path, std::string& problem) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        problem = errno == ENOENT ? "missing" : systemError("cannot be read");
-        return -1;
-    }
-    const auto unsuitable = [&problem](const struct stat& s) {
-        if (!S_ISREG(s.st_mode)) {
-            problem = "not a regular file";
-        } else if (s.st_size > kLargestFile) {
-            problem = "larger than 64 MB";
-        } else if (s.st_size == 0) {
-            problem = "empty";
-        } else {
-            return false;
-        }
-        return true;
-    };
-    if (unsuitable(status)) {
-        return -1;
-    }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        problem = systemError("cannot be read");
-        return -1;
-    }
-    if (::fstat(fd, &status) != 0 || unsuitable(status)) {
-        if (problem.empty()) {
-            problem = systemError("cannot be read");
-        }
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+// libsndfile reads the open stream through these, the same on every system. The files are at
+// most 64 MB, so every offset fits a long.
+std::FILE* streamOf(void* file) {
+    return static_cast<std::FILE*>(file);
 }
+
+const SF_VIRTUAL_IO kStreamReader{
+    [](void* file) -> sf_count_t {
+        std::FILE* stream = streamOf(file);
+        const long here = std::ftell(stream);
+        std::fseek(stream, 0, SEEK_END);
+        const long length = std::ftell(stream);
+        std::fseek(stream, here, SEEK_SET);
+        return length;
+    },
+    [](sf_count_t offset, int whence, void* file) -> sf_count_t {
+        std::FILE* stream = streamOf(file);
+        return std::fseek(stream, static_cast<long>(offset), whence) == 0 ? std::ftell(stream) : -1;
+    },
+    [](void* buffer, sf_count_t count, void* file) -> sf_count_t {
+        return static_cast<sf_count_t>(
+            std::fread(buffer, 1, static_cast<std::size_t>(count), streamOf(file)));
+    },
+    [](const void*, sf_count_t, void*) -> sf_count_t { return 0; },
+    [](void* file) -> sf_count_t { return std::ftell(streamOf(file)); },
+};
 
 /// Reads every frame as 16-bit samples; more than two channels are averaged into one.
 std::vector<std::int16_t> readSamples(SNDFILE* file, int channels, int outputChannels) {
@@ -111,16 +109,18 @@ std::vector<std::int16_t> readSamples(SNDFILE* file, int channels, int outputCha
 
 } // namespace
 
-DecodedSoundFile decodeSoundFile(const std::filesystem::path& path) {
+DecodedSoundFile decodeSoundFile(const std::filesystem::path& path,
+                                 const RegularFileOpener& files) {
     DecodedSoundFile result;
-    const int fd = openRegularFile(path, result.problem);
-    if (fd < 0) {
+    const OpenedRegularFile opened = files.open(path, kLargestFile);
+    if (!opened.file) {
+        result.problem = problemOf(opened);
         return result;
     }
     SF_INFO info{};
-    const SoundFileHandle file(sf_open_fd(fd, SFM_READ, &info, SF_TRUE));
+    SF_VIRTUAL_IO reader = kStreamReader;
+    const SoundFileHandle file(sf_open_virtual(&reader, SFM_READ, &info, opened.file.get()));
     if (!file) {
-        ::close(fd);
         result.problem =
             std::string("not a sound file that can be read (") + sf_strerror(nullptr) + ")";
         return result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PcmSound.h"
+#include "platform/RegularFileOpener.h"
 
 #include <filesystem>
 #include <memory>
@@ -24,8 +25,9 @@ struct DecodedSoundFile {
 /// Reads and decodes a sound file through libsndfile: every encoding it reads inside a WAV (PCM
 /// of 8 to 32 bits, float, µ-law, A-law, IMA and Microsoft ADPCM, GSM 6.10, MPEG), 8 to 192 kHz,
 /// more than two channels mixed down to one. Blocks on the disk, so never call it on the timing
-/// thread. Anything that is not a regular file is refused without being opened, so a FIFO or a
-/// device cannot hang the reader, and files over 64 MB are refused without being read.
-DecodedSoundFile decodeSoundFile(const std::filesystem::path& path);
+/// thread. The file is opened through `files`, which refuses anything but a regular file
+/// without opening it, so a FIFO or a device cannot hang the reader; files over 64 MB are
+/// refused without being read.
+DecodedSoundFile decodeSoundFile(const std::filesystem::path& path, const RegularFileOpener& files);
 
 } // namespace aerolap

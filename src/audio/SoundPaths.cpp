@@ -1,5 +1,8 @@
 #include "SoundPaths.h"
 
+#include "ScheduleSoundFiles.h"
+#include "SoundFiles.h"
+
 #include <cctype>
 #include <string_view>
 
@@ -33,6 +36,17 @@ std::string SoundPaths::fileFor(const std::string& cuePath) const {
             separator == std::string_view::npos ? std::string_view{} : rest.substr(separator + 1);
     }
     return file.string();
+}
+
+std::vector<std::string> SoundPaths::everyCueFile() const {
+    std::vector<std::string> files;
+    for (const std::string_view cue : sounds::kAll) {
+        files.push_back(fileFor(std::string(cue)));
+    }
+    for (const std::string& cue : sounds::allScheduleCues()) {
+        files.push_back(fileFor(cue));
+    }
+    return files;
 }
 
 std::filesystem::path

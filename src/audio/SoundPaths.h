@@ -17,6 +17,8 @@ public:
     static SoundPaths underRoot(std::filesystem::path root) { return SoundPaths(std::move(root)); }
 
     std::string fileFor(const std::string& cuePath) const;
+    /// The files of every cue and every schedule announcement, for those that read them all.
+    std::vector<std::string> everyCueFile() const;
 
 private:
     explicit SoundPaths(std::optional<std::filesystem::path> root) : m_root(std::move(root)) {}

@@ -70,6 +70,18 @@ void Clock::clockStop() {
     settle();
 }
 
+std::optional<MonotonicSource::TimePoint>
+Clock::secondChangeAfter(MonotonicSource::TimePoint moment) const {
+    if (!m_started || moment < m_startedAt) {
+        return std::nullopt;
+    }
+    const auto whole = std::chrono::duration_cast<std::chrono::seconds>(moment - m_startedAt);
+    if (whole.count() >= m_seconds) {
+        return std::nullopt;
+    }
+    return m_startedAt + whole + std::chrono::seconds(1);
+}
+
 void Clock::commitEdit(const std::string& text) {
     const auto before = clockTimeText();
     setClockTimeText(text);

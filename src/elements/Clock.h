@@ -43,6 +43,12 @@ public:
         return m_started ? std::optional(m_startedAt) : std::nullopt;
     }
 
+    /// The first moment after `moment` at which the shown second changes, while the count started
+    /// at `moment` has not run out; nothing otherwise. What a poll of the clock shows can change
+    /// only then, which lets a catch-up skip the polls in between.
+    std::optional<MonotonicSource::TimePoint>
+    secondChangeAfter(MonotonicSource::TimePoint moment) const;
+
     /// The operator committed `text` in the clock's field (Enter, leaving the field, a step).
     /// Raises `clockChanged` when the committed time differs from the last one.
     void commitEdit(const std::string& text);

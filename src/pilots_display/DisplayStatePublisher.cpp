@@ -7,32 +7,23 @@
 namespace aerolap {
 
 DisplayStatePublisher::DisplayStatePublisher(Form1& form, RunSoon runSoon, ScheduleRunner* runner)
-    : m_form(form), m_runSoon(std::move(runSoon)), m_runner(runner),
-      m_current(displayStateOf(form)) {
+    : m_form(form), m_runner(runner), m_current(displayStateOf(form)),
+      m_refresh(std::move(runSoon), [this] { refresh(); }) {
     if (runner != nullptr) {
-        runner->changed.connect([this] { refreshSoon(); });
+        runner->changed.connect([this] { m_refresh.ask(); });
     }
     // The time display's change is also when the serial link writes its frame: made after the
     // window (see TimerComposition), the refresh is asked for right behind the frame.
     for (Label* label : {&form.Label2, &form.Label4}) {
-        label->changed.connect([this] { refreshSoon(); });
+        label->changed.connect([this] { m_refresh.ask(); });
     }
     for (Timer* phaseTimer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer6}) {
-        phaseTimer->runningChanged.connect([this](bool) { refreshSoon(); });
+        phaseTimer->runningChanged.connect([this](bool) { m_refresh.ask(); });
     }
-    form.Command2.visibilityChanged.connect([this](bool) { refreshSoon(); });
-}
-
-void DisplayStatePublisher::refreshSoon() {
-    if (m_refreshPending) {
-        return;
-    }
-    m_refreshPending = true;
-    m_runSoon([this] { refresh(); });
+    form.Command2.visibilityChanged.connect([this](bool) { m_refresh.ask(); });
 }
 
 void DisplayStatePublisher::refresh() {
-    m_refreshPending = false;
     DisplayState state = displayStateOf(m_form);
     if (m_runner != nullptr) {
         state.schedule = scheduledCycleOf(*m_runner);

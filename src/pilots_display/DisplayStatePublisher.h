@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DisplayState.h"
+#include "elements/AfterTheEvent.h"
 #include "elements/Signal.h"
 #include "schedule/ScheduleRunner.h"
 
@@ -15,8 +16,7 @@ namespace aerolap {
 /// Sending it anywhere is left to those who listen.
 class DisplayStatePublisher {
 public:
-    /// Runs the task once the event being handled is over (the event loop's next turn).
-    using RunSoon = std::function<void(std::function<void()>)>;
+    using RunSoon = AfterTheEvent::RunSoon;
 
     /// With a runner, the state carries where its schedule stands.
     DisplayStatePublisher(Form1& form, RunSoon runSoon, ScheduleRunner* runner = nullptr);
@@ -28,14 +28,12 @@ public:
     Signal<const DisplayState&> changed;
 
 private:
-    void refreshSoon();
     void refresh();
 
     const Form1& m_form;
-    RunSoon m_runSoon;
     const ScheduleRunner* m_runner;
     DisplayState m_current;
-    bool m_refreshPending = false;
+    AfterTheEvent m_refresh;
 };
 
 } // namespace aerolap

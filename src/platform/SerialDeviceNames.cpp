@@ -8,12 +8,12 @@ std::optional<std::string> serialDeviceName(std::int16_t port, DeviceNaming nami
         return std::nullopt;
     }
     const std::string number = std::to_string(port);
-    if (naming == DeviceNaming::Windows) {
-        return "COM" + number;
-    }
     if (const std::optional<std::string> chosen = environment("AEROLAP_COM" + number);
         chosen && !chosen->empty()) {
         return chosen;
+    }
+    if (naming == DeviceNaming::Windows) {
+        return "COM" + number;
     }
     return "/dev/ttyS" + std::to_string(port - 1);
 }

@@ -22,6 +22,11 @@ public:
     virtual void output(const std::string& bytes) = 0;
 };
 
+/// How a system's serial ports are opened for the display, which only ever receives. Windows's
+/// serial driver, as Wine carries it out, refuses the line settings on a port opened for
+/// writing alone (access denied), and the program this one replaces opened its ports for both.
+enum class SerialAccess { WriteOnly, ReadWrite };
+
 /// Stands in where there is no serial port at all: it never opens and drops all output.
 class NullSerialPort final : public SerialPortControl {
 public:

@@ -1,11 +1,11 @@
 #include "ScheduleFile.h"
 
 #include "SmallFileRead.h"
+#include "WholeFileSave.h"
 #include "elements/TimeText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <algorithm>
 #include <stdexcept>
 
@@ -271,10 +271,8 @@ QJsonObject scheduleToJson(const Schedule& schedule) {
 }
 
 std::optional<std::string> saveSchedule(const Schedule& schedule, const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(scheduleToJson(schedule)).toJson()) < 0 || !file.commit()) {
-        return "Schedule " + path + ": cannot be saved (" + file.errorString().toStdString() + ")";
+    if (const auto why = saveWholeFile(path, QJsonDocument(scheduleToJson(schedule)).toJson())) {
+        return "Schedule " + path + ": cannot be saved (" + *why + ")";
     }
     return std::nullopt;
 }

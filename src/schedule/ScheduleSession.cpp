@@ -17,14 +17,22 @@ ScheduleSession::ScheduleSession(ScheduleRunner& runner, MessageBoxService& mess
 }
 
 bool ScheduleSession::open(const std::string& path) {
+    return take(path, std::nullopt);
+}
+
+bool ScheduleSession::openAt(const std::string& path, SchedulePosition position) {
+    return take(path, position);
+}
+
+bool ScheduleSession::take(const std::string& path, std::optional<SchedulePosition> chosen) {
     LoadedSchedule loaded = loadSchedule(path);
     if (!loaded.schedule) {
         m_messageBoxes.show({loaded.error + "\n\nThe timer runs on without this schedule.", kTitle,
                              MessageIcon::Critical, MessageButtons::Ok});
         return false;
     }
-    SchedulePosition from;
-    const auto saved = readScheduleState(path);
+    SchedulePosition from = chosen.value_or(SchedulePosition{});
+    const auto saved = chosen ? std::nullopt : readScheduleState(path);
     if (saved && !saved->finished && saved->position != SchedulePosition{} &&
         contains(*loaded.schedule, saved->position)) {
         const auto& [round, group, flight] = saved->position;

@@ -1,10 +1,10 @@
 #include "ScheduleStateFile.h"
 
 #include "SmallFileRead.h"
+#include "WholeFileSave.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace aerolap {
 
@@ -24,9 +24,7 @@ bool writeScheduleState(const std::string& schedulePath, const SavedPosition& sa
                              {QString::fromLatin1(kCounts[2]), flight + 1},
                              {QStringLiteral("running"), saved.running},
                              {QStringLiteral("finished"), saved.finished}};
-    QSaveFile file(QString::fromStdString(stateFileOf(schedulePath)));
-    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(object).toJson()) >= 0 &&
-           file.commit();
+    return !saveWholeFile(stateFileOf(schedulePath), QJsonDocument(object).toJson());
 }
 
 std::optional<SavedPosition> readScheduleState(const std::string& schedulePath) {

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace aerolap::testing {
 namespace {
@@ -60,8 +61,12 @@ protected:
     ScriptedMessageBoxes messageBoxes;
     SystemServiceDoubles system;
     std::vector<std::function<void()>> soon;
+    std::ostringstream noticeLines;
+    NoticeBoard notices{time.wall, noticeLines};
+    QTemporaryDir stateFolder;
     TimerComposition timer{system.servicesWith(time, cues, port, messageBoxes),
-                           [this](auto task) { soon.push_back(std::move(task)); }};
+                           [this](auto task) { soon.push_back(std::move(task)); },
+                           {time.wall, time.slept, notices, stateFolder.path().toStdString()}};
     Form1& form = timer.form();
     ScheduleRunner& runner = timer.scheduleRunner();
     QTemporaryDir folder;

@@ -2,6 +2,7 @@
 #include "audio/SoundCheck.h"
 #include "audio/SoundFiles.h"
 #include "audio/SoundOutputCuePlayer.h"
+#include "systems/linux/PosixRegularFileOpener.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -58,7 +59,7 @@ TEST(SoundSet, HoldsEveryCuesFilePlayableWithinItsTime) {
     const fs::path root = AEROLAP_GENERATED_SOUND_ROOT;
     for (const std::string_view cue : sounds::kAll) {
         const std::string file = SoundPaths::underRoot(root).fileFor(std::string(cue));
-        const auto sound = decodeSoundFile(file).sound;
+        const auto sound = decodeSoundFile(file, PosixRegularFileOpener()).sound;
         ASSERT_TRUE(sound) << file;
         // Counts end within their second, the end-of-task beep lasts its three seconds, and
         // the rest end before the beep three seconds after them.
@@ -69,13 +70,14 @@ TEST(SoundSet, HoldsEveryCuesFilePlayableWithinItsTime) {
         EXPECT_LT(secondsOf(*sound), threeSeconds ? 3.05 : count ? 1.0 : 3.0) << file;
     }
     std::ostringstream report;
-    EXPECT_TRUE(checkSounds(SoundPaths::underRoot(root), report)) << report.str();
+    EXPECT_TRUE(checkSounds(SoundPaths::underRoot(root), PosixRegularFileOpener(), report))
+        << report.str();
 }
 
 TEST(SoundCheck, NamesEveryFileThatDoesNotPlayAndWhy) {
     const fs::path root = fs::temp_directory_path() / "aerolap-no-sounds";
     std::ostringstream report;
-    EXPECT_FALSE(checkSounds(SoundPaths::underRoot(root), report));
+    EXPECT_FALSE(checkSounds(SoundPaths::underRoot(root), PosixRegularFileOpener(), report));
     const std::string text = report.str();
     EXPECT_NE(
         text.find((root / "zodura3v" / "beepTo.wav").string() + "\n    DOES NOT PLAY: missing"),

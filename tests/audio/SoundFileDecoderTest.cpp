@@ -1,6 +1,7 @@
 #include "audio/SoundFileDecoder.h"
 
 #include "SoxTones.h"
+#include "systems/linux/PosixRegularFileOpener.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -19,6 +20,7 @@ namespace fs = std::filesystem;
 class SoundFolder : public ::testing::Test {
 protected:
     fs::path folder = fs::temp_directory_path() / ("aerolap-decode-" + std::to_string(::getpid()));
+    PosixRegularFileOpener files;
     void SetUp() override { fs::create_directories(folder); }
     void TearDown() override { fs::remove_all(folder); }
 
@@ -32,7 +34,7 @@ protected:
 TEST_F(SoundFolder, DecodesEveryEncodingToSixteenBitSamplesOfTheWholeSound) {
     for (const auto& [options, encoding, rate, channels] : testing::kWindowsEncodings) {
         SCOPED_TRACE(encoding);
-        const DecodedSoundFile decoded = decodeSoundFile(tone("cue.wav", options));
+        const DecodedSoundFile decoded = decodeSoundFile(tone("cue.wav", options), files);
         ASSERT_TRUE(decoded.sound) << decoded.problem;
         EXPECT_EQ(decoded.encoding, encoding);
         EXPECT_EQ(decoded.sound->sampleRate, rate);
@@ -73,7 +75,7 @@ TEST_F(SoundFolder, DecodesMp3InsideAWav) {
                                "data" + le32(stream.size());
     std::ofstream(folder / "mp3.wav", std::ios::binary)
         << "RIFF" << le32(header.size() + stream.size()) << header << stream;
-    const DecodedSoundFile decoded = decodeSoundFile(folder / "mp3.wav");
+    const DecodedSoundFile decoded = decodeSoundFile(folder / "mp3.wav", files);
     ASSERT_TRUE(decoded.sound) << decoded.problem;
     EXPECT_EQ(decoded.encoding, "MPEG Layer III");
     EXPECT_NEAR(decoded.seconds, 0.2, 0.05);
@@ -98,7 +100,7 @@ TEST_F(SoundFolder, RefusesWhatIsNotAPlayableSoundAndSaysWhy) {
         {"huge.wav", "larger than 64 MB"},
     };
     for (const auto& [file, problem] : cases) {
-        const DecodedSoundFile decoded = decodeSoundFile(folder / file);
+        const DecodedSoundFile decoded = decodeSoundFile(folder / file, files);
         EXPECT_FALSE(decoded.sound) << file;
         EXPECT_EQ(decoded.problem.rfind(problem, 0), 0u) << file << ": " << decoded.problem;
     }
@@ -114,8 +116,8 @@ TEST_F(SoundFolder, PlaysADamagedFileAsFarAsItGoes) {
     claims.close();
     fs::copy_file(whole, folder / "cut.wav");
     fs::resize_file(folder / "cut.wav", fs::file_size(whole) / 2);
-    EXPECT_NEAR(decodeSoundFile(folder / "claims.wav").seconds, 0.2, 0.01);
-    EXPECT_NEAR(decodeSoundFile(folder / "cut.wav").seconds, 0.1, 0.01);
+    EXPECT_NEAR(decodeSoundFile(folder / "claims.wav", files).seconds, 0.2, 0.01);
+    EXPECT_NEAR(decodeSoundFile(folder / "cut.wav", files).seconds, 0.1, 0.01);
 }
 
 } // namespace

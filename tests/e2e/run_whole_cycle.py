@@ -18,6 +18,8 @@ import statistics, subprocess, sys, tempfile, threading, time, traceback, wave  
 from pathlib import Path
 
 PREPARATION_S, WORKING_S, LANDING_S, TOLERANCE_S = 12, 65, 30, 0.060
+# A tone heard again this soon after its own onset is the same sound with a gap in it (none here).
+SAME_TONE_WITHIN_S = 0.0
 RATE, SINK, TWIPS_PER_PIXEL = 16000, "aerolap_e2e", 15
 MAIN_TITLE = "Aerolap-Vuz by Birno ver.3.4.2 VERSIONE INGLESE"
 ABOUT_TITLE, EXIT_QUESTION_TITLE = "Informazioni su Aerolap", "Aerolap "
@@ -176,6 +178,11 @@ def check_cues(expected, recording, start, frame_arrival):
     data = b"".join(chunk for _, chunk in recording)
     heard = [(onset, name, clarity) for first, name, clarity in find_tones(array.array("h", data[:len(data) // 2 * 2]))
              if (onset := bounds[0] + ahead + first / RATE) >= start - 1.0]
+    gapped = [index for index in range(1, len(heard)) if heard[index][1] == heard[index - 1][1]
+              and heard[index][0] - heard[index - 1][0] < SAME_TONE_WITHIN_S]
+    if gapped:
+        print(f"{len(gapped)} tone(s) with a gap inside, counted once")
+        heard = [cue for index, cue in enumerate(heard) if index not in gapped]
     # Onset minus the arrival of the same second's frame is the sound path alone.
     after_frame = [1000 * (onset - frame_arrival[due]) for (due, _), (onset, *_) in zip(expected, heard)
                    if due in frame_arrival]
@@ -213,14 +220,18 @@ def set_up_times(window, preparation_s, working_s):
               f"00.{seconds // 60:02d}.{seconds % 60:02d}", "key", "Return")
 
 
-def whole_cycle(program, work):
-    set_environment(work)
+def write_tones(root):
+    # The test sound set under `root`: each file of the sound table a tone of its own.
     for name, hz in TONE_HZ.items():
-        with wave.open(str(work / "sounds" / name), "wb") as out:
+        with wave.open(str(root / name), "wb") as out:
             out.setparams((1, 2, RATE, 0, "NONE", "not compressed"))
             out.writeframes(array.array("h", (round(16384 * math.sin(math.tau * hz * n / RATE))
                                               for n in range(RATE // 5))))
-    # Only a null sink in the recorder's format and the socket; the sink's clock never suspends.
+
+
+def start_sound_server(work):
+    # A private PulseAudio with only a null sink in the recorder's format and the socket (the sink's
+    # clock never suspends), and the recording of its monitor: chunks with their arrival times.
     start(["pulseaudio", *"-n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no".split(),
            "--high-priority=no", "--log-target=stderr",
            "-L", f"module-null-sink sink_name={SINK} rate={RATE} channels=1 format=s16le",
@@ -230,8 +241,66 @@ def whole_cycle(program, work):
     parec = start(["parec", f"--device={SINK}.monitor", f"--rate={RATE}",
                    *"--raw --channels=1 --format=s16le --latency-msec=10".split()], stdout=subprocess.PIPE)
     recording, _ = collect(parec.stdout.fileno())
-    start_display()
+    return recording
+
+
+def wait_for_recording(recording):
     wait_until(lambda: sum(len(chunk) for _, chunk in recording) > 3 * RATE, 30, "the recorder to deliver sound")
+
+
+def close_about_box(timeout_s=90):
+    # OK on the about box; returns the main window that it brings up.
+    about = find_window(ABOUT_TITLE, timeout_s)
+    click(*box(about, CMD_OK))
+    window = find_window(MAIN_TITLE, 30)
+    wait_until(lambda: run("xwininfo", "-id", about, check_status=False).returncode, 10, "the about box to close")
+    return window
+
+
+def run_and_check_cycle(window, serial, recording):
+    # Sets up a short free task, presses START, and checks every frame and cue of the whole cycle.
+    setup_from = len(split_frames(serial)[0])
+    # One top-level window takes its input in order, so no action waits for the one before.
+    set_up_times(window, PREPARATION_S, WORKING_S)
+    requested = time.monotonic()
+    click(*box(window, COMMAND5_START))
+    released = time.monotonic() - 0.1
+    print("START clicked; waiting for the whole cycle")
+    expected_frames, expected_cues = timeline(PREPARATION_S, WORKING_S)
+    # Room for the last frame, stray ones, and for the last tone to be recorded whole.
+    wait_until(lambda: recording[-1][0] > released + expected_cues[-1][0] + 1.5, expected_cues[-1][0] + 30,
+               "the end of the recording")
+    every, leftover = split_frames(serial)
+    frames = [frame for frame in every if frame[0] >= requested]
+    check(every[setup_from:] == frames, f"frames while setting up: {every[setup_from:len(every) - len(frames)]}")
+    bounds = [arrived - due for (due, want), (arrived, got) in zip(expected_frames, frames) if got == want and due]
+    start_s = min(bounds) if check(bounds, "no frame of the cycle shows START; taking the click") else released
+    print(f"  START (program clock start seen in the frames) {1000 * (start_s - released):+.1f} ms after the "
+          f"release of the click; xdotool started {1000 * (released - requested):.1f} ms before the release")
+    check(abs(start_s - released) <= TOLERANCE_S, "the program's clock did not start with the click on START")
+    check_sequence("frames", expected_frames, [(*frame, math.inf) for frame in frames], start_s)
+    check(not leftover, f"bytes after the last carriage return: {leftover!r}")
+    check_cues(expected_cues, recording, start_s,  # with the first frame of each second
+               dict(reversed([(due, arrived) for (due, _), (arrived, _) in zip(expected_frames, frames)])))
+
+
+def exit_with_yes(app, window):
+    # Closes the main window as openbox does and answers the exit question's default button, Yes.
+    run("xdotool", "windowactivate", "--sync", window, "key", "alt+F4")  # openbox asks the window to close
+    run("xdotool", "windowactivate", "--sync", find_window(EXIT_QUESTION_TITLE, 15), "key", "Return")
+    with contextlib.suppress(subprocess.TimeoutExpired):
+        app.wait(20)
+    check(app.poll() == 0, f"the program ended with status {app.returncode} (None: not within 20 s of Yes)")
+    if app.poll() is not None:  # ended as it should, so no longer a helper that must not end
+        PROCESSES.remove(app)
+
+
+def whole_cycle(program, work):
+    set_environment(work)
+    write_tones(work / "sounds")
+    recording = start_sound_server(work)
+    start_display()
+    wait_for_recording(recording)
     # The test holds its own end of port 1 until the exit, so that the far end only hangs up once the
     # program has closed the port too.
     far_end, port_fd = os.openpty()
@@ -240,40 +309,10 @@ def whole_cycle(program, work):
     try:
         app = start([program], env={**ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": port,
                                     "AEROLAP_SOUNDS": str(work / "sounds")}, stderr=None)  # into the test's output
-        about = find_window(ABOUT_TITLE, 90)
-        click(*box(about, CMD_OK))
-        window = find_window(MAIN_TITLE, 30)
-        wait_until(lambda: run("xwininfo", "-id", about, check_status=False).returncode, 10, "the about box to close")
-        setup_from = len(split_frames(serial)[0])
-        # One top-level window takes its input in order, so no action waits for the one before.
-        set_up_times(window, PREPARATION_S, WORKING_S)
-        requested = time.monotonic()
-        click(*box(window, COMMAND5_START))
-        released = time.monotonic() - 0.1
-        print("START clicked; waiting for the whole cycle")
-        expected_frames, expected_cues = timeline(PREPARATION_S, WORKING_S)
-        # Room for the last frame, stray ones, and for the last tone to be recorded whole.
-        wait_until(lambda: recording[-1][0] > released + expected_cues[-1][0] + 1.5, expected_cues[-1][0] + 30,
-                   "the end of the recording")
-        every, leftover = split_frames(serial)
-        frames = [frame for frame in every if frame[0] >= requested]
-        check(every[setup_from:] == frames, f"frames while setting up: {every[setup_from:len(every) - len(frames)]}")
-        bounds = [arrived - due for (due, want), (arrived, got) in zip(expected_frames, frames) if got == want and due]
-        start_s = min(bounds) if check(bounds, "no frame of the cycle shows START; taking the click") else released
-        print(f"  START (program clock start seen in the frames) {1000 * (start_s - released):+.1f} ms after the "
-              f"release of the click; xdotool started {1000 * (released - requested):.1f} ms before the release")
-        check(abs(start_s - released) <= TOLERANCE_S, "the program's clock did not start with the click on START")
-        check_sequence("frames", expected_frames, [(*frame, math.inf) for frame in frames], start_s)
-        check(not leftover, f"bytes after the last carriage return: {leftover!r}")
-        check_cues(expected_cues, recording, start_s,  # with the first frame of each second
-                   dict(reversed([(due, arrived) for (due, _), (arrived, _) in zip(expected_frames, frames)])))
+        window = close_about_box()
+        run_and_check_cycle(window, serial, recording)
         os.close(port_fd)
-        run("xdotool", "windowactivate", "--sync", window, "key", "alt+F4")  # openbox asks the window to close
-        # The question's default button is Yes.
-        run("xdotool", "windowactivate", "--sync", find_window(EXIT_QUESTION_TITLE, 15), "key", "Return")
-        with contextlib.suppress(subprocess.TimeoutExpired):
-            app.wait(20)
-        check(app.poll() == 0, f"the program ended with status {app.returncode} (None: not within 20 s of Yes)")
+        exit_with_yes(app, window)
         serial_reader.join(5)
         check(not serial_reader.is_alive(), "the far end of port 1 did not see the port closed")
     finally:

@@ -1,6 +1,7 @@
 #include "TimedWindow.h"
 #include "audio/SoundFiles.h"
 #include "engine/CyclePhase.h"
+#include "engine/FineTimersDuringCycle.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -257,6 +258,55 @@ TEST_F(Engine, LandingButtonEndsTheVuzWorkingTimeAndOpensTheLandingWindow) {
         preparationFrom(0, true) +
         Cues{{87000, kVoice2Minutes}, {90000, kMinuteBeep}, {100000, kLandingButtonSiren}};
     EXPECT_EQ(cues.played(), toTheButton + landingFrom(100000));
+}
+
+/// Writes down each change of the timer resolution asked for, with its moment.
+struct RecordingTimerResolution final : TimerResolution {
+    explicit RecordingTimerResolution(const testing::VirtualTime& clock) : time(clock) {}
+    void setFine(bool fine) override {
+        if (changes.empty() || changes.back().second != fine) {
+            changes.emplace_back(time.elapsed().count(), fine);
+        }
+    }
+    const testing::VirtualTime& time;
+    std::vector<std::pair<long long, bool>> changes;
+};
+
+// Fine timers cost the whole machine's battery: held from START to the end of the landing
+// window, and again from the next START to STOP, never at READY or after STOP, and not let go
+// for a moment between two phases.
+TEST_F(Engine, AsksForFineTimersOnlyWhileACycleRuns) {
+    RecordingTimerResolution resolution(time);
+    std::vector<std::function<void()>> soon;
+    const FineTimersDuringCycle fineTimers(form, resolution,
+                                           [&soon](auto task) { soon.push_back(task); });
+    const auto runSoon = [&soon] {
+        for (std::size_t i = 0; i < soon.size(); ++i) {
+            soon[i]();
+        }
+        soon.clear();
+        return false;
+    };
+    time.advance(2s);
+    form.Command5.click();
+    runSoon();
+    ASSERT_TRUE(
+        time.advanceUntil([&] { return runSoon(), cyclePhase(form) == CyclePhase::Ready; }, 20min));
+    const long long endMs = now();
+    time.advance(10s);
+    form.Command5.click();
+    runSoon();
+    time.advanceUntil(runSoon, 40s);
+    form.Command7.click();
+    runSoon();
+    time.advanceUntil(runSoon, 10s);
+    using Changes = std::vector<std::pair<long long, bool>>;
+    EXPECT_EQ(resolution.changes, (Changes{{0, false},
+                                           {2000, true},
+                                           {endMs, false},
+                                           {endMs + 10000, true},
+                                           {endMs + 50000, false}}));
+    EXPECT_EQ(endMs, 2000 + 30000 + 600000 + 30000);
 }
 
 TEST_F(Engine, LoopRunsCycleAfterCycleWithoutDriftAndEndsNormallyOnceUnticked) {

@@ -1,23 +1,54 @@
 #include "platform/SerialDeviceNames.h"
 #include "platform/SerialLineSettings.h"
+#include "platform/WavFileImage.h"
 
 #include <gtest/gtest.h>
 
 namespace aerolap {
 namespace {
 
-TEST(SerialDeviceName, IsTheWindowsNameOrTheDeviceOfThePortsOwnVariableOrTheSerialDevice) {
+TEST(SerialDeviceName, IsTheDeviceOfThePortsOwnVariableOrTheSystemsNameForThePort) {
     const std::tuple<std::int16_t, DeviceNaming, std::optional<std::string>> cases[] = {
         {12, DeviceNaming::Windows, "COM12"},   {1, DeviceNaming::Posix, "/dev/ttyUSB0"},
         {2, DeviceNaming::Posix, "/dev/ttyS1"}, {3, DeviceNaming::Posix, "/dev/ttyS2"},
+        {3, DeviceNaming::Windows, "COM3"},     {4, DeviceNaming::Windows, "COM7"},
         {0, DeviceNaming::Posix, std::nullopt}, {-1, DeviceNaming::Windows, std::nullopt}};
     for (const auto& [port, naming, device] : cases) {
         const auto lookup = [&](const std::string& name) -> std::optional<std::string> {
             EXPECT_EQ(name, "AEROLAP_COM" + std::to_string(port));
-            return port == 1 ? "/dev/ttyUSB0" : port == 3 ? "" : std::optional<std::string>();
+            return port == 1   ? "/dev/ttyUSB0"
+                   : port == 3 ? ""
+                   : port == 4 ? "COM7"
+                               : std::optional<std::string>();
         };
         EXPECT_EQ(serialDeviceName(port, naming, lookup), device) << port;
     }
+}
+
+// What PlaySound takes from memory: a RIFF file whose format chunk describes the samples exactly,
+// then the samples unchanged.
+TEST(WavFileImage, HoldsTheSamplesBehindAHeaderThatDescribesThem) {
+    const auto le = [](std::initializer_list<unsigned> bytes) {
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    };
+    const auto text = [](const char* tag) { return std::vector<std::uint8_t>(tag, tag + 4); };
+    const auto join = [](std::initializer_list<std::vector<std::uint8_t>> parts) {
+        std::vector<std::uint8_t> all;
+        for (const auto& part : parts) {
+            all.insert(all.end(), part.begin(), part.end());
+        }
+        return all;
+    };
+    const PcmSound mono{SampleFormat::Signed16LittleEndian, 22050, 1, {0x01, 0x02, 0xfe, 0xff}};
+    EXPECT_EQ(wavFileImage(mono),
+              join({text("RIFF"), le({40, 0, 0, 0}), text("WAVE"), text("fmt "), le({16, 0, 0, 0}),
+                    le({1, 0}), le({1, 0}), le({0x22, 0x56, 0, 0}), le({0x44, 0xac, 0, 0}),
+                    le({2, 0}), le({16, 0}), text("data"), le({4, 0, 0, 0}), mono.bytes}));
+    const PcmSound stereo8{SampleFormat::Unsigned8, 8000, 2, {0x80, 0x7f}};
+    EXPECT_EQ(wavFileImage(stereo8),
+              join({text("RIFF"), le({38, 0, 0, 0}), text("WAVE"), text("fmt "), le({16, 0, 0, 0}),
+                    le({1, 0}), le({2, 0}), le({0x40, 0x1f, 0, 0}), le({0x80, 0x3e, 0, 0}),
+                    le({2, 0}), le({8, 0}), text("data"), le({2, 0, 0, 0}), stereo8.bytes}));
 }
 
 TEST(SerialLineSettings, ReadsOnlyWellFormedSettingsTexts) {

@@ -3,6 +3,7 @@
 #include "platform/MessageBoxService.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace aerolap::testing {
@@ -14,11 +15,17 @@ class ScriptedMessageBoxes final : public MessageBoxService {
     std::vector<MessageBoxRequest> m_shown;
 
 public:
+    /// Runs as each box is shown, before it is answered.
+    std::function<void()> beforeAnswer;
+
     void answerNext(MessageAnswer answer) { m_answers.push_back(answer); }
     const std::vector<MessageBoxRequest>& shown() const { return m_shown; }
 
     MessageAnswer show(const MessageBoxRequest& request) override {
         m_shown.push_back(request);
+        if (beforeAnswer) {
+            beforeAnswer();
+        }
         if (m_answers.empty()) {
             return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
         }

@@ -25,6 +25,9 @@ bool VirtualTime::advanceUntil(const std::function<bool()>& done, Ms limit) {
             m_due.push_back(
                 {std::chrono::duration_cast<Ms>(timer->nextTickAfter(now()) - now()) + m_elapsed,
                  timer});
+            if (beforeTick && timer->enabled()) {
+                beforeTick(*timer);
+            }
             timer->fire();
         }
         if (done()) {

@@ -2,6 +2,7 @@
 
 #include "elements/Timer.h"
 #include "platform/MonotonicSource.h"
+#include "platform/SuspendedTime.h"
 #include "platform/WallClock.h"
 
 #include <chrono>
@@ -32,12 +33,27 @@ public:
         const VirtualTime& m_time;
     };
 
+    /// The time slept so far, in `sleep`.
+    class Slept final : public SuspendedTime {
+    public:
+        explicit Slept(const VirtualTime& time) : m_time(time) {}
+        std::chrono::nanoseconds sleptSoFar() const override { return m_time.m_slept; }
+
+    private:
+        const VirtualTime& m_time;
+    };
+
     // Starts far from zero so that nothing depends on a zero time point.
     TimePoint now() const override { return TimePoint{} + std::chrono::hours(1000) + m_elapsed; }
     /// Milliseconds since the harness was created.
     Ms elapsed() const { return m_elapsed; }
 
     void attach(Timer& timer);
+    /// The laptop sleeps for `duration`: time goes on, no timer fires, and the time slept counts.
+    void sleep(Ms duration) {
+        m_elapsed += duration;
+        m_slept += duration;
+    }
     void advance(Ms duration) {
         advanceUntil([] { return false; }, duration);
     }
@@ -46,7 +62,10 @@ public:
 
     /// How late every tick runs after its moment, as on a busy event loop.
     Ms tickLateness{0};
+    /// Told of each tick right before it runs, as the program's driver tells its watch.
+    std::function<void(const Timer&)> beforeTick;
     const Wall wall{*this};
+    const Slept slept{*this};
 
 private:
     struct Due {
@@ -55,6 +74,7 @@ private:
     };
 
     Ms m_elapsed{0};
+    Ms m_slept{0};
     std::vector<Due> m_due; // running timers, least recently (re)started first
 };
 

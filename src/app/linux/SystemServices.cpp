@@ -1,13 +1,13 @@
 #include "app/SystemServices.h"
 
 #include "audio/PreloadingSoundOutput.h"
-#include "audio/ScheduleSoundFiles.h"
 #include "audio/SoundCheck.h"
-#include "audio/SoundFiles.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
 #include "platform/NoRegistry.h"
+#include "systems/linux/BootTimeSource.h"
 #include "systems/linux/DBusStayAwake.h"
+#include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
 
@@ -41,18 +41,6 @@ std::filesystem::path soundRoot(const std::optional<std::filesystem::path>& give
                          });
 }
 
-/// The files of every cue, so that they are decoded before the first one is due.
-std::vector<std::string> cueFiles(const SoundPaths& paths) {
-    std::vector<std::string> files;
-    for (const std::string_view cue : sounds::kAll) {
-        files.push_back(paths.fileFor(std::string(cue)));
-    }
-    for (const std::string& cue : sounds::allScheduleCues()) {
-        files.push_back(paths.fileFor(cue));
-    }
-    return files;
-}
-
 } // namespace
 
 struct SystemServices::Parts {
@@ -61,22 +49,40 @@ struct SystemServices::Parts {
 
     NoticeBoard& notices;
     SoundPaths paths;
+    BootTimeSource time;
+    PosixRegularFileOpener files;
     ServerOrDevicePlayback playback{notices};
-    PreloadingSoundOutput output{playback, cueFiles(paths)};
+    PreloadingSoundOutput output{
+        playback, paths.everyCueFile(),
+        [this](const std::filesystem::path& file) { return decodeSoundFile(file, files); }};
     SoundOutputCuePlayer cues{output, paths};
     NoRegistry registry;
     X11WindowManagerState mainWindow;
+    FineTimersAlready timerResolution;
 };
 
 SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder,
                                NoticeBoard& notices)
     : m_parts(std::make_unique<Parts>(soundFolder, notices)), m_cuePlayer(&m_parts->cues),
-      m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow) {}
+      m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
+      m_timerResolution(&m_parts->timerResolution) {}
 
 SystemServices::~SystemServices() = default;
 
+const MonotonicSource& SystemServices::time() const {
+    return m_parts->time;
+}
+
+const SuspendedTime& SystemServices::suspendedTime() const {
+    return m_parts->time;
+}
+
 DeviceNaming SystemServices::serialDeviceNaming() const {
     return DeviceNaming::Posix;
+}
+
+SerialAccess SystemServices::serialAccess() const {
+    return SerialAccess::WriteOnly;
 }
 
 LayoutFonts SystemServices::layoutFonts() const {
@@ -111,7 +117,7 @@ bool SystemServices::checkSounds(std::ostream& out, bool play) {
             std::this_thread::sleep_for(std::chrono::duration<double>(seconds) + 300ms);
         };
     }
-    const bool allPlay = aerolap::checkSounds(m_parts->paths, out, player);
+    const bool allPlay = aerolap::checkSounds(m_parts->paths, m_parts->files, out, player);
     out << "Output: " << output << "\n";
     return allPlay;
 }

@@ -1,49 +1,116 @@
 #include "app/SystemServices.h"
 
+#include "audio/PreloadingSoundOutput.h"
 #include "audio/SoundCheck.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
 #include "systems/windows/ExecutionStateStayAwake.h"
+#include "systems/windows/InterruptTimeSource.h"
+#include "systems/windows/Win32PcmPlayback.h"
 #include "systems/windows/Win32Registry.h"
-#include "systems/windows/Win32SoundOutput.h"
+#include "systems/windows/Win32RegularFileOpener.h"
+#include "systems/windows/Win32TimerResolution.h"
 #include "systems/windows/Win32WindowManagerState.h"
 
 #include <QWidget>
+#include <QWindow>
 #include <chrono>
+#include <cstdlib>
+#include <iostream>
 #include <thread>
+#include <windows.h>
 
 namespace aerolap {
 namespace {
+
+using namespace std::chrono_literals;
+
+/// Where the cue paths point when nothing else is said.
+constexpr const char* kFixedSoundFolder = R"(C:\reriva3rira)";
 
 /// The window system may re-create a window, so its handle is asked for at every use.
 std::function<void*()> nativeWindowOf(QWidget& window) {
     return [&window] { return reinterpret_cast<void*>(window.winId()); };
 }
 
+std::filesystem::path folderOfThisProgram() {
+    std::wstring path(MAX_PATH, L'\0');
+    while (true) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return std::filesystem::path(path).parent_path();
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+/// The cue paths as they are written (C:\reriva3rira\..., C:\zodura3v\..., C:\schedule\...),
+/// unless the director named a folder (--sounds, else $AEROLAP_SOUNDS). A machine without
+/// C:\reriva3rira at all has never been set up with sounds: the set beside the program speaks
+/// instead, so that an unzipped program is heard.
+SoundPaths soundPathsFor(const std::optional<std::filesystem::path>& given) {
+    if (given) {
+        return SoundPaths::underRoot(*given);
+    }
+    if (const char* variable = std::getenv("AEROLAP_SOUNDS");
+        variable != nullptr && *variable != '\0') {
+        return SoundPaths::underRoot(variable);
+    }
+    std::error_code error;
+    if (std::filesystem::exists(kFixedSoundFolder, error)) {
+        return SoundPaths::unchanged();
+    }
+    const std::filesystem::path beside = folderOfThisProgram() / "sounds";
+    std::cerr << "aerolap: " << kFixedSoundFolder << " does not exist; the sounds come from "
+              << beside.string() << std::endl;
+    return SoundPaths::underRoot(beside);
+}
+
 } // namespace
 
 struct SystemServices::Parts {
-    // PlaySoundA takes the cue paths as they are written, unless the director named a folder.
     explicit Parts(const std::optional<std::filesystem::path>& soundFolder)
-        : paths(soundFolder ? SoundPaths::underRoot(*soundFolder) : SoundPaths::unchanged()) {}
+        : paths(soundPathsFor(soundFolder)) {}
 
     SoundPaths paths;
-    Win32SoundOutput output;
+    InterruptTimeSource time;
+    Win32RegularFileOpener files;
+    Win32PcmPlayback playback;
+    PreloadingSoundOutput output{
+        playback, paths.everyCueFile(),
+        [this](const std::filesystem::path& file) { return decodeSoundFile(file, files); }};
     SoundOutputCuePlayer cues{output, paths};
     Win32Registry registry;
     Win32WindowManagerState mainWindow;
+    Win32TimerResolution timerResolution;
+    std::unique_ptr<QWindow> taskbarOwner;
 };
 
 SystemServices::SystemServices(
     const std::optional<std::filesystem::path>& soundFolder,
     NoticeBoard& /*notices: Windows's sound and awake hold tell nothing*/)
     : m_parts(std::make_unique<Parts>(soundFolder)), m_cuePlayer(&m_parts->cues),
-      m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow) {}
+      m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
+      m_timerResolution(&m_parts->timerResolution) {}
 
 SystemServices::~SystemServices() = default;
 
+const MonotonicSource& SystemServices::time() const {
+    return m_parts->time;
+}
+
+const SuspendedTime& SystemServices::suspendedTime() const {
+    return m_parts->time;
+}
+
 DeviceNaming SystemServices::serialDeviceNaming() const {
     return DeviceNaming::Windows;
+}
+
+SerialAccess SystemServices::serialAccess() const {
+    return SerialAccess::ReadWrite;
 }
 
 LayoutFonts SystemServices::layoutFonts() const {
@@ -54,13 +121,19 @@ LayoutFonts SystemServices::layoutFonts() const {
 
 void SystemServices::adoptMainWindow(QWidget& window) {
     m_parts->mainWindow.attachTo(nativeWindowOf(window));
-    m_parts->mainWindow.keepOutOfTaskbar();
+    keepOutOfTaskbar(window);
 }
 
 void SystemServices::keepOutOfTaskbar(QWidget& window) {
-    Win32WindowManagerState state;
-    state.attachTo(nativeWindowOf(window));
-    state.keepOutOfTaskbar();
+    // Windows leaves an owned window off the taskbar. Qt sets a window's owner to its transient
+    // parent each time it shows it, so the owner is given that way: one hidden window, made
+    // once the application exists and kept until the end.
+    if (!m_parts->taskbarOwner) {
+        m_parts->taskbarOwner = std::make_unique<QWindow>();
+        m_parts->taskbarOwner->create();
+    }
+    window.winId();
+    window.windowHandle()->setTransientParent(m_parts->taskbarOwner.get());
 }
 
 std::unique_ptr<StayAwake> SystemServices::stayAwake() {
@@ -70,15 +143,15 @@ std::unique_ptr<StayAwake> SystemServices::stayAwake() {
 bool SystemServices::checkSounds(std::ostream& out, bool play) {
     CheckedSoundPlayer player;
     if (play) {
-        player = [this](const std::string& file, const PcmSound& sound) {
-            m_parts->output.playFileAsync(file);
+        player = [this](const std::string&, const PcmSound& sound) {
+            m_parts->playback.play(std::make_shared<const PcmSound>(sound));
             const double seconds = static_cast<double>(sound.bytes.size()) /
                                    static_cast<double>(sound.bytesPerFrame() * sound.sampleRate);
-            std::this_thread::sleep_for(std::chrono::duration<double>(seconds + 0.3));
+            std::this_thread::sleep_for(std::chrono::duration<double>(seconds) + 300ms);
         };
     }
-    const bool allPlay = aerolap::checkSounds(m_parts->paths, out, player);
-    out << "Output: Windows PlaySound\n";
+    const bool allPlay = aerolap::checkSounds(m_parts->paths, m_parts->files, out, player);
+    out << "Output: Windows PlaySound, each file decoded ahead and played from memory\n";
     return allPlay;
 }
 

@@ -38,10 +38,14 @@ QSerialPort::StopBits qtStopBitsOf(SerialStopBits stopBits) {
 
 } // namespace
 
-QtSerialPortControl::QtSerialPortControl(DeviceNaming naming, EnvironmentLookup environment)
-    : m_naming(naming), m_environment(std::move(environment)) {
+QtSerialPortControl::QtSerialPortControl(DeviceNaming naming, SerialAccess access,
+                                         EnvironmentLookup environment, Notice notice)
+    : m_naming(naming), m_access(access), m_environment(std::move(environment)),
+      m_notice(std::move(notice)) {
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                      [this](QSerialPort::SerialPortError error) { closeOnFailure(error); });
+    // The display has nothing to say; whatever comes back on the line must not pile up.
+    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { m_port.readAll(); });
 }
 
 void QtSerialPortControl::setCommPort(std::int16_t port) {
@@ -74,7 +78,17 @@ bool QtSerialPortControl::setPortOpen(bool open) {
     }
     m_port.setPortName(QString::fromStdString(*device));
     m_port.clearError();
-    return m_port.open(QIODevice::WriteOnly);
+    if (m_port.open(m_access == SerialAccess::ReadWrite ? QIODevice::ReadWrite
+                                                        : QIODevice::WriteOnly)) {
+        return true;
+    }
+    // Most machines have no such port, or one without hardware behind it, which needs no word;
+    // one that is there and refuses this program (held by another, or denied) is worth telling.
+    if (m_port.error() == QSerialPort::PermissionError) {
+        m_notice("Serial port " + *device +
+                 " could not be opened: " + m_port.errorString().toStdString());
+    }
+    return false;
 }
 
 bool QtSerialPortControl::portOpen() const {

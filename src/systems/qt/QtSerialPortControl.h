@@ -4,18 +4,24 @@
 #include "platform/SerialPortControl.h"
 
 #include <QSerialPort>
+#include <functional>
 
 namespace aerolap {
 
 /// The serial port control on QSerialPort. Port numbers become devices through
-/// `serialDeviceName`; the device is opened for writing only, with exclusive access, so a port
-/// that another program holds counts as busy. Writes go to the non-blocking device at once and
-/// whatever the line cannot take yet is sent from the event loop, so output never waits. A
-/// device that goes away (a USB adapter pulled out) closes the port quietly; frames are then
-/// dropped until the port is opened again.
+/// `serialDeviceName`; the device is opened as the system wants it (anything read is thrown
+/// away), with exclusive access, so a port that another program holds counts as busy. Writes go
+/// to the non-blocking device at once and whatever the line cannot take yet is sent from the
+/// event loop, so output never waits. A device that goes away (a USB adapter pulled out) or
+/// refuses a write closes the port; frames are then dropped until the port is opened again, and
+/// the port's user sees it closed. A port that is there but refuses to open (busy or denied) is
+/// named through `notice`, with the system's reason.
 class QtSerialPortControl final : public SerialPortControl {
 public:
-    QtSerialPortControl(DeviceNaming naming, EnvironmentLookup environment);
+    using Notice = std::function<void(const std::string& line)>;
+
+    QtSerialPortControl(DeviceNaming naming, SerialAccess access, EnvironmentLookup environment,
+                        Notice notice);
     QtSerialPortControl(const QtSerialPortControl&) = delete;
     QtSerialPortControl& operator=(const QtSerialPortControl&) = delete;
 
@@ -29,7 +35,9 @@ private:
     void closeOnFailure(QSerialPort::SerialPortError error);
 
     DeviceNaming m_naming;
+    SerialAccess m_access;
     EnvironmentLookup m_environment;
+    Notice m_notice;
     QSerialPort m_port;
     std::int16_t m_commPort = 1;
 };

@@ -15,6 +15,9 @@ void QtTimerDriver::attach(Timer& timer) {
     qtimer->setTimerType(timer.interval() < kCoarseEnough ? Qt::PreciseTimer : Qt::CoarseTimer);
     connect(qtimer, &QTimer::timeout, this, [this, &timer, qtimer] {
         const MonotonicSource::TimePoint ranAt = m_time.now();
+        if (m_beforeTick && timer.enabled()) {
+            m_beforeTick(timer);
+        }
         timer.fire();
         // A handler that restarted its own timer has armed it already.
         if (timer.enabled() && !qtimer->isActive()) {

@@ -4,6 +4,7 @@
 #include "platform/MonotonicSource.h"
 
 #include <QObject>
+#include <functional>
 
 class QTimer;
 
@@ -15,8 +16,12 @@ namespace aerolap {
 /// stays on its grid however late a tick ran.
 class QtTimerDriver final : public QObject {
 public:
-    explicit QtTimerDriver(const MonotonicSource& time, QObject* parent = nullptr)
-        : QObject(parent), m_time(time) {}
+    /// Told of each tick right before it runs, with the timer it is for.
+    using BeforeTick = std::function<void(const Timer&)>;
+
+    explicit QtTimerDriver(const MonotonicSource& time, BeforeTick beforeTick = {},
+                           QObject* parent = nullptr)
+        : QObject(parent), m_time(time), m_beforeTick(std::move(beforeTick)) {}
 
     void attach(Timer& timer);
 
@@ -24,6 +29,7 @@ private:
     void armForNextTick(QTimer& qtimer, const Timer& timer, MonotonicSource::TimePoint ranAt);
 
     const MonotonicSource& m_time;
+    BeforeTick m_beforeTick;
 };
 
 } // namespace aerolap

@@ -3,6 +3,7 @@
 #include "HeardTones.h"
 #include "SoxTones.h"
 #include "audio/SoundFileDecoder.h"
+#include "systems/linux/PosixRegularFileOpener.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -83,7 +84,7 @@ TEST_F(PulseNullSink, PlaysEveryEncodingOfAWindowsSoundFolderAsDecoded) {
     for (const auto& encoding : kWindowsEncodings) {
         ASSERT_TRUE(writeSoxTone(file, encoding.soxOptions)) << encoding.name;
         heard.clear();
-        playback.play(decodeSoundFile(file).sound);
+        playback.play(decodeSoundFile(file, PosixRegularFileOpener()).sound);
         listenUntil('A', 15);
         EXPECT_NEAR(static_cast<double>(std::count(heard.begin(), heard.end(), 'A')), 10, 2)
             << encoding.name << ": " << heard;

@@ -18,7 +18,12 @@ protected:
     const EnvironmentLookup lookup = [this](const std::string& name) {
         return devices.contains(name) ? std::optional(devices.at(name)) : std::nullopt;
     };
-    QtSerialPortControl port{DeviceNaming::Posix, lookup}, other{DeviceNaming::Posix, lookup};
+    std::vector<std::string> notices;
+    const QtSerialPortControl::Notice notice = [this](const std::string& line) {
+        notices.push_back(line);
+    };
+    QtSerialPortControl port{DeviceNaming::Posix, SerialAccess::WriteOnly, lookup, notice},
+        other{DeviceNaming::Posix, SerialAccess::WriteOnly, lookup, notice};
 };
 
 // A pseudo-terminal keeps the speed and stop bits it is given but is always 8 bits without
@@ -45,10 +50,15 @@ TEST_F(QtSerialPortTest, OpensAPresentPortNoOtherHolderHasAndClosesWhenItIsPulle
         EXPECT_FALSE(port.setPortOpen(true) || port.portOpen()) << absent;
     }
     port.output("A0000\r"); // nothing goes out, and nothing breaks
+    EXPECT_TRUE(notices.empty()) << "a port that is not there needs no word";
     port.setCommPort(1);
     other.setCommPort(1);
     ASSERT_TRUE(port.setPortOpen(true));
     EXPECT_FALSE(other.setPortOpen(true));
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].rfind("Serial port " + display.deviceName + " could not be opened: ", 0),
+              0u)
+        << notices[0];
     ASSERT_TRUE(port.setPortOpen(false));
     ASSERT_TRUE(other.setPortOpen(true) && !port.portOpen());
 
@@ -58,6 +68,21 @@ TEST_F(QtSerialPortTest, OpensAPresentPortNoOtherHolderHasAndClosesWhenItIsPulle
     ASSERT_TRUE(other.setPortOpen(true));
     other.output("A0001\r");
     EXPECT_EQ(replugged.read(6), "A0001\r");
+}
+
+// Opened for reading too, as on Windows: what the far end sends is read and dropped, and the
+// frames still go out.
+TEST_F(QtSerialPortTest, OpenedForBothDropsWhatComesBackAndStillSends) {
+    QtSerialPortControl both{DeviceNaming::Posix, SerialAccess::ReadWrite, lookup, notice};
+    both.setCommPort(1);
+    ASSERT_TRUE(both.setPortOpen(true));
+    const std::string chatter(4096, 'x');
+    ASSERT_EQ(::write(display.farEnd, chatter.data(), chatter.size()),
+              static_cast<ssize_t>(chatter.size()));
+    QTest::qWait(200);
+    both.output("A0102\r");
+    EXPECT_EQ(display.read(6), "A0102\r");
+    EXPECT_TRUE(both.portOpen());
 }
 
 } // namespace

@@ -1,0 +1,186 @@
+#include "CycleRecordJson.h"
+
+#include <QDateTime>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimeZone>
+#include <array>
+#include <chrono>
+#include <utility>
+
+namespace aerolap {
+
+namespace {
+
+constexpr int kFormat = 1;
+constexpr auto kFormatKey = "aerolap_state";
+
+constexpr std::array<std::pair<CyclePhase, const char*>, 3> kPhases{{
+    {CyclePhase::Preparation, "preparation"},
+    {CyclePhase::WorkingTime, "working time"},
+    {CyclePhase::Landing, "landing window"},
+}};
+
+QString key(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+QString momentText(WallClock::TimePoint moment) {
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(moment.time_since_epoch()).count();
+    return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()).toString(Qt::ISODateWithMs);
+}
+
+/// A field that is missing or of the wrong kind ends the reading with its name.
+struct BadField {
+    std::string name;
+};
+
+QJsonValue field(const QJsonObject& object, const char* name, QJsonValue::Type type) {
+    const QJsonValue value = object.value(key(name));
+    if (value.type() != type) {
+        throw BadField{name};
+    }
+    return value;
+}
+
+WallClock::TimePoint momentField(const QJsonObject& object, const char* name) {
+    const QDateTime moment = QDateTime::fromString(
+        field(object, name, QJsonValue::String).toString(), Qt::ISODateWithMs);
+    if (!moment.isValid()) {
+        throw BadField{name};
+    }
+    return WallClock::TimePoint(std::chrono::milliseconds(moment.toMSecsSinceEpoch()));
+}
+
+std::string textField(const QJsonObject& object, const char* name) {
+    return field(object, name, QJsonValue::String).toString().toStdString();
+}
+
+bool flagField(const QJsonObject& object, const char* name) {
+    return field(object, name, QJsonValue::Bool).toBool();
+}
+
+int countField(const QJsonObject& object, const char* name) {
+    const int count = field(object, name, QJsonValue::Double).toInt(0);
+    if (count < 1) {
+        throw BadField{name};
+    }
+    return count - 1;
+}
+
+CycleRecord recordOf(const QJsonObject& object) {
+    CycleRecord record;
+    record.clean = flagField(object, "clean");
+    const QJsonObject settings = field(object, "settings", QJsonValue::Object).toObject();
+    record.settings.task = textField(settings, "task");
+    record.settings.preparation = textField(settings, "preparation");
+    record.settings.working = textField(settings, "working");
+    record.settings.loop = flagField(settings, "loop");
+    const QJsonObject boxes = field(settings, "boxes", QJsonValue::Object).toObject();
+    for (auto box = boxes.begin(); box != boxes.end(); ++box) {
+        if (!box.value().isBool()) {
+            throw BadField{"boxes"};
+        }
+        record.settings.boxes[box.key().toStdString()] = box.value().toBool();
+    }
+    if (object.contains(key("cycle"))) {
+        const QJsonObject cycle = field(object, "cycle", QJsonValue::Object).toObject();
+        RecordedCycle& running = record.cycle.emplace();
+        running.began = momentField(cycle, "began");
+        const QString phase = field(cycle, "phase", QJsonValue::String).toString();
+        const auto known = std::ranges::find_if(
+            kPhases, [&phase](const auto& each) { return phase == key(each.second); });
+        if (known == kPhases.end()) {
+            throw BadField{"phase"};
+        }
+        running.phase = known->first;
+        running.phaseBegan = momentField(cycle, "phase_began");
+        running.preparation = textField(cycle, "preparation");
+        running.working = textField(cycle, "working");
+        running.vuz = flagField(cycle, "vuz");
+        running.landingButton = flagField(cycle, "landing_button");
+        running.minuteBeeps = flagField(cycle, "minute_beeps");
+    }
+    if (object.contains(key("schedule"))) {
+        const QJsonObject schedule = field(object, "schedule", QJsonValue::Object).toObject();
+        record.schedule =
+            RecordedSchedule{textField(schedule, "file"),
+                             {countField(schedule, "round"), countField(schedule, "group"),
+                              countField(schedule, "flight")}};
+    }
+    return record;
+}
+
+} // namespace
+
+QByteArray cycleRecordJson(const CycleRecord& record) {
+    QJsonObject boxes;
+    for (const auto& [name, ticked] : record.settings.boxes) {
+        boxes.insert(QString::fromStdString(name), ticked);
+    }
+    QJsonObject object{
+        {key(kFormatKey), kFormat},
+        {key("clean"), record.clean},
+        {key("settings"),
+         QJsonObject{{key("task"), QString::fromStdString(record.settings.task)},
+                     {key("preparation"), QString::fromStdString(record.settings.preparation)},
+                     {key("working"), QString::fromStdString(record.settings.working)},
+                     {key("loop"), record.settings.loop},
+                     {key("boxes"), boxes}}},
+    };
+    if (const auto& cycle = record.cycle) {
+        const auto phase =
+            std::ranges::find(kPhases, cycle->phase, &decltype(kPhases)::value_type::first);
+        object.insert(key("cycle"),
+                      QJsonObject{{key("began"), momentText(cycle->began)},
+                                  {key("phase"), key(phase->second)},
+                                  {key("phase_began"), momentText(cycle->phaseBegan)},
+                                  {key("preparation"), QString::fromStdString(cycle->preparation)},
+                                  {key("working"), QString::fromStdString(cycle->working)},
+                                  {key("vuz"), cycle->vuz},
+                                  {key("landing_button"), cycle->landingButton},
+                                  {key("minute_beeps"), cycle->minuteBeeps}});
+    }
+    if (const auto& schedule = record.schedule) {
+        object.insert(key("schedule"),
+                      QJsonObject{{key("file"), QString::fromStdString(schedule->file)},
+                                  {key("round"), schedule->position.round + 1},
+                                  {key("group"), schedule->position.group + 1},
+                                  {key("flight"), schedule->position.flight + 1}});
+    }
+    return QJsonDocument(object).toJson();
+}
+
+std::variant<CycleRecord, std::string> parseCycleRecord(const QByteArray& bytes) {
+    if (bytes.trimmed().isEmpty()) {
+        return std::string("is empty");
+    }
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        // A file that stops in the middle of its text was cut short, by a full disk or a copy.
+        if (error.offset >= bytes.trimmed().size()) {
+            return std::string("is cut short: it ends in the middle of its text");
+        }
+        return "is not JSON (" + error.errorString().toStdString() + " at byte " +
+               std::to_string(error.offset) + ")";
+    }
+    const QJsonObject object = document.object();
+    if (!document.isObject() || !object.value(key(kFormatKey)).isDouble()) {
+        return std::string("is not a state file of Aerolap");
+    }
+    if (const int format = object.value(key(kFormatKey)).toInt(); format != kFormat) {
+        return "was written by " +
+               std::string(format > kFormat ? "a newer version" : "another version") +
+               " of Aerolap (its format " + std::to_string(format) + ", this one reads " +
+               std::to_string(kFormat) + ")";
+    }
+    try {
+        return recordOf(object);
+    } catch (const BadField& bad) {
+        return "has no readable \"" + bad.name + "\"";
+    }
+}
+
+} // namespace aerolap
