@@ -14,6 +14,7 @@
 #include "audio/SoundOutputCuePlayer.h"
 #include "engine/CyclePhase.h"
 #include "platform/MonotonicSource.h"
+#include "systems/linux/InotifyFileChangeWatch.h"
 #include "systems/linux/PulsePcmPlayback.h"
 #include "systems/qt/QtTimerDriver.h"
 #include "ui/main/MainWindow.h"
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     PulsePcmPlayback playback;
-    PreloadingSoundOutput output(playback, files);
+    PreloadingSoundOutput output(playback, files, std::make_unique<InotifyFileChangeWatch>());
     output.waitUntilDecoded();
     SoundOutputCuePlayer player(output, paths);
     TimedCues cues(player);

@@ -7,6 +7,7 @@
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
 #include "platform/NoRegistry.h"
+#include "systems/linux/InotifyFileChangeWatch.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
 
@@ -62,7 +63,8 @@ struct SystemServices::Parts {
     SoundPaths paths;
     ServerOrDevicePlayback playback{
         [](const std::string& line) { std::cerr << line << std::endl; }};
-    PreloadingSoundOutput output{playback, cueFiles(paths)};
+    PreloadingSoundOutput output{playback, cueFiles(paths),
+                                 std::make_unique<InotifyFileChangeWatch>()};
     SoundOutputCuePlayer cues{output, paths};
     NoRegistry registry;
     X11WindowManagerState mainWindow;
