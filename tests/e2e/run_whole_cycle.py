@@ -213,19 +213,28 @@ def set_up_times(window, preparation_s, working_s):
               f"00.{seconds // 60:02d}.{seconds % 60:02d}", "key", "Return")
 
 
-def whole_cycle(program, work):
-    set_environment(work)
+def write_tones(work):
+    # The test sound set under work/sounds: each file of the table a tone of its own.
     for name, hz in TONE_HZ.items():
         with wave.open(str(work / "sounds" / name), "wb") as out:
             out.setparams((1, 2, RATE, 0, "NONE", "not compressed"))
             out.writeframes(array.array("h", (round(16384 * math.sin(math.tau * hz * n / RATE))
                                               for n in range(RATE // 5))))
+
+
+def start_sound_server(work):
     # Only a null sink in the recorder's format and the socket; the sink's clock never suspends.
     start(["pulseaudio", *"-n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no".split(),
            "--high-priority=no", "--log-target=stderr",
            "-L", f"module-null-sink sink_name={SINK} rate={RATE} channels=1 format=s16le",
            "-L", f"module-native-protocol-unix socket={work}/pulse.socket auth-anonymous=1"])
     wait_until(lambda: run("pactl", "info", check_status=False).returncode == 0, 30, "the sound server")
+
+
+def whole_cycle(program, work):
+    set_environment(work)
+    write_tones(work)
+    start_sound_server(work)
     # Small fragments, so that every chunk's arrival says when it was mixed.
     parec = start(["parec", f"--device={SINK}.monitor", f"--rate={RATE}",
                    *"--raw --channels=1 --format=s16le --latency-msec=10".split()], stdout=subprocess.PIPE)
@@ -284,7 +293,8 @@ def main(body=None, title="E2E"):
     # Runs `body(program, work folder)` (by default the whole cycle), then stops every helper it started.
     parser = argparse.ArgumentParser(description="One whole contest cycle of the real program.")
     parser.add_argument("--program", required=True, type=Path, help="the built aerolap executable")
-    program = parser.parse_args().program.resolve()
+    # A caller that imports this module may take options of its own.
+    program = parser.parse_known_args()[0].program.resolve()
     sys.stdout.reconfigure(line_buffering=True)
     # CTest ends a test that runs too long with SIGTERM first; the finally block then still cleans up.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL: terminated from outside"))
