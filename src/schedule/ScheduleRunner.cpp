@@ -50,6 +50,15 @@ bool ScheduleRunner::edit(Schedule schedule) {
     return true;
 }
 
+bool ScheduleRunner::changeDraw(Schedule schedule) {
+    if (!loaded() || !contains(schedule, m_position)) {
+        return false;
+    }
+    m_schedule = std::move(schedule);
+    changed.emit();
+    return true;
+}
+
 std::optional<ScheduleRunner::TimePoint> ScheduleRunner::nextStartAt() const {
     if (m_state != State::Gap) {
         return std::nullopt;

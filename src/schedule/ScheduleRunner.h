@@ -32,6 +32,10 @@ public:
     /// Takes the director's changes to the schedule in hand, keeping the position, and in a gap
     /// the START that ends it. Refused while a cycle runs.
     bool edit(Schedule schedule);
+    /// Takes the schedule with a changed draw at any time, the cycle running or not, as long as it
+    /// still holds the position: the draw sets no time of any cycle. The caller changes nothing
+    /// else, and no group that has flown.
+    bool changeDraw(Schedule schedule);
     bool loaded() const { return m_schedule.has_value(); }
     const Schedule& schedule() const { return *m_schedule; }
 
