@@ -25,10 +25,11 @@ TimerComposition::TimerComposition(const MainWindowServices& services,
       m_scheduleFrames(m_scheduleRunner, m_window.form(), m_window.displayLink()),
       m_displayState(m_window.form(), std::move(runSoon), &m_scheduleRunner) {}
 
-void TimerComposition::load(const std::optional<std::string>& scheduleFile) {
+void TimerComposition::load(const std::optional<std::string>& scheduleFile,
+                            const std::optional<std::string>& drawFile) {
     m_window.Form_Load();
-    if (scheduleFile) {
-        m_schedule.open(*scheduleFile);
+    if (scheduleFile && m_schedule.open(*scheduleFile) && drawFile) {
+        m_schedule.importDraw(*drawFile);
     }
 }
 

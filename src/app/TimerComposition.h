@@ -24,10 +24,11 @@ public:
     TimerComposition(const TimerComposition&) = delete;
     TimerComposition& operator=(const TimerComposition&) = delete;
 
-    /// The window's load sequence, then the schedule file when there is one: the schedule
-    /// replaces the start-up times that the load sequence writes. A bad file has been named in a
-    /// message box; the timer runs on without it.
-    void load(const std::optional<std::string>& scheduleFile);
+    /// The window's load sequence, then the schedule file when there is one, and the draw for it:
+    /// the schedule replaces the start-up times that the load sequence writes. A bad file has
+    /// been named in a message box; the timer runs on without it.
+    void load(const std::optional<std::string>& scheduleFile,
+              const std::optional<std::string>& drawFile = std::nullopt);
 
     MainWindow& window() { return m_window; }
     Form1& form() { return m_window.form(); }

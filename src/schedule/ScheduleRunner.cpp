@@ -83,6 +83,14 @@ std::optional<ScheduleRunner::TimePoint> ScheduleRunner::nextCycleStartsAt() con
     return m_time.now() + std::chrono::seconds(left + planOf(*m_schedule, *next).gap);
 }
 
+std::optional<std::chrono::seconds> ScheduleRunner::timeToNextCycle() const {
+    const auto at = nextCycleStartsAt();
+    if (!at) {
+        return std::nullopt;
+    }
+    return std::chrono::round<std::chrono::seconds>(*at - m_time.now());
+}
+
 bool ScheduleRunner::skip() {
     const auto next = loaded() ? nextPosition(*m_schedule, m_position) : std::nullopt;
     return next && jumpTo(*next);

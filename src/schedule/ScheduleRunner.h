@@ -48,6 +48,8 @@ public:
     /// When the next cycle starts if the running one goes on to its end: exact in the gap,
     /// reckoned from the running clock during a cycle; nothing otherwise.
     std::optional<TimePoint> nextCycleStartsAt() const;
+    /// How long from now until then, to the nearest second.
+    std::optional<std::chrono::seconds> timeToNextCycle() const;
 
     /// Each moves the position while no cycle runs, and says whether it could.
     bool skip();

@@ -2,6 +2,7 @@
 
 #include "GuardedTcpServer.h"
 #include "pilots_display/DisplayState.h"
+#include "pilots_display/DrawDocument.h"
 
 #include <QAbstractHttpServer>
 #include <QHostAddress>
@@ -14,7 +15,8 @@ class QWebSocket;
 
 namespace aerolap {
 
-/// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, /ws a WebSocket
+/// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, GET /api/draw the
+/// draw (fetched again only when the state names a new version), /ws a WebSocket
 /// that carries the state on connecting, on every change and after each second without one, so
 /// that the page notices a lost connection. Nothing else: other paths are 404, other methods 405,
 /// and nothing a client sends can change the timer. What it shows comes in through `publish`.
@@ -28,6 +30,8 @@ public:
     QString listenError() const { return m_listener->errorString(); }
 
     void publish(const DisplayState& state);
+    /// What /api/draw serves from now on.
+    void publishDraw(const std::optional<DrawDocument>& draw);
 
     std::size_t webSocketClients() const { return m_clients.size(); }
     int openConnections() const { return m_listener->openConnections(); }
@@ -43,6 +47,7 @@ private:
     GuardedTcpServer* m_listener;
     QByteArray m_page;
     QByteArray m_json;
+    QByteArray m_drawJson;
     std::vector<std::unique_ptr<QWebSocket>> m_clients;
     QTimer m_heartbeat;
 };
