@@ -17,15 +17,16 @@ using Cost = std::int64_t;
 
 // Two pilots of one team in a group cost more than any spread of meetings could.
 constexpr Cost kSameTeam = Cost{1} << 40;
-// One meeting away from the average costs this much; each meeting outside the band of three
-// counts around it kOutside times as much again.
+// One meeting away from the average costs this much; a count outside the band of three around it
+// costs kOutside times the square of its distance from the band on top.
 constexpr Cost kScale = 1000;
-constexpr double kOutside = 4;
+constexpr double kOutside = 1;
 // Moves tried per pilot and round, over this many steps of temperature, each 2^(-1/8) of the one
-// before: from four meeting costs down to a 256th of that.
+// before: from one meeting cost down to a 256th of that.
 constexpr std::int64_t kMovesPerPilotRound = 1000;
 constexpr int kTemperatureSteps = 64;
-constexpr double kHottest = 4.0 * kScale;
+constexpr int kAttempts = 2;
+constexpr double kHottest = 1.0 * kScale;
 
 /// Draws the rounds from `first` on: each round dealt with team-mates spread over the groups, then
 /// two pilots of different groups of one round swapped, again and again, by simulated annealing:
@@ -33,9 +34,10 @@ constexpr double kHottest = 4.0 * kScale;
 /// as the search cools.
 class Generator {
 public:
-    Generator(Draw& draw, int first, int rounds, int bandBelow)
+    Generator(Draw& draw, int first, int rounds, int bandBelow, int attempt)
         : m_draw(draw), m_first(first), m_rounds(rounds), m_bandBelow(bandBelow),
-          m_random(draw.generation->seed ^ (static_cast<std::uint64_t>(first) << 32U)),
+          m_random(draw.generation->seed ^ (static_cast<std::uint64_t>(first) << 32U) ^
+                   (static_cast<std::uint64_t>(attempt) << 48U)),
           m_meetings(draw.pilots.size(), std::vector<int>(draw.pilots.size(), 0)) {
         std::map<std::string, int> teams;
         for (const DrawPilot& pilot : draw.pilots) {
@@ -119,8 +121,9 @@ private:
         }
     }
 
-    /// What `times` meetings of two pilots cost: the fourth power of how far they are from the
-    /// average, so that the most-met and the fewest-met pairs are drawn in alike.
+    /// What `times` meetings of two pilots cost: the square of how far they are from the average,
+    /// and as much again for each count outside the band of three around it, so that the
+    /// most-met and the fewest-met pairs are drawn in alike.
     void priceMeetings() {
         std::int64_t sum = 0;
         std::int64_t pairs = 0;
@@ -142,7 +145,7 @@ private:
             const double lowest = std::floor(average) - m_bandBelow;
             const double outside = std::max({0.0, lowest - times, times - (lowest + 2)});
             const double cost =
-                static_cast<double>(kScale) * (off * off / 16 + kOutside * outside * outside);
+                static_cast<double>(kScale) * (off * off + kOutside * outside * outside);
             m_meetingsCost.push_back(static_cast<Cost>(cost));
         }
     }
@@ -232,11 +235,12 @@ Draw redrawFrom(Draw draw, int firstRound, int rounds) {
         return draw;
     }
     // The band of three counts either starts one below the average's whole part or at it; which
-    // of the two a draw can keep to depends on the numbers, so both are tried.
+    // of the two a draw can keep to depends on the numbers, so both are tried, each from a few
+    // starts, and the evenest draw is kept.
     std::optional<Draw> best;
-    for (const int bandBelow : {0, 1}) {
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
         Draw tried = draw;
-        Generator(tried, std::clamp(firstRound, 0, rounds), rounds, bandBelow).search();
+        Generator(tried, std::clamp(firstRound, 0, rounds), rounds, attempt % 2, attempt).search();
         if (!best || evennessOf(tried).spread() < evennessOf(*best).spread()) {
             best = std::move(tried);
         }
