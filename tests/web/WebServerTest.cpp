@@ -81,6 +81,8 @@ const Exchange kExchanges[] = {
     {"Page", "GET /", "HTTP/1.1 200", "url(data:font/woff;base64,d09GRg"}, // its font inside
     {"State", "GET /api/state", "HTTP/1.1 200",
      R"({"phase":"working","status":"TEMPO OPERATIVO","time":"00.09.59"})"},
+    {"NoDrawYet", "GET /api/draw", "HTTP/1.1 200", R"({"version":0})"},
+    {"PostToTheDraw", "POST /api/draw", "HTTP/1.1 405", "Allow: GET"},
     {"WebSocketUpgrade", "GET /ws " + kUpgrade, "HTTP/1.1 101",
      "Sec-WebSocket-Accept: s3pPLMBiTxaQ9kYGzzhZRbK+xOo="}, // the key's answer, RFC 6455
     {"PlainRequestForTheWebSocket", "GET /ws", "HTTP/1.1 426"},
@@ -111,6 +113,15 @@ TEST_F(WebServer,
     EXPECT_TRUE(received[2].contains(QStringLiteral("00.09.58")));
     client->sendTextMessage(QString(2048, 'x')); // larger than anything a page has to say
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 0; }, 2000));
+}
+
+TEST_F(WebServer, ServesTheLastDrawPublishedNeverFromACache) {
+    server.publishDraw(DrawDocument{3, "Club", "2026-06-07", {"Anna"}, {{{"Anna"}}}, {{1, 1, 1, 90}}});
+    const QByteArray answer = exchange("GET /api/draw HTTP/1.1\r\nHost: x\r\n\r\n");
+    EXPECT_TRUE(answer.contains("Cache-Control: no-store")) << answer.toStdString();
+    EXPECT_TRUE(answer.contains(R"({"cycles":[[1,1,1,90]],"date":"2026-06-07","name":"Club",)"
+                                R"("pilots":["Anna"],"rounds":[[["Anna"]]],"version":3})"))
+        << answer.toStdString();
 }
 
 TEST_F(WebServer, CapsConnectionsAndDropsAWebSocketClientThatNeverReads) {
