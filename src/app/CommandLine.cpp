@@ -54,7 +54,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         QStringLiteral("Run the contest schedule in <file> (JSON), offering to resume where it "
                        "was left."),
         QStringLiteral("file"));
-    parser.addOptions({help, sounds, com, checkSounds, play, webPort, schedule});
+    const QCommandLineOption draw(
+        QStringLiteral("draw"),
+        QStringLiteral("With --schedule: put the draw of pilots into groups in <file> (CSV with "
+                       "the columns round, group, pilot and optionally team) into the schedule."),
+        QStringLiteral("file"));
+    parser.addOptions({help, sounds, com, checkSounds, play, webPort, schedule, draw});
 
     QStringList list;
     for (const std::string& argument : arguments) {
@@ -110,6 +115,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             return refused(parser, QStringLiteral("--schedule needs a file"));
         }
         options.scheduleFile = parser.value(schedule).toStdString();
+    }
+    if (parser.isSet(draw)) {
+        if (parser.value(draw).isEmpty() || !options.scheduleFile) {
+            return refused(parser,
+                           QStringLiteral("--draw needs a file, and a --schedule to go into"));
+        }
+        options.drawFile = parser.value(draw).toStdString();
     }
     options.checkSounds = parser.isSet(checkSounds);
     options.playSounds = parser.isSet(play);

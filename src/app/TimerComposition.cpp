@@ -47,18 +47,23 @@ MainWindowServices TimerComposition::replayed(const MainWindowServices& services
             services.registry,     services.files,    services.programs};
 }
 
-void TimerComposition::load(const std::optional<std::string>& scheduleFile) {
+void TimerComposition::load(const std::optional<std::string>& scheduleFile,
+                            const std::optional<std::string>& drawFile) {
     m_window.Form_Load();
     const auto record = m_stateFile.read(m_wall.now());
     const auto outcome =
         record ? m_crashResume.offer(*record) : CrashResume::Outcome::NothingToResume;
     // The one question has been asked: a declined cycle's schedule stays at its place, and a
     // resumed one runs on the schedule it had.
+    bool opened = false;
     if (scheduleFile && outcome == CrashResume::Outcome::Declined && record->schedule &&
         record->schedule->file == *scheduleFile) {
-        m_schedule.openAt(*scheduleFile, record->schedule->position);
+        opened = m_schedule.openAt(*scheduleFile, record->schedule->position);
     } else if (scheduleFile && outcome != CrashResume::Outcome::Resumed) {
-        m_schedule.open(*scheduleFile);
+        opened = m_schedule.open(*scheduleFile);
+    }
+    if (opened && drawFile) {
+        m_schedule.importDraw(*drawFile);
     }
     // From here on the file says this run has not ended cleanly.
     m_recorder.recordNow();

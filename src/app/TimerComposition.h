@@ -46,10 +46,11 @@ public:
     TimerComposition& operator=(const TimerComposition&) = delete;
 
     /// The window's load sequence; then, after a crash, the offer to resume the cycle that was
-    /// running; then the schedule file when there is one: the schedule replaces the start-up
-    /// times that the load sequence writes. A bad file has been named in a message box; the timer
-    /// runs on without it.
-    void load(const std::optional<std::string>& scheduleFile);
+    /// running; then the schedule file when there is one, and the draw for it: the schedule
+    /// replaces the start-up times that the load sequence writes. A bad file has been named in a
+    /// message box; the timer runs on without it.
+    void load(const std::optional<std::string>& scheduleFile,
+              const std::optional<std::string>& drawFile = std::nullopt);
 
     /// The drivers' hook, right before each tick they run: catches up a span of time the handlers
     /// missed (a suspended laptop), so the tick finds the cycle where real time says.

@@ -149,6 +149,11 @@ int main(int argc, char** argv) {
     system.adoptMainWindow(view);
 
     aerolap::PilotsDisplayThread webServer;
+    // The draw goes ahead of the state that names its version, on the same queue.
+    timer.displayState().drawChanged.connect(
+        [&webServer](const std::optional<aerolap::DrawDocument>& draw) {
+            webServer.publishDraw(draw);
+        });
     webServer.publish(timer.displayState().current());
     timer.displayState().changed.connect(
         [&webServer](const aerolap::DisplayState& state) { webServer.publish(state); });
@@ -165,7 +170,7 @@ int main(int argc, char** argv) {
     offerWindow(view, showNoticesWindow, QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    timer.load(options.scheduleFile);
+    timer.load(options.scheduleFile, options.drawFile);
     // Deletes itself when the box is unloaded.
     new aerolap::frmAboutView(*timer.window().aboutBox(), fonts,
                               [&system](QWidget& box) { system.keepOutOfTaskbar(box); });

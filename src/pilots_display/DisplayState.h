@@ -6,11 +6,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace aerolap {
 
 /// Where a contest schedule stands, for the pilots: round, group and flight counted from 1, the
 /// round's task, the preparation's window ("test", "no_fly" or none) and the cycle after this.
+/// With a draw, also who flies: the pilots of the group in hand (in the air, or the next to start)
+/// and of the group after it, on deck, and when the next START is due.
 struct ScheduledCycle {
     int round = 0;
     int group = 0;
@@ -18,6 +21,16 @@ struct ScheduledCycle {
     std::string task;
     std::string window;
     std::string next;
+    /// The version of the draw document these refer to; 0 without a draw.
+    int drawVersion = 0;
+    std::vector<std::string> pilots{};
+    std::vector<std::string> onDeck{};
+    /// Where the on-deck group's first flight is in the draw document's cycles.
+    std::optional<int> onDeckCycle{};
+    /// Seconds from now to the next START, while the schedule counts towards one, and which of the
+    /// draw document's cycles it begins.
+    std::optional<int> startIn{};
+    int startCycle = 0;
 
     friend bool operator==(const ScheduledCycle&, const ScheduledCycle&) = default;
 };

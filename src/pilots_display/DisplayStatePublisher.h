@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DisplayState.h"
+#include "DrawDocument.h"
 #include "elements/AfterTheEvent.h"
 #include "elements/Signal.h"
 #include "schedule/ScheduleRunner.h"
@@ -24,16 +25,23 @@ public:
     DisplayStatePublisher& operator=(const DisplayStatePublisher&) = delete;
 
     const DisplayState& current() const { return m_current; }
+    /// The draw for the page, with the version the state refers to; nothing without a draw.
+    const std::optional<DrawDocument>& draw() const { return m_draw; }
 
     Signal<const DisplayState&> changed;
+    /// Raised before the state that refers to the new version.
+    Signal<const std::optional<DrawDocument>&> drawChanged;
 
 private:
     void refresh();
+    void refreshDraw();
 
     const Form1& m_form;
     const ScheduleRunner* m_runner;
     DisplayState m_current;
     AfterTheEvent m_refresh;
+    std::optional<DrawDocument> m_draw;
+    int m_lastDrawVersion = 0;
 };
 
 } // namespace aerolap

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/Draw.h"
+
 #include <QJsonObject>
 #include <compare>
 #include <optional>
@@ -28,6 +30,8 @@ struct ScheduleRound {
 /// nothing of files or of the window it drives.
 struct Schedule {
     std::string name;
+    /// The contest's day as written, YYYY-MM-DD; empty when not given.
+    std::string date;
     int preparation = 300;
     int test = 0;
     int noFly = 0;
@@ -35,6 +39,8 @@ struct Schedule {
     /// The field display gets round, group and state as well as the time.
     bool extendedFrame = false;
     std::vector<ScheduleRound> rounds;
+    /// Who flies in which group; each drawn round has the round's number of groups.
+    std::optional<Draw> draw;
     QJsonObject unknown;
 };
 

@@ -2,8 +2,10 @@
 
 #include "SmallFileRead.h"
 #include "WholeFileSave.h"
+#include "draw/DrawJson.h"
 #include "elements/TimeText.h"
 
+#include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <algorithm>
@@ -104,6 +106,20 @@ void checkPreparation(const std::string& field, int preparation, int test, int n
     }
 }
 
+/// A drawn round keeps the groups of its draw: changing them is a new draw.
+void checkDrawnGroups(const Schedule& schedule, std::size_t index) {
+    if (!schedule.draw || index >= schedule.draw->rounds.size()) {
+        return;
+    }
+    const DrawnRound& drawn = schedule.draw->rounds[index];
+    if (!drawn.empty() && std::ssize(drawn) != schedule.rounds[index].groups) {
+        throw BadField(
+            "round " + std::to_string(index + 1) + ", groups",
+            "the draw has " + std::to_string(drawn.size()) +
+                " groups in this round: import or generate the draw again to change them");
+    }
+}
+
 ScheduleRound readRound(const QJsonValue& value, const std::string& label,
                         const Schedule& schedule) {
     if (!value.isObject()) {
@@ -135,6 +151,11 @@ Schedule readSchedule(const QJsonObject& object) {
     FieldReader fields(object, "");
     Schedule schedule;
     schedule.name = fields.text("name").value_or("");
+    schedule.date = fields.text("date").value_or("");
+    if (!schedule.date.empty() &&
+        !QDate::fromString(QString::fromStdString(schedule.date), Qt::ISODate).isValid()) {
+        throw BadField("date", "\"" + schedule.date + "\" is not a date written YYYY-MM-DD");
+    }
     schedule.preparation = fields.time("preparation").value_or(schedule.preparation);
     schedule.test = fields.time("test").value_or(schedule.test);
     schedule.noFly = fields.time("no_fly").value_or(schedule.noFly);
@@ -151,6 +172,13 @@ Schedule readSchedule(const QJsonObject& object) {
     for (const QJsonValue& round : rounds->toArray()) {
         schedule.rounds.push_back(
             readRound(round, "round " + std::to_string(schedule.rounds.size() + 1), schedule));
+    }
+    if (const auto draw = fields.take("draw")) {
+        auto read = drawFromJson(*draw, groupsPerRound(schedule));
+        if (const auto* fault = std::get_if<DrawFieldFault>(&read)) {
+            throw BadField(fault->field, fault->what);
+        }
+        schedule.draw = std::get<Draw>(std::move(read));
     }
     schedule.unknown = fields.rest();
     return schedule;
@@ -185,6 +213,14 @@ QJsonObject roundObject(const ScheduleRound& round) {
 }
 
 } // namespace
+
+std::vector<int> groupsPerRound(const Schedule& schedule) {
+    std::vector<int> groups;
+    for (const ScheduleRound& round : schedule.rounds) {
+        groups.push_back(round.groups);
+    }
+    return groups;
+}
 
 LoadedSchedule loadSchedule(const std::string& path) {
     const std::string where = "Schedule " + path;
@@ -235,6 +271,7 @@ LoadedSchedule withRoundField(Schedule schedule, std::size_t index, RoundField f
         case RoundField::Groups:
             round.groups = *FieldReader({{"groups", whole ? QJsonValue(number) : text}}, prefix)
                                 .count("groups", kMostGroups);
+            checkDrawnGroups(schedule, index);
             break;
         case RoundField::Flights:
             round.flights = *FieldReader({{"flights", whole ? QJsonValue(number) : text}}, prefix)
@@ -257,6 +294,9 @@ LoadedSchedule withRoundField(Schedule schedule, std::size_t index, RoundField f
 QJsonObject scheduleToJson(const Schedule& schedule) {
     QJsonObject object = schedule.unknown;
     object.insert(QStringLiteral("name"), QString::fromStdString(schedule.name));
+    if (!schedule.date.empty()) {
+        object.insert(QStringLiteral("date"), QString::fromStdString(schedule.date));
+    }
     setTime(object, "preparation", schedule.preparation);
     setTime(object, "test", schedule.test);
     setTime(object, "no_fly", schedule.noFly);
@@ -267,6 +307,9 @@ QJsonObject scheduleToJson(const Schedule& schedule) {
         rounds.append(roundObject(round));
     }
     object.insert(QStringLiteral("rounds"), rounds);
+    if (schedule.draw) {
+        object.insert(QStringLiteral("draw"), drawToJson(*schedule.draw));
+    }
     return object;
 }
 

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace aerolap {
 
@@ -29,6 +30,9 @@ LoadedSchedule withRoundField(Schedule schedule, std::size_t index, RoundField f
 
 /// The schedule as JSON, with the fields it did not know.
 QJsonObject scheduleToJson(const Schedule& schedule);
+
+/// The number of groups of each round, as a draw is checked against.
+std::vector<int> groupsPerRound(const Schedule& schedule);
 
 /// Reads and checks a schedule file. Nothing is written, whatever the file holds.
 LoadedSchedule loadSchedule(const std::string& path);

@@ -50,6 +50,15 @@ bool ScheduleRunner::edit(Schedule schedule) {
     return true;
 }
 
+bool ScheduleRunner::changeDraw(Schedule schedule) {
+    if (!loaded() || !contains(schedule, m_position)) {
+        return false;
+    }
+    m_schedule = std::move(schedule);
+    changed.emit();
+    return true;
+}
+
 std::optional<ScheduleRunner::TimePoint> ScheduleRunner::nextStartAt() const {
     if (m_state != State::Gap) {
         return std::nullopt;
@@ -72,6 +81,14 @@ std::optional<ScheduleRunner::TimePoint> ScheduleRunner::nextCycleStartsAt() con
         left += landing;
     }
     return m_time.now() + std::chrono::seconds(left + planOf(*m_schedule, *next).gap);
+}
+
+std::optional<std::chrono::seconds> ScheduleRunner::timeToNextCycle() const {
+    const auto at = nextCycleStartsAt();
+    if (!at) {
+        return std::nullopt;
+    }
+    return std::chrono::round<std::chrono::seconds>(*at - m_time.now());
 }
 
 bool ScheduleRunner::skip() {

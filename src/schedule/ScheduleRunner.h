@@ -32,6 +32,10 @@ public:
     /// Takes the director's changes to the schedule in hand, keeping the position, and in a gap
     /// the START that ends it. Refused while a cycle runs.
     bool edit(Schedule schedule);
+    /// Takes the schedule with a changed draw at any time, the cycle running or not, as long as it
+    /// still holds the position: the draw sets no time of any cycle. The caller changes nothing
+    /// else, and no group that has flown.
+    bool changeDraw(Schedule schedule);
     bool loaded() const { return m_schedule.has_value(); }
     const Schedule& schedule() const { return *m_schedule; }
 
@@ -44,6 +48,8 @@ public:
     /// When the next cycle starts if the running one goes on to its end: exact in the gap,
     /// reckoned from the running clock during a cycle; nothing otherwise.
     std::optional<TimePoint> nextCycleStartsAt() const;
+    /// How long from now until then, to the nearest second.
+    std::optional<std::chrono::seconds> timeToNextCycle() const;
 
     /// Each moves the position while no cycle runs, and says whether it could.
     bool skip();

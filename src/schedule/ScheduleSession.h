@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ScheduleRunner.h"
+#include "draw/Draw.h"
+#include "draw/Withdrawal.h"
 #include "platform/MessageBoxService.h"
 
 #include <optional>
@@ -26,11 +28,23 @@ public:
     bool saveAs(const std::string& path);
     /// Takes the director's edit of the schedule at the same position, while no cycle runs.
     bool edit(Schedule schedule);
+    /// Puts the draw in the CSV file at `path` into the schedule, while no cycle runs; a bad file
+    /// or a refusal is named in a message box and leaves the schedule as it was.
+    bool importDraw(const std::string& path);
+    /// Draws every round of the schedule for `pilots` and sets each round's number of groups,
+    /// while no cycle runs; says how even the draw came out, or nothing when it was refused.
+    std::optional<Evenness> generateDraw(std::vector<DrawPilot> pilots, DrawSettings settings);
+    /// Takes the pilot called `name` out of every group that has not flown, at any time; a
+    /// generated draw is drawn again from the first round none of whose groups has flown.
+    bool withdraw(const std::string& name);
+    /// The first group that has not flown yet, or nothing once the schedule is flown.
+    std::optional<FirstOpenGroup> firstOpenGroup() const;
     const std::string& path() const { return m_path; }
 
 private:
     bool take(const std::string& path, std::optional<SchedulePosition> chosen);
     void writeState();
+    void tell(const std::string& text, MessageIcon icon);
 
     ScheduleRunner& m_runner;
     MessageBoxService& m_messageBoxes;

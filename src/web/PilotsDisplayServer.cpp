@@ -23,6 +23,7 @@ constexpr qint64 kMaxIncomingMessage = 1024;
 
 const QString kPagePath = QStringLiteral("/");
 const QString kStatePath = QStringLiteral("/api/state");
+const QString kDrawPath = QStringLiteral("/api/draw");
 const QString kWebSocketPath = QStringLiteral("/ws");
 
 QByteArray embeddedPage() {
@@ -39,7 +40,7 @@ QString exactPath(const QHttpServerRequest& request) {
 
 PilotsDisplayServer::PilotsDisplayServer(ConnectionLimits limits, QObject* parent)
     : QAbstractHttpServer(parent), m_listener(new GuardedTcpServer(limits, this)),
-      m_page(embeddedPage()), m_json(displayStateJson({})) {
+      m_page(embeddedPage()), m_json(displayStateJson({})), m_drawJson(drawDocumentJson({})) {
     connect(this, &QAbstractHttpServer::newWebSocketConnection, this,
             &PilotsDisplayServer::adoptWebSockets);
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { sendToAll(); });
@@ -60,6 +61,10 @@ std::optional<quint16> PilotsDisplayServer::start(const QHostAddress& address, q
     }
     bind(m_listener);
     return m_listener->serverPort();
+}
+
+void PilotsDisplayServer::publishDraw(const std::optional<DrawDocument>& draw) {
+    m_drawJson = drawDocumentJson(draw);
 }
 
 void PilotsDisplayServer::publish(const DisplayState& state) {
@@ -83,7 +88,7 @@ bool PilotsDisplayServer::handleRequest(const QHttpServerRequest& request, QTcpS
     if (request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0) {
         return isGet && path == kWebSocketPath;
     }
-    if (path != kPagePath && path != kStatePath && path != kWebSocketPath) {
+    if (path != kPagePath && path != kStatePath && path != kDrawPath && path != kWebSocketPath) {
         return false;
     }
     QHttpServerResponder responder = makeResponder(request, socket);
@@ -91,8 +96,9 @@ bool PilotsDisplayServer::handleRequest(const QHttpServerRequest& request, QTcpS
         responder.write({{"Allow", "GET"}}, Status::MethodNotAllowed);
     } else if (path == kPagePath) {
         responder.write(m_page, {{"Content-Type", "text/html; charset=utf-8"}});
-    } else if (path == kStatePath) {
-        responder.write(m_json,
+    } else if (path == kStatePath || path == kDrawPath) {
+        // Never from a cache: the state changes every second, the draw with its version.
+        responder.write(path == kStatePath ? m_json : m_drawJson,
                         {{"Content-Type", "application/json"}, {"Cache-Control", "no-store"}});
     } else {
         responder.write(Status::UpgradeRequired);

@@ -2,6 +2,7 @@
 
 #include "GuardedTcpServer.h"
 #include "pilots_display/DisplayState.h"
+#include "pilots_display/DrawDocument.h"
 
 #include <QAbstractHttpServer>
 #include <QHostAddress>
@@ -14,11 +15,12 @@ class QWebSocket;
 
 namespace aerolap {
 
-/// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, /ws a WebSocket
-/// that carries the state on connecting, on every change and after each 1.5 s without one, so
-/// that the page notices a lost connection; with no WebSocket client it sends nothing. Nothing
-/// else: other paths are 404, other methods 405, and nothing a client sends can change the timer.
-/// What it shows comes in through `publish`.
+/// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, GET /api/draw the
+/// draw (fetched again only when the state names a new version), /ws a WebSocket that carries the
+/// state on connecting, on every change and after each 1.5 s without one, so that the page notices
+/// a lost connection; with no WebSocket client it sends nothing. Nothing else: other paths are 404,
+/// other methods 405, and nothing a client sends can change the timer. What it shows comes in
+/// through `publish`.
 class PilotsDisplayServer final : public QAbstractHttpServer {
 public:
     explicit PilotsDisplayServer(ConnectionLimits limits = {}, QObject* parent = nullptr);
@@ -29,6 +31,8 @@ public:
     QString listenError() const { return m_listener->errorString(); }
 
     void publish(const DisplayState& state);
+    /// What /api/draw serves from now on.
+    void publishDraw(const std::optional<DrawDocument>& draw);
 
     std::size_t webSocketClients() const { return m_clients.size(); }
     int openConnections() const { return m_listener->openConnections(); }
@@ -44,6 +48,7 @@ private:
     GuardedTcpServer* m_listener;
     QByteArray m_page;
     QByteArray m_json;
+    QByteArray m_drawJson;
     std::vector<std::unique_ptr<QWebSocket>> m_clients;
     QTimer m_heartbeat;
 };

@@ -37,4 +37,9 @@ void PilotsDisplayThread::publish(const DisplayState& state) {
         m_server, [server = m_server, state] { server->publish(state); }, Qt::QueuedConnection);
 }
 
+void PilotsDisplayThread::publishDraw(const std::optional<DrawDocument>& draw) {
+    QMetaObject::invokeMethod(
+        m_server, [server = m_server, draw] { server->publishDraw(draw); }, Qt::QueuedConnection);
+}
+
 } // namespace aerolap

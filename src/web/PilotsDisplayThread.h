@@ -20,6 +20,7 @@ public:
     std::pair<std::optional<quint16>, QString> start(const QHostAddress& address, quint16 port);
     /// Hands the state over without waiting.
     void publish(const DisplayState& state);
+    void publishDraw(const std::optional<DrawDocument>& draw);
 
 private:
     QThread m_thread;

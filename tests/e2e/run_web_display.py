@@ -8,14 +8,17 @@
 # group itself after the gap, and the frames of both cycles are those of the plain cycle, each on its
 # second, though a crowd of abusive connections comes in the first working time; the page's digits,
 # phases and groups follow the frames; the position written beside the schedule at the end; the page
-# marks the lost program within 3 s and comes back by itself. A private message bus stands for the laptop's
-# system and session bus, with a stand-in login manager and screen saver: the laptop is held awake from the
-# start to the end of the program, and the screen saver off from the first START to the end of the schedule.
+# marks the lost program within 3 s and comes back by itself. With a draw (`--draw`), the page shows
+# the group in hand and the one on deck, and a pilot who picked their name sees their group's START
+# counted down to within a second and a half of when it comes, and the moment their group is called.
+# A private message bus stands for the laptop's system and session bus, with a stand-in login
+# manager and screen saver: the laptop is held awake from the start to the end of the program, and
+# the screen saver off from the first START to the end of the schedule.
 #
 # Time base: frames are stamped on CLOCK_MONOTONIC, the page on the wall clock (performance.timeOrigin);
 # the offset between the two is taken once at the start.
 
-import contextlib, json, os, socket, statistics, subprocess, sys, time, urllib.request  # noqa: E401
+import contextlib, json, os, re, socket, statistics, subprocess, sys, time, urllib.request  # noqa: E401
 
 import run_whole_cycle as cycle
 from selenium import webdriver
@@ -28,9 +31,16 @@ SCHEDULE = {"name": "E2E", "preparation": "00.00.05", "gap": "00.00.05", "colour
             "rounds": [{"task": "A", "working": "00.00.05", "groups": 2}]}
 CHROMIUM = ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking "
             "--disable-component-update --disable-sync --window-size=1024,600").split()
-RECORDER = """window.seen = []; const time = document.getElementById("time");
+DRAW = "\ufeffround;group;pilot\r\n1;1;Anna\r\n1;1;Bruno\r\n1;2;Carla\r\n1;2;\"Dario, Jr\"\r\n"
+PILOT = "Carla"
+RECORDER = """window.seen = []; window.you = []; const time = document.getElementById("time");
 new MutationObserver(() => window.seen.push([performance.timeOrigin + performance.now(), time.textContent,
-    document.body.className, document.getElementById("schedule").textContent])).observe(time, {childList: true});"""
+    document.body.className, document.getElementById("schedule").textContent])).observe(time, {childList: true});
+const you = document.getElementById("you");
+new MutationObserver(() => window.you.push([performance.timeOrigin + performance.now(), you.textContent,
+    you.className])).observe(you, {childList: true, subtree: true, characterData: true, attributes: true});"""
+GROUPS = """return ["now", "deck"].map((id) => [...document.querySelectorAll("#" + id + " li")].map((li) => li.textContent))
+    .concat([[document.getElementById("you").textContent]]);"""
 
 
 def browser(work):
@@ -54,8 +64,8 @@ SLEEP_LOCK = "inhibit sleep:idle:handle-lid-switch|Aerolap|A contest round is ti
 SCREEN_SAVER_OFF = "screensaver-inhibit Aerolap|A contest round is timed 1"
 
 
-def start_program(program, port_path, web_port, schedule):
-    return cycle.start([program, "--web-port", web_port, "--schedule", schedule], env={
+def start_program(program, port_path, web_port, schedule, draw):
+    return cycle.start([program, "--web-port", web_port, "--schedule", schedule, "--draw", draw], env={
         **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": port_path, "AEROLAP_SOUNDS": "/nonexistent"})
 
 
@@ -82,7 +92,8 @@ def page_follows_frames(program, work):
         web_port = probe.getsockname()[1]
     (schedule := work / "day.json").write_text(json.dumps(SCHEDULE))
     asked = start_laptop_bus()
-    app = start_program(program, os.ttyname(port_fd), web_port, schedule)
+    (draw := work / "draw.csv").write_text(DRAW, encoding="utf-8")
+    app = start_program(program, os.ttyname(port_fd), web_port, schedule, draw)
     driver, offset = browser(work), time.time() - time.monotonic()
     try:
         cycle.click(*cycle.box(cycle.find_window(cycle.ABOUT_TITLE, 90), cycle.CMD_OK))
@@ -91,7 +102,10 @@ def page_follows_frames(program, work):
         state = json.load(urllib.request.urlopen(f"http://127.0.0.1:{web_port}/api/state"))
         driver.get(f"http://127.0.0.1:{web_port}/")
         shown = driver.execute_script("return document.getElementById('time').textContent")
-        cycle.check(shown == state["time"], f"the page showed {shown!r} as it loaded, not {state['time']!r}")
+        cycle.check(shown == page_time(state["time"]), f"the page showed {shown!r} as it loaded, not {state['time']!r}")
+        driver.execute_script(f"localStorage.setItem('aerolap.pilot', {PILOT!r})")
+        expected_groups = [["Anna", "Bruno"], ["Carla", "Dario, Jr"], ["You fly in round 1, group 2.Not you?"]]
+        cycle.wait_until(lambda: driver.execute_script(GROUPS) == expected_groups, 5, "the draw on the page")
         driver.execute_script(RECORDER)
         first = len(cycle.split_frames(serial)[0])
         cycle.click(*cycle.box(window, cycle.COMMAND5_START))
@@ -117,6 +131,7 @@ def page_follows_frames(program, work):
                     f"the frames are not those of two cycles: {[f for _, f in frames]}")
         cycle.check(max(late) <= 1000 * FRAME_LIMIT_S, "a frame was late: abused, or the gap did not keep its time")
         check_page(driver.execute_script("return window.seen"), frames, offset)
+        check_countdown(driver.execute_script("return window.you"), frames[len(one)][0] + offset)
         state = json.loads((work / "day.json.state").read_text())
         cycle.check(state == {"round": 1, "group": 2, "flight": 1, "running": False, "finished": True},
                     f"the state file holds {state}")
@@ -133,11 +148,33 @@ def page_follows_frames(program, work):
         cycle.wait_until(lambda: driver.execute_script(lost), 3, "the page to mark the connection lost")
         print(f"Connection lost shown {1000 * (time.monotonic() - gone):.0f} ms after the program ended")
         cycle.PROCESSES.remove(app)
-        start_program(program, os.ttyname(port_fd), web_port, schedule)
+        start_program(program, os.ttyname(port_fd), web_port, schedule, draw)
         cycle.wait_until(lambda: not driver.execute_script(lost), 30, "the page to reconnect")
     finally:
         driver.quit()
         os.close(far_end)
+
+
+def page_time(text):
+    """The window's "00.00.30" as the page shows it: minutes and seconds, hours only when there are any."""
+    hours, minutes, seconds = (int(part) for part in text.split("."))
+    return f"{hours}:{minutes:02}:{seconds:02}" if hours else f"{minutes}:{seconds:02}"
+
+
+def check_countdown(you, second_start):
+    # Each "in M:SS" the pilot saw before their group's START, against when it came (wall clock, ms).
+    errors = []
+    for at, text, _ in you:
+        match = re.search(r"group 2, in (\d+):(\d\d) ", text)
+        if match and at / 1000 < second_start:
+            errors.append(at / 1000 + int(match[1]) * 60 + int(match[2]) - second_start)
+    print(f"The pilot's count-down against their START: {len(errors)} readings, "
+          f"worst {max(map(abs, errors or [0])):.2f} s")
+    cycle.check(errors and max(map(abs, errors)) <= 1.5, f"the count-down missed the START: {errors[:5]}")
+    called = [at / 1000 for at, _, classes in you if classes == "called"]
+    cycle.check(called and called[0] <= second_start, "the pilot's group was not marked as called before it flew")
+    cycle.check(any(text.startswith("You are flying: round 1, group 2.") for _, text, _ in you),
+                "the page never said the pilot was flying")
 
 
 def check_page(seen, frames, offset):
@@ -146,7 +183,7 @@ def check_page(seen, frames, offset):
     for index, (arrived, frame) in enumerate(frames):
         if index + 1 < len(frames) and frames[index + 1][0] - arrived < 0.05:
             continue
-        text, wall = f"00.{frame[1:3].decode()}.{frame[3:5].decode()}", arrived + offset
+        text, wall = page_time(f"00.{frame[1:3].decode()}.{frame[3:5].decode()}"), arrived + offset
         match = next((at / 1000 for at, shown, *_ in seen if shown == text and at / 1000 >= wall - 0.05), None)
         (lags.append(1000 * (match - wall)) if match else missing.append(text))
     for phase in (classes.split()[0] for _, _, classes, _ in seen):
@@ -155,7 +192,7 @@ def check_page(seen, frames, offset):
           f"max {max(lags or [0]):.1f} ms over {len(lags)} frames; phases {' '.join(phases)}")
     cycle.check(not missing and max(lags) <= 1000 * LAG_LIMIT_S, f"the page lagged or missed frames: {missing[:5]}")
     cycle.check(phases == ["preparation", "working", "landing", "ready"] * 2, f"phases on the page: {phases}")
-    cycle.check(any("final" in classes for _, shown, classes, _ in seen if shown == "00.00.03"),
+    cycle.check(any("final" in classes for _, shown, classes, _ in seen if shown == "0:03"),
                 "the last ten seconds are not marked")
     groups = sorted({line[:len("Round 1Group 1")] for *_, line in seen if line})
     cycle.check(groups == ["Round 1Group 1", "Round 1Group 2"], f"groups on the page: {groups}")

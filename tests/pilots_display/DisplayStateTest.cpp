@@ -85,5 +85,60 @@ TEST_F(DisplayStateTest, CarriesWhereTheScheduleStandsForThePage) {
               R"("round":1,"status":"PREPARAZIONE","task":"C","time":"00.00.05","window":"test"})");
 }
 
+TEST_F(DisplayStateTest, CarriesWhoFliesAndWhenTheNextStartIsDueWithTheDrawsVersion) {
+    ScheduleRunner runner{form, time};
+    time.attach(runner.gapTimer);
+    DisplayStatePublisher withDraw{form, [](auto task) { task(); }, &runner};
+    std::vector<std::optional<DrawDocument>> draws;
+    withDraw.drawChanged.connect([&](const auto& draw) { draws.push_back(draw); });
+    Schedule schedule;
+    schedule.preparation = 10;
+    schedule.gap = 5;
+    schedule.rounds.resize(2);
+    schedule.rounds[0] = {"A", "", 20, 2, 1, {}, {}, {}, {}, {}};
+    schedule.rounds[1] = {"B", "", 20, 1, 2, {}, {}, {}, {}, {}};
+    schedule.draw = Draw{{{"Anna", "", {}}, {"Bruno", "", {}}, {"Carla", "", {}}},
+                         {{{0, 2}, {1}}, {{0, 1, 2}}},
+                         {}};
+    runner.load(schedule);
+    ASSERT_EQ(draws.size(), 1U);
+    // Each cycle: 10 s preparation, 20 s working time, 30 s landing, then the next one's gap; a
+    // later flight's preparation is its no-fly minute.
+    EXPECT_EQ(draws[0]->cycles, (std::vector<CycleLength>{{1, 1, 1, 65}, {1, 2, 1, 65},
+                                                          {2, 1, 1, 65}, {2, 1, 2, 110}}));
+    const auto cycle = [&] { return withDraw.current().schedule.value(); };
+    EXPECT_EQ(cycle().pilots, (std::vector<std::string>{"Anna", "Carla"}));
+    EXPECT_EQ(cycle().onDeck, std::vector<std::string>{"Bruno"});
+    EXPECT_EQ(cycle().onDeckCycle, 1);
+    EXPECT_EQ(cycle().startIn, std::nullopt) << "nothing is due before the director's START";
+
+    form.Command5.click();
+    time.advance(12s);
+    EXPECT_EQ(cycle().startIn, 65 - 12);
+    EXPECT_EQ(cycle().startCycle, 1);
+    time.advance(50s); // in the gap, which shows no time of its own
+    EXPECT_EQ(runner.state(), ScheduleRunner::State::Gap);
+    EXPECT_EQ(cycle().startIn, 5 - 2);
+    EXPECT_EQ(cycle().pilots, std::vector<std::string>{"Bruno"});
+    EXPECT_EQ(cycle().onDeck, (std::vector<std::string>{"Anna", "Bruno", "Carla"}));
+    EXPECT_EQ(cycle().onDeckCycle, 2);
+    EXPECT_EQ(cycle().drawVersion, 1);
+    EXPECT_EQ(displayStateJson(withDraw.current()).toStdString(),
+              R"({"draw":1,"flight":1,"group":2,"next":"round 1, group 2, flight 1",)"
+              R"("on_deck":["Anna","Bruno","Carla"],"on_deck_cycle":2,"phase":"ready",)"
+              R"("pilots":["Bruno"],"round":1,"start_cycle":1,"start_in":3,"status":"READY",)"
+              R"("task":"A","time":"00.00.10","window":""})");
+
+    schedule.draw->rounds[1][0].pop_back();
+    ASSERT_TRUE(runner.changeDraw(schedule));
+    ASSERT_EQ(draws.size(), 2U);
+    EXPECT_EQ(draws[1]->version, 2);
+    EXPECT_EQ(cycle().drawVersion, 2);
+    EXPECT_EQ(drawDocumentJson(draws[1]).toStdString(),
+              R"({"cycles":[[1,1,1,65],[1,2,1,65],[2,1,1,65],[2,1,2,110]],"date":"",)"
+              R"("name":"","pilots":["Anna","Bruno","Carla"],"rounds":[[["Anna","Carla"],)"
+              R"(["Bruno"]],[["Anna","Bruno"]]],"version":2})");
+}
+
 } // namespace
 } // namespace aerolap::testing

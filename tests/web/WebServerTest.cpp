@@ -81,6 +81,8 @@ const Exchange kExchanges[] = {
     {"Page", "GET /", "HTTP/1.1 200", "url(data:font/woff;base64,d09GRg"}, // its font inside
     {"State", "GET /api/state", "HTTP/1.1 200",
      R"({"phase":"working","status":"TEMPO OPERATIVO","time":"00.09.59"})"},
+    {"NoDrawYet", "GET /api/draw", "HTTP/1.1 200", R"({"version":0})"},
+    {"PostToTheDraw", "POST /api/draw", "HTTP/1.1 405", "Allow: GET"},
     {"WebSocketUpgrade", "GET /ws " + kUpgrade, "HTTP/1.1 101",
      "Sec-WebSocket-Accept: s3pPLMBiTxaQ9kYGzzhZRbK+xOo="}, // the key's answer, RFC 6455
     {"PlainRequestForTheWebSocket", "GET /ws", "HTTP/1.1 426"},
@@ -125,6 +127,15 @@ TEST_F(WebServer, BeatsAgainForAClientThatComesAfterTheLastOneLeft) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.size() == 2; }, 2500));
     EXPECT_EQ(second[0], second[1]);
     EXPECT_TRUE(second[1].contains(QStringLiteral("00.09.58")));
+}
+
+TEST_F(WebServer, ServesTheLastDrawPublishedNeverFromACache) {
+    server.publishDraw(DrawDocument{3, "Club", "2026-06-07", {"Anna"}, {{{"Anna"}}}, {{1, 1, 1, 90}}});
+    const QByteArray answer = exchange("GET /api/draw HTTP/1.1\r\nHost: x\r\n\r\n");
+    EXPECT_TRUE(answer.contains("Cache-Control: no-store")) << answer.toStdString();
+    EXPECT_TRUE(answer.contains(R"({"cycles":[[1,1,1,90]],"date":"2026-06-07","name":"Club",)"
+                                R"("pilots":["Anna"],"rounds":[[["Anna"]]],"version":3})"))
+        << answer.toStdString();
 }
 
 TEST_F(WebServer, CapsConnectionsAndDropsAWebSocketClientThatNeverReads) {

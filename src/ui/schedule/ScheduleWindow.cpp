@@ -1,5 +1,6 @@
 #include "ScheduleWindow.h"
 
+#include "DrawPdf.h"
 #include "RoundsModel.h"
 #include "elements/TimeText.h"
 #include "schedule/F3kTasks.h"
@@ -15,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace aerolap {
@@ -60,7 +62,8 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
       m_model(new RoundsModel(runner, session, messageBoxes, this)), m_rounds(new QTableView(this)),
       m_presets(new QComboBox(this)),
       m_extendedFrame(new QCheckBox(QStringLiteral("Extended display frame"), this)),
-      m_current(new QLabel(this)), m_next(new QLabel(this)), m_jumpTo{} {
+      m_current(new QLabel(this)), m_next(new QLabel(this)), m_jumpTo{},
+      m_groups(new QTreeWidget(this)), m_drawSummary(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Contest schedule"));
     auto* layout = new QVBoxLayout(this);
     auto* files = new QHBoxLayout;
@@ -75,7 +78,27 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
     m_rounds->setModel(m_model);
     m_rounds->horizontalHeader()->setSectionResizeMode(static_cast<int>(RoundField::Title),
                                                        QHeaderView::Stretch);
-    layout->addWidget(m_rounds);
+    m_groups->setObjectName(QStringLiteral("groups"));
+    m_groups->setHeaderLabel(QStringLiteral("Draw"));
+    auto* tables = new QHBoxLayout;
+    tables->addWidget(m_rounds, 3);
+    tables->addWidget(m_groups, 2);
+    layout->addLayout(tables);
+    connect(m_rounds->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ScheduleWindow::showGroups);
+
+    auto* draws = new QHBoxLayout;
+    connect(button(QStringLiteral("Import draw..."), this, draws), &QPushButton::clicked, this,
+            &ScheduleWindow::importDraw);
+    connect(button(QStringLiteral("Generate draw..."), this, draws), &QPushButton::clicked, this,
+            &ScheduleWindow::generateDraw);
+    connect(button(QStringLiteral("Withdraw pilot..."), this, draws), &QPushButton::clicked, this,
+            &ScheduleWindow::withdrawPilot);
+    connect(button(QStringLiteral("Print draw..."), this, draws), &QPushButton::clicked, this,
+            &ScheduleWindow::printDraw);
+    m_drawSummary->setObjectName(QStringLiteral("drawSummary"));
+    draws->addWidget(m_drawSummary, 1);
+    layout->addLayout(draws);
 
     auto* rounds = new QHBoxLayout;
     for (const F3kTask& task : f3kTasks()) {
@@ -121,6 +144,7 @@ void ScheduleWindow::showEvent(QShowEvent* event) {
 }
 
 void ScheduleWindow::refresh() {
+    showGroups();
     const QSignalBlocker frameQuiet(m_extendedFrame);
     const bool loaded = m_runner.loaded();
     m_extendedFrame->setChecked(loaded && m_runner.schedule().extendedFrame);
@@ -160,6 +184,10 @@ void ScheduleWindow::removeRound() {
     }
     Schedule schedule = m_runner.schedule();
     schedule.rounds.erase(schedule.rounds.begin() + row);
+    // The round's draw goes with it.
+    if (schedule.draw && row < std::ssize(schedule.draw->rounds)) {
+        schedule.draw->rounds.erase(schedule.draw->rounds.begin() + row);
+    }
     m_model->edit(std::move(schedule));
 }
 
@@ -203,6 +231,111 @@ void ScheduleWindow::moved(bool done) {
         m_messageBoxes.show({"The schedule moves only while no cycle runs, and only to a cycle "
                              "it holds.",
                              "Aerolap", MessageIcon::Information, MessageButtons::Ok});
+    }
+}
+
+void ScheduleWindow::showGroups() {
+    m_groups->clear();
+    const Draw* draw =
+        m_runner.loaded() && m_runner.schedule().draw ? &*m_runner.schedule().draw : nullptr;
+    if (draw == nullptr) {
+        m_drawSummary->setText(QStringLiteral("No draw"));
+        return;
+    }
+    const Evenness even = evennessOf(*draw);
+    m_drawSummary->setText(QStringLiteral("%1 pilots, %2; two pilots meet %3 to %4 times")
+                               .arg(draw->pilots.size())
+                               .arg(draw->generation
+                                        ? QStringLiteral("generated with seed %1")
+                                              .arg(QString::number(draw->generation->seed))
+                                        : QStringLiteral("imported"))
+                               .arg(even.fewest)
+                               .arg(even.most));
+    const SchedulePosition here = m_runner.position();
+    const int chosen = m_rounds->currentIndex().row();
+    const int round = chosen >= 0 ? chosen : here.round;
+    std::optional<SchedulePosition> next = here;
+    while (next && next->round == here.round && next->group == here.group) {
+        next = nextPosition(m_runner.schedule(), *next);
+    }
+    m_groups->setHeaderLabel(QStringLiteral("Draw of round %1").arg(round + 1));
+    const int groups = round < std::ssize(draw->rounds)
+                           ? static_cast<int>(draw->rounds[static_cast<std::size_t>(round)].size())
+                           : 0;
+    for (int group = 0; group < groups; ++group) {
+        QString title = QStringLiteral("Group %1").arg(group + 1);
+        const bool inHand = round == here.round && group == here.group;
+        if (inHand) {
+            title += QStringLiteral(" (in hand)");
+        } else if (next && round == next->round && group == next->group) {
+            title += QStringLiteral(" (next)");
+        }
+        auto* item = new QTreeWidgetItem(m_groups, {title});
+        QFont font = item->font(0);
+        font.setBold(inHand);
+        item->setFont(0, font);
+        for (const std::string& name : pilotsOf(*draw, round, group)) {
+            new QTreeWidgetItem(item, {QString::fromStdString(name)});
+        }
+        item->setExpanded(true);
+    }
+}
+
+void ScheduleWindow::importDraw() {
+    const QString path = m_dialogs.chooseDrawFile(*this);
+    if (!path.isEmpty()) {
+        m_session.importDraw(path.toStdString());
+    }
+}
+
+void ScheduleWindow::generateDraw() {
+    if (!m_runner.loaded()) {
+        m_session.generateDraw({}, {});
+        return;
+    }
+    auto request = m_dialogs.drawRequest(*this);
+    if (!request) {
+        return;
+    }
+    if (const auto even = m_session.generateDraw(std::move(request->pilots), request->settings)) {
+        m_messageBoxes.show({"Drawn. Two pilots meet " + std::to_string(even->fewest) + " to " +
+                                 std::to_string(even->most) + " times over the contest.",
+                             "Aerolap", MessageIcon::Information, MessageButtons::Ok});
+    }
+}
+
+void ScheduleWindow::withdrawPilot() {
+    QStringList flying;
+    if (m_runner.loaded() && m_runner.schedule().draw) {
+        for (const DrawPilot& pilot : m_runner.schedule().draw->pilots) {
+            if (!pilot.withdrawnFrom) {
+                flying << QString::fromStdString(pilot.name);
+            }
+        }
+    }
+    if (flying.isEmpty()) {
+        m_messageBoxes.show({"There is no draw with a pilot to withdraw.", "Aerolap",
+                             MessageIcon::Information, MessageButtons::Ok});
+        return;
+    }
+    const QString pilot = m_dialogs.pilotToWithdraw(*this, flying);
+    if (!pilot.isEmpty()) {
+        m_session.withdraw(pilot.toStdString());
+    }
+}
+
+void ScheduleWindow::printDraw() {
+    if (!m_runner.loaded() || !m_runner.schedule().draw) {
+        m_messageBoxes.show({"There is no draw to print.", "Aerolap", MessageIcon::Information,
+                             MessageButtons::Ok});
+        return;
+    }
+    const QString path = m_dialogs.choosePdfFile(*this);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto error = writeDrawPdf(m_runner.schedule(), path.toStdString())) {
+        m_messageBoxes.show({*error, "Aerolap", MessageIcon::Critical, MessageButtons::Ok});
     }
 }
 

@@ -13,14 +13,18 @@ class QComboBox;
 class QLabel;
 class QSpinBox;
 class QTableView;
+class QTreeWidget;
 
 namespace aerolap {
 
 class RoundsModel;
 
 /// The "Contest schedule" window: the rounds as an editable table, the cycle in hand and the
-/// next one with the clock time it starts, and the director's moves. It edits, opens and saves
-/// through the session and moves through the runner; it decides nothing itself.
+/// next one with the clock time it starts, and the director's moves. Beside the rounds, the draw:
+/// who flies in each group of the chosen round (the round in hand unless another is picked), the
+/// group in hand and the next one marked, and the draw's import, generation, withdrawals and
+/// printing. It edits, opens and saves through the session and moves through the runner; it
+/// decides nothing itself.
 class ScheduleWindow final : public QWidget {
     Q_OBJECT
 
@@ -43,6 +47,11 @@ private:
     void save();
     void jump();
     void moved(bool done);
+    void showGroups();
+    void importDraw();
+    void generateDraw();
+    void withdrawPilot();
+    void printDraw();
 
     ScheduleRunner& m_runner;
     ScheduleSession& m_session;
@@ -56,6 +65,8 @@ private:
     QLabel* m_current;
     QLabel* m_next;
     QSpinBox* m_jumpTo[3];
+    QTreeWidget* m_groups;
+    QLabel* m_drawSummary;
 };
 
 } // namespace aerolap

@@ -11,7 +11,7 @@ options.flavor = "woff"
 options.drop_tables.append("FFTM")  # a font tool's timestamp, nothing a browser reads
 font = subset.load_font(font_file, options)
 subsetter = subset.Subsetter(options)
-subsetter.populate(text="0123456789.-")
+subsetter.populate(text="0123456789.:-")
 subsetter.subset(font)
 woff = io.BytesIO()
 subset.save_font(font, woff, options)

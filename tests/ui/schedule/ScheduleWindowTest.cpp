@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace aerolap::testing {
@@ -41,11 +43,24 @@ struct ScheduleWindowTest : ::testing::Test {
     TimedWindow w;
     ScheduleRunner runner{w.form, w.time};
     ScheduleSession session{runner, w.messageBoxes};
-    QString chosenFile; // the open dialog's answer
-    ScheduleWindow window{
-        runner,  session,
-        w.time,  w.messageBoxes,
-        nullptr, {[this](QWidget&) { return chosenFile; }, [](QWidget&) { return QString(); }}};
+    QString chosenFile; // the open dialog's answer, and the draw dialogs' below
+    QString drawFile;
+    QString pdfFile;
+    std::optional<DrawRequest> request;
+    QString withdrawing;
+    QStringList offeredToWithdraw;
+    ScheduleWindow window{runner,
+                          session,
+                          w.time,
+                          w.messageBoxes,
+                          nullptr,
+                          {[this](QWidget&) { return chosenFile; }, [](QWidget&) { return QString(); },
+                           [this](QWidget&) { return drawFile; }, [this](QWidget&) { return pdfFile; },
+                           [this](QWidget&) { return request; },
+                           [this](QWidget&, const QStringList& pilots) {
+                               offeredToWithdraw = pilots;
+                               return withdrawing;
+                           }}};
     QTableView* table = window.findChild<QTableView*>(QStringLiteral("rounds"));
     QAbstractItemModel* model = table->model();
 };
@@ -118,6 +133,85 @@ TEST_F(ScheduleWindowTest, OpensTheChosenFileMovesThroughItAndRemovesTheChosenRo
     click("Remove round"); // the last round stays
     EXPECT_EQ(model->rowCount(), 1);
     EXPECT_TRUE(w.messageBoxes.shown().empty());
+}
+
+/// The groups beside the rounds: each group's title, then its pilots.
+QStringList groupsShown(QTreeWidget& tree) {
+    QStringList shown;
+    for (int group = 0; group < tree.topLevelItemCount(); ++group) {
+        QStringList line{tree.topLevelItem(group)->text(0) + ":"};
+        for (int pilot = 0; pilot < tree.topLevelItem(group)->childCount(); ++pilot) {
+            line << tree.topLevelItem(group)->child(pilot)->text(0);
+        }
+        shown << line.join(QLatin1Char(' '));
+    }
+    return shown;
+}
+
+/// The index at the end of the printed draw, as text: "pilot: round/group ...", one a line.
+QStringList printedIndex(const QString& pdf) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(text.waitForFinished(30'000));
+    const QString all = QString::fromUtf8(text.readAllStandardOutput());
+    QStringList lines;
+    for (const QString& line : all.mid(all.indexOf(QStringLiteral("Pilots: round/group")))
+                                   .split(QLatin1Char('\n'))
+                                   .mid(1)) {
+        const QStringList words = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.size() > 1) {
+            lines << words.first() + ": " + words.mid(1).join(QLatin1Char(' '));
+        }
+    }
+    return lines;
+}
+
+TEST_F(ScheduleWindowTest, ShowsImportsGeneratesWithdrawsAndPrintsTheDraw) {
+    Schedule day;
+    day.name = "Club day";
+    day.date = "2026-06-07";
+    day.rounds.resize(2);
+    day.rounds[0].working = day.rounds[1].working = 60;
+    day.rounds[0].groups = day.rounds[1].groups = 2;
+    ASSERT_TRUE(runner.load(day));
+    const QTemporaryDir folder;
+    drawFile = folder.filePath(QStringLiteral("draw.csv"));
+    QFile csv(drawFile);
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("round,group,pilot\n1,1,Anna\n1,1,Bruno\n1,2,Carla\n2,1,Carla\n2,2,Anna\n"
+              "2,2,Bruno\n");
+    csv.close();
+    click("Import draw...");
+    auto* groups = window.findChild<QTreeWidget*>(QStringLiteral("groups"));
+    EXPECT_EQ(groupsShown(*groups),
+              (QStringList{"Group 1 (in hand): Anna Bruno", "Group 2 (next): Carla"}));
+    EXPECT_EQ(label("drawSummary"), "3 pilots, imported; two pilots meet 0 to 2 times");
+    table->setCurrentIndex(model->index(1, 0));
+    EXPECT_EQ(groupsShown(*groups), (QStringList{"Group 1: Carla", "Group 2: Anna Bruno"}));
+
+    pdfFile = folder.filePath(QStringLiteral("draw.pdf"));
+    click("Print draw...");
+    EXPECT_EQ(printedIndex(pdfFile), (QStringList{"Anna: 1/1 2/2", "Bruno: 1/1 2/2",
+                                                  "Carla: 1/2 2/1"}));
+
+    withdrawing = QStringLiteral("Bruno");
+    click("Withdraw pilot...");
+    EXPECT_EQ(offeredToWithdraw, (QStringList{"Anna", "Bruno", "Carla"}));
+    EXPECT_EQ(groupsShown(*groups), (QStringList{"Group 1: Carla", "Group 2: Anna"}));
+    click("Print draw...");
+    EXPECT_EQ(printedIndex(pdfFile).at(1), "Bruno: (withdrawn from round 1)");
+
+    request = DrawRequest{std::get<std::vector<DrawPilot>>(pilotsFromLines(
+                              QStringLiteral("Anna; A\n\n  Bruno ; A \nCarla\nDario\nElena"))),
+                          {0, 2, 5}};
+    click("Generate draw...");
+    EXPECT_TRUE(lastMessage().starts_with("Drawn. Two pilots meet ")) << lastMessage();
+    EXPECT_EQ(groups->topLevelItemCount(), 2);
+    EXPECT_TRUE(label("drawSummary").startsWith(QStringLiteral("5 pilots, generated with seed 5")));
+    EXPECT_EQ(std::get<std::string>(pilotsFromLines(QStringLiteral("Anna\nBruno\nAnna"))),
+              "Line 3: \"Anna\" is in the list twice");
+    EXPECT_EQ(std::get<std::string>(pilotsFromLines(QStringLiteral("; Team"))),
+              "Line 1: a team without a pilot's name");
 }
 
 } // namespace
