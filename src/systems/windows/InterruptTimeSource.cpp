@@ -16,9 +16,11 @@ Ticks interruptTime() {
     return Ticks(static_cast<long long>(units));
 }
 
+// To the timer tick (about 15 ms), which is plenty for telling a sleep: the precise form exists
+// only from Windows 10 on, and Wine 8 lacks it.
 Ticks unbiasedInterruptTime() {
     ULONGLONG units = 0;
-    QueryUnbiasedInterruptTimePrecise(&units);
+    QueryUnbiasedInterruptTime(&units);
     return Ticks(static_cast<long long>(units));
 }
 
