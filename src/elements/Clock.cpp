@@ -82,6 +82,13 @@ Clock::secondChangeAfter(MonotonicSource::TimePoint moment) const {
     return m_startedAt + whole + std::chrono::seconds(1);
 }
 
+std::optional<MonotonicSource::TimePoint> Clock::shownSecondBegan() const {
+    if (!m_started) {
+        return std::nullopt;
+    }
+    return m_startedAt + std::chrono::seconds(m_seconds - secondsLeft());
+}
+
 void Clock::commitEdit(const std::string& text) {
     const auto before = clockTimeText();
     setClockTimeText(text);
