@@ -89,6 +89,11 @@ std::filesystem::path stateFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdString();
 }
 
+/// The day log's folder.
+std::filesystem::path dayLogFolder() {
+    return stateFolder() / "log";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -132,7 +137,8 @@ int main(int argc, char** argv) {
                                     system.mainWindowStacking(), programExit, system.registry(),
                                     files, programs},
         runSoon,
-        aerolap::RecoveryServices{wallClock, system.suspendedTime(), notices, stateFolder()});
+        aerolap::RecoveryServices{wallClock, system.suspendedTime(), notices, stateFolder()},
+        dayLogFolder());
     aerolap::FineTimersDuringCycle fineTimers(timer.window().form(), system.timerResolution(),
                                               runSoon);
     aerolap::QtTimerDriver timers(time,
