@@ -31,29 +31,23 @@ private:
     Form1 m_form;
 };
 
-std::span<const CueRow> rowsOf(const LoggedPhaseSettings& settings) {
+/// The poll's table of a phase and the cue its end plays when the time runs out.
+struct PhaseTable {
+    std::span<const CueRow> rows;
+    const char* endCue = nullptr;
+};
+
+PhaseTable tableOf(const LoggedPhaseSettings& settings) {
     switch (settings.phase) {
     case CyclePhase::Preparation:
-        return PreparationCountdown::rows(settings.vuz);
+        return {PreparationCountdown::rows(settings.vuz),
+                PreparationCountdown::endCue(settings.vuz)};
     case CyclePhase::WorkingTime:
-        return WorkingTimeCountdown::rows();
+        return {WorkingTimeCountdown::rows(), WorkingTimeCountdown::endCue()};
     case CyclePhase::Landing:
-        return LandingWindow::rows();
+        return {LandingWindow::rows(), LandingWindow::endCue()};
     default:
         return {};
-    }
-}
-
-const char* endCueOf(const LoggedPhaseSettings& settings) {
-    switch (settings.phase) {
-    case CyclePhase::Preparation:
-        return PreparationCountdown::endCue(settings.vuz);
-    case CyclePhase::WorkingTime:
-        return WorkingTimeCountdown::endCue();
-    case CyclePhase::Landing:
-        return LandingWindow::endCue();
-    default:
-        return nullptr;
     }
 }
 
@@ -70,12 +64,13 @@ std::vector<DueCue> cuesDue(const LoggedPhaseSettings& settings, int lowest, Pha
             }
         }
     };
-    take(rowsOf(settings));
+    const PhaseTable table = tableOf(settings);
+    take(table.rows);
     if (settings.minuteBeeps) {
         take(MinuteBeeps::rows());
     }
-    if (end == PhaseEnd::RanOut && endCueOf(settings) != nullptr) {
-        due.push_back({TimeText::fromSeconds(0), 0, endCueOf(settings)});
+    if (end == PhaseEnd::RanOut && table.endCue != nullptr) {
+        due.push_back({TimeText::fromSeconds(0), 0, table.endCue});
     } else if (end == PhaseEnd::LandingButton) {
         due.push_back({TimeText::fromSeconds(0), 0, CycleController::landingButtonCue()});
     }
