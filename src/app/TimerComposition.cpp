@@ -29,7 +29,8 @@ std::array<Timer*, 5> clockPollsOf(Form1& form) {
 //     and the resume once they are done.
 // Before all of them, the replay stands between the handlers and the time, the cues and the
 // port, and the clean exit between them and the way out; these listen to nothing. Before the
-// replay, the day log's stand-ins take the cues and frames that reach the real player and port.
+// replay, the day log's stand-ins take the cues and frames that reach the real player and port,
+// and write out the log on the way out.
 // A part made before one it listens to loses its connections when that one is made (making it
 // clears its events), so the timer runs with a deaf part: TimerCompositionTest fails then.
 TimerComposition::TimerComposition(const MainWindowServices& services,
@@ -39,8 +40,8 @@ TimerComposition::TimerComposition(const MainWindowServices& services,
     : m_dayLogWriter(dayLogFolder, recovery.notices),
       m_dayLog(m_dayLogWriter, services.time, recovery.wall), m_loggedCues(services.cues, m_dayLog),
       m_loggedPort(services.serialPort, m_dayLog),
-      m_replay(services.time, m_loggedCues, m_loggedPort),
-      m_cleanExit(m_recorder, services.programExit),
+      m_loggedExit(m_dayLog, m_dayLogWriter, services.programExit),
+      m_replay(services.time, m_loggedCues, m_loggedPort), m_cleanExit(m_recorder, m_loggedExit),
       m_window(replayed(services, m_replay, m_cleanExit)),
       m_scheduleRunner(m_window.form(), m_replay.time()),
       m_schedule(m_scheduleRunner, services.messageBoxes),

@@ -5,6 +5,7 @@
 #include "day_log/DayLog.h"
 #include "day_log/DayLogWriter.h"
 #include "day_log/LoggedCuePlayer.h"
+#include "day_log/LoggedExit.h"
 #include "day_log/LoggedSerialPort.h"
 #include "notices/NoticeBoard.h"
 #include "pilots_display/DisplayStatePublisher.h"
@@ -88,6 +89,7 @@ private:
     DayLog m_dayLog;
     LoggedCuePlayer m_loggedCues;
     LoggedSerialPort m_loggedPort;
+    LoggedExit m_loggedExit;
     Replay m_replay;
     CleanExit m_cleanExit;
     MainWindow m_window;

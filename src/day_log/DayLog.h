@@ -12,6 +12,7 @@ namespace aerolap {
 /// What the day log's lines name in their "kind": one event each.
 namespace day_log_kind {
 inline constexpr std::string_view kRun = "run";
+inline constexpr std::string_view kExit = "exit";
 inline constexpr std::string_view kStart = "start";
 inline constexpr std::string_view kStop = "stop";
 inline constexpr std::string_view kReset = "reset";

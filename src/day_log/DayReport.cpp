@@ -84,6 +84,9 @@ private:
             }
         } else if (kind == k::kStop) {
             closeCycle("STOP at " + wallText(numberOf(line, "wall_ms")), m_lastNs, PhaseEnd::Cut);
+        } else if (kind == k::kExit) {
+            closeCycle("the program was closed at " + wallText(numberOf(line, "wall_ms")), m_lastNs,
+                       PhaseEnd::Cut);
         } else if (kind == k::kRun) {
             // A new start of the program: a cycle still open was cut by the end of the last.
             closeCycle("the program ended (a crash, a kill or a power cut)", lastNs, PhaseEnd::Cut);

@@ -67,6 +67,10 @@ TEST_F(DayLogTest, EveryEventKindLandsInOrderWithBothTimes) {
     timed.run(10ms);
     form.Command2.click();
     timed.run(10ms);
+    timed.messageBoxes.answerNext(MessageAnswer::Yes);
+    std::int16_t cancel = 0;
+    timed.timer.window().Form_QueryUnload(cancel, 0);
+    ASSERT_EQ(timed.system.programExit.exits(), 1);
 
     std::vector<std::string> kinds;
     long long lastMono = 0;
@@ -90,9 +94,9 @@ TEST_F(DayLogTest, EveryEventKindLandsInOrderWithBothTimes) {
             kinds.push_back(kind);
         }
     }
-    const std::vector<std::string> inOrder{"run",   "schedule", "port",  "start",   "phase",
-                                           "frame", "cue",      "phase", "suspend", "remote",
-                                           "stop",  "phase",    "reset", "phase"};
+    const std::vector<std::string> inOrder{
+        "run",     "schedule", "port", "start", "phase", "frame", "cue",  "phase",
+        "suspend", "remote",   "stop", "phase", "reset", "phase", "port", "exit"};
     auto from = kinds.begin();
     for (const std::string& kind : inOrder) {
         from = std::find(from, kinds.end(), kind);

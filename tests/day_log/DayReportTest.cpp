@@ -107,7 +107,8 @@ TEST(DayReport, ACycleResumedAfterACrashShowsTheGap) {
         .text("phase", "working")
         .text("second", "00.01.54");
     // The cycle that comes back began at the moment of the first, its preparation long over.
-    const std::string text = line("run", 0) + preparationWithout4AndWithALate2() +
+    const std::string closedAndStartedAgain = line("exit", 0) + line("run", 0);
+    const std::string text = closedAndStartedAgain + preparationWithout4AndWithALate2() +
                              line("frame", 10 * kSecond) + line("run", 60 * kSecond) +
                              line("resume", 66 * kSecond, resumed) +
                              phase("preparation", 0, 6, 66 * kSecond);
