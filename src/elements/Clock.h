@@ -51,11 +51,10 @@ public:
     /// while it is stopped. What a cue or a frame of that second is late against.
     std::optional<MonotonicSource::TimePoint> shownSecondBegan() const;
 
-    /// The first moment after `moment` at which the shown second changes, while the count started
-    /// at `moment` has not run out; nothing otherwise. What a poll of the clock shows can change
-    /// only then, which lets a catch-up skip the polls in between.
+    /// The first moment after `moment` at which the text changes by itself: the next second of the
+    /// count; nothing while stopped or once the count has reached "00.00.00".
     std::optional<MonotonicSource::TimePoint>
-    secondChangeAfter(MonotonicSource::TimePoint moment) const;
+    nextTextChangeAfter(MonotonicSource::TimePoint moment) const;
 
     /// The operator committed `text` in the clock's field (Enter, leaving the field, a step).
     /// Raises `clockChanged` when the committed time differs from the last one.
@@ -65,6 +64,8 @@ public:
     Signal<> clockChanged;
     /// For the view: the time text was written by code.
     Signal<> textWritten;
+    /// The clock started or stopped counting.
+    Signal<> countStartedOrStopped;
 
 private:
     /// Ends a count, if one is running: the clock keeps showing where it stands.
