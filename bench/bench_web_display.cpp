@@ -51,7 +51,10 @@ public:
     void setSettings(const std::string&) override {}
     bool setPortOpen(bool) override { return true; }
     bool portOpen() const override { return true; }
-    void output(const std::string& bytes) override { frames.push_back({stampNs(), bytes}); }
+    bool output(const std::string& bytes) override {
+        frames.push_back({stampNs(), bytes});
+        return true;
+    }
 
     std::vector<std::pair<long long, std::string>> frames;
 };

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QDate>
 #include <QStringList>
 
 namespace aerolap {
@@ -59,7 +60,23 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         QStringLiteral("With --schedule: put the draw of pilots into groups in <file> (CSV with "
                        "the columns round, group, pilot and optionally team) into the schedule."),
         QStringLiteral("file"));
-    parser.addOptions({help, sounds, com, checkSounds, play, webPort, schedule, draw});
+    const QCommandLineOption dayReport(
+        QStringLiteral("day-report"),
+        QStringLiteral("Print the report of the day log of [date] (YYYY-MM-DD, today by "
+                       "default): each cycle, its phases, cues, frames and gaps; and exit."));
+    const QCommandLineOption html(QStringLiteral("html"),
+                                  QStringLiteral("With --day-report: write the report as a page "
+                                                 "to <file> instead."),
+                                  QStringLiteral("file"));
+    const QCommandLineOption lateMs(
+        QStringLiteral("late-ms"),
+        QStringLiteral("With --day-report: flag the cues later than <n> ms (default 20)."),
+        QStringLiteral("n"));
+    parser.addOptions(
+        {help, sounds, com, checkSounds, play, webPort, schedule, draw, dayReport, html, lateMs});
+    parser.addPositionalArgument(QStringLiteral("date"),
+                                 QStringLiteral("With --day-report: the day."),
+                                 QStringLiteral("[date]"));
 
     QStringList list;
     for (const std::string& argument : arguments) {
@@ -71,7 +88,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (!parser.parse(list)) {
         return refused(parser, parser.errorText());
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    const QStringList positional = parser.positionalArguments();
+    const bool reportsADay = parser.isSet(dayReport) && positional.size() == 1;
+    if (!positional.isEmpty() && !reportsADay) {
         return refused(parser, QStringLiteral("unexpected argument '%1'")
                                    .arg(parser.positionalArguments().constFirst()));
     }
@@ -122,6 +141,34 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                            QStringLiteral("--draw needs a file, and a --schedule to go into"));
         }
         options.drawFile = parser.value(draw).toStdString();
+    }
+    options.dayReport = parser.isSet(dayReport);
+    if ((parser.isSet(html) || parser.isSet(lateMs)) && !options.dayReport) {
+        return refused(parser, QStringLiteral("--html and --late-ms go with --day-report"));
+    }
+    if (reportsADay) {
+        if (!QDate::fromString(positional.constFirst(), Qt::ISODate).isValid()) {
+            return refused(parser, QStringLiteral("--day-report takes a date as YYYY-MM-DD, not "
+                                                  "'%1'")
+                                       .arg(positional.constFirst()));
+        }
+        options.reportDate = positional.constFirst().toStdString();
+    }
+    if (parser.isSet(html)) {
+        if (parser.value(html).isEmpty()) {
+            return refused(parser, QStringLiteral("--html needs a file"));
+        }
+        options.reportPage = parser.value(html).toStdString();
+    }
+    if (parser.isSet(lateMs)) {
+        bool isNumber = false;
+        const int late = parser.value(lateMs).toInt(&isNumber);
+        if (!isNumber || late < 0) {
+            return refused(
+                parser,
+                QStringLiteral("--late-ms takes milliseconds, not '%1'").arg(parser.value(lateMs)));
+        }
+        options.lateCue = std::chrono::milliseconds(late);
     }
     options.checkSounds = parser.isSet(checkSounds);
     options.playSounds = parser.isSet(play);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -24,6 +25,12 @@ struct CommandLine {
     /// --check-sounds, with --play: check the sound folder instead of opening the window.
     bool checkSounds = false;
     bool playSounds = false;
+    /// --day-report [DATE]: print the report of that day's log (today's by default) and exit;
+    /// with --html FILE, write it as a page; --late-ms N flags the cues later than N ms.
+    bool dayReport = false;
+    std::optional<std::string> reportDate;
+    std::optional<std::string> reportPage;
+    std::chrono::milliseconds lateCue{20};
 };
 
 /// The outcome of reading the arguments: either the options, or what to print and the status to

@@ -17,15 +17,23 @@ namespace aerolap {
 //     themselves is free.
 //  4. What comes back after a suspend or a crash: the catch-up books every timer's ticks, the
 //     recorder takes the state once each event is over, whatever the order of its listeners.
+//  5. The day log's listeners, which record the clicks after their handlers and the catch-up
+//     and the resume once they are done.
 // Before all of them, the replay stands between the handlers and the time, the cues and the
-// port, and the clean exit between them and the way out; these listen to nothing.
+// port, and the clean exit between them and the way out; these listen to nothing. Before the
+// replay, the day log's stand-ins take the cues and frames that reach the real player and port,
+// and write out the log on the way out.
 // A part made before one it listens to loses its connections when that one is made (making it
 // clears its events), so the timer runs with a deaf part: TimerCompositionTest fails then.
 TimerComposition::TimerComposition(const MainWindowServices& services,
                                    DisplayStatePublisher::RunSoon runSoon,
-                                   const RecoveryServices& recovery)
-    : m_replay(services.time, services.cues, services.serialPort),
-      m_cleanExit(m_recorder, services.programExit),
+                                   const RecoveryServices& recovery,
+                                   const std::filesystem::path& dayLogFolder)
+    : m_dayLogWriter(dayLogFolder, recovery.notices),
+      m_dayLog(m_dayLogWriter, services.time, recovery.wall), m_loggedCues(services.cues, m_dayLog),
+      m_loggedPort(services.serialPort, m_dayLog),
+      m_loggedExit(m_dayLog, m_dayLogWriter, services.programExit),
+      m_replay(services.time, m_loggedCues, m_loggedPort), m_cleanExit(m_recorder, m_loggedExit),
       m_window(replayed(services, m_replay, m_cleanExit)),
       m_scheduleRunner(m_window.form(), m_replay.time()),
       m_schedule(m_scheduleRunner, services.messageBoxes),
@@ -38,7 +46,13 @@ TimerComposition::TimerComposition(const MainWindowServices& services,
       m_crashResume(m_window.form(), m_schedule, m_replay, m_catchUp, recovery.wall,
                     services.messageBoxes, recovery.notices),
       m_suspendWatch(m_catchUp, services.time, recovery.suspended, recovery.notices),
-      m_wall(recovery.wall) {}
+      m_cycleEvents(m_dayLog, m_window.form(), m_scheduleRunner, m_suspendWatch, m_crashResume,
+                    recovery.notices, runSoon),
+      m_wall(recovery.wall) {
+    m_loggedCues.follow(m_window.form());
+    m_loggedPort.follow(m_window.form());
+    m_dayLog.record(day_log_kind::kRun);
+}
 
 MainWindowServices TimerComposition::replayed(const MainWindowServices& services, Replay& replay,
                                               ProgramExit& exit) {

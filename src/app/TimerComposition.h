@@ -1,6 +1,12 @@
 #pragma once
 
 #include "ScheduleFrameFeed.h"
+#include "day_log/CycleEventLog.h"
+#include "day_log/DayLog.h"
+#include "day_log/DayLogWriter.h"
+#include "day_log/LoggedCuePlayer.h"
+#include "day_log/LoggedExit.h"
+#include "day_log/LoggedSerialPort.h"
 #include "notices/NoticeBoard.h"
 #include "pilots_display/DisplayStatePublisher.h"
 #include "platform/SuspendedTime.h"
@@ -40,8 +46,9 @@ struct RecoveryServices {
 /// driver of the timers.
 class TimerComposition {
 public:
+    /// The day log is written to `dayLogFolder`, one file a day.
     TimerComposition(const MainWindowServices& services, DisplayStatePublisher::RunSoon runSoon,
-                     const RecoveryServices& recovery);
+                     const RecoveryServices& recovery, const std::filesystem::path& dayLogFolder);
     TimerComposition(const TimerComposition&) = delete;
     TimerComposition& operator=(const TimerComposition&) = delete;
 
@@ -70,12 +77,20 @@ public:
     CrashResume& crashResume() { return m_crashResume; }
     CycleRecorder& recorder() { return m_recorder; }
     StateFile& stateFile() { return m_stateFile; }
+    /// Where every event of the day is recorded; the director's remote records its commands here.
+    DayLog& dayLog() { return m_dayLog; }
+    DayLogWriter& dayLogWriter() { return m_dayLogWriter; }
 
 private:
     static MainWindowServices replayed(const MainWindowServices& services, Replay& replay,
                                        ProgramExit& exit);
 
     // Made, and so wired, in this order: see the constructor.
+    DayLogWriter m_dayLogWriter;
+    DayLog m_dayLog;
+    LoggedCuePlayer m_loggedCues;
+    LoggedSerialPort m_loggedPort;
+    LoggedExit m_loggedExit;
     Replay m_replay;
     CleanExit m_cleanExit;
     MainWindow m_window;
@@ -89,6 +104,7 @@ private:
     CycleRecorder m_recorder;
     CrashResume m_crashResume;
     SuspendWatch m_suspendWatch;
+    CycleEventLog m_cycleEvents;
     const WallClock& m_wall;
 };
 

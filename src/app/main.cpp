@@ -5,6 +5,7 @@
 #include "app/ParentConsole.h"
 #include "app/SystemServices.h"
 #include "app/TimerComposition.h"
+#include "day_log/DayReportCommand.h"
 #include "engine/FineTimersDuringCycle.h"
 #include "notices/NoticeBoard.h"
 #include "platform/Environment.h"
@@ -17,6 +18,7 @@
 #include "systems/qt/QtSerialPortControl.h"
 #include "systems/qt/QtTimerDriver.h"
 #include "ui/about/frmAboutView.h"
+#include "ui/day_log/DayLogWindow.h"
 #include "ui/main/Form1View.h"
 #include "ui/main/MainWindow.h"
 #include "ui/notices/NoticesWindow.h"
@@ -90,6 +92,11 @@ std::filesystem::path stateFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdString();
 }
 
+/// The day log's folder, which the report reads too.
+std::filesystem::path dayLogFolder() {
+    return stateFolder() / "log";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -101,8 +108,15 @@ int main(int argc, char** argv) {
         return parsed.exitStatus;
     }
     const aerolap::CommandLine& options = *parsed.options;
-    if (options.checkSounds) {
+    if (options.checkSounds || options.dayReport) {
         aerolap::useParentConsole();
+    }
+    if (options.dayReport) {
+        QCoreApplication::setApplicationName(QStringLiteral("Aerolap"));
+        return aerolap::runDayReport(
+            dayLogFolder(),
+            aerolap::DayReportRequest{options.reportDate, options.reportPage, options.lateCue},
+            std::cout, std::cerr);
     }
     aerolap::SystemWallClock wallClock;
     aerolap::NoticeBoard notices(wallClock, std::cerr);
@@ -133,7 +147,8 @@ int main(int argc, char** argv) {
                                     system.mainWindowStacking(), programExit, system.registry(),
                                     files, programs},
         runSoon,
-        aerolap::RecoveryServices{wallClock, system.suspendedTime(), notices, stateFolder()});
+        aerolap::RecoveryServices{wallClock, system.suspendedTime(), notices, stateFolder()},
+        dayLogFolder());
     aerolap::DisplayAwakeWhileRunning displayAwake(timer.form(), timer.scheduleRunner(),
                                                    timer.displayState(), *stayAwake);
     aerolap::FineTimersDuringCycle fineTimers(timer.window().form(), system.timerResolution(),
@@ -168,6 +183,14 @@ int main(int argc, char** argv) {
     aerolap::NoticesWindow noticesWindow(notices, &view);
     QAction showNoticesWindow(QStringLiteral("Notices..."));
     offerWindow(view, showNoticesWindow, QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
+    aerolap::DayLogWindow dayLogWindow(
+        [&timer] {
+            timer.dayLogWriter().flush();
+            return QString::fromStdString(aerolap::todaysReportHtml(dayLogFolder()));
+        },
+        &view);
+    QAction showDayLogWindow(QStringLiteral("Day log..."));
+    offerWindow(view, showDayLogWindow, QKeySequence(Qt::CTRL | Qt::Key_L), dayLogWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     timer.load(options.scheduleFile, options.drawFile);

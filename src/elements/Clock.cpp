@@ -84,6 +84,13 @@ void Clock::clockStop() {
     countStartedOrStopped.emit();
 }
 
+std::optional<MonotonicSource::TimePoint> Clock::shownSecondBegan() const {
+    if (!m_started) {
+        return std::nullopt;
+    }
+    return m_startedAt + std::chrono::seconds(m_seconds - secondsLeft());
+}
+
 void Clock::commitEdit(const std::string& text) {
     const auto before = clockTimeText();
     setClockTimeText(text);

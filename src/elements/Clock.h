@@ -43,6 +43,14 @@ public:
         return m_started ? std::optional(m_startedAt) : std::nullopt;
     }
 
+    /// The seconds the current count started from; nothing while the clock is stopped.
+    std::optional<int> countedFrom() const {
+        return m_started ? std::optional(m_seconds) : std::nullopt;
+    }
+    /// The moment the second the clock shows began, while it counts or has just run out; nothing
+    /// while it is stopped. What a cue or a frame of that second is late against.
+    std::optional<MonotonicSource::TimePoint> shownSecondBegan() const;
+
     /// The first moment after `moment` at which the text changes by itself: the next second of the
     /// count; nothing while stopped or once the count has reached "00.00.00".
     std::optional<MonotonicSource::TimePoint>

@@ -6,14 +6,10 @@
 
 namespace aerolap {
 
-namespace {
-
 bool gatesOpen(const Form1& form, const CueRow& row) {
     return std::ranges::all_of(
         row.gates, [&form](CueRow::Gate gate) { return gate == nullptr || (form.*gate).ticked(); });
 }
-
-} // namespace
 
 std::vector<TimedCue> timedCuesOf(std::span<const CueRow> rows) {
     std::vector<TimedCue> timed;

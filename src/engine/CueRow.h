@@ -29,6 +29,9 @@ struct TimedCue {
     const char* file;
 };
 
+/// Every box `row` names is ticked in `form`.
+bool gatesOpen(const Form1& form, const CueRow& row);
+
 /// The cue of each of `rows`, whatever its boxes and latch.
 std::vector<TimedCue> timedCuesOf(std::span<const CueRow> rows);
 

@@ -7,6 +7,12 @@
 
 namespace aerolap {
 
+namespace {
+constexpr auto kStartCall = sounds::kPreparation;
+constexpr CueRow::Gate kStartCallBox = &Form1::Check2;
+constexpr auto kLandingButtonCue = sounds::kLandingButtonSiren;
+} // namespace
+
 void CycleController::Command5_Click() {
     // The running clock already shows the preparation time; only its start value is written.
     m_form.Clock1.setClockPresetText(m_form.Clock2.clockTimeText());
@@ -16,8 +22,8 @@ void CycleController::Command5_Click() {
     m_form.Command2.setVisible(false);
 
     rearmLatches(m_form);
-    if (m_form.Check2.ticked()) {
-        m_cues.playCue(sounds::kPreparation);
+    if ((m_form.*kStartCallBox).ticked()) {
+        m_cues.playCue(kStartCall);
     }
 
     m_form.Clock1.clockStart();
@@ -60,12 +66,24 @@ void CycleController::Command3_Click() {
     // The display shows the cut-off working time run out before the landing window appears.
     m_form.Clock1.setClockTimeText(kTimeUp);
     mirrorRunningClock(m_form);
-    m_cues.playCue(sounds::kLandingButtonSiren);
+    m_cues.playCue(kLandingButtonCue);
 
     startCountdown(m_form, kLandingWindowTime);
     m_form.Timer1.setEnabled(true);
 
     m_form.Command3.setVisible(false);
+}
+
+const char* CycleController::startCall() {
+    return kStartCall;
+}
+
+CueRow::Gate CycleController::startCallBox() {
+    return kStartCallBox;
+}
+
+const char* CycleController::landingButtonCue() {
+    return kLandingButtonCue;
 }
 
 } // namespace aerolap

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CueRow.h"
 #include "Form1.h"
 #include "TaskOptions.h"
 #include "audio/CuePlayer.h"
@@ -18,6 +19,12 @@ public:
     void Command7_Click();
     void Command2_Click();
     void Command3_Click();
+
+    /// The call START plays while its box is ticked, and the siren of the landing button: for
+    /// whoever checks afterwards what a cycle should have sounded.
+    static const char* startCall();
+    static CueRow::Gate startCallBox();
+    static const char* landingButtonCue();
 
 private:
     Form1& m_form;

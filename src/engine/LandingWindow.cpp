@@ -22,6 +22,7 @@ constexpr auto kRows = joinRows(
         CueRow{"00.00.10", {}, &L::latchCount10s, sounds::kCount10},
     },
     kCountFiveToOne);
+constexpr auto kEndCue = sounds::kEndOfLanding;
 
 } // namespace
 
@@ -29,7 +30,7 @@ void LandingWindow::Timer1_Timer() {
     if (!pollPhase(m_form, m_cues, kLandingStatus, kRows)) {
         return;
     }
-    m_cues.playCue(sounds::kEndOfLanding);
+    m_cues.playCue(kEndCue);
     m_form.Timer2.setEnabled(false);
     loadRunningClock(m_form, m_form.Clock2.clockTimeText());
     rearmLatches(m_form);
@@ -44,6 +45,14 @@ void LandingWindow::Timer1_Timer() {
     if (m_form.Check17.ticked()) {
         m_cycle.Command5_Click();
     }
+}
+
+std::span<const CueRow> LandingWindow::rows() {
+    return kRows;
+}
+
+const char* LandingWindow::endCue() {
+    return kEndCue;
 }
 
 } // namespace aerolap

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "CueRow.h"
 #include "CycleController.h"
 #include "Form1.h"
 #include "audio/CuePlayer.h"
+
+#include <span>
 
 namespace aerolap {
 
@@ -14,6 +17,10 @@ public:
         : m_form(form), m_cues(cues), m_cycle(cycle) {}
 
     void Timer1_Timer();
+
+    /// The cue rows of the poll, and the cue at the window's end.
+    static std::span<const CueRow> rows();
+    static const char* endCue();
 
 private:
     Form1& m_form;

@@ -34,4 +34,8 @@ std::vector<TimedCue> MinuteBeeps::cues() {
     return timedCuesOf(kRows);
 }
 
+std::span<const CueRow> MinuteBeeps::rows() {
+    return kRows;
+}
+
 } // namespace aerolap

@@ -17,6 +17,8 @@ public:
 
     /// Every beep, whatever its boxes.
     static std::vector<TimedCue> cues();
+    /// The beeps' rows, with their boxes.
+    static std::span<const CueRow> rows();
 
 private:
     Form1& m_form;

@@ -19,6 +19,7 @@ using L = CueLatches;
 constexpr auto kStandardRows = joinRows(
     std::array{CueRow{"00.00.10", {}, &L::latchCount10s, sounds::kCount10}}, kCountFiveToOne);
 constexpr auto kStandardEndCue = sounds::kSiren;
+constexpr auto kVuzEndCue = sounds::kBeep3Seconds;
 
 // Nothing at four seconds in the Vuz count.
 constexpr std::array kVuzRows{
@@ -36,7 +37,15 @@ void PreparationCountdown::Timer2_Timer() {
 }
 
 void PreparationCountdown::Timer6_Timer() {
-    poll({&Form1::Timer6, kVuzRows, sounds::kBeep3Seconds, true});
+    poll({&Form1::Timer6, kVuzRows, kVuzEndCue, true});
+}
+
+std::span<const CueRow> PreparationCountdown::rows(bool vuz) {
+    return vuz ? std::span<const CueRow>(kVuzRows) : std::span<const CueRow>(kStandardRows);
+}
+
+const char* PreparationCountdown::endCue(bool vuz) {
+    return vuz ? kVuzEndCue : kStandardEndCue;
 }
 
 std::vector<TimedCue> PreparationCountdown::standardCues() {

@@ -22,6 +22,11 @@ public:
     /// siren at its end, and the minute beeps, which keep running from the previous cycle.
     static std::vector<TimedCue> standardCues();
 
+    /// The cue rows of the standard or the Vuz count, and the cue its end plays, as the polls
+    /// play them: for whoever checks afterwards what a cycle should have sounded.
+    static std::span<const CueRow> rows(bool vuz);
+    static const char* endCue(bool vuz);
+
 private:
     struct Variant {
         Timer Form1::*ownTimer;

@@ -29,6 +29,7 @@ constexpr auto kRows = joinRows(
         CueRow{"00.00.33", {&F::Check14}, &L::latchVoice30s, sounds::kVoice30Seconds},
     },
     kCountFiveToOne);
+constexpr auto kEndCue = sounds::kSiren;
 
 } // namespace
 
@@ -36,11 +37,19 @@ void WorkingTimeCountdown::Timer3_Timer() {
     if (!pollPhase(m_form, m_cues, kWorkingTimeStatus, kRows)) {
         return;
     }
-    m_cues.playCue(sounds::kSiren);
+    m_cues.playCue(kEndCue);
     startCountdown(m_form, kLandingWindowTime);
     m_form.Timer3.setEnabled(false);
     m_form.Timer1.setEnabled(true);
     m_form.Command3.setVisible(false);
+}
+
+std::span<const CueRow> WorkingTimeCountdown::rows() {
+    return kRows;
+}
+
+const char* WorkingTimeCountdown::endCue() {
+    return kEndCue;
 }
 
 } // namespace aerolap

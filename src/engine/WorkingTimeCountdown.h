@@ -1,7 +1,10 @@
 #pragma once
 
+#include "CueRow.h"
 #include "Form1.h"
 #include "audio/CuePlayer.h"
+
+#include <span>
 
 namespace aerolap {
 
@@ -13,6 +16,10 @@ public:
     WorkingTimeCountdown(Form1& form, CuePlayer& cues) : m_form(form), m_cues(cues) {}
 
     void Timer3_Timer();
+
+    /// The cue rows of the poll, and the cue its end plays when the time runs out.
+    static std::span<const CueRow> rows();
+    static const char* endCue();
 
 private:
     Form1& m_form;

@@ -26,7 +26,7 @@ void NoticeBoard::post(std::string text, Notice::Urgency urgency) {
     }
     const Notice& notice = m_entries.back();
     m_errors << "aerolap: " << notice.text << std::endl;
-    for (const Listener& listener : m_listeners) {
+    for (const auto& [number, listener] : m_listeners) {
         listener(notice);
     }
 }
@@ -36,12 +36,18 @@ std::vector<Notice> NoticeBoard::entries() const {
     return {m_entries.begin(), m_entries.end()};
 }
 
-void NoticeBoard::listen(Listener listener) {
+std::size_t NoticeBoard::listen(Listener listener) {
     const std::lock_guard lock(m_mutex);
     for (const Notice& notice : m_entries) {
         listener(notice);
     }
-    m_listeners.push_back(std::move(listener));
+    m_listeners.emplace_back(++m_lastListener, std::move(listener));
+    return m_lastListener;
+}
+
+void NoticeBoard::stopListening(std::size_t listener) {
+    const std::lock_guard lock(m_mutex);
+    std::erase_if(m_listeners, [listener](const auto& each) { return each.first == listener; });
 }
 
 } // namespace aerolap

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace aerolap {
@@ -33,15 +34,19 @@ public:
 
     std::vector<Notice> entries() const;
     /// Tells `listener` of every entry kept so far, then of each new notice: nothing posted
-    /// meanwhile from another thread falls between the two.
-    void listen(Listener listener);
+    /// meanwhile from another thread falls between the two. Returns the number that
+    /// `stopListening` takes.
+    std::size_t listen(Listener listener);
+    /// For a listener that goes before the board: it hears nothing more once this returns.
+    void stopListening(std::size_t listener);
 
 private:
     const WallClock& m_clock;
     std::ostream& m_errors;
     mutable std::mutex m_mutex;
     std::deque<Notice> m_entries;
-    std::vector<Listener> m_listeners;
+    std::vector<std::pair<std::size_t, Listener>> m_listeners;
+    std::size_t m_lastListener = 0;
 };
 
 } // namespace aerolap

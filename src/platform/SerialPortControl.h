@@ -18,8 +18,9 @@ public:
     /// be opened: absent, busy or invalid.
     virtual bool setPortOpen(bool open) = 0;
     virtual bool portOpen() const = 0;
-    /// Hands the bytes to the open port and returns without waiting for them to leave.
-    virtual void output(const std::string& bytes) = 0;
+    /// Hands the bytes to the open port and returns without waiting for them to leave. Says
+    /// whether the port took them: false when it is closed, or refused or lost the write.
+    virtual bool output(const std::string& bytes) = 0;
 };
 
 /// How a system's serial ports are opened for the display, which only ever receives. Windows's
@@ -34,7 +35,7 @@ public:
     void setSettings(const std::string&) override {}
     bool setPortOpen(bool open) override { return !open; }
     bool portOpen() const override { return false; }
-    void output(const std::string&) override {}
+    bool output(const std::string&) override { return false; }
 };
 
 } // namespace aerolap

@@ -35,14 +35,14 @@ void Replay::QuietCues::playOptionalCue(const std::string& path) {
     }
 }
 
-void Replay::HeldFrames::output(const std::string& bytes) {
+bool Replay::HeldFrames::output(const std::string& bytes) {
     if (holding) {
         held = bytes;
-        return;
+        return true;
     }
     // A frame of the present makes the one held back stale.
     held.reset();
-    real.output(bytes);
+    return real.output(bytes);
 }
 
 } // namespace aerolap

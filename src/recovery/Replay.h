@@ -58,7 +58,7 @@ private:
         void setSettings(const std::string& settings) override { real.setSettings(settings); }
         bool setPortOpen(bool open) override { return real.setPortOpen(open); }
         bool portOpen() const override { return real.portOpen(); }
-        void output(const std::string& bytes) override;
+        bool output(const std::string& bytes) override;
         SerialPortControl& real;
         bool holding = false;
         std::optional<std::string> held;

@@ -67,7 +67,8 @@ public:
     std::vector<std::function<void()>> soon;
     TimerComposition timer{system.servicesWith(time, cues, port, messageBoxes),
                            [this](auto task) { soon.push_back(std::move(task)); },
-                           {time.wall, time.slept, notices, stateFolder.path().toStdString()}};
+                           {time.wall, time.slept, notices, stateFolder.path().toStdString()},
+                           stateFolder.filePath(QStringLiteral("log")).toStdString()};
     Form1& form = timer.form();
 };
 

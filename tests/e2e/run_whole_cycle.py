@@ -295,6 +295,31 @@ def exit_with_yes(app, window):
         PROCESSES.remove(app)
 
 
+def check_day_report(program, work):
+    # The day log the program wrote, read back by its own report: the one cycle just run, with every cue of
+    # the timeline, none missing or late beyond the test's tolerance, and every frame taken by the port.
+    expected_frames, expected_cues = timeline(PREPARATION_S, WORKING_S)
+    late_ms = str(int(TOLERANCE_S * 1000))
+    report = run(program, "--day-report", "--late-ms", late_ms).stdout.decode()
+    print("Day report (--day-report --late-ms " + late_ms + "):\n" + report)
+    check(report.count("\nCycle ") == 1 and "Cycle 1: START at" in report, "the report shows no one started cycle")
+    for phase in ("preparation", "working", "landing"):
+        check(f"  {phase} from " in report, f"the report shows no {phase} phase")
+    lines = report.splitlines()
+    cues = [line for line in lines if line.startswith("    ") and ".wav" in line.lower()]
+    check(len(cues) == len(expected_cues), f"the report lists {len(cues)} cues, the cycle had {len(expected_cues)}")
+    frames = [line for line in lines if line.startswith("    ") and "  A" in line]
+    check(len(frames) >= len(expected_frames) - 1, f"the report lists {len(frames)} frames, the cycle had "
+                                                   f"{len(expected_frames)}")
+    for flag in ("  MISSING", "  LATE", "  NOT TAKEN"):
+        check(not any(line.endswith(flag) for line in lines), f"the report says{flag}")
+    check("Not read:" not in report, "the report could not read its log")
+    page = work / "day-report.html"
+    run(program, "--day-report", "--html", page)
+    check(page.read_text(encoding="utf-8").startswith("<!DOCTYPE html>") and "Cycle 1: START at" in page.read_text(
+        encoding="utf-8"), "the report's page does not show the cycle")
+
+
 def whole_cycle(program, work):
     set_environment(work)
     write_tones(work / "sounds")
@@ -315,6 +340,7 @@ def whole_cycle(program, work):
         exit_with_yes(app, window)
         serial_reader.join(5)
         check(not serial_reader.is_alive(), "the far end of port 1 did not see the port closed")
+        check_day_report(program, work)
     finally:
         os.close(far_end)
 

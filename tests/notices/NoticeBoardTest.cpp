@@ -50,6 +50,18 @@ TEST_F(Board, ListenersHearWhatWasKeptThenEveryNoticeInTheOrderOfTheStream) {
     EXPECT_EQ(stream, errors.str());
 }
 
+TEST_F(Board, AListenerThatStoppedHearsNothingMoreAndTheOthersHearOn) {
+    std::vector<std::string> first, second;
+    const std::size_t stopping =
+        board.listen([&first](const Notice& notice) { first.push_back(notice.text); });
+    board.listen([&second](const Notice& notice) { second.push_back(notice.text); });
+    board.post("both");
+    board.stopListening(stopping);
+    board.post("second only");
+    EXPECT_EQ(first, std::vector<std::string>{"both"});
+    EXPECT_EQ(second, (std::vector<std::string>{"both", "second only"}));
+}
+
 TEST_F(Board, KeepsTheNewestEntriesOnly) {
     for (std::size_t i = 0; i <= NoticeBoard::kKeptEntries; ++i) {
         board.post(std::to_string(i));

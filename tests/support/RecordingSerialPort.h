@@ -23,8 +23,9 @@ struct RecordingSerialPort final : SerialPortControl {
         return isOpen == open;
     }
     bool portOpen() const override { return isOpen; }
-    void output(const std::string& bytes) override {
+    bool output(const std::string& bytes) override {
         frames.push_back({time.elapsed().count(), bytes});
+        return takesFrames;
     }
     /// Every frame sent, one after the other.
     std::string sent() const {
@@ -39,6 +40,8 @@ struct RecordingSerialPort final : SerialPortControl {
     std::set<std::int16_t> available{1, 2};
     std::int16_t port = 0;
     bool isOpen = false;
+    /// What `output` answers: a port that has stopped taking frames says false.
+    bool takesFrames = true;
     std::string log;
     std::vector<RecordingCuePlayer::Played> frames;
 };

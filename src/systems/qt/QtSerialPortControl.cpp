@@ -95,14 +95,17 @@ bool QtSerialPortControl::portOpen() const {
     return m_port.isOpen();
 }
 
-void QtSerialPortControl::output(const std::string& bytes) {
+bool QtSerialPortControl::output(const std::string& bytes) {
     if (!m_port.isOpen()) {
-        return;
+        return false;
     }
-    m_port.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    const qint64 size = static_cast<qint64>(bytes.size());
+    const bool buffered = m_port.write(bytes.data(), size) == size;
     // The device is non-blocking: this hands the bytes to the driver now instead of on the next
-    // pass of the event loop, and leaves what does not fit to the event loop.
+    // pass of the event loop, and leaves what does not fit to the event loop. A device that
+    // refuses them is closed on the way (see closeOnFailure).
     m_port.flush();
+    return buffered && m_port.isOpen();
 }
 
 void QtSerialPortControl::closeOnFailure(QSerialPort::SerialPortError error) {

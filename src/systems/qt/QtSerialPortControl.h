@@ -29,7 +29,7 @@ public:
     void setSettings(const std::string& settings) override;
     bool setPortOpen(bool open) override;
     bool portOpen() const override;
-    void output(const std::string& bytes) override;
+    bool output(const std::string& bytes) override;
 
 private:
     void closeOnFailure(QSerialPort::SerialPortError error);

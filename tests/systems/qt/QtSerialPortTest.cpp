@@ -38,7 +38,8 @@ TEST_F(QtSerialPortTest, AppliesTheSettingsAndSendsTheBytesUnchanged) {
         ASSERT_EQ(::tcgetattr(display.device, &line), 0);
         EXPECT_EQ(::cfgetospeed(&line), speed);
         EXPECT_EQ((line.c_cflag & CSTOPB) != 0, twoStopBits);
-        port.output("A0930\r\n\x7f"); // a raw line: no carriage return becomes a line feed
+        // A raw line: no carriage return becomes a line feed.
+        EXPECT_TRUE(port.output("A0930\r\n\x7f"));
         EXPECT_EQ(display.read(8), "A0930\r\n\x7f");
         ASSERT_TRUE(port.setPortOpen(false));
     }
@@ -49,7 +50,7 @@ TEST_F(QtSerialPortTest, OpensAPresentPortNoOtherHolderHasAndClosesWhenItIsPulle
         port.setCommPort(absent);
         EXPECT_FALSE(port.setPortOpen(true) || port.portOpen()) << absent;
     }
-    port.output("A0000\r"); // nothing goes out, and nothing breaks
+    EXPECT_FALSE(port.output("A0000\r")) << "nothing goes out, and nothing breaks";
     EXPECT_TRUE(notices.empty()) << "a port that is not there needs no word";
     port.setCommPort(1);
     other.setCommPort(1);
@@ -63,10 +64,12 @@ TEST_F(QtSerialPortTest, OpensAPresentPortNoOtherHolderHasAndClosesWhenItIsPulle
     ASSERT_TRUE(other.setPortOpen(true) && !port.portOpen());
 
     ::close(std::exchange(display.farEnd, -1));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return other.output("A0000\r"), !other.portOpen(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !other.output("A0000\r"); }, 10000))
+        << "a port that lost its device takes no frame";
+    EXPECT_FALSE(other.portOpen());
     other.setCommPort(3);
     ASSERT_TRUE(other.setPortOpen(true));
-    other.output("A0001\r");
+    EXPECT_TRUE(other.output("A0001\r"));
     EXPECT_EQ(replugged.read(6), "A0001\r");
 }
 

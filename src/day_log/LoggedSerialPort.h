@@ -1,0 +1,31 @@
+#pragma once
+
+#include "DayLog.h"
+#include "engine/Form1.h"
+#include "platform/SerialPortControl.h"
+
+namespace aerolap {
+
+/// Stands in front of the real serial port and records each frame that reaches it (its bytes, the
+/// second it shows, when it was written and whether the port took it) and each change of port.
+/// Frames a catch-up holds back never get here; the one it sends at its end does.
+class LoggedSerialPort final : public SerialPortControl {
+public:
+    LoggedSerialPort(SerialPortControl& real, DayLog& log) : m_real(real), m_log(log) {}
+
+    /// The window whose clock the frames show, once it is made.
+    void follow(const Form1& form) { m_form = &form; }
+
+    void setCommPort(std::int16_t port) override;
+    void setSettings(const std::string& settings) override;
+    bool setPortOpen(bool open) override;
+    bool portOpen() const override { return m_real.portOpen(); }
+    bool output(const std::string& bytes) override;
+
+private:
+    SerialPortControl& m_real;
+    DayLog& m_log;
+    const Form1* m_form = nullptr;
+};
+
+} // namespace aerolap

@@ -1,0 +1,143 @@
+#include "day_log/DayReport.h"
+
+#include "audio/SoundFiles.h"
+#include "day_log/DayReportText.h"
+#include "day_log/JsonMembers.h"
+
+#include <gtest/gtest.h>
+
+namespace aerolap::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr long long kSecond = 1'000'000'000;
+constexpr long long kStart = 5000 * kSecond;
+
+/// One line of the log at `at` nanoseconds after the cycle's start.
+std::string line(std::string_view kind, long long at, const JsonMembers& members = {}) {
+    JsonMembers line;
+    line.text("kind", kind)
+        .number("mono_ns", kStart + at)
+        .number("wall_ms", 1'000'000 + at / 1'000'000);
+    return "{" + line.written() + (members.written().empty() ? "" : "," + members.written()) +
+           "}\n";
+}
+
+/// A phase that began at `at`, recorded at `recordedAt` (a resumed one long after).
+std::string phase(const char* name, long long at, int seconds,
+                  std::optional<long long> recordedAt = std::nullopt) {
+    JsonMembers members;
+    members.text("phase", name).number("began_ns", kStart + at).number("seconds", seconds);
+    return line("phase", recordedAt.value_or(at), members);
+}
+
+/// A cue of the preparation's second `left`, played `late` after it began.
+std::string cue(const char* file, int seconds, int left, std::chrono::nanoseconds late) {
+    const long long began = (seconds - left) * kSecond;
+    JsonMembers members;
+    members.text("file", file)
+        .text("phase", "preparation")
+        .text("second", "00.00.0" + std::to_string(left))
+        .number("second_began_ns", kStart + began)
+        .number("played_ns", kStart + began + late.count());
+    return line("cue", began + late.count(), members);
+}
+
+/// A preparation of 6 seconds with no boxes ticked: "5" to "1" and the siren are due.
+std::string preparationWithout4AndWithALate2() {
+    return phase("preparation", 0, 6) + cue(sounds::kCount5, 6, 5, 3ms) +
+           cue(sounds::kCount3, 6, 3, 4ms) + cue(sounds::kCount2, 6, 2, 35ms) +
+           cue(sounds::kCount1, 6, 1, 1ms) + phase("working", 6 * kSecond, 180);
+}
+
+// Cues later than the limit are flagged, the limit is the director's, and a due cue that never
+// sounded is named; the phase's measured length is there.
+TEST(DayReport, FlagsLateCuesAgainstTheLimitAndNamesTheMissingOnes) {
+    const DayReport report =
+        readDayReport(preparationWithout4AndWithALate2() + line("stop", 9 * kSecond));
+    ASSERT_EQ(report.cycles.size(), 1U);
+    const ReportedCycle& cycle = report.cycles[0];
+    ASSERT_EQ(cycle.missing.size(), 2U);
+    EXPECT_EQ(cycle.missing[0].file, sounds::kCount4);
+    EXPECT_EQ(cycle.missing[0].second, "00.00.04");
+    EXPECT_EQ(cycle.missing[1].file, sounds::kSiren) << "the end of the preparation";
+    EXPECT_EQ(cycle.phases[0].measured, 6s);
+    EXPECT_EQ(cycle.phases[1].measured, 3s) << "up to STOP";
+
+    const auto lateLines = [&](std::chrono::milliseconds late) {
+        const std::string text = dayReportText(report, late, "day");
+        std::vector<std::string> flagged;
+        std::istringstream lines(text);
+        for (std::string each; std::getline(lines, each);) {
+            if (each.ends_with("LATE") || each.ends_with("MISSING")) {
+                flagged.push_back(each.substr(each.find("00.00")));
+            }
+        }
+        return flagged;
+    };
+    EXPECT_EQ(lateLines(20ms), (std::vector<std::string>{
+                                   std::string("00.00.02  ") + sounds::kCount2 + "  +35.0 ms  LATE",
+                                   std::string("00.00.04  ") + sounds::kCount4 + "  MISSING",
+                                   std::string("00.00.00  ") + sounds::kSiren + "  MISSING"}));
+    EXPECT_EQ(lateLines(40ms).size(), 2U);
+}
+
+// A line cut by a crash, a foreign line and one of an unknown kind are each named, and the lines
+// around them are read.
+TEST(DayReport, ReadsOnPastCutForeignAndUnknownLines) {
+    const std::string text = "{\"kind\":\"cue\",\"mono_ns\":12\n" + std::string("not json\n") +
+                             line("weather", 0) + preparationWithout4AndWithALate2() +
+                             "{\"kind\":\"frame\",\"bytes\":\"A00";
+    const DayReport report = readDayReport(text);
+    EXPECT_EQ(report.unreadLines, (std::vector<std::string>{"line 1: not a line of the day log",
+                                                            "line 2: not a line of the day log",
+                                                            "line 3: unknown kind \"weather\"",
+                                                            "line 10: not a line of the day log"}));
+    ASSERT_EQ(report.cycles.size(), 1U);
+    EXPECT_EQ(report.cycles[0].cues.size(), 4U);
+    EXPECT_EQ(report.cycles[0].ending, "the log ends here");
+}
+
+// The program ended in the working time and came back to carry the cycle on: the first cycle
+// ends there, and the resumed one says so, with the gap and where it went on.
+TEST(DayReport, ACycleResumedAfterACrashShowsTheGap) {
+    JsonMembers resumed;
+    resumed.text("standing", "working time, 01:54 left")
+        .text("phase", "working")
+        .text("second", "00.01.54");
+    // The cycle that comes back began at the moment of the first, its preparation long over.
+    const std::string closedAndStartedAgain = line("exit", 0) + line("run", 0);
+    const std::string text = closedAndStartedAgain + preparationWithout4AndWithALate2() +
+                             line("frame", 10 * kSecond) + line("run", 60 * kSecond) +
+                             line("resume", 66 * kSecond, resumed) +
+                             phase("preparation", 0, 6, 66 * kSecond);
+    const DayReport report = readDayReport(text);
+    ASSERT_EQ(report.cycles.size(), 2U);
+    EXPECT_EQ(report.cycles[0].ending, "the program ended (a crash, a kill or a power cut)");
+    EXPECT_FALSE(report.cycles[1].started);
+    ASSERT_EQ(report.cycles[1].gaps.size(), 1U);
+    EXPECT_EQ(report.cycles[1].gaps[0].wentOn, "working 00.01.54");
+    EXPECT_EQ(report.cycles[1].missing.size(), 5U) << "the count of the preparation";
+    for (const MissingCue& cue : report.cycles[1].missing) {
+        EXPECT_TRUE(cue.inGap) << cue.file;
+    }
+}
+
+// The page stands alone: nothing fetched, no script, and text from the log cannot become markup.
+TEST(DayReport, ThePageIsSelfContainedAndEscapesWhatTheLogSays) {
+    JsonMembers notice;
+    notice.text("text", "<script>alert(1)</script> & more");
+    const DayReport report =
+        readDayReport(preparationWithout4AndWithALate2() + line("notice", 7 * kSecond, notice));
+    const std::string page = dayReportHtml(report, 20ms, "day <1>");
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+    EXPECT_EQ(page.find("src="), std::string::npos);
+    EXPECT_EQ(page.find("href="), std::string::npos);
+    EXPECT_NE(page.find("&lt;script&gt;alert(1)&lt;/script&gt; &amp; more"), std::string::npos);
+    EXPECT_NE(page.find("class=\"timeline\""), std::string::npos);
+    EXPECT_NE(page.find("@media print"), std::string::npos);
+}
+
+} // namespace
+} // namespace aerolap::testing
