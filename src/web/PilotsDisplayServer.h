@@ -14,6 +14,8 @@ class QWebSocket;
 
 namespace aerolap {
 
+class RemoteRoutes;
+
 /// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, /ws a WebSocket
 /// that carries the state on connecting, on every change and after each second without one, so
 /// that the page notices a lost connection. Nothing else: other paths are 404, other methods 405,
@@ -28,6 +30,8 @@ public:
     QString listenError() const { return m_listener->errorString(); }
 
     void publish(const DisplayState& state);
+    /// Serves the director's remote too, under /remote; without it those paths are not found.
+    void serveRemote(RemoteRoutes* routes) { m_remote = routes; }
 
     std::size_t webSocketClients() const { return m_clients.size(); }
     int openConnections() const { return m_listener->openConnections(); }
@@ -45,6 +49,7 @@ private:
     QByteArray m_json;
     std::vector<std::unique_ptr<QWebSocket>> m_clients;
     QTimer m_heartbeat;
+    RemoteRoutes* m_remote = nullptr;
 };
 
 } // namespace aerolap

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PilotsDisplayServer.h"
+#include "RemoteRoutes.h"
 
 #include <QThread>
 
@@ -20,11 +21,15 @@ public:
     std::pair<std::optional<quint16>, QString> start(const QHostAddress& address, quint16 port);
     /// Hands the state over without waiting.
     void publish(const DisplayState& state);
+    /// Serves the director's remote from now on, handing each checked command over.
+    void serveRemote(RemoteAccess& access, RemoteRoutes::HandOver handOver);
+    void publishDirectorState(const QByteArray& json);
 
 private:
     QThread m_thread;
     QObject m_context;
     PilotsDisplayServer* m_server = nullptr;
+    RemoteRoutes* m_remote = nullptr;
 };
 
 } // namespace aerolap
