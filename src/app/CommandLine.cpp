@@ -54,7 +54,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         QStringLiteral("Run the contest schedule in <file> (JSON), offering to resume where it "
                        "was left."),
         QStringLiteral("file"));
-    parser.addOptions({help, sounds, com, checkSounds, play, webPort, schedule});
+    const QCommandLineOption remote(
+        QStringLiteral("remote"),
+        QStringLiteral("The director's remote on the pilots' display server: on (the default; "
+                       "it takes commands once a phone is paired) or off (not served at all)."),
+        QStringLiteral("on|off"));
+    parser.addOptions({help, sounds, com, checkSounds, play, webPort, schedule, remote});
 
     QStringList list;
     for (const std::string& argument : arguments) {
@@ -110,6 +115,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             return refused(parser, QStringLiteral("--schedule needs a file"));
         }
         options.scheduleFile = parser.value(schedule).toStdString();
+    }
+    if (parser.isSet(remote)) {
+        const QString value = parser.value(remote);
+        if (value != QLatin1String("on") && value != QLatin1String("off")) {
+            return refused(parser, QStringLiteral("--remote takes on or off, not '%1'").arg(value));
+        }
+        options.remote = value == QLatin1String("on");
     }
     options.checkSounds = parser.isSet(checkSounds);
     options.playSounds = parser.isSet(play);

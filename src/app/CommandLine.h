@@ -19,6 +19,8 @@ struct CommandLine {
     std::optional<std::uint16_t> webPort;
     /// --schedule FILE: the contest schedule to run.
     std::optional<std::string> scheduleFile;
+    /// --remote off: no director's remote at all.
+    bool remote = true;
     /// --check-sounds, with --play: check the sound folder instead of opening the window.
     bool checkSounds = false;
     bool playSounds = false;

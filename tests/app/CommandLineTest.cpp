@@ -14,9 +14,10 @@ ParsedCommandLine parse(std::vector<std::string> arguments) {
 // A bad option or value ends the program with status 2 and the usage, before any window. The
 // arguments of each line are parted by "|".
 TEST(CommandLine, RefusesBadOptionsWithStatusTwoAndTheUsage) {
-    for (const std::string line : {"--fly", "stray", "--sounds", "--com|1=", "--com|=/dev/x",
-                                   "--com|0=/dev/x", "--com|32768=/dev/x", "--play", "--schedule|",
-                                   "--web-port|65536", "--web-port|-1", "--web-port|80x"}) {
+    for (const std::string line :
+         {"--fly", "stray", "--sounds", "--com|1=", "--com|=/dev/x", "--com|0=/dev/x",
+          "--com|32768=/dev/x", "--play", "--schedule|", "--web-port|65536", "--web-port|-1",
+          "--web-port|80x", "--remote|no", "--remote"}) {
         std::vector<std::string> arguments;
         for (const auto word : std::views::split(line, '|')) {
             arguments.emplace_back(word.begin(), word.end());
@@ -29,9 +30,9 @@ TEST(CommandLine, RefusesBadOptionsWithStatusTwoAndTheUsage) {
 }
 
 TEST(CommandLine, ReadsEveryOptionAndAnswersHelpAndVersion) {
-    const ParsedCommandLine parsed =
-        parse({"--sounds", "/srv/s", "--com", "1=/dev/ttyUSB0", "--com", "32767=/dev/x",
-               "--check-sounds", "--play", "--web-port", "0", "--schedule", "day.json"});
+    const ParsedCommandLine parsed = parse(
+        {"--sounds", "/srv/s", "--com", "1=/dev/ttyUSB0", "--com", "32767=/dev/x", "--check-sounds",
+         "--play", "--web-port", "0", "--schedule", "day.json", "--remote", "off"});
     ASSERT_TRUE(parsed.options);
     EXPECT_EQ(parsed.options->soundFolder, std::filesystem::path("/srv/s"));
     EXPECT_EQ(parsed.options->serialDevices,
@@ -39,6 +40,9 @@ TEST(CommandLine, ReadsEveryOptionAndAnswersHelpAndVersion) {
     EXPECT_TRUE(parsed.options->checkSounds && parsed.options->playSounds);
     EXPECT_EQ(parsed.options->webPort, 0);
     EXPECT_EQ(parsed.options->scheduleFile, "day.json");
+    EXPECT_FALSE(parsed.options->remote);
+    EXPECT_TRUE(parse({"--remote", "on"}).options->remote);
+    EXPECT_TRUE(parse({}).options->remote);
     EXPECT_EQ(parse({"--web-port", "65535"}).options->webPort, 65535);
     ASSERT_TRUE(parse({}).options);
     EXPECT_FALSE(parse({}).options->soundFolder || parse({}).options->checkSounds ||

@@ -5,7 +5,7 @@
 const STORE = "aerolap-remote";
 const $ = (id) => document.getElementById(id);
 let pairing = JSON.parse(localStorage.getItem(STORE) || "null");
-let lastState = "", awaiting = null, director = {};
+let lastState = "", lastStatus = "", awaiting = null, director = {};
 
 function say(text, kind) {
   $("message").textContent = text;
@@ -51,14 +51,24 @@ async function send(name, extra) {
   const command = Object.assign({ device: pairing.device, sequence: String(sequence), command: name }, extra);
   command.signature = AerolapHmac.toHex(AerolapHmac.hmacSha256(AerolapHmac.fromHex(pairing.secret),
     new TextEncoder().encode(signedText(command))));
+  const before = lastState;
   say("Sent " + name + "…");
   const { ok, answer } = await post("/remote/command", command).catch(() => ({ ok: false, answer: {} }));
   if (!ok) {
     say((answer.error || "The laptop cannot be reached.") + "", "refused");
     return;
   }
-  awaiting = { text: answer.done, before: lastState };
+  awaiting = { text: answer.done, before };
   say(answer.done + " Waiting for the timer…");
+  // The state that followed may have come before the answer.
+  confirmIfChanged();
+}
+
+function confirmIfChanged() {
+  if (awaiting && lastState !== awaiting.before) {
+    say(awaiting.text + " The timer shows " + lastStatus + ".", "confirmed");
+    awaiting = null;
+  }
 }
 
 for (const name of ["start", "stop", "reset", "skip", "back"]) {
@@ -97,12 +107,9 @@ function showState(state) {
   document.body.className = state.phase;
   $("schedule").textContent = typeof state.round === "number"
     ? "Round " + state.round + " · Group " + state.group + (state.next ? " · next " + state.next : "") : "";
-  const text = JSON.stringify([state.phase, state.status, state.round, state.group]);
-  if (awaiting && text !== awaiting.before) {
-    say(awaiting.text + " The timer shows " + (state.status || state.phase) + ".", "confirmed");
-    awaiting = null;
-  }
-  lastState = text;
+  lastState = JSON.stringify([state.phase, state.status, state.round, state.group]);
+  lastStatus = state.status || state.phase;
+  confirmIfChanged();
   fetch("/remote/state", { cache: "no-store" }).then((r) => r.json()).then(showDirector, () => {});
 }
 
