@@ -127,13 +127,10 @@ void RemoteAccess::onChange(std::function<void()> listener) {
 }
 
 void RemoteAccess::changed() {
-    std::function<void()> listener;
-    {
-        std::scoped_lock lock(m_mutex);
-        listener = m_listener;
-    }
-    if (listener) {
-        listener();
+    // Under the lock, so that a listener taken away is never called after.
+    std::scoped_lock lock(m_mutex);
+    if (m_listener) {
+        m_listener();
     }
 }
 

@@ -49,7 +49,8 @@ public:
     void revoke(const std::string& id);
     void revokeAll();
 
-    /// Called after the devices or the code change, on the thread that changed them.
+    /// Called after the devices or the code change, on the thread that changed them and under
+    /// the lock: it must only queue its work, never call back in.
     void onChange(std::function<void()> listener);
 
     /// The name a device is listed under: control characters out, at most 40 characters.

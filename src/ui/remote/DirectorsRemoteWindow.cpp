@@ -71,7 +71,10 @@ DirectorsRemoteWindow::DirectorsRemoteWindow(RemoteAccess& access, const QString
     layout->addWidget(revokeAll, 0, Qt::AlignRight);
 
     // Pairing and commands come on the web server's thread; the list is redrawn on this one.
-    m_access.onChange([this] { QMetaObject::invokeMethod(this, [this] { refresh(); }); });
+    m_access.onChange([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { refresh(); }, Qt::QueuedConnection);
+    });
     refresh();
 }
 
@@ -83,6 +86,7 @@ void DirectorsRemoteWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (m_code != nullptr) {
         m_access.openPairing();
+        refresh();
     }
 }
 
@@ -90,6 +94,7 @@ void DirectorsRemoteWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (m_code != nullptr) {
         m_access.closePairing();
+        refresh();
     }
 }
 

@@ -91,9 +91,9 @@ function fillSelect(select, count, chosen) {
 
 function showDirector(state) {
   director = state;
-  $("settings").textContent = [state.task, "preparation " + state.preparation, "working " + state.working]
-    .filter(Boolean).join(" · ");
   const schedule = state.schedule;
+  $("settings").textContent = [state.task, "preparation " + state.preparation, "working " + state.working,
+    schedule && "schedule " + schedule.state].filter(Boolean).join(" · ");
   $("moves").hidden = !schedule;
   if (!schedule) return;
   fillSelect($("round"), schedule.groups.length, schedule.round);
