@@ -5,7 +5,7 @@
 const STORE = "aerolap-remote";
 const $ = (id) => document.getElementById(id);
 let pairing = JSON.parse(localStorage.getItem(STORE) || "null");
-let lastState = "", lastStatus = "", awaiting = null, director = {};
+let lastState = "", lastStatus = "", awaiting = null, director = {}, shownPlace = "";
 
 function say(text, kind) {
   $("message").textContent = text;
@@ -82,11 +82,13 @@ $("forget").addEventListener("click", () => {
   showPaired();
 });
 
-function fillSelect(select, count, chosen) {
+/// The choices 1 to count; the chosen one follows the schedule when it moves, and stays the
+/// director's own choice meanwhile.
+function fillSelect(select, count, chosen, moved) {
   if (select.options.length !== count) {
     select.replaceChildren(...Array.from({ length: count }, (_, i) => new Option(String(i + 1), String(i + 1))));
-    select.value = String(chosen);
   }
+  if (moved) select.value = String(chosen);
 }
 
 function showDirector(state) {
@@ -96,10 +98,14 @@ function showDirector(state) {
     schedule && "schedule " + schedule.state].filter(Boolean).join(" · ");
   $("moves").hidden = !schedule;
   if (!schedule) return;
-  fillSelect($("round"), schedule.groups.length, schedule.round);
-  fillSelect($("group"), schedule.groups[Number($("round").value) - 1] || 1, schedule.group);
+  const place = schedule.round + "." + schedule.group, moved = place !== shownPlace;
+  shownPlace = place;
+  fillSelect($("round"), schedule.groups.length, schedule.round, moved);
+  fillSelect($("group"), schedule.groups[Number($("round").value) - 1] || 1, schedule.group, moved);
 }
-$("round").addEventListener("change", () => showDirector(director));
+$("round").addEventListener("change", () => {
+  fillSelect($("group"), director.schedule.groups[Number($("round").value) - 1] || 1, 1, true);
+});
 
 function showState(state) {
   $("time").textContent = state.time;
@@ -108,7 +114,7 @@ function showState(state) {
   $("schedule").textContent = typeof state.round === "number"
     ? "Round " + state.round + " · Group " + state.group + (state.next ? " · next " + state.next : "") : "";
   lastState = JSON.stringify([state.phase, state.status, state.round, state.group]);
-  lastStatus = state.status || state.phase;
+  lastStatus = (state.status || state.phase).trim();
   confirmIfChanged();
   fetch("/remote/state", { cache: "no-store" }).then((r) => r.json()).then(showDirector, () => {});
 }
