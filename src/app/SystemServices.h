@@ -5,6 +5,7 @@
 #include "platform/Registry.h"
 #include "platform/SerialDeviceNames.h"
 #include "platform/SerialPortControl.h"
+#include "platform/StayAwake.h"
 #include "platform/SuspendedTime.h"
 #include "platform/TimerResolution.h"
 #include "platform/WindowStacking.h"
@@ -19,14 +20,17 @@ class QWidget;
 
 namespace aerolap {
 
+class NoticeBoard;
+
 /// The back ends of the system the program was built for: its time, its sound, its registry, how
-/// it names serial ports, how its window manager stacks windows and the fonts the windows are
-/// shown in. The build compiles exactly one implementation, from the folder named for the system
+/// it names serial ports, how its window manager stacks windows, the fonts the windows are shown
+/// in and how it keeps the laptop awake. What they must tell the director goes to the notice
+/// board. The build compiles exactly one implementation, from the folder named for the system
 /// beside this file.
 class SystemServices {
 public:
     /// `soundFolder`, when given, replaces the system's way of finding the sound files.
-    explicit SystemServices(const std::optional<std::filesystem::path>& soundFolder);
+    SystemServices(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& notices);
     ~SystemServices();
     SystemServices(const SystemServices&) = delete;
     SystemServices& operator=(const SystemServices&) = delete;
@@ -50,6 +54,10 @@ public:
     void adoptMainWindow(QWidget& window);
     /// Keeps another top-level window out of the taskbar, before it is first shown.
     void keepOutOfTaskbar(QWidget& window);
+
+    /// Holds the laptop awake until the result goes. Call once the Qt application exists, on the
+    /// thread of its event loop.
+    std::unique_ptr<StayAwake> stayAwake();
 
     /// The director's sound check: what each cue file holds, or what is wrong with it, and the
     /// output the cues would use; with `play`, each file is heard in turn. True when every file

@@ -1,6 +1,7 @@
 // Aerolap: builds the timer with the services of this machine, its views and the pilots' display
 // server, and runs the event loop.
 #include "app/CommandLine.h"
+#include "app/DisplayAwakeWhileRunning.h"
 #include "app/ParentConsole.h"
 #include "app/SystemServices.h"
 #include "app/TimerComposition.h"
@@ -110,16 +111,16 @@ int main(int argc, char** argv) {
     if (options.checkSounds) {
         aerolap::useParentConsole();
     }
-    aerolap::SystemServices system(options.soundFolder);
+    aerolap::SystemWallClock wallClock;
+    aerolap::NoticeBoard notices(wallClock, std::cerr);
+    aerolap::SystemServices system(options.soundFolder, notices);
     if (options.checkSounds) {
         return system.checkSounds(std::cout, options.playSounds) ? 0 : 1;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
-
-    aerolap::SystemWallClock wallClock;
-    aerolap::NoticeBoard notices(wallClock, std::cerr);
+    const std::unique_ptr<aerolap::StayAwake> stayAwake = system.stayAwake();
 
     const aerolap::MonotonicSource& time = system.time();
     aerolap::QtSerialPortControl serialPort{
@@ -141,6 +142,8 @@ int main(int argc, char** argv) {
                                     files, programs},
         runSoon,
         aerolap::RecoveryServices{wallClock, system.suspendedTime(), notices, stateFolder()});
+    aerolap::DisplayAwakeWhileRunning displayAwake(timer.form(), timer.scheduleRunner(),
+                                                   timer.displayState(), *stayAwake);
     aerolap::FineTimersDuringCycle fineTimers(timer.window().form(), system.timerResolution(),
                                               runSoon);
     aerolap::QtTimerDriver timers(time,

@@ -4,6 +4,7 @@
 #include "RecordingSerialPort.h"
 #include "ScriptedMessageBoxes.h"
 #include "SystemServiceDoubles.h"
+#include "app/DisplayAwakeWhileRunning.h"
 #include "audio/ScheduleSoundFiles.h"
 #include "schedule/ScheduleStateFile.h"
 
@@ -114,6 +115,41 @@ TEST_F(TimerCompositionTest, WithTheSixByteFrameStopSendsNothingOfItsOwn) {
     form.Command7.click();
     EXPECT_EQ(port.frames.size(), sent) << "STOP changes no digit";
     EXPECT_EQ(port.frames.back().path, "A0025\r");
+}
+
+/// The display holds asked of the system, each at its virtual millisecond.
+struct RecordingStayAwake final : StayAwake {
+    explicit RecordingStayAwake(const VirtualTime& clock) : time(clock) {}
+    void holdDisplay(bool held) override { holds.emplace_back(time.elapsed().count(), held); }
+
+    const VirtualTime& time;
+    std::vector<std::pair<long long, bool>> holds;
+};
+
+using Holds = std::vector<std::pair<long long, bool>>;
+
+// The gap between two groups is part of the round: the screen must not blank there.
+TEST_F(TimerCompositionTest, HoldsTheDisplayFromTheFirstStartThroughTheGapToTheLastLanding) {
+    RecordingStayAwake awake(time);
+    DisplayAwakeWhileRunning displayAwake(form, runner, timer.displayState(), awake);
+    form.Command5.click();
+    ASSERT_TRUE(runUntil([&] { return runner.state() == ScheduleRunner::State::Finished; }, 5min));
+    run(1s);
+    EXPECT_EQ(awake.holds, (Holds{{0, true}, {180000, false}}));
+}
+
+TEST_F(TimerCompositionTest, LetsTheDisplayGoAtStopAndHoldsItAgainAtTheNextStart) {
+    RecordingStayAwake awake(time);
+    DisplayAwakeWhileRunning displayAwake(form, runner, timer.displayState(), awake);
+    form.Command5.click();
+    run(10s);
+    form.Command7.click();
+    run(5s);
+    form.Command2.click();
+    run(5s);
+    form.Command5.click();
+    run(1s);
+    EXPECT_EQ(awake.holds, (Holds{{0, true}, {10000, false}, {20000, true}}));
 }
 
 } // namespace

@@ -8,12 +8,14 @@
 # group itself after the gap, and the frames of both cycles are those of the plain cycle, each on its
 # second, though a crowd of abusive connections comes in the first working time; the page's digits,
 # phases and groups follow the frames; the position written beside the schedule at the end; the page
-# marks the lost program within 3 s and comes back by itself.
+# marks the lost program within 3 s and comes back by itself. A private message bus stands for the laptop's
+# system and session bus, with a stand-in login manager and screen saver: the laptop is held awake from the
+# start to the end of the program, and the screen saver off from the first START to the end of the schedule.
 #
 # Time base: frames are stamped on CLOCK_MONOTONIC, the page on the wall clock (performance.timeOrigin);
 # the offset between the two is taken once at the start.
 
-import contextlib, json, os, socket, statistics, sys, time, urllib.request  # noqa: E401
+import contextlib, json, os, socket, statistics, subprocess, sys, time, urllib.request  # noqa: E401
 
 import run_whole_cycle as cycle
 from selenium import webdriver
@@ -48,9 +50,26 @@ def abuse(port):
     return crowd
 
 
+SLEEP_LOCK = "inhibit sleep:idle:handle-lid-switch|Aerolap|A contest round is timed|block"
+SCREEN_SAVER_OFF = "screensaver-inhibit Aerolap|A contest round is timed 1"
+
+
 def start_program(program, port_path, web_port, schedule):
     return cycle.start([program, "--web-port", web_port, "--schedule", schedule], env={
         **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": port_path, "AEROLAP_SOUNDS": "/nonexistent"})
+
+
+def start_laptop_bus():
+    # The bus, as both of the laptop's buses in ENV, and what the stand-in says it was asked, line by line.
+    bus = cycle.start(["dbus-daemon", "--session", "--nofork", "--print-address"], stdout=subprocess.PIPE)
+    address = bus.stdout.readline().decode().strip()
+    cycle.ENV.update(DBUS_SYSTEM_BUS_ADDRESS=address, DBUS_SESSION_BUS_ADDRESS=address)
+    stand_in = cycle.start([os.environ["AEROLAP_STAND_IN_LOGIN_SERVICES"], address, "serve"],
+                           stdout=subprocess.PIPE)
+    said, _ = cycle.collect(stand_in.stdout.fileno())
+    lines = lambda: b"".join(chunk for _, chunk in said).decode().splitlines()  # noqa: E731
+    cycle.wait_until(lambda: "ready" in lines(), 30, "the stand-in login manager")
+    return lambda: lines()[1:]
 
 
 def page_follows_frames(program, work):
@@ -62,6 +81,7 @@ def page_follows_frames(program, work):
         probe.bind(("127.0.0.1", 0))
         web_port = probe.getsockname()[1]
     (schedule := work / "day.json").write_text(json.dumps(SCHEDULE))
+    asked = start_laptop_bus()
     app = start_program(program, os.ttyname(port_fd), web_port, schedule)
     driver, offset = browser(work), time.time() - time.monotonic()
     try:
@@ -101,9 +121,14 @@ def page_follows_frames(program, work):
         cycle.check(state == {"round": 1, "group": 2, "flight": 1, "running": False, "finished": True},
                     f"the state file holds {state}")
         cycle.check(json.loads(schedule.read_text()) == SCHEDULE, "the schedule file was changed")
+        held = [SLEEP_LOCK, SCREEN_SAVER_OFF, "screensaver-uninhibit 1"]
+        with contextlib.suppress(TimeoutError):
+            cycle.wait_until(lambda: len(asked()) >= len(held), 5, "the screen saver to be let go")
+        cycle.check(asked() == held, f"the laptop's login manager and screen saver were asked: {asked()}")
         app.kill()
         app.wait(10)
         gone = time.monotonic()
+        cycle.wait_until(lambda: "released" in asked(), 5, "the sleep lock to go with the program")
         lost = "return document.body.classList.contains('lost')"
         cycle.wait_until(lambda: driver.execute_script(lost), 3, "the page to mark the connection lost")
         print(f"Connection lost shown {1000 * (time.monotonic() - gone):.0f} ms after the program ended")

@@ -39,6 +39,14 @@ TestSoundServer::TestSoundServer() {
     }
     m_folder = pattern;
     m_socket = m_folder / "native";
+    if (start()) {
+        ::setenv("PULSE_SERVER", address().c_str(), 1);
+    }
+}
+
+bool TestSoundServer::start() {
+    std::error_code ignored;
+    std::filesystem::remove(m_socket, ignored);
     const std::string runtime = (m_folder / "runtime").string();
     const std::string home = (m_folder / "home").string();
     std::filesystem::create_directories(runtime);
@@ -79,25 +87,30 @@ TestSoundServer::TestSoundServer() {
         ::_exit(127);
     }
 
+    m_ready = false;
     const auto deadline = std::chrono::steady_clock::now() + 10s;
     while (m_pid > 0 && !m_ready && std::chrono::steady_clock::now() < deadline) {
         if (::waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
             m_pid = -1; // the server gave up
-            return;
+            return false;
         }
         m_ready = acceptsConnections(m_socket);
         std::this_thread::sleep_for(20ms);
     }
-    if (m_ready) {
-        ::setenv("PULSE_SERVER", address().c_str(), 1);
-    }
+    return m_ready;
 }
 
-TestSoundServer::~TestSoundServer() {
+void TestSoundServer::kill() {
     if (m_pid > 0) {
         ::kill(m_pid, SIGKILL);
         ::waitpid(m_pid, nullptr, 0);
     }
+    m_pid = -1;
+    m_ready = false;
+}
+
+TestSoundServer::~TestSoundServer() {
+    kill();
     std::error_code ignored;
     std::filesystem::remove_all(m_folder, ignored);
 }

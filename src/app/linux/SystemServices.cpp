@@ -6,13 +6,13 @@
 #include "audio/SoundPaths.h"
 #include "platform/NoRegistry.h"
 #include "systems/linux/BootTimeSource.h"
+#include "systems/linux/DBusStayAwake.h"
 #include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
 
 #include <chrono>
 #include <cstdlib>
-#include <iostream>
 #include <system_error>
 #include <thread>
 
@@ -44,14 +44,14 @@ std::filesystem::path soundRoot(const std::optional<std::filesystem::path>& give
 } // namespace
 
 struct SystemServices::Parts {
-    explicit Parts(const std::optional<std::filesystem::path>& soundFolder)
-        : paths(SoundPaths::underRoot(soundRoot(soundFolder))) {}
+    Parts(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& board)
+        : notices(board), paths(SoundPaths::underRoot(soundRoot(soundFolder))) {}
 
+    NoticeBoard& notices;
     SoundPaths paths;
     BootTimeSource time;
     PosixRegularFileOpener files;
-    ServerOrDevicePlayback playback{
-        [](const std::string& line) { std::cerr << line << std::endl; }};
+    ServerOrDevicePlayback playback{notices};
     PreloadingSoundOutput output{
         playback, paths.everyCueFile(),
         [this](const std::filesystem::path& file) { return decodeSoundFile(file, files); }};
@@ -61,8 +61,9 @@ struct SystemServices::Parts {
     FineTimersAlready timerResolution;
 };
 
-SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder)
-    : m_parts(std::make_unique<Parts>(soundFolder)), m_cuePlayer(&m_parts->cues),
+SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder,
+                               NoticeBoard& notices)
+    : m_parts(std::make_unique<Parts>(soundFolder, notices)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
       m_timerResolution(&m_parts->timerResolution) {}
 
@@ -97,6 +98,11 @@ void SystemServices::adoptMainWindow(QWidget& window) {
 
 void SystemServices::keepOutOfTaskbar(QWidget& window) {
     X11WindowManagerState(window).keepOutOfTaskbar();
+}
+
+std::unique_ptr<StayAwake> SystemServices::stayAwake() {
+    return std::make_unique<DBusStayAwake>(QDBusConnection::systemBus(),
+                                           QDBusConnection::sessionBus(), m_parts->notices);
 }
 
 bool SystemServices::checkSounds(std::ostream& out, bool play) {

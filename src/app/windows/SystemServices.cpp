@@ -4,6 +4,7 @@
 #include "audio/SoundCheck.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
+#include "systems/windows/ExecutionStateStayAwake.h"
 #include "systems/windows/InterruptTimeSource.h"
 #include "systems/windows/Win32PcmPlayback.h"
 #include "systems/windows/Win32Registry.h"
@@ -87,7 +88,9 @@ struct SystemServices::Parts {
     std::unique_ptr<QWindow> taskbarOwner;
 };
 
-SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder)
+SystemServices::SystemServices(
+    const std::optional<std::filesystem::path>& soundFolder,
+    NoticeBoard& /*notices: Windows's sound and awake hold tell nothing*/)
     : m_parts(std::make_unique<Parts>(soundFolder)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
       m_timerResolution(&m_parts->timerResolution) {}
@@ -131,6 +134,10 @@ void SystemServices::keepOutOfTaskbar(QWidget& window) {
     }
     window.winId();
     window.windowHandle()->setTransientParent(m_parts->taskbarOwner.get());
+}
+
+std::unique_ptr<StayAwake> SystemServices::stayAwake() {
+    return std::make_unique<ExecutionStateStayAwake>();
 }
 
 bool SystemServices::checkSounds(std::ostream& out, bool play) {

@@ -6,6 +6,7 @@
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/operation.h>
+#include <pulse/rtclock.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
 #include <sys/eventfd.h>
@@ -124,7 +125,8 @@ private:
     std::size_t m_written = 0;
 };
 
-PulsePcmPlayback::PulsePcmPlayback(ServerListener listener) : m_listener(std::move(listener)) {
+PulsePcmPlayback::PulsePcmPlayback(ServerListener listener, PulseSinkWatch::Listener sinkListener)
+    : m_listener(std::move(listener)), m_sinkWatch(std::move(sinkListener)) {
     m_mainloop = pa_threaded_mainloop_new();
     if (m_mainloop == nullptr) {
         setAnswering(false);
@@ -158,8 +160,12 @@ PulsePcmPlayback::~PulsePcmPlayback() {
     }
     {
         const MainloopLock lock(m_mainloop);
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_mainloop);
         if (m_wakeEvent != nullptr) {
-            pa_threaded_mainloop_get_api(m_mainloop)->io_free(m_wakeEvent);
+            api->io_free(m_wakeEvent);
+        }
+        if (m_retryEvent != nullptr) {
+            api->time_free(m_retryEvent);
         }
         m_playing.reset();
         dropContext();
@@ -251,6 +257,9 @@ void PulsePcmPlayback::connect() {
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         m_pending.reset();
         setAnswering(false);
+        if (m_retryEvent != nullptr) {
+            retryLostServerSoon();
+        }
     }
 }
 
@@ -258,6 +267,7 @@ void PulsePcmPlayback::dropContext() {
     if (m_context == nullptr) {
         return;
     }
+    m_sinkWatch.forget();
     pa_context_set_state_callback(m_context, nullptr, nullptr);
     pa_context_disconnect(m_context);
     pa_context_unref(m_context);
@@ -275,12 +285,41 @@ void PulsePcmPlayback::onContextState(pa_context* context, void* self) {
     const pa_context_state_t state = pa_context_get_state(context);
     if (state == PA_CONTEXT_READY) {
         playback.setAnswering(true);
+        playback.m_sinkWatch.watch(context);
         playback.startPending();
     } else if (!PA_CONTEXT_IS_GOOD(state)) {
+        const bool answered = playback.m_answering || playback.m_retryEvent != nullptr;
+        playback.m_sinkWatch.forget();
         playback.m_playing.reset();
         playback.m_pending.reset();
         playback.setAnswering(false);
+        if (answered) {
+            playback.retryLostServerSoon();
+        }
     }
+}
+
+void PulsePcmPlayback::retryLostServerSoon() {
+    // On the monotonic clock: a wall clock set back must not hold the retry up. The event
+    // belongs to the mainloop and outlives the failed context that places it.
+    const pa_usec_t due =
+        pa_rtclock_now() +
+        static_cast<pa_usec_t>(std::chrono::microseconds(kRetryLostServer).count());
+    if (m_retryEvent != nullptr) {
+        pa_context_rttime_restart(m_context, m_retryEvent, due);
+        return;
+    }
+    const auto onDue = [](pa_mainloop_api* /*api*/, pa_time_event* /*event*/,
+                          const timeval* /*due*/, void* self) {
+        auto& playback = *static_cast<PulsePcmPlayback*>(self);
+        const pa_context_state_t state = playback.m_context != nullptr
+                                             ? pa_context_get_state(playback.m_context)
+                                             : PA_CONTEXT_FAILED;
+        if (!PA_CONTEXT_IS_GOOD(state)) {
+            playback.connect(); // a failure asks for the next try
+        }
+    };
+    m_retryEvent = pa_context_rttime_new(m_context, due, onDue, this);
 }
 
 void PulsePcmPlayback::setAnswering(bool answering) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PulseSinkWatch.h"
 #include "platform/PcmPlayback.h"
 
 #include <atomic>
@@ -10,6 +11,7 @@
 
 struct pa_context;
 struct pa_io_event;
+struct pa_time_event;
 struct pa_threaded_mainloop;
 
 namespace aerolap {
@@ -17,14 +19,17 @@ namespace aerolap {
 /// Plays decoded sounds through the PulseAudio server, one playback stream per sound, opened when
 /// the sound starts and closed when it has drained or a newer sound cuts it, so nothing runs while
 /// the program is quiet. Without a server every request is dropped at once; a server that appears
-/// later is found on a later request. The caller only hands the sound over and wakes the sound
-/// thread: it never waits for the server's lock, so a poll that asks for a cue is not held up.
+/// later is found on a later request; one that was lost is tried every second until it is back,
+/// so that the next cue is heard even when it is minutes away. The caller only hands the sound
+/// over and wakes the sound thread: it never waits for the server's lock, so a poll that asks for
+/// a cue is not held up. The server's default output is watched while it answers.
 class PulsePcmPlayback final : public PcmPlayback {
 public:
     /// Told, on the sound thread, each time the server starts or stops answering.
     using ServerListener = std::function<void(bool answering)>;
 
-    explicit PulsePcmPlayback(ServerListener listener = {});
+    explicit PulsePcmPlayback(ServerListener listener = {},
+                              PulseSinkWatch::Listener sinkListener = {});
     ~PulsePcmPlayback() override;
     PulsePcmPlayback(const PulsePcmPlayback&) = delete;
     PulsePcmPlayback& operator=(const PulsePcmPlayback&) = delete;
@@ -48,6 +53,8 @@ private:
 
     // How long a failed connection to the server is left alone before a request tries again.
     static constexpr std::chrono::seconds kReconnectPause{2};
+    // How often a server that was lost is tried again, sound or not.
+    static constexpr std::chrono::seconds kRetryLostServer{1};
 
     void connect();
     void dropContext();
@@ -55,6 +62,7 @@ private:
     void startHandedOver();
     static void onContextState(pa_context* context, void* self);
     void setAnswering(bool answering);
+    void retryLostServerSoon();
 
     pa_threaded_mainloop* m_mainloop = nullptr;
     pa_context* m_context = nullptr;
@@ -64,6 +72,8 @@ private:
     ServerListener m_listener;
     std::atomic<bool> m_answering = false;
     bool m_told = false;
+    PulseSinkWatch m_sinkWatch;
+    pa_time_event* m_retryEvent = nullptr;
 
     // From the caller to the sound thread: the newest sound asked for, and the wake-up.
     std::mutex m_handOverMutex;

@@ -2,8 +2,11 @@
 
 namespace aerolap {
 
-ServerOrDevicePlayback::ServerOrDevicePlayback(Report report)
-    : m_report(std::move(report)), m_server([this](bool answering) { serverChanged(answering); }) {}
+ServerOrDevicePlayback::ServerOrDevicePlayback(NoticeBoard& notices)
+    : m_notices(notices), m_server([this](bool answering) { serverChanged(answering); },
+                                   [this](SinkCondition condition, const std::string& sink) {
+                                       sinkChanged(condition, sink);
+                                   }) {}
 
 void ServerOrDevicePlayback::play(std::shared_ptr<const PcmSound> sound) {
     if (m_server.serverAnswers()) {
@@ -19,14 +22,54 @@ std::string ServerOrDevicePlayback::outputAfterWaiting(std::chrono::milliseconds
 }
 
 void ServerOrDevicePlayback::serverChanged(bool answering) {
-    const std::string output = answering ? kServerOutput : kDeviceOutput;
     const std::lock_guard lock(m_reportMutex);
-    if (output != m_reported) {
-        m_reported = output;
-        if (m_report) {
-            m_report("Sound output: " + output);
+    m_answering = answering;
+    m_answered = m_answered || answering;
+    m_sink.reset(); // a server that answers is heard only once its output is known
+    postOutput();
+}
+
+void ServerOrDevicePlayback::sinkChanged(SinkCondition condition, const std::string& sink) {
+    const std::lock_guard lock(m_reportMutex);
+    m_sink = condition;
+    m_sinkName = sink;
+    postOutput();
+}
+
+void ServerOrDevicePlayback::postOutput() {
+    std::string output;
+    // A laptop without a sound server may well hear ALSA's device; one whose server went away
+    // hears nothing there.
+    bool heard = !m_answered;
+    if (!m_answering) {
+        output = kDeviceOutput;
+    } else if (!m_sink) {
+        return;
+    } else {
+        const std::string server = kServerOutput;
+        switch (*m_sink) {
+        case SinkCondition::Heard:
+            output = server;
+            heard = true;
+            break;
+        case SinkCondition::Muted:
+            output = server + ", whose output \"" + m_sinkName + "\" is muted: no cue is heard";
+            break;
+        case SinkCondition::ZeroVolume:
+            output =
+                server + ", whose output \"" + m_sinkName + "\" is at zero volume: no cue is heard";
+            break;
+        case SinkCondition::NoSink:
+            output = server + ", which has no output: no cue is heard";
+            break;
         }
     }
+    if (output == m_posted) {
+        return;
+    }
+    m_posted = output;
+    m_notices.post("Sound output: " + output,
+                   heard ? Notice::Urgency::Info : Notice::Urgency::ActNow);
 }
 
 } // namespace aerolap

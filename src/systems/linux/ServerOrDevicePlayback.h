@@ -2,22 +2,22 @@
 
 #include "AlsaPcmPlayback.h"
 #include "PulsePcmPlayback.h"
+#include "notices/NoticeBoard.h"
 
-#include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace aerolap {
 
 /// Linux sound: the PulseAudio server (which PipeWire serves too) while one answers, else ALSA's
 /// default device directly, so that a laptop without a desktop's sound server still hears its
-/// cues. The server is tried again at most every two seconds, on the next sound. The output in
-/// use is reported once when it is first known and again whenever it changes.
+/// cues. The output in use is posted once it is known and again whenever it changes: for the
+/// director to act on when the server went away or its output is missing, muted or at zero volume,
+/// for the record otherwise.
 class ServerOrDevicePlayback final : public PcmPlayback {
 public:
-    using Report = std::function<void(const std::string& line)>;
-
-    explicit ServerOrDevicePlayback(Report report);
+    explicit ServerOrDevicePlayback(NoticeBoard& notices);
 
     void play(std::shared_ptr<const PcmSound> sound) override;
 
@@ -29,10 +29,18 @@ public:
 
 private:
     void serverChanged(bool answering);
+    void sinkChanged(SinkCondition condition, const std::string& sink);
+    /// Posts the output as it now stands, unless it is what was posted last.
+    void postOutput();
 
-    Report m_report;
+    NoticeBoard& m_notices;
     std::mutex m_reportMutex;
-    std::string m_reported;
+    bool m_answering = false;
+    bool m_answered = false;
+    /// The default sink's condition, once the server that answers has said it.
+    std::optional<SinkCondition> m_sink;
+    std::string m_sinkName;
+    std::string m_posted;
     AlsaPcmPlayback m_device;
     PulsePcmPlayback m_server;
 };

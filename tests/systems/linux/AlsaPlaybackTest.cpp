@@ -1,3 +1,4 @@
+#include "VirtualTime.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 
 #include <algorithm>
@@ -5,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <thread>
 #include <unistd.h>
 
@@ -39,7 +41,9 @@ TEST(AlsaPlayback, WithoutAServerANewerCueCutsTheOlderShortOnTheDefaultDevice) {
         << "\" format \"raw\" }\n";
     ::setenv("HOME", home.c_str(), 1);
     ::setenv("PULSE_SERVER", "unix:/nonexistent/aerolap", 1);
-    std::vector<std::string> reports;
+    testing::VirtualTime time;
+    std::ostringstream errors;
+    NoticeBoard notices(time.wall, errors);
     constexpr std::ptrdiff_t kOlderBytes = 4'000'000;
     const std::vector<std::uint8_t> newer(1600, 0x70);
     const auto waitUntil = [](const auto& done) {
@@ -48,8 +52,7 @@ TEST(AlsaPlayback, WithoutAServerANewerCueCutsTheOlderShortOnTheDefaultDevice) {
         }
     };
     {
-        ServerOrDevicePlayback playback(
-            [&reports](const std::string& line) { reports.push_back(line); });
+        ServerOrDevicePlayback playback(notices);
         EXPECT_EQ(playback.outputAfterWaiting(2s), ServerOrDevicePlayback::kDeviceOutput);
         // ALSA's null device takes samples as fast as they come, so the older sound is long.
         playback.play(levelSound(0x10, kOlderBytes));
@@ -67,8 +70,10 @@ TEST(AlsaPlayback, WithoutAServerANewerCueCutsTheOlderShortOnTheDefaultDevice) {
     EXPECT_TRUE(std::all_of(bytes.begin(), cut, [](std::uint8_t byte) { return byte == 0x10; }));
     EXPECT_LT(cut - bytes.begin(), kOlderBytes / 2) << "the older sound was not cut short";
     EXPECT_EQ(std::vector(cut, bytes.end()), newer);
-    EXPECT_EQ(reports, std::vector<std::string>{std::string("Sound output: ") +
-                                                ServerOrDevicePlayback::kDeviceOutput});
+    const std::vector<Notice> expected{
+        {time.wall.now(), std::string("Sound output: ") + ServerOrDevicePlayback::kDeviceOutput,
+         Notice::Urgency::Info}};
+    EXPECT_EQ(notices.entries(), expected);
     fs::remove_all(home);
 }
 

@@ -1,13 +1,12 @@
 #include "systems/linux/PulsePcmPlayback.h"
 
+#include "HeardTones.h"
 #include "SoxTones.h"
 #include "audio/SoundFileDecoder.h"
 #include "systems/linux/PosixRegularFileOpener.h"
 
-#include <array>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <pulse/simple.h>
 #include <unistd.h>
 
 namespace aerolap::testing {
@@ -32,31 +31,6 @@ bool startSoundServer() {
     return std::system(command.c_str()) == 0;
 }
 
-/// A square wave, which crosses zero as often as a sine of its frequency does.
-std::shared_ptr<const PcmSound> tone(int frequency, double seconds) {
-    std::vector<std::uint8_t> bytes;
-    for (int i = 0; i < static_cast<int>(seconds * 22050); ++i) {
-        const bool high = i * frequency * 2 / 22050 % 2 == 0;
-        bytes.insert(bytes.end(), {0, high ? std::uint8_t{0x30} : std::uint8_t{0xD0}}); // ±12288
-    }
-    return std::make_shared<const PcmSound>(
-        PcmSound{SampleFormat::Signed16LittleEndian, 22050, 1, std::move(bytes)});
-}
-
-/// The next 20 ms the sink played: silence (.), the 500 Hz tone (A) or the 1500 Hz one (B).
-char heardNext(pa_simple* monitor) {
-    std::array<std::int16_t, 160> block{};
-    EXPECT_EQ(pa_simple_read(monitor, block.data(), sizeof block, nullptr), 0);
-    int loud = 0, crossings = 0;
-    for (std::size_t i = 1; i < block.size(); ++i) {
-        loud += std::abs(block[i]) > 2000;
-        crossings += (block[i - 1] < 0) != (block[i] < 0);
-    }
-    // Crossings per sounding sample, so that a block the tone fills only in part counts alike:
-    // about 1 in 8 for 500 Hz, 3 in 8 for 1500 Hz.
-    return loud < 8 ? '.' : crossings * 4 < loud ? 'A' : 'B';
-}
-
 /// A private server's null sink, listened to on its monitor in 20 ms blocks.
 class PulseNullSink : public ::testing::Test {
 protected:
@@ -64,10 +38,7 @@ protected:
     void SetUp() override { ::setenv("PULSE_SERVER", kServer.c_str(), 1); }
     void startServerAndListen() {
         ASSERT_TRUE(startSoundServer()) << "the private PulseAudio server did not start";
-        const pa_sample_spec format{PA_SAMPLE_S16LE, 8000, 1};
-        const pa_buffer_attr shortBlocks{~0U, ~0U, ~0U, ~0U, 320};
-        monitor = pa_simple_new(kServer.c_str(), "test", PA_STREAM_RECORD, "cues.monitor",
-                                "monitor", &format, nullptr, &shortBlocks, nullptr);
+        monitor = listenToSink(kServer);
         ASSERT_NE(monitor, nullptr);
     }
     void TearDown() override {
