@@ -122,7 +122,10 @@ function showState(state) {
 function connect() {
   const socket = new WebSocket("ws://" + location.host + "/ws");
   socket.onmessage = (event) => showState(JSON.parse(event.data));
-  socket.onclose = () => setTimeout(connect, 1000);
+  socket.onclose = () => {
+    $("status").textContent = "CONNECTION LOST";
+    setTimeout(connect, 1000);
+  };
 }
 
 showPaired();
