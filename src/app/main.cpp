@@ -206,6 +206,9 @@ int main(int argc, char** argv) {
             timer.displayState().changed.connect(
                 [publishDirectorState](const aerolap::DisplayState&) { publishDirectorState(); });
             timer.scheduleRunner().changed.connect(publishDirectorState);
+            // The times set change with them, and with the task chosen.
+            timer.form().Clock2.clockChanged.connect(publishDirectorState);
+            timer.form().Clock3.clockChanged.connect(publishDirectorState);
         }
         remoteWindow = std::make_unique<aerolap::DirectorsRemoteWindow>(
             *remoteAccess, remoteAddresses, whyOff, &view);
