@@ -7,6 +7,7 @@
 #include "WavBytes.h"
 #include "audio/PreloadingSoundOutput.h"
 #include "audio/SoundOutputCuePlayer.h"
+#include "systems/linux/InotifyFileChangeWatch.h"
 #include "systems/linux/PulsePcmPlayback.h"
 
 #include <algorithm>
@@ -49,7 +50,8 @@ public:
     SoundOutputCuePlayer player(PcmPlayback& playback) {
         const SoundPaths paths = SoundPaths::underRoot(m_folder);
         m_outputs.push_back(std::make_unique<PreloadingSoundOutput>(
-            playback, std::vector<std::string>{paths.fileFor(kCueA), paths.fileFor(kCueB)}));
+            playback, std::vector<std::string>{paths.fileFor(kCueA), paths.fileFor(kCueB)},
+            std::make_unique<InotifyFileChangeWatch>()));
         m_outputs.back()->waitUntilDecoded();
         return SoundOutputCuePlayer(*m_outputs.back(), paths);
     }

@@ -14,6 +14,7 @@
 #include "audio/SoundOutputCuePlayer.h"
 #include "engine/CyclePhase.h"
 #include "platform/MonotonicSource.h"
+#include "systems/linux/InotifyFileChangeWatch.h"
 #include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/PulsePcmPlayback.h"
 #include "systems/qt/QtTimerDriver.h"
@@ -80,7 +81,7 @@ int main(int argc, char** argv) {
     }
     PulsePcmPlayback playback;
     const PosixRegularFileOpener regularFiles;
-    PreloadingSoundOutput output(playback, files,
+    PreloadingSoundOutput output(playback, files, std::make_unique<InotifyFileChangeWatch>(),
                                  [&regularFiles](const std::filesystem::path& file) {
                                      return decodeSoundFile(file, regularFiles);
                                  });

@@ -4,14 +4,6 @@
 
 namespace aerolap {
 
-namespace {
-/// The polls that read time only through the running clock, which a catch-up may skip between
-/// its seconds.
-std::array<Timer*, 5> clockPollsOf(Form1& form) {
-    return {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4, &form.Timer6};
-}
-} // namespace
-
 // Every part connects itself to the events it watches when it is made, and an event calls its
 // listeners in the order they connected: the order of the members is the order in which they
 // hear each click, tick and change. It is this one:
@@ -39,8 +31,7 @@ TimerComposition::TimerComposition(const MainWindowServices& services,
       m_schedule(m_scheduleRunner, services.messageBoxes),
       m_announcer(m_scheduleRunner, m_window.form(), m_replay.cues(), m_replay.time()),
       m_scheduleFrames(m_scheduleRunner, m_window.form(), m_window.displayLink()),
-      m_displayState(m_window.form(), runSoon, &m_scheduleRunner),
-      m_catchUp(m_replay, timers(), m_window.form().Clock1, clockPollsOf(m_window.form())),
+      m_displayState(m_window.form(), runSoon, &m_scheduleRunner), m_catchUp(m_replay, timers()),
       m_stateFile(recovery.stateFolder, recovery.notices),
       m_recorder(m_window.form(), m_scheduleRunner, m_schedule, services.time, recovery.wall,
                  m_stateFile, runSoon),

@@ -1,6 +1,7 @@
 #include "PreloadingSoundOutput.h"
 
 #include "AlertSound.h"
+#include "platform/CurrentThreadName.h"
 
 #include <system_error>
 #include <utility>
@@ -8,9 +9,9 @@
 namespace aerolap {
 
 PreloadingSoundOutput::PreloadingSoundOutput(PcmPlayback& playback,
-                                             const std::vector<std::string>& files, Decoder decode,
-                                             std::chrono::milliseconds recheck)
-    : m_playback(playback), m_decode(std::move(decode)), m_recheck(recheck) {
+                                             const std::vector<std::string>& files,
+                                             std::unique_ptr<FileChangeWatch> watch, Decoder decode)
+    : m_playback(playback), m_watch(std::move(watch)), m_decode(std::move(decode)) {
     for (const std::string& file : files) {
         m_entries.try_emplace(file);
     }
@@ -24,6 +25,8 @@ PreloadingSoundOutput::~PreloadingSoundOutput() {
     }
     m_wake.notify_all();
     m_thread.join();
+    // Gone before the members its callback reaches.
+    m_watch.reset();
 }
 
 void PreloadingSoundOutput::playFileAsync(const std::string& path) {
@@ -71,8 +74,8 @@ PreloadingSoundOutput::Signature PreloadingSoundOutput::signatureOf(const std::s
 }
 
 void PreloadingSoundOutput::run() {
+    nameCurrentThread("sound decoding");
     std::unique_lock lock(m_mutex);
-    auto nextRecheck = std::chrono::steady_clock::now();
     while (!m_stopping) {
         if (m_request) {
             const Request request = *std::exchange(m_request, std::nullopt);
@@ -84,7 +87,21 @@ void PreloadingSoundOutput::run() {
             }
             continue;
         }
-        if (std::chrono::steady_clock::now() >= nextRecheck) {
+        if (m_watched != m_entries.size()) {
+            // Watched before they are looked at, so that no change can slip in between.
+            std::vector<std::filesystem::path> paths;
+            for (const auto& [path, entry] : m_entries) {
+                paths.emplace_back(path);
+            }
+            m_watched = m_entries.size();
+            m_mayHaveChanged = true;
+            lock.unlock();
+            m_watch->watch(paths, [this] { filesMayHaveChanged(); });
+            lock.lock();
+            continue;
+        }
+        if (m_mayHaveChanged) {
+            m_mayHaveChanged = false;
             std::vector<std::string> paths;
             for (const auto& [path, entry] : m_entries) {
                 paths.push_back(path);
@@ -95,11 +112,18 @@ void PreloadingSoundOutput::run() {
             }
             lock.lock();
             m_decoded.notify_all();
-            nextRecheck = std::chrono::steady_clock::now() + m_recheck;
             continue;
         }
-        m_wake.wait_until(lock, nextRecheck);
+        m_wake.wait(lock);
     }
+}
+
+void PreloadingSoundOutput::filesMayHaveChanged() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_mayHaveChanged = true;
+    }
+    m_wake.notify_all();
 }
 
 void PreloadingSoundOutput::decodeIfChanged(const std::string& path) {

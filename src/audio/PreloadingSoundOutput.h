@@ -1,14 +1,15 @@
 #pragma once
 
 #include "SoundFileDecoder.h"
+#include "platform/FileChangeWatch.h"
 #include "platform/PcmPlayback.h"
 #include "platform/SoundOutput.h"
 
-#include <chrono>
 #include <condition_variable>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -18,20 +19,20 @@
 namespace aerolap {
 
 /// The sound output of systems that play samples. Every file is decoded once, ahead of need, on a
-/// thread of its own, and decoded again when it changes on disk, so that a director can swap a
-/// file between cycles; asking for a sound then only hands a ready buffer to the playback, and no
-/// file is ever opened on the caller's thread. A file asked for before it was known is decoded on
-/// that thread and played when ready, unless a newer sound was asked for meanwhile. A file that
-/// does not play gives the built-in alert, or silence where the sound is optional.
+/// thread of its own, and decoded again when the watch says it may have changed on disk, so that
+/// a director can swap a file between cycles; asking for a sound then only hands a ready buffer to
+/// the playback, and no file is ever opened on the caller's thread. A file asked for before it was
+/// known is decoded on that thread and played when ready, unless a newer sound was asked for
+/// meanwhile. A file that does not play gives the built-in alert, or silence where the sound is
+/// optional.
 class PreloadingSoundOutput final : public SoundOutput {
 public:
     using Decoder = std::function<DecodedSoundFile(const std::filesystem::path&)>;
 
     /// Starts decoding `files` at once with `decode` (`decodeSoundFile` over the system's
-    /// files). `recheck` is how often the files are looked at for changes.
+    /// files), and from then on watches them, and any file asked for later, through `watch`.
     PreloadingSoundOutput(PcmPlayback& playback, const std::vector<std::string>& files,
-                          Decoder decode,
-                          std::chrono::milliseconds recheck = std::chrono::seconds(1));
+                          std::unique_ptr<FileChangeWatch> watch, Decoder decode);
     ~PreloadingSoundOutput() override;
     PreloadingSoundOutput(const PreloadingSoundOutput&) = delete;
     PreloadingSoundOutput& operator=(const PreloadingSoundOutput&) = delete;
@@ -63,13 +64,14 @@ private:
 
     static Signature signatureOf(const std::string& path);
     void run();
+    void filesMayHaveChanged();
     void decodeIfChanged(const std::string& path);
     void request(const std::string& path, bool optional);
     void playLocked(const Entry& entry, bool optional);
 
     PcmPlayback& m_playback;
+    std::unique_ptr<FileChangeWatch> m_watch;
     Decoder m_decode;
-    std::chrono::milliseconds m_recheck;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
@@ -77,6 +79,9 @@ private:
     std::map<std::string, Entry> m_entries;
     std::optional<Request> m_request;
     std::uint64_t m_sequence = 0;
+    /// How many of the files the watch has been given.
+    std::size_t m_watched = 0;
+    bool m_mayHaveChanged = true;
     bool m_stopping = false;
     std::thread m_thread;
 };

@@ -27,6 +27,18 @@ std::string Clock::clockTimeText() const {
     return TimeText::fromSeconds(secondsLeft());
 }
 
+std::optional<MonotonicSource::TimePoint>
+Clock::nextTextChangeAfter(MonotonicSource::TimePoint moment) const {
+    if (!m_started || moment >= m_startedAt + std::chrono::seconds(m_seconds)) {
+        return std::nullopt;
+    }
+    // Before its start a count shows its first second, as `secondsLeft` rounds towards zero.
+    const auto shownFor = moment < m_startedAt
+                              ? std::chrono::seconds(0)
+                              : std::chrono::floor<std::chrono::seconds>(moment - m_startedAt);
+    return m_startedAt + shownFor + std::chrono::seconds(1);
+}
+
 void Clock::setClockTimeText(const std::string& text) {
     const auto seconds = TimeText::toSeconds(text);
     if (!seconds || counting()) {
@@ -64,22 +76,12 @@ void Clock::clockStart() {
     m_startedAt = continuesLastCount ? *m_lastRanOutAt : now;
     m_seconds = m_presetSeconds;
     m_started = true;
+    countStartedOrStopped.emit();
 }
 
 void Clock::clockStop() {
     settle();
-}
-
-std::optional<MonotonicSource::TimePoint>
-Clock::secondChangeAfter(MonotonicSource::TimePoint moment) const {
-    if (!m_started || moment < m_startedAt) {
-        return std::nullopt;
-    }
-    const auto whole = std::chrono::duration_cast<std::chrono::seconds>(moment - m_startedAt);
-    if (whole.count() >= m_seconds) {
-        return std::nullopt;
-    }
-    return m_startedAt + whole + std::chrono::seconds(1);
+    countStartedOrStopped.emit();
 }
 
 void Clock::commitEdit(const std::string& text) {

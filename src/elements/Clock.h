@@ -43,11 +43,10 @@ public:
         return m_started ? std::optional(m_startedAt) : std::nullopt;
     }
 
-    /// The first moment after `moment` at which the shown second changes, while the count started
-    /// at `moment` has not run out; nothing otherwise. What a poll of the clock shows can change
-    /// only then, which lets a catch-up skip the polls in between.
+    /// The first moment after `moment` at which the text changes by itself: the next second of the
+    /// count; nothing while stopped or once the count has reached "00.00.00".
     std::optional<MonotonicSource::TimePoint>
-    secondChangeAfter(MonotonicSource::TimePoint moment) const;
+    nextTextChangeAfter(MonotonicSource::TimePoint moment) const;
 
     /// The operator committed `text` in the clock's field (Enter, leaving the field, a step).
     /// Raises `clockChanged` when the committed time differs from the last one.
@@ -57,6 +56,8 @@ public:
     Signal<> clockChanged;
     /// For the view: the time text was written by code.
     Signal<> textWritten;
+    /// The clock started or stopped counting.
+    Signal<> countStartedOrStopped;
 
 private:
     /// Ends a count, if one is running: the clock keeps showing where it stands.

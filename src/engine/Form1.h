@@ -135,6 +135,11 @@ struct Form1 {
 
     /// One flag per timed cue, so that each sounds once in its phase.
     CueLatches latches;
+
+private:
+    /// Lets the 10 ms polls leave out the ticks that cannot change anything: between two seconds
+    /// of the running clock, unless something they read changes.
+    void letPollsRestBetweenChanges();
 };
 
 } // namespace aerolap

@@ -20,7 +20,8 @@ GuardedTcpServer::GuardedTcpServer(ConnectionLimits limits, QObject* parent)
     : QTcpServer(parent), m_limits(limits) {
     // One sweep for all connections: a timer each would wake the event loop once per client.
     connect(&m_unsentSweep, &QTimer::timeout, this, [this] { dropClientsThatDoNotRead(); });
-    m_unsentSweep.start(m_limits.checkInterval);
+    // Sweeps only while there is a connection to sweep.
+    m_unsentSweep.setInterval(m_limits.checkInterval);
 }
 
 void GuardedTcpServer::markAsWebSocket(const QHostAddress& peer, quint16 peerPort) {
@@ -39,6 +40,9 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor) {
         return;
     }
     ++m_open;
+    if (!m_unsentSweep.isActive()) {
+        m_unsentSweep.start();
+    }
     guard(*socket);
     addPendingConnection(socket);
 }
@@ -46,7 +50,11 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor) {
 void GuardedTcpServer::guard(QTcpSocket& socket) {
     // Counted through a child: the upgrade to a WebSocket cuts every connection to the socket's
     // own signals, its destruction included.
-    connect(new QObject(&socket), &QObject::destroyed, this, [this] { --m_open; });
+    connect(new QObject(&socket), &QObject::destroyed, this, [this] {
+        if (--m_open == 0) {
+            m_unsentSweep.stop();
+        }
+    });
     // Connected before the HTTP server connects its own reader, so every byte is counted
     // before the server takes it from the buffer; the upgrade ends the counting.
     auto received = std::make_shared<qint64>(0);

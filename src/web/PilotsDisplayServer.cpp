@@ -44,10 +44,16 @@ PilotsDisplayServer::PilotsDisplayServer(ConnectionLimits limits, QObject* paren
     connect(this, &QAbstractHttpServer::newWebSocketConnection, this,
             &PilotsDisplayServer::adoptWebSockets);
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { sendToAll(); });
-    m_heartbeat.start(kHeartbeat);
+    // Beats only while a client listens.
+    m_heartbeat.setInterval(kHeartbeat);
 }
 
-PilotsDisplayServer::~PilotsDisplayServer() = default;
+PilotsDisplayServer::~PilotsDisplayServer() {
+    // A client that closes reaches back into the server's members: it must not, once they go.
+    for (const std::unique_ptr<QWebSocket>& client : m_clients) {
+        client->disconnect(this);
+    }
+}
 
 std::optional<quint16> PilotsDisplayServer::start(const QHostAddress& address, quint16 port) {
     if (!m_listener->listen(address, port)) {
@@ -65,7 +71,9 @@ void PilotsDisplayServer::publish(const DisplayState& state) {
     m_json = std::move(json);
     sendToAll();
     // A beat only fills a silence.
-    m_heartbeat.start();
+    if (m_heartbeat.isActive()) {
+        m_heartbeat.start();
+    }
 }
 
 bool PilotsDisplayServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
@@ -115,9 +123,15 @@ void PilotsDisplayServer::adoptWebSockets() {
                 gone->release()->deleteLater();
                 m_clients.erase(gone);
             }
+            if (m_clients.empty()) {
+                m_heartbeat.stop();
+            }
         });
         adopted->sendTextMessage(QString::fromUtf8(m_json));
         m_clients.push_back(std::move(client));
+        if (!m_heartbeat.isActive()) {
+            m_heartbeat.start();
+        }
     }
 }
 

@@ -17,9 +17,10 @@ namespace aerolap {
 class RemoteRoutes;
 
 /// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, /ws a WebSocket
-/// that carries the state on connecting, on every change and after each second without one, so
-/// that the page notices a lost connection. Nothing else: other paths are 404, other methods 405,
-/// and nothing a client sends can change the timer. What it shows comes in through `publish`.
+/// that carries the state on connecting, on every change and after each 1.5 s without one, so
+/// that the page notices a lost connection; with no WebSocket client it sends nothing. Nothing
+/// else: other paths are 404, other methods 405, and nothing a client sends can change the timer.
+/// What it shows comes in through `publish`.
 class PilotsDisplayServer final : public QAbstractHttpServer {
 public:
     explicit PilotsDisplayServer(ConnectionLimits limits = {}, QObject* parent = nullptr);

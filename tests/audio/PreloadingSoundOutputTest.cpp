@@ -36,6 +36,24 @@ protected:
         return decoded;
     };
 
+    /// Stands in for the system's watch: the test says when files changed.
+    struct ManualWatch final : FileChangeWatch {
+        void watch(const std::vector<fs::path>& files, Changed changed) override {
+            const std::lock_guard lock(mutex);
+            watched = files;
+            m_changed = std::move(changed);
+        }
+        void filesChanged() {
+            const std::lock_guard lock(mutex);
+            m_changed();
+        }
+        std::mutex mutex;
+        std::vector<fs::path> watched;
+        Changed m_changed;
+    };
+    std::unique_ptr<ManualWatch> ownWatch = std::make_unique<ManualWatch>();
+    ManualWatch& watch = *ownWatch;
+
     void SetUp() override {
         fs::create_directories(folder);
         std::ofstream(a) << "aa";
@@ -60,7 +78,7 @@ protected:
 
 TEST_F(PreloadingSoundOutputTest, DecodesAheadOffTheCallersThreadAndAgainOnlyWhenAFileChanges) {
     const std::string missing = (folder / "missing.wav").string();
-    PreloadingSoundOutput output(*this, {a, missing}, decoder, 5ms);
+    PreloadingSoundOutput output(*this, {a, missing}, std::move(ownWatch), decoder);
     output.waitUntilDecoded();
     output.playFileAsync(a);
     output.playFileIfPlayableAsync(missing); // silent, and leaves the sound playing alone
@@ -68,6 +86,7 @@ TEST_F(PreloadingSoundOutputTest, DecodesAheadOffTheCallersThreadAndAgainOnlyWhe
     // Swapped in whole, as a director copying a new file over would do.
     std::ofstream(folder / "new") << "a longer sound";
     fs::rename(folder / "new", a);
+    watch.filesChanged();
     ASSERT_TRUE(within(5s, [&] { return decodedOn.size() == 3; }));
     output.waitUntilDecoded();
     output.playFileAsync(a);
@@ -86,7 +105,7 @@ TEST_F(PreloadingSoundOutputTest, DecodesAheadOffTheCallersThreadAndAgainOnlyWhe
 TEST_F(PreloadingSoundOutputTest, AFileNotYetKnownPlaysWhenReadyUnlessANewerSoundCameFirst) {
     std::promise<void> release;
     bMayDecode = release.get_future().share();
-    PreloadingSoundOutput output(*this, {a}, decoder);
+    PreloadingSoundOutput output(*this, {a}, std::move(ownWatch), decoder);
     output.waitUntilDecoded();
     output.playFileAsync(b);
     output.playFileAsync(a);
@@ -98,8 +117,14 @@ TEST_F(PreloadingSoundOutputTest, AFileNotYetKnownPlaysWhenReadyUnlessANewerSoun
     output.playFileAsync(unknown);
     ASSERT_TRUE(within(5s, [&] { return played.size() == 3; }));
     std::this_thread::sleep_for(20ms);
-    const std::lock_guard lock(mutex);
-    EXPECT_EQ(played, (std::vector<std::size_t>{2, 3, 4}));
+    {
+        const std::lock_guard lock(mutex);
+        EXPECT_EQ(played, (std::vector<std::size_t>{2, 3, 4}));
+    }
+    EXPECT_TRUE(within(5s, [&] {
+        const std::lock_guard watching(watch.mutex);
+        return watch.watched == std::vector<fs::path>{a, b, unknown};
+    })) << "every file asked for is watched";
 }
 
 } // namespace

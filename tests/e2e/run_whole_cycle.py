@@ -323,7 +323,8 @@ def main(body=None, title="E2E"):
     # Runs `body(program, work folder)` (by default the whole cycle), then stops every helper it started.
     parser = argparse.ArgumentParser(description="One whole contest cycle of the real program.")
     parser.add_argument("--program", required=True, type=Path, help="the built aerolap executable")
-    program = parser.parse_args().program.resolve()
+    # A caller that imports this module may take options of its own.
+    program = parser.parse_known_args()[0].program.resolve()
     sys.stdout.reconfigure(line_buffering=True)
     # CTest ends a test that runs too long with SIGTERM first; the finally block then still cleans up.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL: terminated from outside"))

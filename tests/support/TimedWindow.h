@@ -19,7 +19,9 @@ struct TimedWindow {
         &Form1::Timer1, &Form1::Timer2, &Form1::Timer3, &Form1::Timer4,
         &Form1::Timer5, &Form1::Timer6, &Form1::Timer7};
 
-    TimedWindow() {
+    /// `ticks` says whether the timers leave out their quiet ticks, as in the program.
+    explicit TimedWindow(TickSchedule::Ticks ticks = TickSchedule::Ticks::LeaveOutQuiet)
+        : time(ticks) {
         for (Timer Form1::*timer : kTimers) {
             time.attach(form.*timer);
         }

@@ -1,19 +1,22 @@
 #pragma once
 
+#include "elements/TickSchedule.h"
 #include "elements/Timer.h"
 #include "platform/MonotonicSource.h"
 #include "platform/SuspendedTime.h"
 #include "platform/WallClock.h"
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
 namespace aerolap::testing {
 
 /// Simulated time for tests: a monotonic source that moves only when told, and a driver for
-/// window timers that fires every due timer as time advances in 1 ms steps. Timers due at the
-/// same moment fire in the order they were (re)started, as an event loop would.
+/// window timers that fires every due timer as time advances in 1 ms steps, planned as the
+/// program's driver plans them. Timers due at the same moment fire in the order they were
+/// (re)started.
 class VirtualTime final : public MonotonicSource {
 public:
     using Ms = std::chrono::milliseconds;
@@ -43,6 +46,11 @@ public:
         const VirtualTime& m_time;
     };
 
+    /// `ticks` says whether the timers leave out their quiet ticks, as in the program, or run
+    /// every one.
+    explicit VirtualTime(TickSchedule::Ticks ticks = TickSchedule::Ticks::LeaveOutQuiet)
+        : m_ticks(ticks) {}
+
     // Starts far from zero so that nothing depends on a zero time point.
     TimePoint now() const override { return TimePoint{} + std::chrono::hours(1000) + m_elapsed; }
     /// Milliseconds since the harness was created.
@@ -68,14 +76,19 @@ public:
     const Slept slept{*this};
 
 private:
-    struct Due {
-        Ms at;
+    struct Running {
         Timer* timer;
+        TickSchedule schedule;
+        std::uint64_t start; // which (re)start this is, so that one inside its own tick shows
     };
 
+    Running* running(const Timer& timer);
+
+    TickSchedule::Ticks m_ticks;
     Ms m_elapsed{0};
     Ms m_slept{0};
-    std::vector<Due> m_due; // running timers, least recently (re)started first
+    std::uint64_t m_starts = 0;
+    std::vector<Running> m_running; // least recently (re)started first
 };
 
 } // namespace aerolap::testing

@@ -113,6 +113,20 @@ TEST_F(WebServer,
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 0; }, 2000));
 }
 
+// The beat runs only while a client listens, and comes back with the next one.
+TEST_F(WebServer, BeatsAgainForAClientThatComesAfterTheLastOneLeft) {
+    QStringList first, second;
+    auto client = webSocket(first);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first.size() == 1; }, 2000));
+    client->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.webSocketClients() == 0; }, 2000));
+    server.publish({"00.09.58", "TEMPO OPERATIVO", CyclePhase::WorkingTime, {}});
+    client = webSocket(second);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.size() == 2; }, 2500));
+    EXPECT_EQ(second[0], second[1]);
+    EXPECT_TRUE(second[1].contains(QStringLiteral("00.09.58")));
+}
+
 TEST_F(WebServer, CapsConnectionsAndDropsAWebSocketClientThatNeverReads) {
     std::vector<std::unique_ptr<QTcpSocket>> crowd;
     for (int i = 0; i < kCap + 4; ++i) {

@@ -7,6 +7,7 @@
 #include "platform/NoRegistry.h"
 #include "systems/linux/BootTimeSource.h"
 #include "systems/linux/DBusStayAwake.h"
+#include "systems/linux/InotifyFileChangeWatch.h"
 #include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
@@ -53,7 +54,7 @@ struct SystemServices::Parts {
     PosixRegularFileOpener files;
     ServerOrDevicePlayback playback{notices};
     PreloadingSoundOutput output{
-        playback, paths.everyCueFile(),
+        playback, paths.everyCueFile(), std::make_unique<InotifyFileChangeWatch>(),
         [this](const std::filesystem::path& file) { return decodeSoundFile(file, files); }};
     SoundOutputCuePlayer cues{output, paths};
     NoRegistry registry;

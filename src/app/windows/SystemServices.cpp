@@ -6,6 +6,7 @@
 #include "audio/SoundPaths.h"
 #include "systems/windows/ExecutionStateStayAwake.h"
 #include "systems/windows/InterruptTimeSource.h"
+#include "systems/windows/PeriodicFileChangeWatch.h"
 #include "systems/windows/Win32PcmPlayback.h"
 #include "systems/windows/Win32Registry.h"
 #include "systems/windows/Win32RegularFileOpener.h"
@@ -79,7 +80,7 @@ struct SystemServices::Parts {
     Win32RegularFileOpener files;
     Win32PcmPlayback playback;
     PreloadingSoundOutput output{
-        playback, paths.everyCueFile(),
+        playback, paths.everyCueFile(), std::make_unique<PeriodicFileChangeWatch>(),
         [this](const std::filesystem::path& file) { return decodeSoundFile(file, files); }};
     SoundOutputCuePlayer cues{output, paths};
     Win32Registry registry;

@@ -1,5 +1,7 @@
 #include "AlsaPcmPlayback.h"
 
+#include "platform/CurrentThreadName.h"
+
 #include <algorithm>
 #include <alsa/asoundlib.h>
 #include <utility>
@@ -46,6 +48,7 @@ bool AlsaPcmPlayback::newerSoundWaiting() {
 }
 
 void AlsaPcmPlayback::run() {
+    nameCurrentThread("ALSA playback");
     std::unique_lock lock(m_mutex);
     while (true) {
         m_wake.wait(lock, [this] { return m_handedOver != nullptr || m_stopping; });

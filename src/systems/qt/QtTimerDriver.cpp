@@ -1,7 +1,10 @@
 #include "QtTimerDriver.h"
 
+#include "elements/TickSchedule.h"
+
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 
 namespace aerolap {
 
@@ -13,7 +16,8 @@ void QtTimerDriver::attach(Timer& timer) {
     auto* qtimer = new QTimer(this);
     qtimer->setSingleShot(true);
     qtimer->setTimerType(timer.interval() < kCoarseEnough ? Qt::PreciseTimer : Qt::CoarseTimer);
-    connect(qtimer, &QTimer::timeout, this, [this, &timer, qtimer] {
+    auto schedule = std::make_shared<TickSchedule>(timer);
+    connect(qtimer, &QTimer::timeout, this, [this, &timer, qtimer, schedule] {
         const MonotonicSource::TimePoint ranAt = m_time.now();
         if (m_beforeTick && timer.enabled()) {
             m_beforeTick(timer);
@@ -21,23 +25,34 @@ void QtTimerDriver::attach(Timer& timer) {
         timer.fire();
         // A handler that restarted its own timer has armed it already.
         if (timer.enabled() && !qtimer->isActive()) {
-            armForNextTick(*qtimer, timer, ranAt);
+            schedule->ran(ranAt);
+            armForNextTick(*qtimer, *schedule);
         }
     });
-    timer.runningChanged.connect([qtimer, &timer](bool running) {
+    timer.runningChanged.connect([this, qtimer, schedule, &timer](bool running) {
         if (running) {
+            schedule->restart(m_time.now());
             qtimer->start(timer.interval());
         } else {
             qtimer->stop();
         }
     });
+    timer.woken.connect([this, qtimer, schedule] {
+        const auto before = schedule->due();
+        schedule->wake(m_time.now());
+        if (schedule->due() != before) {
+            armForNextTick(*qtimer, *schedule);
+        }
+    });
 }
 
-void QtTimerDriver::armForNextTick(QTimer& qtimer, const Timer& timer,
-                                   MonotonicSource::TimePoint ranAt) {
+void QtTimerDriver::armForNextTick(QTimer& qtimer, const TickSchedule& schedule) {
+    if (!schedule.due()) {
+        qtimer.stop();
+        return;
+    }
     // Rounded up: a tick may come a fraction of a millisecond after its moment, never before.
-    const auto wait =
-        std::chrono::ceil<std::chrono::milliseconds>(timer.nextTickAfter(ranAt) - m_time.now());
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*schedule.due() - m_time.now());
     qtimer.start(std::max(wait, std::chrono::milliseconds(0)));
 }
 
