@@ -55,6 +55,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         QStringLiteral("Run the contest schedule in <file> (JSON), offering to resume where it "
                        "was left."),
         QStringLiteral("file"));
+    const QCommandLineOption remote(
+        QStringLiteral("remote"),
+        QStringLiteral("The director's remote on the pilots' display server: on (the default; "
+                       "it takes commands once a phone is paired) or off (not served at all)."),
+        QStringLiteral("on|off"));
     const QCommandLineOption draw(
         QStringLiteral("draw"),
         QStringLiteral("With --schedule: put the draw of pilots into groups in <file> (CSV with "
@@ -72,8 +77,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         QStringLiteral("late-ms"),
         QStringLiteral("With --day-report: flag the cues later than <n> ms (default 20)."),
         QStringLiteral("n"));
-    parser.addOptions(
-        {help, sounds, com, checkSounds, play, webPort, schedule, draw, dayReport, html, lateMs});
+    parser.addOptions({help, sounds, com, checkSounds, play, webPort, schedule, draw, dayReport,
+                       html, lateMs, remote});
     parser.addPositionalArgument(QStringLiteral("date"),
                                  QStringLiteral("With --day-report: the day."),
                                  QStringLiteral("[date]"));
@@ -169,6 +174,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                 QStringLiteral("--late-ms takes milliseconds, not '%1'").arg(parser.value(lateMs)));
         }
         options.lateCue = std::chrono::milliseconds(late);
+    }
+    if (parser.isSet(remote)) {
+        const QString value = parser.value(remote);
+        if (value != QLatin1String("on") && value != QLatin1String("off")) {
+            return refused(parser, QStringLiteral("--remote takes on or off, not '%1'").arg(value));
+        }
+        options.remote = value == QLatin1String("on");
     }
     options.checkSounds = parser.isSet(checkSounds);
     options.playSounds = parser.isSet(play);

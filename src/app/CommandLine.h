@@ -22,6 +22,8 @@ struct CommandLine {
     std::optional<std::string> scheduleFile;
     /// --draw FILE: the draw (CSV) to put into that schedule.
     std::optional<std::string> drawFile;
+    /// --remote off: no director's remote at all.
+    bool remote = true;
     /// --check-sounds, with --play: check the sound folder instead of opening the window.
     bool checkSounds = false;
     bool playSounds = false;

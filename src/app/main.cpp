@@ -12,7 +12,11 @@
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/SerialDeviceNames.h"
+#include "platform/ShowingMessageBoxes.h"
 #include "platform/WallClock.h"
+#include "remote/DirectorStateJson.h"
+#include "remote/RemoteAccess.h"
+#include "remote/RemoteCommandDesk.h"
 #include "systems/qt/QtMessageBoxService.h"
 #include "systems/qt/QtProgramLauncher.h"
 #include "systems/qt/QtSerialPortControl.h"
@@ -23,6 +27,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/notices/NoticesWindow.h"
 #include "ui/pilots/PilotsDisplayWindow.h"
+#include "ui/remote/DirectorsRemoteWindow.h"
 #include "ui/schedule/ScheduleWindow.h"
 #include "web/PageAddresses.h"
 #include "web/PilotsDisplayThread.h"
@@ -33,6 +38,8 @@
 #include <QStandardPaths>
 #include <filesystem>
 #include <iostream>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -133,7 +140,8 @@ int main(int argc, char** argv) {
     aerolap::QtSerialPortControl serialPort{
         system.serialDeviceNaming(), system.serialAccess(), serialDevicesOf(options),
         [&notices](const std::string& line) { notices.post(line); }};
-    aerolap::QtMessageBoxService messageBoxes;
+    aerolap::QtMessageBoxService qtMessageBoxes;
+    aerolap::ShowingMessageBoxes messageBoxes(qtMessageBoxes);
     aerolap::ImmediateProgramExit programExit;
     aerolap::LocalFileExistence files;
     aerolap::QtProgramLauncher programs;
@@ -180,6 +188,61 @@ int main(int argc, char** argv) {
                                            messageBoxes, &view);
     QAction showScheduleWindow(QStringLiteral("Contest schedule..."));
     offerWindow(view, showScheduleWindow, QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
+
+    // The director's remote, unless switched off: its routes on the pilots' display's server,
+    // its commands carried out on this thread by the desk, as the window's buttons would be.
+    std::optional<aerolap::RemoteAccess> remoteAccess;
+    std::optional<aerolap::RemoteCommandDesk> remoteDesk;
+    std::unique_ptr<aerolap::DirectorsRemoteWindow> remoteWindow;
+    QAction showRemoteWindow(QStringLiteral("Director's remote..."));
+    if (options.remote) {
+        remoteAccess.emplace(time, wallClock, notices, stateFolder());
+        const auto dialogOpen = [&messageBoxes] {
+            return messageBoxes.showing() || QApplication::activeModalWidget() != nullptr;
+        };
+        remoteDesk.emplace(timer.form(), timer.scheduleRunner(), dialogOpen, notices);
+        QStringList remoteAddresses;
+        for (const QString& address : addresses) {
+            remoteAddresses << address + QStringLiteral("remote");
+        }
+        if (!addresses.isEmpty()) {
+            const auto publishDirectorState = [&webServer, &timer] {
+                webServer.publishDirectorState(
+                    aerolap::directorStateJson(timer.form(), timer.scheduleRunner()));
+            };
+            webServer.serveRemote(*remoteAccess, [&app, &remoteDesk, &timer, publishDirectorState](
+                                                     const aerolap::RemoteCommand& command,
+                                                     const std::string& device,
+                                                     const aerolap::RemoteRoutes::Answer& answer) {
+                QMetaObject::invokeMethod(
+                    &app,
+                    [&remoteDesk, &timer, publishDirectorState, command, device, answer] {
+                        const aerolap::RemoteOutcome outcome = remoteDesk->perform(command, device);
+                        std::string what(aerolap::actionName(command.action));
+                        if (command.action == aerolap::RemoteAction::Jump) {
+                            what += " " + std::to_string(command.round) + " " +
+                                    std::to_string(command.group);
+                        }
+                        timer.dayLog().recordRemoteCommand(
+                            device,
+                            outcome.done ? what : what + " (refused: " + outcome.message + ")");
+                        answer(outcome);
+                        publishDirectorState();
+                    },
+                    Qt::QueuedConnection);
+            });
+            publishDirectorState();
+            timer.displayState().changed.connect(
+                [publishDirectorState](const aerolap::DisplayState&) { publishDirectorState(); });
+            timer.scheduleRunner().changed.connect(publishDirectorState);
+            // The times set change with them, and with the task chosen.
+            timer.form().Clock2.clockChanged.connect(publishDirectorState);
+            timer.form().Clock3.clockChanged.connect(publishDirectorState);
+        }
+        remoteWindow = std::make_unique<aerolap::DirectorsRemoteWindow>(
+            *remoteAccess, remoteAddresses, whyOff, &view);
+        offerWindow(view, showRemoteWindow, QKeySequence(), *remoteWindow);
+    }
     aerolap::NoticesWindow noticesWindow(notices, &view);
     QAction showNoticesWindow(QStringLiteral("Notices..."));
     offerWindow(view, showNoticesWindow, QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);

@@ -1,6 +1,7 @@
 #include "PilotsDisplayServer.h"
 
 #include "DisplayStateJson.h"
+#include "RemoteRoutes.h"
 
 #include <QFile>
 #include <QHttpServerRequest>
@@ -87,6 +88,10 @@ bool PilotsDisplayServer::handleRequest(const QHttpServerRequest& request, QTcpS
     // was answered; one for any other path or method is refused as not found, and not upgraded.
     if (request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0) {
         return isGet && path == kWebSocketPath;
+    }
+    if (m_remote != nullptr && RemoteRoutes::owns(path)) {
+        m_remote->handle(request, makeResponder(request, socket));
+        return true;
     }
     if (path != kPagePath && path != kStatePath && path != kDrawPath && path != kWebSocketPath) {
         return false;

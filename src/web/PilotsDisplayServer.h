@@ -15,12 +15,14 @@ class QWebSocket;
 
 namespace aerolap {
 
+class RemoteRoutes;
+
 /// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, GET /api/draw the
 /// draw (fetched again only when the state names a new version), /ws a WebSocket that carries the
 /// state on connecting, on every change and after each 1.5 s without one, so that the page notices
 /// a lost connection; with no WebSocket client it sends nothing. Nothing else: other paths are 404,
-/// other methods 405, and nothing a client sends can change the timer. What it shows comes in
-/// through `publish`.
+/// other methods 405, and nothing a client sends can change the timer (the director's remote,
+/// under /remote, is apart: see `serveRemote`). What it shows comes in through `publish`.
 class PilotsDisplayServer final : public QAbstractHttpServer {
 public:
     explicit PilotsDisplayServer(ConnectionLimits limits = {}, QObject* parent = nullptr);
@@ -33,6 +35,8 @@ public:
     void publish(const DisplayState& state);
     /// What /api/draw serves from now on.
     void publishDraw(const std::optional<DrawDocument>& draw);
+    /// Serves the director's remote too, under /remote; without it those paths are not found.
+    void serveRemote(RemoteRoutes* routes) { m_remote = routes; }
 
     std::size_t webSocketClients() const { return m_clients.size(); }
     int openConnections() const { return m_listener->openConnections(); }
@@ -51,6 +55,7 @@ private:
     QByteArray m_drawJson;
     std::vector<std::unique_ptr<QWebSocket>> m_clients;
     QTimer m_heartbeat;
+    RemoteRoutes* m_remote = nullptr;
 };
 
 } // namespace aerolap

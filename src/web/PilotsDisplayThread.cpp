@@ -42,4 +42,20 @@ void PilotsDisplayThread::publishDraw(const std::optional<DrawDocument>& draw) {
         m_server, [server = m_server, draw] { server->publishDraw(draw); }, Qt::QueuedConnection);
 }
 
+void PilotsDisplayThread::serveRemote(RemoteAccess& access, RemoteRoutes::HandOver handOver) {
+    QMetaObject::invokeMethod(
+        m_server,
+        [&] {
+            m_remote = new RemoteRoutes(access, std::move(handOver), m_server);
+            m_server->serveRemote(m_remote);
+        },
+        Qt::BlockingQueuedConnection);
+}
+
+void PilotsDisplayThread::publishDirectorState(const QByteArray& json) {
+    QMetaObject::invokeMethod(
+        m_remote, [remote = m_remote, json] { remote->publishDirectorState(json); },
+        Qt::QueuedConnection);
+}
+
 } // namespace aerolap

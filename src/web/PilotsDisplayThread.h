@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PilotsDisplayServer.h"
+#include "RemoteRoutes.h"
 
 #include <QThread>
 
@@ -21,11 +22,15 @@ public:
     /// Hands the state over without waiting.
     void publish(const DisplayState& state);
     void publishDraw(const std::optional<DrawDocument>& draw);
+    /// Serves the director's remote from now on, handing each checked command over.
+    void serveRemote(RemoteAccess& access, RemoteRoutes::HandOver handOver);
+    void publishDirectorState(const QByteArray& json);
 
 private:
     QThread m_thread;
     QObject m_context;
     PilotsDisplayServer* m_server = nullptr;
+    RemoteRoutes* m_remote = nullptr;
 };
 
 } // namespace aerolap

@@ -1,0 +1,119 @@
+#include "DirectorsRemoteWindow.h"
+
+#include "ui/pilots/QrCodeImage.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace aerolap {
+
+namespace {
+constexpr int kModulePixels = 6;
+constexpr int kCodePointSize = 36;
+
+QString timeOfDay(WallClock::TimePoint at) {
+    return QDateTime::fromMSecsSinceEpoch(
+               std::chrono::duration_cast<std::chrono::milliseconds>(at.time_since_epoch()).count())
+        .toString(QStringLiteral("HH:mm:ss"));
+}
+} // namespace
+
+DirectorsRemoteWindow::DirectorsRemoteWindow(RemoteAccess& access, const QStringList& addresses,
+                                             const QString& note, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_access(access) {
+    setObjectName(QStringLiteral("DirectorsRemoteWindow"));
+    setWindowTitle(QStringLiteral("Director's remote"));
+    auto* layout = new QVBoxLayout(this);
+    if (addresses.isEmpty()) {
+        layout->addWidget(new QLabel(note));
+        return;
+    }
+    auto* top = new QHBoxLayout;
+    auto* qrCode = new QLabel;
+    qrCode->setPixmap(QPixmap::fromImage(qrCodeImage(addresses.constFirst(), kModulePixels)));
+    top->addWidget(qrCode);
+    auto* words = new QVBoxLayout;
+    auto* help = new QLabel(
+        QStringLiteral("Open this address on your phone (or scan the code), then type the code "
+                       "below and a name for the phone. Anyone who can see this code can pair: "
+                       "revoke any device that is not yours.\n") +
+        addresses.join(QLatin1Char('\n')));
+    help->setWordWrap(true);
+    help->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    words->addWidget(help);
+    m_code = new QLabel;
+    m_code->setObjectName(QStringLiteral("code"));
+    QFont font = m_code->font();
+    font.setPointSize(kCodePointSize);
+    font.setBold(true);
+    m_code->setFont(font);
+    words->addWidget(m_code);
+    top->addLayout(words);
+    layout->addLayout(top);
+
+    m_devices = new QTableWidget(0, 4);
+    m_devices->setObjectName(QStringLiteral("devices"));
+    m_devices->setHorizontalHeaderLabels(
+        {QStringLiteral("Device"), QStringLiteral("Paired"), QStringLiteral("Last seen"), {}});
+    m_devices->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_devices->verticalHeader()->hide();
+    m_devices->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(m_devices);
+    auto* revokeAll = new QPushButton(QStringLiteral("Revoke all"));
+    revokeAll->setObjectName(QStringLiteral("revokeAll"));
+    connect(revokeAll, &QPushButton::clicked, this, [this] { m_access.revokeAll(); });
+    layout->addWidget(revokeAll, 0, Qt::AlignRight);
+
+    // Pairing and commands come on the web server's thread; the list is redrawn on this one.
+    m_access.onChange([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { refresh(); }, Qt::QueuedConnection);
+    });
+    refresh();
+}
+
+DirectorsRemoteWindow::~DirectorsRemoteWindow() {
+    m_access.onChange({});
+}
+
+void DirectorsRemoteWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_code != nullptr) {
+        m_access.openPairing();
+        refresh();
+    }
+}
+
+void DirectorsRemoteWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (m_code != nullptr) {
+        m_access.closePairing();
+        refresh();
+    }
+}
+
+void DirectorsRemoteWindow::refresh() {
+    const auto code = m_access.pairingCode();
+    m_code->setText(code ? QString::fromStdString(*code) : QStringLiteral("------"));
+    const std::vector<PairedDevice> devices = m_access.devices();
+    m_devices->setRowCount(static_cast<int>(devices.size()));
+    int row = 0;
+    for (const PairedDevice& device : devices) {
+        m_devices->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(device.name)));
+        m_devices->setItem(row, 1, new QTableWidgetItem(timeOfDay(device.pairedAt)));
+        m_devices->setItem(row, 2, new QTableWidgetItem(timeOfDay(device.lastSeen)));
+        auto* revoke = new QPushButton(QStringLiteral("Revoke"));
+        connect(revoke, &QPushButton::clicked, this,
+                [this, id = device.id] { m_access.revoke(id); });
+        m_devices->setCellWidget(row, 3, revoke);
+        ++row;
+    }
+}
+
+} // namespace aerolap

@@ -1,0 +1,219 @@
+// The director's remote on a live loopback server, driving the whole timer in virtual time:
+// pairing, the wrong codes' waits, revoking, and the commands that must not get through.
+#include "TimedComposition.h"
+#include "platform/ShowingMessageBoxes.h"
+#include "remote/CommandSignature.h"
+#include "remote/DirectorStateJson.h"
+#include "remote/RemoteCommandDesk.h"
+#include "web/PilotsDisplayServer.h"
+#include "web/RemoteRoutes.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace aerolap::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Answer {
+    int status = 0;
+    QJsonObject json;
+    QNetworkReply* reply = nullptr;
+};
+
+class Remote : public ::testing::Test {
+protected:
+    Remote() {
+        world.timer.load(std::nullopt);
+        server.serveRemote(&routes);
+    }
+    ~Remote() override { qDeleteAll(replies); }
+
+    Answer request(const QString& path, const QByteArray* body = nullptr) {
+        QNetworkRequest asked(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path)));
+        asked.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+        QNetworkReply* reply = body != nullptr ? network.post(asked, *body) : network.get(asked);
+        replies.push_back(reply);
+        EXPECT_TRUE(QTest::qWaitFor([reply] { return reply->isFinished(); }, 3000))
+            << path.toStdString();
+        return {reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                QJsonDocument::fromJson(reply->readAll()).object(), reply};
+    }
+    Answer post(const QString& path, const QJsonObject& body) {
+        const QByteArray bytes = QJsonDocument(body).toJson();
+        return request(path, &bytes);
+    }
+    Answer pair(const QString& code, const QString& name = QStringLiteral("Director's phone")) {
+        return post(QStringLiteral("/remote/pair"), {{"code", code}, {"name", name}});
+    }
+    struct Device {
+        std::string id;
+        QByteArray secret;
+    };
+    Device paired() {
+        access.openPairing();
+        const Answer answer = pair(QString::fromStdString(*access.pairingCode()));
+        EXPECT_EQ(answer.status, 200);
+        return {answer.json["device"].toString().toStdString(),
+                QByteArray::fromHex(answer.json["secret"].toString().toLatin1())};
+    }
+    Answer send(const Device& device, std::uint64_t sequence, RemoteAction action,
+                const QByteArray& key = {}) {
+        const RemoteCommand command{device.id, sequence, action};
+        const QByteArray signature =
+            hmacSha256(key.isEmpty() ? device.secret : key, signedText(command)).toHex();
+        return post(QStringLiteral("/remote/command"),
+                    {{"device", QString::fromStdString(device.id)},
+                     {"sequence", QString::number(sequence)},
+                     {"command", QString::fromStdString(std::string(actionName(action)))},
+                     {"signature", QString::fromLatin1(signature)}});
+    }
+    bool cycleRuns() const { return world.form.Command7.visible(); }
+
+    TimedComposition world;
+    ShowingMessageBoxes boxes{world.messageBoxes};
+    QTemporaryDir folder;
+    RemoteAccess access{world.time, world.time.wall, world.notices, folder.path().toStdString()};
+    RemoteCommandDesk desk{world.form, world.timer.scheduleRunner(),
+                           [this] { return boxes.showing(); }, world.notices};
+    RemoteRoutes routes{access, [this](const RemoteCommand& command, const std::string& device,
+                                       const RemoteRoutes::Answer& answer) {
+                            answer(desk.perform(command, device));
+                            world.runSoon();
+                        }};
+    PilotsDisplayServer server;
+    quint16 port = server.start(QHostAddress::LocalHost, 0).value_or(0);
+    QNetworkAccessManager network;
+    std::vector<QNetworkReply*> replies;
+};
+
+TEST_F(Remote, APairedPhoneDrivesTheWindowAndNoReplayedReorderedOrForgedCommandGetsThrough) {
+    const Device phone = paired();
+    EXPECT_EQ(phone.secret.size(), 32) << "256 random bits";
+    EXPECT_NE(world.noticesText().find("\"Director's phone\" is paired"), std::string::npos);
+
+    const Answer started = send(phone, 10, RemoteAction::Start);
+    EXPECT_EQ(started.status, 200);
+    EXPECT_EQ(started.json["done"].toString(), "started the cycle.");
+    EXPECT_TRUE(cycleRuns());
+    world.run(1500ms);
+    const std::string runningTime = world.form.Label2.caption();
+
+    EXPECT_EQ(send(phone, 10, RemoteAction::Stop).json["error"].toString(),
+              "The command came out of order or twice.")
+        << "replayed";
+    EXPECT_EQ(send(phone, 9, RemoteAction::Stop).status, 403) << "reordered";
+    EXPECT_EQ(send(phone, 11, RemoteAction::Stop, QByteArray(32, 'x')).json["error"].toString(),
+              "The command's signature is wrong.");
+    EXPECT_TRUE(cycleRuns());
+    EXPECT_EQ(world.form.Label2.caption(), runningTime);
+
+    EXPECT_EQ(send(phone, 11, RemoteAction::Stop).status, 200);
+    EXPECT_FALSE(cycleRuns());
+    EXPECT_EQ(send(phone, 12, RemoteAction::Stop).json["error"].toString(),
+              "that button is not on the window now.");
+    EXPECT_NE(world.noticesText().find("(\"Director's phone\"): stopped the cycle."),
+              std::string::npos)
+        << world.noticesText();
+}
+
+TEST_F(Remote, WrongCodesWaitLongerAndTheFifthLocksPairingForAMinute) {
+    EXPECT_EQ(pair(QStringLiteral("123456")).status, 403) << "closed until the window shows it";
+    access.openPairing();
+    const QString code = QString::fromStdString(*access.pairingCode());
+    const QString wrong = code == "000000" ? "000001" : "000000";
+    for (const int wait : {1, 2, 4, 8}) {
+        const Answer refused = pair(wrong);
+        EXPECT_EQ(refused.status, 403);
+        EXPECT_EQ(refused.json["retry_after"].toInt(), wait);
+        EXPECT_EQ(pair(code).json["error"].toString(), "Wait before the next try.");
+        world.run(std::chrono::seconds(wait));
+    }
+    EXPECT_EQ(pair(wrong).json["retry_after"].toInt(), 60);
+    world.run(59s);
+    EXPECT_EQ(pair(code).json["error"].toString(),
+              "Too many wrong codes: pairing is locked for a minute.");
+    world.run(1s);
+    EXPECT_EQ(pair(code).status, 200);
+    EXPECT_EQ(access.devices().size(), 1u);
+}
+
+TEST_F(Remote, RevokedAndUnknownDevicesAreRefusedAndChangeNothing) {
+    const Device phone = paired();
+    const Device tablet = paired();
+    access.revoke(phone.id);
+    const Answer revoked = send(phone, 1, RemoteAction::Start);
+    EXPECT_EQ(revoked.status, 403);
+    EXPECT_EQ(revoked.json["error"].toString(),
+              "This device is not paired (or was revoked): pair it again.");
+    EXPECT_EQ(send({"stranger", QByteArray(32, 's')}, 1, RemoteAction::Start).status, 403);
+    EXPECT_EQ(post(QStringLiteral("/remote/command"), {{"command", "start"}}).status, 400);
+    EXPECT_FALSE(cycleRuns());
+    EXPECT_EQ(send(tablet, 1, RemoteAction::Start).status, 200);
+}
+
+TEST_F(Remote, ACommandThatArrivesWhileADialogWaitsIsRefusedThere) {
+    const Device phone = paired();
+    Answer duringTheQuestion;
+    // The box's own event loop runs while it waits, and with it the server.
+    world.messageBoxes.beforeAnswer = [&] {
+        duringTheQuestion = send(phone, 1, RemoteAction::Start);
+    };
+    boxes.show({"Vuoi uscire da programma?", "", MessageIcon::None, MessageButtons::YesNo});
+    EXPECT_EQ(duringTheQuestion.status, 409);
+    EXPECT_EQ(duringTheQuestion.json["error"].toString(),
+              "a dialog is open on the laptop; answer it there first.");
+    EXPECT_FALSE(cycleRuns());
+    EXPECT_EQ(send(phone, 2, RemoteAction::Start).status, 200);
+}
+
+TEST_F(Remote, TheScheduleMovesOnlyWhileNoCycleRuns) {
+    const Device phone = paired();
+    EXPECT_EQ(send(phone, 1, RemoteAction::Skip).json["error"].toString(),
+              "no schedule is loaded.");
+    ScheduleRunner& runner = world.timer.scheduleRunner();
+    ASSERT_TRUE(runner.load(Schedule{
+        "Day", "", 30, 0, 0, 30, false, {{"A", "", 420, 3, 1, {}, {}, {}, {}, {}}}, {}, {}}));
+    EXPECT_EQ(send(phone, 2, RemoteAction::Start).status, 200);
+    const Answer refused = send(phone, 3, RemoteAction::Skip);
+    EXPECT_EQ(refused.status, 409);
+    EXPECT_EQ(refused.json["error"].toString(),
+              "the schedule moves only while no cycle runs, within its rounds.");
+    EXPECT_EQ(runner.position(), SchedulePosition{});
+    EXPECT_EQ(send(phone, 4, RemoteAction::Stop).status, 200);
+    EXPECT_EQ(send(phone, 5, RemoteAction::Skip).status, 200);
+    EXPECT_EQ(runner.position().group, 1);
+}
+
+TEST_F(Remote, ItsPagesChangeNothingAndAreNeitherCachedNorOpenToOtherSources) {
+    const Answer page = request(QStringLiteral("/remote"));
+    EXPECT_EQ(page.status, 200);
+    EXPECT_EQ(page.reply->rawHeader("Cache-Control"), "no-store");
+    const QByteArray policy = page.reply->rawHeader("Content-Security-Policy");
+    EXPECT_TRUE(policy.startsWith("default-src 'none'; script-src 'self'; style-src 'sha256-"))
+        << policy.data();
+    EXPECT_EQ(request(QStringLiteral("/remote/remote.js")).status, 200);
+    access.openPairing();
+    const std::string code = *access.pairingCode();
+    for (const char* path : {"/remote/pair", "/remote/command"}) {
+        EXPECT_EQ(request(QString::fromLatin1(path)).status, 405) << path;
+    }
+    routes.publishDirectorState(directorStateJson(world.form, world.timer.scheduleRunner()));
+    const QJsonObject director = request(QStringLiteral("/remote/state")).json;
+    EXPECT_EQ(director["task"].toString(), "TO 10 MINUTI");
+    EXPECT_EQ(director["preparation"].toString(), "00.00.30");
+    EXPECT_EQ(*access.pairingCode(), code);
+    EXPECT_TRUE(access.devices().empty());
+
+    PilotsDisplayServer withoutRemote;
+    port = withoutRemote.start(QHostAddress::LocalHost, 0).value_or(0);
+    EXPECT_EQ(request(QStringLiteral("/remote")).status, 404);
+}
+
+} // namespace
+} // namespace aerolap::testing
