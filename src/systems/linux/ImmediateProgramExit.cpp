@@ -1,4 +1,4 @@
-#include "ImmediateProgramExit.h"
+#include "platform/ImmediateProgramExit.h"
 
 #include <cstdio>
 #include <cstdlib>
