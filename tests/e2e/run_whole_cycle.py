@@ -20,6 +20,8 @@ from pathlib import Path
 PREPARATION_S, WORKING_S, LANDING_S, TOLERANCE_S = 12, 65, 30, 0.060
 # A tone heard again this soon after its own onset is the same sound with a gap in it (none here).
 SAME_TONE_WITHIN_S = 0.0
+# How clean a heard tone must be: its own frequency against everything else in it.
+CLEAN_TONE = 10
 RATE, SINK, TWIPS_PER_PIXEL = 16000, "aerolap_e2e", 15
 MAIN_TITLE = "Aerolap-Vuz by Birno ver.3.4.2 VERSIONE INGLESE"
 ABOUT_TITLE, EXIT_QUESTION_TITLE = "Informazioni su Aerolap", "Aerolap "
@@ -161,8 +163,8 @@ def check_sequence(kind, expected, seen, start):
     lags, wrong = [], []
     for index, (want, got) in enumerate(itertools.zip_longest(expected, seen, fillvalue=(math.nan, None, math.inf))):
         lags += [] if math.isnan(lag := got[0] - start - want[0]) else [1000 * lag]
-        if not (got[1] == want[1] and got[2] >= 10 and abs(lag) <= TOLERANCE_S):
-            wrong.append(f"{index}: {got[1]!r}{'' if got[2] >= 10 else ' (not a clean tone)'} at "
+        if not (got[1] == want[1] and got[2] >= CLEAN_TONE and abs(lag) <= TOLERANCE_S):
+            wrong.append(f"{index}: {got[1]!r}{'' if got[2] >= CLEAN_TONE else ' (not a clean tone)'} at "
                          f"START{got[0] - start:+.3f} s, expected {want[1]!r} at START+{want[0]} s")
     print(f"{kind.capitalize()}: {len(seen)} seen, {len(expected)} expected; against their due moments min "
           f"{min(lags, default=0):+.1f} ms, median {statistics.median(lags or [0]):+.1f} ms, max "
