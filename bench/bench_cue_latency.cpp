@@ -6,8 +6,10 @@
 #include "TestSoundServer.h"
 #include "WavBytes.h"
 #include "audio/PreloadingSoundOutput.h"
+#include "audio/SoundFileDecoder.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "systems/linux/InotifyFileChangeWatch.h"
+#include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/PulsePcmPlayback.h"
 
 #include <algorithm>
@@ -51,13 +53,15 @@ public:
         const SoundPaths paths = SoundPaths::underRoot(m_folder);
         m_outputs.push_back(std::make_unique<PreloadingSoundOutput>(
             playback, std::vector<std::string>{paths.fileFor(kCueA), paths.fileFor(kCueB)},
-            std::make_unique<InotifyFileChangeWatch>()));
+            std::make_unique<InotifyFileChangeWatch>(),
+            [this](const std::filesystem::path& file) { return decodeSoundFile(file, m_files); }));
         m_outputs.back()->waitUntilDecoded();
         return SoundOutputCuePlayer(*m_outputs.back(), paths);
     }
 
 private:
     std::filesystem::path m_folder;
+    PosixRegularFileOpener m_files;
     std::vector<std::unique_ptr<PreloadingSoundOutput>> m_outputs;
 };
 
