@@ -9,7 +9,6 @@
 #include "platform/SuspendedTime.h"
 #include "platform/TimerResolution.h"
 #include "platform/WindowStacking.h"
-#include "ui/widgets/LayoutFonts.h"
 
 #include <filesystem>
 #include <memory>
@@ -23,10 +22,9 @@ namespace aerolap {
 class NoticeBoard;
 
 /// The back ends of the system the program was built for: its time, its sound, its registry, how
-/// it names serial ports, how its window manager stacks windows, the fonts the windows are shown
-/// in and how it keeps the laptop awake. What they must tell the director goes to the notice
-/// board. The build compiles exactly one implementation, from the folder named for the system
-/// beside this file.
+/// it names serial ports, how its window manager stacks windows and how it keeps the laptop awake.
+/// What they must tell the director goes to the notice board. The build compiles exactly one
+/// implementation, from the folder named for the system beside this file.
 class SystemServices {
 public:
     /// `soundFolder`, when given, replaces the system's way of finding the sound files.
@@ -42,8 +40,6 @@ public:
     Registry& registry() { return *m_registry; }
     DeviceNaming serialDeviceNaming() const;
     SerialAccess serialAccess() const;
-    /// The system's families for the fonts the windows were laid out in.
-    LayoutFonts layoutFonts() const;
     /// The main window's stacking; it acts once `adoptMainWindow` has named the window.
     WindowStacking& mainWindowStacking() { return *m_mainWindowStacking; }
     /// How finely the system's timers fire, for the cycle to ask for fine steps while it runs.

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/DisplayAwakeWhileRunning.h"
 #include "app/ParentConsole.h"
+#include "app/SystemLayoutFonts.h"
 #include "app/SystemServices.h"
 #include "app/TimerComposition.h"
 #include "day_log/DayReportCommand.h"
@@ -167,7 +168,7 @@ int main(int argc, char** argv) {
         timers.attach(*each);
     }
 
-    const aerolap::LayoutFonts fonts = system.layoutFonts();
+    const aerolap::LayoutFonts fonts = aerolap::systemLayoutFonts();
     aerolap::Form1View view(timer.window(), fonts);
     system.adoptMainWindow(view);
 

@@ -16,4 +16,11 @@ fi
 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
 /usr/lib/wine/wineserver -w
 test -f "$prefix/system.reg" || { echo "Wine could not make a prefix in $prefix" >&2; exit 1; }
+# Windows has Arial and Microsoft Sans Serif, the families the Windows program asks for; Wine has
+# neither. Debian's Liberation Sans, with Arial's metrics, stands in for both under their names.
+for family in "Arial" "Microsoft Sans Serif"; do
+    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$family" \
+        /d "Liberation Sans" /f >/dev/null 2>&1
+done
+/usr/lib/wine/wineserver -w
 echo "Wine prefix ready: $prefix"

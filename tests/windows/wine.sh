@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs a Windows program of the build under Wine 64, in the test run's own Wine prefix, with the
-# SDK's DLLs and Qt plugins found from the program's folder or the SDK.
+# SDK's DLLs found from the program's folder or the SDK (Qt finds its plugins beside its DLLs).
 # Usage: wine.sh PREFIX SDK PROGRAM [ARGUMENTS...]
 set -eu
 prefix=$1 sdk=$2
@@ -10,5 +10,4 @@ export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export HOME="${HOME:-$prefix}"
 # Wine maps the host's root to drive Z:.
 export WINEPATH="Z:$(echo "$sdk/bin" | tr / '\\')"
-export QT_PLUGIN_PATH="Z:$(echo "$sdk/plugins" | tr / '\\')"
 exec /usr/lib/wine/wine64 "$@"

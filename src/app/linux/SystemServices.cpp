@@ -86,12 +86,6 @@ SerialAccess SystemServices::serialAccess() const {
     return SerialAccess::WriteOnly;
 }
 
-LayoutFonts SystemServices::layoutFonts() const {
-    // Liberation Sans has Arial's metrics, and it is also the nearer match in width for MS Sans
-    // Serif, so every caption fits its element.
-    return {QStringLiteral("Liberation Sans"), QStringLiteral("Liberation Sans")};
-}
-
 void SystemServices::adoptMainWindow(QWidget& window) {
     m_parts->mainWindow.attachTo(window);
     m_parts->mainWindow.keepOutOfTaskbar();

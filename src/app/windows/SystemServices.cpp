@@ -114,12 +114,6 @@ SerialAccess SystemServices::serialAccess() const {
     return SerialAccess::ReadWrite;
 }
 
-LayoutFonts SystemServices::layoutFonts() const {
-    // MS Sans Serif is a bitmap font that Qt does not draw; Microsoft Sans Serif is its outline
-    // twin.
-    return {QStringLiteral("Arial"), QStringLiteral("Microsoft Sans Serif")};
-}
-
 void SystemServices::adoptMainWindow(QWidget& window) {
     m_parts->mainWindow.attachTo(nativeWindowOf(window));
     keepOutOfTaskbar(window);

@@ -23,6 +23,7 @@ frmAboutView::frmAboutView(frmAbout& about, const LayoutFonts& fonts,
     setObjectName("frmAbout");
     setModal(false);
     setFixedSize(kClient.size());
+    setFont(systemDefaultFont(fonts));
     buildElements(layoutFont(fonts.msSansSerif, kLabelPoints, true));
 
     follow(about.unloaded, this, [this] { deleteLater(); });

@@ -24,7 +24,6 @@ constexpr QColor kGreen{0, 255, 0};
 constexpr QColor kRed{255, 0, 0};
 constexpr QColor kYellow{255, 255, 0};
 constexpr QColor kGrey{192, 192, 192};
-constexpr qreal kSystemDefaultPoints = 8.0;
 
 // Close requests from the close box, the system menu and Alt+F4.
 constexpr int kClosedFromControlMenu = 0;
@@ -54,7 +53,7 @@ Form1View::Form1View(MainWindow& window, const LayoutFonts& fonts, QWidget* pare
       m_background(QPixmap::fromImage(BackgroundPicture::render(fonts.arial))) {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(kClientSize);
-    setFont(layoutFont(m_fonts.msSansSerif, kSystemDefaultPoints));
+    setFont(systemDefaultFont(m_fonts));
     QPalette backgroundPalette = palette();
     backgroundPalette.setColor(QPalette::Window, kBackground);
     setPalette(backgroundPalette);

@@ -11,4 +11,8 @@ QFont layoutFont(const QString& family, qreal points, bool bold, bool italic) {
     return font;
 }
 
+QFont systemDefaultFont(const LayoutFonts& fonts) {
+    return layoutFont(fonts.msSansSerif, 8.0);
+}
+
 } // namespace aerolap

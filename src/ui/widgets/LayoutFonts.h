@@ -12,6 +12,10 @@ struct LayoutFonts {
     QString msSansSerif;
 };
 
+/// The system default font the windows were laid out with, for the elements that name no font of
+/// their own: MS Sans Serif at 8 pt.
+QFont systemDefaultFont(const LayoutFonts& fonts);
+
 /// `family` at `points`, falling back on the system's sans-serif face where it is missing.
 QFont layoutFont(const QString& family, qreal points, bool bold = false, bool italic = false);
 
