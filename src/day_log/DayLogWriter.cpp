@@ -1,6 +1,7 @@
 #include "DayLogWriter.h"
 
 #include "JsonMembers.h"
+#include "platform/CurrentThreadName.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -62,6 +63,7 @@ void DayLogWriter::flush() {
 }
 
 void DayLogWriter::run() {
+    nameCurrentThread("day log");
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });

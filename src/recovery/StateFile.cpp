@@ -1,6 +1,7 @@
 #include "StateFile.h"
 
 #include "CycleRecordJson.h"
+#include "platform/CurrentThreadName.h"
 #include "schedule/SmallFileRead.h"
 #include "schedule/WholeFileSave.h"
 
@@ -72,6 +73,7 @@ void StateFile::flush() {
 }
 
 void StateFile::writeLoop() {
+    nameCurrentThread("state file");
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_pending || m_stopping; });
