@@ -112,6 +112,7 @@ TEST_F(WindowBehaviours, ViewShowsTheModelFollowsItAndPutsTheCloseBoxToTheExitQu
     form.Frame1.setVisible(true);
     form.Check9.setValue(CheckBox::kUnchecked);
     form.Option4.select();
+    form.Combo1.setText("3");
     form.window.setVisible(true);
     EXPECT_EQ(widget("Label2")->property("text").toString() +
                   widget("Command1")->property("text").toString(),
@@ -121,9 +122,10 @@ TEST_F(WindowBehaviours, ViewShowsTheModelFollowsItAndPutsTheCloseBoxToTheExitQu
         return widget(name)->property("checked").toBool();
     };
     EXPECT_EQ((std::vector{widget("Command5")->isVisible(), widget("Command2")->isVisible(),
-                           checked("Check9"), checked("Option4"), checked("Option2"),
-                           widget("Check12")->isEnabled()}),
-              (std::vector{false, true, false, true, false, false}));
+                           widget("Option1")->isVisible(), checked("Check9"), checked("Option4"),
+                           checked("Option2"), widget("Check12")->isEnabled()}),
+              (std::vector{false, true, true, false, true, false, false}));
+    EXPECT_EQ(view.findChild<QComboBox*>("Combo1")->currentIndex(), 2);
 
     EXPECT_FALSE(view.close()); // answered No
     messageBoxes.answerNext(MessageAnswer::Yes);
