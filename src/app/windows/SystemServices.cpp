@@ -4,6 +4,8 @@
 #include "audio/SoundCheck.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
+#include "systems/qt/BackgroundSerialPort.h"
+#include "systems/qt/QtSerialPortControl.h"
 #include "systems/windows/ExecutionStateStayAwake.h"
 #include "systems/windows/InterruptTimeSource.h"
 #include "systems/windows/PeriodicFileChangeWatch.h"
@@ -72,9 +74,10 @@ SoundPaths soundPathsFor(const std::optional<std::filesystem::path>& given) {
 } // namespace
 
 struct SystemServices::Parts {
-    explicit Parts(const std::optional<std::filesystem::path>& soundFolder)
-        : paths(soundPathsFor(soundFolder)) {}
+    Parts(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& board)
+        : notices(board), paths(soundPathsFor(soundFolder)) {}
 
+    NoticeBoard& notices;
     SoundPaths paths;
     InterruptTimeSource time;
     Win32RegularFileOpener files;
@@ -89,10 +92,9 @@ struct SystemServices::Parts {
     std::unique_ptr<QWindow> taskbarOwner;
 };
 
-SystemServices::SystemServices(
-    const std::optional<std::filesystem::path>& soundFolder,
-    NoticeBoard& /*notices: Windows's sound and awake hold tell nothing*/)
-    : m_parts(std::make_unique<Parts>(soundFolder)), m_cuePlayer(&m_parts->cues),
+SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder,
+                               NoticeBoard& notices)
+    : m_parts(std::make_unique<Parts>(soundFolder, notices)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
       m_timerResolution(&m_parts->timerResolution) {}
 
@@ -106,12 +108,13 @@ const SuspendedTime& SystemServices::suspendedTime() const {
     return m_parts->time;
 }
 
-DeviceNaming SystemServices::serialDeviceNaming() const {
-    return DeviceNaming::Windows;
-}
-
-SerialAccess SystemServices::serialAccess() const {
-    return SerialAccess::ReadWrite;
+std::unique_ptr<SerialPortControl> SystemServices::displayPort(EnvironmentLookup devices) {
+    return std::make_unique<BackgroundSerialPort>(
+        [devices = std::move(devices)](const BackgroundSerialPort::Notice& notice) {
+            return std::make_unique<QtSerialPortControl>(DeviceNaming::Windows,
+                                                         SerialAccess::ReadWrite, devices, notice);
+        },
+        m_parts->notices);
 }
 
 void SystemServices::adoptMainWindow(QWidget& window) {
