@@ -50,9 +50,10 @@ public:
     /// Whether the timer's own tick is running now.
     bool firing() const { return m_firing; }
 
-    /// For the driver: the tick that has just run saw no change, so the timer may rest until its
-    /// next change (`nextChangeAfter`) unless woken first.
-    bool mayRest() const { return m_nextChange && !m_changedSinceTick; }
+    /// For the driver: the last tick saw no change, so the timer may rest until its next change
+    /// (`nextChangeAfter`) unless woken first. Taken as the tick ended: a change after it wakes
+    /// the timer instead, however late the driver plans.
+    bool mayRest() const { return m_restAfterTick; }
     std::optional<TimePoint> nextChangeAfter(TimePoint moment) const {
         return m_nextChange(moment);
     }
@@ -85,6 +86,7 @@ public:
         m_firing = true;
         tick.emit();
         m_firing = false;
+        m_restAfterTick = m_nextChange && !m_changedSinceTick;
     }
 
     /// The timer's event: its handler (`TimerN_Timer`) connects here.
@@ -100,6 +102,7 @@ private:
     StepAnchor m_anchor;
     NextChange m_nextChange;
     bool m_changedSinceTick = false;
+    bool m_restAfterTick = false;
     bool m_firing = false;
 };
 

@@ -74,5 +74,23 @@ TEST_P(Suspend, TheCycleCarriesOnWhereRealTimeSays) {
 INSTANTIATE_TEST_SUITE_P(Sleeps, Suspend, ::testing::ValuesIn(kSleeps),
                          [](const auto& row) { return std::string(row.param.name); });
 
+// Cycle after cycle with the timer at rest in between (its polls asleep while the clock stands
+// still): nothing was held up, so nothing is caught up and nothing is said.
+TEST(HeldUp, NotBetweenTwoCyclesWithARestBetween) {
+    TimedComposition timer;
+    timer.timer.load(std::nullopt);
+    timer.form.Option1.select();
+    timer.form.Clock2.commitEdit("00.00.10");
+    for (const Ms rest : {Ms(10s), Ms(3min)}) {
+        timer.form.Command5.click();
+        ASSERT_TRUE(timer.runUntil([&] { return cyclePhase(timer.form) == CyclePhase::Ready; },
+                                   5min));
+        timer.run(rest);
+    }
+    timer.form.Command5.click();
+    timer.run(20s);
+    EXPECT_EQ(timer.noticesText().find("held up"), std::string::npos) << timer.noticesText();
+}
+
 } // namespace
 } // namespace aerolap::testing
