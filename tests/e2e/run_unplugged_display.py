@@ -56,18 +56,9 @@ def window_answers(window):
     cycle.wait_until(lambda: panel() != opened, 5, "the set-up panel to close")
 
 
-def unplugged_display(program, work):
-    cycle.set_environment(work)
-    cycle.write_tones(work / "sounds")
-    recording = cycle.start_sound_server(work)
-    cycle.start_display()
-    cycle.wait_for_recording(recording)
-    link = work / "display"
-    first_cable = Cable(link)
-    with open(work / "errors.txt", "wb") as errors:
-        app = cycle.start([program], env={**cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": str(link),
-                                          "AEROLAP_SOUNDS": str(work / "sounds")}, stderr=errors)
-    window = cycle.close_about_box()
+def pull_and_plug(window, link, cable, recording, errors):
+    # One short cycle whose cable is pulled out 15 s into the working time and plugged back in 8 s later;
+    # checks its frames, its cues, the window and the notice on the error stream. Returns the new cable.
     cycle.set_up_times(window, PREPARATION_S, WORKING_S)
     requested = time.monotonic()
     cycle.click(*cycle.box(window, cycle.COMMAND5_START))
@@ -76,20 +67,20 @@ def unplugged_display(program, work):
 
     # In the middle of a second, so that which frames came before it is plain.
     time.sleep(max(0.0, released + PULLED_AT_S + 0.5 - time.monotonic()))
-    first_cable.pull()
+    cable.pull()
     print(f"Pulled out {time.monotonic() - released:.1f} s after START")
-    cycle.wait_until(lambda: LOST in (work / "errors.txt").read_text(), 5, "the notice of the lost display")
+    cycle.wait_until(lambda: LOST in errors.read_text(errors="replace"), 5, "the notice of the lost display")
     cycle.check(cycle.run("xdotool", "search", "--name", "^InfoPort$", check_status=False).returncode != 0,
                 "a box came up for the lost display")
     window_answers(window)
     time.sleep(max(0.0, released + PLUGGED_AT_S - time.monotonic()))
-    plugged, cable = time.monotonic(), Cable(link)
+    plugged, back = time.monotonic(), Cable(link)
     print(f"Plugged in again {plugged - released:.1f} s after START")
     cycle.wait_until(lambda: recording[-1][0] > released + expected_cues[-1][0] + 1.5, expected_cues[-1][0] + 30,
                      "the end of the recording")
 
-    before, _ = cycle.split_frames([chunk for chunk in first_cable.chunks if chunk[0] >= requested])
-    after, _ = cycle.split_frames(cable.chunks)
+    before, _ = cycle.split_frames([chunk for chunk in cable.chunks if chunk[0] >= requested])
+    after, _ = cycle.split_frames(back.chunks)
     bounds = [arrived - due for (due, want), (arrived, got) in zip(expected_frames, before) if got == want and due]
     start_s = min(bounds) if cycle.check(bounds, "no frame before the pull shows START") else released
     cycle.check_sequence("frames before the pull", [f for f in expected_frames if f[0] <= PULLED_AT_S],
@@ -103,12 +94,31 @@ def unplugged_display(program, work):
         resumed = [f for f in expected_frames if f[0] > first_at - start_s]
         cycle.check_sequence("frames after the return", resumed, [(*f, math.inf) for f in after[1:]], start_s)
     cycle.check_cues(expected_cues, recording, start_s, {})
+    return back
 
-    cycle.exit_with_yes(app, window)
-    told = (work / "errors.txt").read_text().count(LOST)
+
+def check_told_once(errors, logs):
+    told = errors.read_text(errors="replace").count(LOST)
     cycle.check(told == 1, f"the lost display was told {told} times on the error stream")
-    logged = sum(log.read_text().count(LOST) for log in (work / "home").rglob("log/*.jsonl"))
+    logged = sum(log.read_text(errors="replace").count(LOST) for log in logs)
     cycle.check(logged == 1, f"the day log holds the lost display's notice {logged} times")
+
+
+def unplugged_display(program, work):
+    cycle.set_environment(work)
+    cycle.write_tones(work / "sounds")
+    recording = cycle.start_sound_server(work)
+    cycle.start_display()
+    cycle.wait_for_recording(recording)
+    link, errors = work / "display", work / "errors.txt"
+    cable = Cable(link)
+    with open(errors, "wb") as stream:
+        app = cycle.start([program], env={**cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": str(link),
+                                          "AEROLAP_SOUNDS": str(work / "sounds")}, stderr=stream)
+    window = cycle.close_about_box()
+    cable = pull_and_plug(window, link, cable, recording, errors)
+    cycle.exit_with_yes(app, window)
+    check_told_once(errors, (work / "home").rglob("log/*.jsonl"))
     cable.pull()
 
 

@@ -8,12 +8,14 @@
 # Beyond one whole cycle (every frame and cue near its second), it checks that TIMER IN PRIMO PIANO
 # sets and clears the window manager's keep-above state (SetWindowPos), that the windows stay off the
 # taskbar, System Info with and without its registry value, that /api/state answers, and the exit.
-# Lags are printed as figures: Wine is not Windows.
+# Last, a short cycle whose COM1 device vanishes in the working time and comes back, as in
+# run_unplugged_display.py. Lags are printed as figures: Wine is not Windows.
 
-import argparse, contextlib, json, os, socket, subprocess, sys, time, urllib.request, zipfile  # noqa: E401
+import argparse, contextlib, json, socket, subprocess, sys, urllib.request, zipfile  # noqa: E401
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
+import run_unplugged_display as unplugged  # noqa: E402
 import run_whole_cycle as e2e  # noqa: E402
 
 WINE = "/usr/lib/wine/wine64"
@@ -61,8 +63,8 @@ def free_port():
         return probe.getsockname()[1]
 
 
-def start_program(program, prefix, web_port):
-    return e2e.start([WINE, program, "--web-port", web_port], env=wine_environment(prefix), stderr=None)
+def start_program(program, prefix, web_port, stderr=None):
+    return e2e.start([WINE, program, "--web-port", web_port], env=wine_environment(prefix), stderr=stderr)
 
 
 def check_about_box_system_info(expected_title):
@@ -138,11 +140,12 @@ def wine_cycle(zip_path, prefix, work):
     recording = e2e.start_sound_server(work)
     e2e.start_display()
     e2e.wait_for_recording(recording)
-    far_end, port_fd = os.openpty()
-    port, (serial, serial_reader) = os.ttyname(port_fd), e2e.collect(far_end)
+    # COM1 is a link, so that its device can vanish and come back as a pulled USB adapter's does.
+    port = work / "display"
+    cable = unplugged.Cable(port)
     web_port = str(free_port())
     try:
-        wine(prefix, "reg", "add", r"HKLM\Software\Wine\Ports", "/v", "COM1", "/t", "REG_SZ", "/d", port, "/f")
+        wine(prefix, "reg", "add", r"HKLM\Software\Wine\Ports", "/v", "COM1", "/t", "REG_SZ", "/d", str(port), "/f")
         with contextlib.suppress(subprocess.CalledProcessError):
             wine(prefix, "reg", "delete", SYS_INFO_KEY, "/f")
         restart_wineserver(prefix)
@@ -154,7 +157,7 @@ def wine_cycle(zip_path, prefix, work):
         window = e2e.close_about_box()
         e2e.check("_NET_WM_STATE_SKIP_TASKBAR" in net_wm_state(window), "the main window shows in the taskbar")
         check_always_on_top(window)
-        e2e.run_and_check_cycle(window, serial, recording)
+        e2e.run_and_check_cycle(window, cable.chunks, recording)
         check_state_page(web_port)
         e2e.exit_with_yes(app, window)
 
@@ -163,11 +166,19 @@ def wine_cycle(zip_path, prefix, work):
         app = start_program(program, prefix, web_port)
         check_about_box_system_info(NOTEPAD_TITLE)
         e2e.exit_with_yes(app, e2e.close_about_box())
+
+        errors = work / "errors.txt"
+        with open(errors, "wb") as stream:
+            app = start_program(program, prefix, web_port, stream)
+        # Off the OK button, where the last run left it: xdotool's --sync waits for a pointer to move.
+        e2e.run("xdotool", "mousemove", "0", "0")
+        window = e2e.close_about_box()
+        cable = unplugged.pull_and_plug(window, port, cable, recording, errors)
+        e2e.exit_with_yes(app, window)
+        unplugged.check_told_once(errors, prefix.rglob("Aerolap/log/*.jsonl"))
     finally:
         restart_wineserver(prefix)
-        os.close(port_fd)
-        os.close(far_end)
-    serial_reader.join(5)
+        cable.pull()
 
 
 def main():
