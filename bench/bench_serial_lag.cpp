@@ -1,12 +1,15 @@
 // How late each display frame reaches the far end of the line, against the whole second since
 // START at which the display should have changed. A real contest cycle in real time: the main
-// window (without its view) on Qt timers, the QSerialPort back end on a pseudo-terminal, the far
-// end read by a separate thread that stamps each frame as it arrives.
+// window (without its view) on Qt timers, the program's serial port (QSerialPort on its own
+// thread) on a pseudo-terminal, the far end read by a separate thread that stamps each frame as it
+// arrives.
 #include "elements/TimeText.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/MonotonicSource.h"
 #include "platform/NoRegistry.h"
+#include "platform/WallClock.h"
+#include "systems/qt/BackgroundSerialPort.h"
 #include "systems/qt/QtProgramLauncher.h"
 #include "systems/qt/QtSerialPortControl.h"
 #include "systems/qt/QtTimerDriver.h"
@@ -19,9 +22,11 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <mutex>
 #include <poll.h>
 #include <pty.h>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -158,12 +163,19 @@ int main(int argc, char** argv) {
     aerolap::SteadyMonotonicSource time;
     SilentCues cues;
     AnswerOk messageBoxes;
-    aerolap::QtSerialPortControl port{
-        aerolap::DeviceNaming::Posix, aerolap::SerialAccess::WriteOnly,
-        [&](const std::string& name) -> std::optional<std::string> {
-            return name == "AEROLAP_COM1" ? std::optional(displayDevice) : std::nullopt;
+    std::ostringstream noticeLines;
+    aerolap::SystemWallClock wall;
+    aerolap::NoticeBoard notices(wall, noticeLines);
+    aerolap::BackgroundSerialPort port(
+        [&](const aerolap::BackgroundSerialPort::Notice& notice) {
+            return std::make_unique<aerolap::QtSerialPortControl>(
+                aerolap::DeviceNaming::Posix, aerolap::SerialAccess::WriteOnly,
+                [&](const std::string& name) -> std::optional<std::string> {
+                    return name == "AEROLAP_COM1" ? std::optional(displayDevice) : std::nullopt;
+                },
+                notice);
         },
-        [](const std::string& line) { std::printf("%s\n", line.c_str()); }};
+        notices);
     NoStacking stacking;
     aerolap::ImmediateProgramExit programExit;
     aerolap::NoRegistry registry;
