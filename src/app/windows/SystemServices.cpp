@@ -6,6 +6,7 @@
 #include "audio/SoundPaths.h"
 #include "systems/windows/ExecutionStateStayAwake.h"
 #include "systems/windows/InterruptTimeSource.h"
+#include "systems/windows/MmcssThreadPriority.h"
 #include "systems/windows/PeriodicFileChangeWatch.h"
 #include "systems/windows/Win32PcmPlayback.h"
 #include "systems/windows/Win32Registry.h"
@@ -72,13 +73,14 @@ SoundPaths soundPathsFor(const std::optional<std::filesystem::path>& given) {
 } // namespace
 
 struct SystemServices::Parts {
-    explicit Parts(const std::optional<std::filesystem::path>& soundFolder)
-        : paths(soundPathsFor(soundFolder)) {}
+    Parts(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& notices)
+        : paths(soundPathsFor(soundFolder)), threadPriority(notices) {}
 
     SoundPaths paths;
     InterruptTimeSource time;
     Win32RegularFileOpener files;
-    Win32PcmPlayback playback;
+    MmcssThreadPriority threadPriority;
+    Win32PcmPlayback playback{threadPriority};
     PreloadingSoundOutput output{
         playback, paths.everyCueFile(), std::make_unique<PeriodicFileChangeWatch>(),
         [this](const std::filesystem::path& file) { return decodeSoundFile(file, files); }};
@@ -89,10 +91,9 @@ struct SystemServices::Parts {
     std::unique_ptr<QWindow> taskbarOwner;
 };
 
-SystemServices::SystemServices(
-    const std::optional<std::filesystem::path>& soundFolder,
-    NoticeBoard& /*notices: Windows's sound and awake hold tell nothing*/)
-    : m_parts(std::make_unique<Parts>(soundFolder)), m_cuePlayer(&m_parts->cues),
+SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder,
+                               NoticeBoard& notices)
+    : m_parts(std::make_unique<Parts>(soundFolder, notices)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
       m_timerResolution(&m_parts->timerResolution) {}
 
