@@ -95,7 +95,8 @@ SystemServices::SystemServices(const std::optional<std::filesystem::path>& sound
                                NoticeBoard& notices)
     : m_parts(std::make_unique<Parts>(soundFolder, notices)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
-      m_timerResolution(&m_parts->timerResolution) {}
+      m_timerResolution(&m_parts->timerResolution),
+      m_timingThreadPriority(&m_parts->threadPriority) {}
 
 SystemServices::~SystemServices() = default;
 
