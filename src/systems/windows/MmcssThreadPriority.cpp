@@ -1,5 +1,8 @@
 #include "MmcssThreadPriority.h"
 
+#include <string>
+#include <utility>
+
 // clang-format off
 #include <windows.h>
 #include <avrt.h> // needs the types of windows.h before it
