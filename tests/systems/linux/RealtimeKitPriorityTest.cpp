@@ -10,6 +10,7 @@
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -193,6 +194,7 @@ struct RefusingRow {
     const char* name;
     bool busUp;
     bool standIn;
+    std::optional<Limits> limits; // the stand-in's, else it refuses every call
 
     friend void PrintTo(const RefusingRow& row, std::ostream* out) { *out << row.name; }
 };
@@ -201,10 +203,11 @@ class TimingThreadsRefused : public TimingThreadsOnABus,
                              public ::testing::WithParamInterface<RefusingRow> {};
 
 // However the system refuses, the director reads it once, for all three threads, and the timer
-// runs on.
+// runs on. A RealtimeKit that names no real-time CPU limit gets no real-time request: the kernel
+// would stop a thread with a limit of nothing at once.
 TEST_P(TimingThreadsRefused, TellsOnceAndGoesOn) {
     if (GetParam().standIn) {
-        ASSERT_NO_FATAL_FAILURE(startRealtimeKit(std::nullopt));
+        ASSERT_NO_FATAL_FAILURE(startRealtimeKit(GetParam().limits));
     }
     raiseTheTimingThreads(GetParam().busUp ? QString::fromStdString(bus.address())
                                            : QStringLiteral("unix:path=/nonexistent/bus"));
@@ -213,12 +216,18 @@ TEST_P(TimingThreadsRefused, TellsOnceAndGoesOn) {
     ASSERT_EQ(notices.entries().size(), 1u) << errors.str();
     EXPECT_EQ(notices.entries()[0].urgency, Notice::Urgency::Info);
     EXPECT_NE(notices.entries()[0].text.find("Cues and seconds may slip"), std::string::npos);
+    if (standIn) {
+        EXPECT_TRUE(std::none_of(standIn->raises.begin(), standIn->raises.end(),
+                                 [](const Raise& raise) { return raise.realTime; }));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, TimingThreadsRefused,
-                         ::testing::Values(RefusingRow{"NoSystemBus", false, false},
-                                           RefusingRow{"NoRealtimeKit", true, false},
-                                           RefusingRow{"RealtimeKitRefuses", true, true}),
+                         ::testing::Values(RefusingRow{"NoSystemBus", false, false, {}},
+                                           RefusingRow{"NoRealtimeKit", true, false, {}},
+                                           RefusingRow{"RealtimeKitRefuses", true, true, {}},
+                                           RefusingRow{"NoRealTimeLimit", true, true,
+                                                       Limits{0, -15, 20}}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
