@@ -1,5 +1,6 @@
 #include "TimerComposition.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace aerolap {
@@ -20,8 +21,9 @@ namespace aerolap {
 //  5. The day log's listeners, which record the clicks after their handlers and the catch-up
 //     and the resume once they are done.
 // Before all of them, the replay stands between the handlers and the time, the cues and the
-// port, and the clean exit between them and the way out; these listen to nothing. Before the
-// replay, the day log's stand-ins take the cues and frames that reach the real player and port,
+// port, and the clean exit between them and the way out; these listen to nothing. Every part's
+// message boxes go through one guard that turns a box asked for during a tick into a notice. Before
+// the replay, the day log's stand-ins take the cues and frames that reach the real player and port,
 // and write out the log on the way out.
 // A part made before one it listens to loses its connections when that one is made (making it
 // clears its events), so the timer runs with a deaf part: TimerCompositionTest fails then.
@@ -29,22 +31,23 @@ TimerComposition::TimerComposition(const MainWindowServices& services,
                                    DisplayStatePublisher::RunSoon runSoon,
                                    const RecoveryServices& recovery,
                                    const std::filesystem::path& dayLogFolder)
-    : m_dayLogWriter(dayLogFolder, recovery.notices),
+    : m_messageBoxes(services.messageBoxes, recovery.notices, [this] { return anyTickRunning(); }),
+      m_dayLogWriter(dayLogFolder, recovery.notices),
       m_dayLog(m_dayLogWriter, services.time, recovery.wall), m_loggedCues(services.cues, m_dayLog),
       m_loggedPort(services.serialPort, m_dayLog),
       m_loggedExit(m_dayLog, m_dayLogWriter, services.programExit),
       m_replay(services.time, m_loggedCues, m_loggedPort), m_cleanExit(m_recorder, m_loggedExit),
-      m_window(replayed(services, m_replay, m_cleanExit)),
+      m_window(replayed(services, m_replay, m_cleanExit, m_messageBoxes)),
       m_scheduleRunner(m_window.form(), m_replay.time()),
-      m_schedule(m_scheduleRunner, services.messageBoxes),
+      m_schedule(m_scheduleRunner, m_messageBoxes),
       m_announcer(m_scheduleRunner, m_window.form(), m_replay.cues(), m_replay.time()),
       m_scheduleFrames(m_scheduleRunner, m_window.form(), m_window.displayLink()),
       m_displayState(m_window.form(), runSoon, &m_scheduleRunner), m_catchUp(m_replay, timers()),
       m_stateFile(recovery.stateFolder, recovery.notices),
       m_recorder(m_window.form(), m_scheduleRunner, m_schedule, services.time, recovery.wall,
                  m_stateFile, runSoon),
-      m_crashResume(m_window.form(), m_schedule, m_replay, m_catchUp, recovery.wall,
-                    services.messageBoxes, recovery.notices),
+      m_crashResume(m_window.form(), m_schedule, m_replay, m_catchUp, recovery.wall, m_messageBoxes,
+                    recovery.notices),
       m_suspendWatch(m_catchUp, services.time, recovery.suspended, recovery.notices),
       m_cycleEvents(m_dayLog, m_window.form(), m_scheduleRunner, m_suspendWatch, m_crashResume,
                     recovery.notices, runSoon),
@@ -55,10 +58,15 @@ TimerComposition::TimerComposition(const MainWindowServices& services,
 }
 
 MainWindowServices TimerComposition::replayed(const MainWindowServices& services, Replay& replay,
-                                              ProgramExit& exit) {
-    return {replay.time(),         replay.cues(),     replay.port(),
-            services.messageBoxes, services.stacking, exit,
-            services.registry,     services.files,    services.programs};
+                                              ProgramExit& exit, MessageBoxService& boxes) {
+    return {replay.time(),     replay.cues(),  replay.port(),    boxes, services.stacking, exit,
+            services.registry, services.files, services.programs};
+}
+
+bool TimerComposition::anyTickRunning() {
+    const auto running = timers();
+    return std::any_of(running.begin(), running.end(),
+                       [](const Timer* timer) { return timer->firing(); });
 }
 
 void TimerComposition::load(const std::optional<std::string>& scheduleFile,

@@ -8,6 +8,7 @@
 #include "day_log/LoggedExit.h"
 #include "day_log/LoggedSerialPort.h"
 #include "notices/NoticeBoard.h"
+#include "notices/TickSafeMessageBoxes.h"
 #include "pilots_display/DisplayStatePublisher.h"
 #include "platform/SuspendedTime.h"
 #include "platform/WallClock.h"
@@ -64,6 +65,8 @@ public:
     void beforeTick(const Timer& timer) { m_suspendWatch.beforeTick(timer); }
 
     MainWindow& window() { return m_window; }
+    /// The message boxes every part shows its boxes through; none from a tick.
+    MessageBoxService& messageBoxes() { return m_messageBoxes; }
     Form1& form() { return m_window.form(); }
     ScheduleRunner& scheduleRunner() { return m_scheduleRunner; }
     ScheduleSession& schedule() { return m_schedule; }
@@ -83,9 +86,11 @@ public:
 
 private:
     static MainWindowServices replayed(const MainWindowServices& services, Replay& replay,
-                                       ProgramExit& exit);
+                                       ProgramExit& exit, MessageBoxService& boxes);
+    bool anyTickRunning();
 
     // Made, and so wired, in this order: see the constructor.
+    TickSafeMessageBoxes m_messageBoxes;
     DayLogWriter m_dayLogWriter;
     DayLog m_dayLog;
     LoggedCuePlayer m_loggedCues;

@@ -20,7 +20,6 @@
 #include "remote/RemoteCommandDesk.h"
 #include "systems/qt/QtMessageBoxService.h"
 #include "systems/qt/QtProgramLauncher.h"
-#include "systems/qt/QtSerialPortControl.h"
 #include "systems/qt/QtTimerDriver.h"
 #include "ui/about/frmAboutView.h"
 #include "ui/day_log/DayLogWindow.h"
@@ -139,9 +138,8 @@ int main(int argc, char** argv) {
     const std::unique_ptr<aerolap::StayAwake> stayAwake = system.stayAwake();
 
     const aerolap::MonotonicSource& time = system.time();
-    aerolap::QtSerialPortControl serialPort{
-        system.serialDeviceNaming(), system.serialAccess(), serialDevicesOf(options),
-        [&notices](const std::string& line) { notices.post(line); }};
+    const std::unique_ptr<aerolap::SerialPortControl> serialPort =
+        system.displayPort(serialDevicesOf(options));
     aerolap::QtMessageBoxService qtMessageBoxes;
     aerolap::ShowingMessageBoxes messageBoxes(qtMessageBoxes);
     aerolap::ImmediateProgramExit programExit;
@@ -153,7 +151,7 @@ int main(int argc, char** argv) {
         QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
     };
     aerolap::TimerComposition timer(
-        aerolap::MainWindowServices{time, system.cuePlayer(), serialPort, messageBoxes,
+        aerolap::MainWindowServices{time, system.cuePlayer(), *serialPort, messageBoxes,
                                     system.mainWindowStacking(), programExit, system.registry(),
                                     files, programs},
         runSoon,
@@ -187,7 +185,7 @@ int main(int argc, char** argv) {
     QAction showPilotsWindow(QStringLiteral("Pilots' display..."));
     offerWindow(view, showPilotsWindow, QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
     aerolap::ScheduleWindow scheduleWindow(timer.scheduleRunner(), timer.schedule(), time,
-                                           messageBoxes, &view);
+                                           timer.messageBoxes(), &view);
     QAction showScheduleWindow(QStringLiteral("Contest schedule..."));
     offerWindow(view, showScheduleWindow, QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
 

@@ -42,12 +42,11 @@ void SerialDisplayLink::openAtStartUp() {
     m_port.setSettings(std::string(kLineSettings));
     // Most laptops have no serial port: the timer runs without the display until the operator
     // picks a port that works, so a failure here is deliberately silent.
-    m_opened = m_port.setPortOpen(true);
+    m_port.setPortOpen(true);
 }
 
 void SerialDisplayLink::closeAtExit() {
     m_port.setPortOpen(false);
-    m_opened = false;
 }
 
 void SerialDisplayLink::Label2_Change() {
@@ -55,11 +54,6 @@ void SerialDisplayLink::Label2_Change() {
 }
 
 void SerialDisplayLink::sendRunningTime() {
-    if (portFailed()) {
-        m_messageBoxes.show({std::string(kUnavailablePortText), std::string(kMessageTitle),
-                             MessageIcon::Critical, MessageButtons::Ok});
-        return;
-    }
     if (!m_port.portOpen()) {
         return;
     }
@@ -103,16 +97,7 @@ void SerialDisplayLink::Combo1_Click() {
 bool SerialDisplayLink::reopenOn(std::int16_t port) {
     m_port.setPortOpen(false);
     m_port.setCommPort(port);
-    m_opened = m_port.setPortOpen(true);
-    return m_opened;
-}
-
-bool SerialDisplayLink::portFailed() {
-    if (!m_opened || m_port.portOpen()) {
-        return false;
-    }
-    m_opened = false;
-    return true;
+    return m_port.setPortOpen(true);
 }
 
 void SerialDisplayLink::announceSelectedPort() {

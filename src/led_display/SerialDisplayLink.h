@@ -14,9 +14,9 @@ namespace aerolap {
 
 /// Feeds the external LED display: owns the serial port and sends the running minutes and
 /// seconds whenever the time display changes. It never reads from the line, and the rest of the
-/// timer never waits for it: without a working port, frames are simply dropped. A port that was
-/// working and stops (the system closed it on a write or resource error) is named to the
-/// operator once, as a port that cannot be chosen is.
+/// timer never waits for it: without a working port, frames are simply dropped. Message boxes
+/// belong to the operator's choice of a port only; a port that stops working while the timer runs
+/// is the port's own business to tell and to bring back, never a box in front of a running cycle.
 class SerialDisplayLink {
 public:
     SerialDisplayLink(Form1& form, SerialPortControl& port, MessageBoxService& messageBoxes);
@@ -43,8 +43,6 @@ public:
 
 private:
     bool reopenOn(std::int16_t port);
-    /// True, once, when the port the link opened has been closed under it.
-    bool portFailed();
     void announceSelectedPort();
     std::optional<char> frameDigitAt(std::size_t position) const;
 
@@ -52,7 +50,6 @@ private:
     SerialPortControl& m_port;
     MessageBoxService& m_messageBoxes;
     FrameFormat m_frameFormat;
-    bool m_opened = false;
 };
 
 } // namespace aerolap

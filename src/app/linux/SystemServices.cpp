@@ -10,8 +10,11 @@
 #include "systems/linux/InotifyFileChangeWatch.h"
 #include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/RealtimeKitPriority.h"
+#include "systems/linux/SerialByIdName.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
+#include "systems/qt/BackgroundSerialPort.h"
+#include "systems/qt/QtSerialPortControl.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -81,12 +84,14 @@ const SuspendedTime& SystemServices::suspendedTime() const {
     return m_parts->time;
 }
 
-DeviceNaming SystemServices::serialDeviceNaming() const {
-    return DeviceNaming::Posix;
-}
-
-SerialAccess SystemServices::serialAccess() const {
-    return SerialAccess::WriteOnly;
+std::unique_ptr<SerialPortControl> SystemServices::displayPort(EnvironmentLookup devices) {
+    return std::make_unique<BackgroundSerialPort>(
+        [devices = std::move(devices)](const BackgroundSerialPort::Notice& notice) {
+            return std::make_unique<QtSerialPortControl>(
+                DeviceNaming::Posix, SerialAccess::WriteOnly, devices, notice,
+                [](const std::string& device) { return serialByIdName(device); });
+        },
+        m_parts->notices);
 }
 
 void SystemServices::adoptMainWindow(QWidget& window) {

@@ -4,6 +4,8 @@
 #include "audio/SoundCheck.h"
 #include "audio/SoundOutputCuePlayer.h"
 #include "audio/SoundPaths.h"
+#include "systems/qt/BackgroundSerialPort.h"
+#include "systems/qt/QtSerialPortControl.h"
 #include "systems/windows/ExecutionStateStayAwake.h"
 #include "systems/windows/InterruptTimeSource.h"
 #include "systems/windows/MmcssThreadPriority.h"
@@ -73,13 +75,14 @@ SoundPaths soundPathsFor(const std::optional<std::filesystem::path>& given) {
 } // namespace
 
 struct SystemServices::Parts {
-    Parts(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& notices)
-        : paths(soundPathsFor(soundFolder)), threadPriority(notices) {}
+    Parts(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& board)
+        : notices(board), paths(soundPathsFor(soundFolder)) {}
 
+    NoticeBoard& notices;
     SoundPaths paths;
     InterruptTimeSource time;
     Win32RegularFileOpener files;
-    MmcssThreadPriority threadPriority;
+    MmcssThreadPriority threadPriority{notices};
     Win32PcmPlayback playback{threadPriority};
     PreloadingSoundOutput output{
         playback, paths.everyCueFile(), std::make_unique<PeriodicFileChangeWatch>(),
@@ -108,12 +111,13 @@ const SuspendedTime& SystemServices::suspendedTime() const {
     return m_parts->time;
 }
 
-DeviceNaming SystemServices::serialDeviceNaming() const {
-    return DeviceNaming::Windows;
-}
-
-SerialAccess SystemServices::serialAccess() const {
-    return SerialAccess::ReadWrite;
+std::unique_ptr<SerialPortControl> SystemServices::displayPort(EnvironmentLookup devices) {
+    return std::make_unique<BackgroundSerialPort>(
+        [devices = std::move(devices)](const BackgroundSerialPort::Notice& notice) {
+            return std::make_unique<QtSerialPortControl>(DeviceNaming::Windows,
+                                                         SerialAccess::ReadWrite, devices, notice);
+        },
+        m_parts->notices);
 }
 
 void SystemServices::adoptMainWindow(QWidget& window) {

@@ -12,6 +12,7 @@
 #include <sys/inotify.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace aerolap {
 
@@ -71,12 +72,17 @@ void InotifyFileChangeWatch::watchFolders() {
     }
     std::set<int> needed;
     for (const std::filesystem::path& file : m_files) {
-        const std::filesystem::path folder = nearestExistingFolder(file);
-        // Watching a folder twice gives the same descriptor back.
-        if (const int descriptor = ::inotify_add_watch(m_inotify, folder.c_str(), kFolderEvents);
-            descriptor >= 0) {
-            needed.insert(descriptor);
-            m_folders[descriptor] = folder;
+        // A folder made between the look and the watch tells nobody it is there: look again until
+        // the watch is on the nearest folder that exists.
+        for (std::filesystem::path folder = nearestExistingFolder(file), watched; folder != watched;
+             watched = std::exchange(folder, nearestExistingFolder(file))) {
+            // Watching a folder twice gives the same descriptor back.
+            if (const int descriptor =
+                    ::inotify_add_watch(m_inotify, folder.c_str(), kFolderEvents);
+                descriptor >= 0) {
+                needed.insert(descriptor);
+                m_folders[descriptor] = folder;
+            }
         }
     }
     for (auto folder = m_folders.begin(); folder != m_folders.end();) {

@@ -39,9 +39,10 @@ QSerialPort::StopBits qtStopBitsOf(SerialStopBits stopBits) {
 } // namespace
 
 QtSerialPortControl::QtSerialPortControl(DeviceNaming naming, SerialAccess access,
-                                         EnvironmentLookup environment, Notice notice)
+                                         EnvironmentLookup environment, Notice notice,
+                                         StableName stableName)
     : m_naming(naming), m_access(access), m_environment(std::move(environment)),
-      m_notice(std::move(notice)) {
+      m_notice(std::move(notice)), m_stableName(std::move(stableName)) {
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                      [this](QSerialPort::SerialPortError error) { closeOnFailure(error); });
     // The display has nothing to say; whatever comes back on the line must not pile up.
@@ -76,10 +77,14 @@ bool QtSerialPortControl::setPortOpen(bool open) {
     if (!device) {
         return false;
     }
-    m_port.setPortName(QString::fromStdString(*device));
-    m_port.clearError();
-    if (m_port.open(m_access == SerialAccess::ReadWrite ? QIODevice::ReadWrite
-                                                        : QIODevice::WriteOnly)) {
+    if (m_lastOpened && m_lastOpened->commPort == m_commPort &&
+        openDevice(m_lastOpened->stableName)) {
+        return true;
+    }
+    if (openDevice(*device)) {
+        const std::optional<std::string> stable =
+            m_stableName ? m_stableName(*device) : std::nullopt;
+        m_lastOpened = stable ? std::optional(Opened{m_commPort, *stable}) : std::nullopt;
         return true;
     }
     // Most machines have no such port, or one without hardware behind it, which needs no word;
@@ -89,6 +94,13 @@ bool QtSerialPortControl::setPortOpen(bool open) {
                  " could not be opened: " + m_port.errorString().toStdString());
     }
     return false;
+}
+
+bool QtSerialPortControl::openDevice(const std::string& device) {
+    m_port.setPortName(QString::fromStdString(device));
+    m_port.clearError();
+    return m_port.open(m_access == SerialAccess::ReadWrite ? QIODevice::ReadWrite
+                                                           : QIODevice::WriteOnly);
 }
 
 bool QtSerialPortControl::portOpen() const {
@@ -111,7 +123,9 @@ bool QtSerialPortControl::output(const std::string& bytes) {
 void QtSerialPortControl::closeOnFailure(QSerialPort::SerialPortError error) {
     // Open failures are reported by `setPortOpen` itself; these mean the device stopped taking
     // data, typically because it is gone. Closing once keeps later frames from piling up errors.
-    if ((error == QSerialPort::ResourceError || error == QSerialPort::WriteError) &&
+    // Windows answers a write to a USB adapter that was pulled out with access denied, too.
+    if ((error == QSerialPort::ResourceError || error == QSerialPort::WriteError ||
+         error == QSerialPort::PermissionError) &&
         m_port.isOpen()) {
         m_port.close();
     }

@@ -5,6 +5,8 @@
 
 #include <QSerialPort>
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace aerolap {
 
@@ -16,12 +18,18 @@ namespace aerolap {
 /// refuses a write closes the port; frames are then dropped until the port is opened again, and
 /// the port's user sees it closed. A port that is there but refuses to open (busy or denied) is
 /// named through `notice`, with the system's reason.
+///
+/// Where the system gives a device a name that stays with the adapter (`stableName`, Linux's
+/// /dev/serial/by-id), the port opened last is opened by that name again first, so the same USB
+/// adapter plugged back in under another device name is found.
 class QtSerialPortControl final : public SerialPortControl {
 public:
     using Notice = std::function<void(const std::string& line)>;
+    /// The name that stays with the adapter behind `device`, if the system has one.
+    using StableName = std::function<std::optional<std::string>(const std::string& device)>;
 
     QtSerialPortControl(DeviceNaming naming, SerialAccess access, EnvironmentLookup environment,
-                        Notice notice);
+                        Notice notice, StableName stableName = {});
     QtSerialPortControl(const QtSerialPortControl&) = delete;
     QtSerialPortControl& operator=(const QtSerialPortControl&) = delete;
 
@@ -32,14 +40,22 @@ public:
     bool output(const std::string& bytes) override;
 
 private:
+    bool openDevice(const std::string& device);
     void closeOnFailure(QSerialPort::SerialPortError error);
+
+    struct Opened {
+        std::int16_t commPort;
+        std::string stableName;
+    };
 
     DeviceNaming m_naming;
     SerialAccess m_access;
     EnvironmentLookup m_environment;
     Notice m_notice;
+    StableName m_stableName;
     QSerialPort m_port;
     std::int16_t m_commPort = 1;
+    std::optional<Opened> m_lastOpened;
 };
 
 } // namespace aerolap
