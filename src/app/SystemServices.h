@@ -8,6 +8,7 @@
 #include "platform/StayAwake.h"
 #include "platform/SuspendedTime.h"
 #include "platform/TimerResolution.h"
+#include "platform/TimingThreadPriority.h"
 #include "platform/WindowStacking.h"
 
 #include <filesystem>
@@ -22,7 +23,8 @@ namespace aerolap {
 class NoticeBoard;
 
 /// The back ends of the system the program was built for: its time, its sound, its registry, how
-/// it names serial ports, how its window manager stacks windows and how it keeps the laptop awake.
+/// it names serial ports, how its window manager stacks windows, how it keeps the laptop awake and
+/// how it schedules the timing threads.
 /// What they must tell the director goes to the notice board. The build compiles exactly one
 /// implementation, from the folder named for the system beside this file.
 class SystemServices {
@@ -46,6 +48,9 @@ public:
     WindowStacking& mainWindowStacking() { return *m_mainWindowStacking; }
     /// How finely the system's timers fire, for the cycle to ask for fine steps while it runs.
     TimerResolution& timerResolution() { return *m_timerResolution; }
+    /// The timing threads' scheduling. The sound threads ask for theirs themselves; the handlers'
+    /// thread asks once the Qt application exists.
+    TimingThreadPriority& timingThreadPriority() { return *m_timingThreadPriority; }
 
     /// Binds the main window's stacking to `window` and keeps it out of the taskbar. Call before
     /// the window is first shown: the window manager reads the taskbar state when it appears.
@@ -69,6 +74,7 @@ private:
     Registry* m_registry;
     WindowStacking* m_mainWindowStacking;
     TimerResolution* m_timerResolution;
+    TimingThreadPriority* m_timingThreadPriority;
 };
 
 } // namespace aerolap

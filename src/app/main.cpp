@@ -134,6 +134,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
+    system.timingThreadPriority().raiseHandlerThread();
     const std::unique_ptr<aerolap::StayAwake> stayAwake = system.stayAwake();
 
     const aerolap::MonotonicSource& time = system.time();

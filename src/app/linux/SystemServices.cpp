@@ -9,6 +9,7 @@
 #include "systems/linux/DBusStayAwake.h"
 #include "systems/linux/InotifyFileChangeWatch.h"
 #include "systems/linux/PosixRegularFileOpener.h"
+#include "systems/linux/RealtimeKitPriority.h"
 #include "systems/linux/SerialByIdName.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 #include "systems/linux/X11WindowManagerState.h"
@@ -55,7 +56,8 @@ struct SystemServices::Parts {
     SoundPaths paths;
     BootTimeSource time;
     PosixRegularFileOpener files;
-    ServerOrDevicePlayback playback{notices};
+    RealtimeKitPriority threadPriority{[] { return QDBusConnection::systemBus(); }, notices};
+    ServerOrDevicePlayback playback{notices, [this] { threadPriority.raiseSoundThread(); }};
     PreloadingSoundOutput output{
         playback, paths.everyCueFile(), std::make_unique<InotifyFileChangeWatch>(),
         [this](const std::filesystem::path& file) { return decodeSoundFile(file, files); }};
@@ -69,7 +71,8 @@ SystemServices::SystemServices(const std::optional<std::filesystem::path>& sound
                                NoticeBoard& notices)
     : m_parts(std::make_unique<Parts>(soundFolder, notices)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
-      m_timerResolution(&m_parts->timerResolution) {}
+      m_timerResolution(&m_parts->timerResolution),
+      m_timingThreadPriority(&m_parts->threadPriority) {}
 
 SystemServices::~SystemServices() = default;
 

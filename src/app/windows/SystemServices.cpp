@@ -8,6 +8,7 @@
 #include "systems/qt/QtSerialPortControl.h"
 #include "systems/windows/ExecutionStateStayAwake.h"
 #include "systems/windows/InterruptTimeSource.h"
+#include "systems/windows/MmcssThreadPriority.h"
 #include "systems/windows/PeriodicFileChangeWatch.h"
 #include "systems/windows/Win32PcmPlayback.h"
 #include "systems/windows/Win32Registry.h"
@@ -81,7 +82,8 @@ struct SystemServices::Parts {
     SoundPaths paths;
     InterruptTimeSource time;
     Win32RegularFileOpener files;
-    Win32PcmPlayback playback;
+    MmcssThreadPriority threadPriority{notices};
+    Win32PcmPlayback playback{threadPriority};
     PreloadingSoundOutput output{
         playback, paths.everyCueFile(), std::make_unique<PeriodicFileChangeWatch>(),
         [this](const std::filesystem::path& file) { return decodeSoundFile(file, files); }};
@@ -96,7 +98,8 @@ SystemServices::SystemServices(const std::optional<std::filesystem::path>& sound
                                NoticeBoard& notices)
     : m_parts(std::make_unique<Parts>(soundFolder, notices)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
-      m_timerResolution(&m_parts->timerResolution) {}
+      m_timerResolution(&m_parts->timerResolution),
+      m_timingThreadPriority(&m_parts->threadPriority) {}
 
 SystemServices::~SystemServices() = default;
 

@@ -20,7 +20,13 @@ struct DeviceCloser {
 
 } // namespace
 
-AlsaPcmPlayback::AlsaPcmPlayback() : m_thread([this] { run(); }) {}
+AlsaPcmPlayback::AlsaPcmPlayback(std::function<void()> soundThreadStarted)
+    : m_thread([this, started = std::move(soundThreadStarted)] {
+          if (started) {
+              started();
+          }
+          run();
+      }) {}
 
 AlsaPcmPlayback::~AlsaPcmPlayback() {
     {

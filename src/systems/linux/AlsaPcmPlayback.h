@@ -3,6 +3,7 @@
 #include "platform/PcmPlayback.h"
 
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -16,7 +17,8 @@ namespace aerolap {
 /// device.
 class AlsaPcmPlayback final : public PcmPlayback {
 public:
-    AlsaPcmPlayback();
+    /// `soundThreadStarted` runs first thing on the thread that feeds the device.
+    explicit AlsaPcmPlayback(std::function<void()> soundThreadStarted = {});
     ~AlsaPcmPlayback() override;
     AlsaPcmPlayback(const AlsaPcmPlayback&) = delete;
     AlsaPcmPlayback& operator=(const AlsaPcmPlayback&) = delete;

@@ -125,8 +125,10 @@ private:
     std::size_t m_written = 0;
 };
 
-PulsePcmPlayback::PulsePcmPlayback(ServerListener listener, PulseSinkWatch::Listener sinkListener)
-    : m_listener(std::move(listener)), m_sinkWatch(std::move(sinkListener)) {
+PulsePcmPlayback::PulsePcmPlayback(ServerListener listener, PulseSinkWatch::Listener sinkListener,
+                                   std::function<void()> soundThreadStarted)
+    : m_listener(std::move(listener)), m_sinkWatch(std::move(sinkListener)),
+      m_soundThreadStarted(std::move(soundThreadStarted)) {
     m_mainloop = pa_threaded_mainloop_new();
     if (m_mainloop == nullptr) {
         setAnswering(false);
@@ -140,6 +142,14 @@ PulsePcmPlayback::PulsePcmPlayback(ServerListener listener, PulseSinkWatch::List
     }
     m_wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     const MainloopLock lock(m_mainloop);
+    if (m_soundThreadStarted) {
+        pa_threaded_mainloop_once_unlocked(
+            m_mainloop,
+            [](pa_threaded_mainloop* /*mainloop*/, void* self) {
+                static_cast<PulsePcmPlayback*>(self)->m_soundThreadStarted();
+            },
+            this);
+    }
     if (m_wakeFd >= 0) {
         pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_mainloop);
         // Runs on the sound thread with the lock held, like every other callback.

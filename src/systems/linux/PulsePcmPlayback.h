@@ -28,8 +28,10 @@ public:
     /// Told, on the sound thread, each time the server starts or stops answering.
     using ServerListener = std::function<void(bool answering)>;
 
+    /// `soundThreadStarted` runs once on the sound thread, as soon as it runs, without the lock.
     explicit PulsePcmPlayback(ServerListener listener = {},
-                              PulseSinkWatch::Listener sinkListener = {});
+                              PulseSinkWatch::Listener sinkListener = {},
+                              std::function<void()> soundThreadStarted = {});
     ~PulsePcmPlayback() override;
     PulsePcmPlayback(const PulsePcmPlayback&) = delete;
     PulsePcmPlayback& operator=(const PulsePcmPlayback&) = delete;
@@ -74,6 +76,7 @@ private:
     bool m_told = false;
     PulseSinkWatch m_sinkWatch;
     pa_time_event* m_retryEvent = nullptr;
+    std::function<void()> m_soundThreadStarted;
 
     // From the caller to the sound thread: the newest sound asked for, and the wake-up.
     std::mutex m_handOverMutex;

@@ -2,11 +2,14 @@
 
 namespace aerolap {
 
-ServerOrDevicePlayback::ServerOrDevicePlayback(NoticeBoard& notices)
-    : m_notices(notices), m_server([this](bool answering) { serverChanged(answering); },
-                                   [this](SinkCondition condition, const std::string& sink) {
-                                       sinkChanged(condition, sink);
-                                   }) {}
+ServerOrDevicePlayback::ServerOrDevicePlayback(NoticeBoard& notices,
+                                               const std::function<void()>& soundThreadStarted)
+    : m_notices(notices), m_device(soundThreadStarted),
+      m_server([this](bool answering) { serverChanged(answering); },
+               [this](SinkCondition condition, const std::string& sink) {
+                   sinkChanged(condition, sink);
+               },
+               soundThreadStarted) {}
 
 void ServerOrDevicePlayback::play(std::shared_ptr<const PcmSound> sound) {
     if (m_server.serverAnswers()) {

@@ -17,7 +17,9 @@ namespace aerolap {
 /// for the record otherwise.
 class ServerOrDevicePlayback final : public PcmPlayback {
 public:
-    explicit ServerOrDevicePlayback(NoticeBoard& notices);
+    /// `soundThreadStarted` runs once on each thread that feeds the server or the device.
+    explicit ServerOrDevicePlayback(NoticeBoard& notices,
+                                    const std::function<void()>& soundThreadStarted = {});
 
     void play(std::shared_ptr<const PcmSound> sound) override;
 
