@@ -1,5 +1,7 @@
 #include "RealtimeKitPriority.h"
 
+#include "RealTimeSafetyNet.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
@@ -18,16 +20,17 @@ QDBusMessage realtimeKitCall(const QString& method) {
     return QDBusMessage::createMethodCall(kRealtimeKit, kRealtimeKitPath, kRealtimeKit, method);
 }
 
-/// Brings the process's real-time CPU limit, soft and hard, within `most` microseconds; a lower
-/// limit already set is kept, as only a privileged process may raise its hard limit.
+/// Brings the process's real-time CPU limit within `most` microseconds, the hard one at it and the
+/// soft one, whose signal the safety net answers, at half of it; a lower limit already set is
+/// kept, as only a privileged process may raise its hard limit.
 bool limitRealTimeCpu(qlonglong most) {
     rlimit limit{};
-    if (most <= 0 || ::getrlimit(RLIMIT_RTTIME, &limit) != 0) {
+    if (most <= 1 || ::getrlimit(RLIMIT_RTTIME, &limit) != 0) {
         return false; // a zero limit would stop the thread at its first slice
     }
     const auto allowed = static_cast<rlim_t>(most);
-    limit.rlim_cur = std::min(limit.rlim_cur, allowed);
     limit.rlim_max = std::min(limit.rlim_max, allowed);
+    limit.rlim_cur = std::min(limit.rlim_cur, limit.rlim_max / 2);
     return ::setrlimit(RLIMIT_RTTIME, &limit) == 0;
 }
 
@@ -60,6 +63,7 @@ void RealtimeKitPriority::askRealTime(pid_t thread) {
                         .arg(most.toLongLong()));
             return;
         }
+        catchRunawayRealTime(thread);
         QDBusMessage request = realtimeKitCall(QStringLiteral("MakeThreadRealtime"));
         request << static_cast<quint64>(thread) << static_cast<quint32>(kSoundPriority);
         call(request, {});

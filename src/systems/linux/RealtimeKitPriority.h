@@ -17,9 +17,10 @@ namespace aerolap {
 
 /// The timing threads' scheduling on Linux, from RealtimeKit on the system bus, as sound programs
 /// get theirs: real time for each sound thread, once the process's RLIMIT_RTTIME is within what
-/// RealtimeKit requires (a real-time thread that hogs the processor past it is stopped by the
-/// kernel), and only a raised nice level for the handlers' thread. Every call is asynchronous and
-/// bounded; a sound thread only names itself and returns. The first refusal, of whatever was
+/// RealtimeKit requires (a real-time thread that hogs the processor past half of it is put back to
+/// ordinary scheduling, see `catchRunawayRealTime`, before the kernel would kill the program at
+/// the whole), and only a raised nice level for the handlers' thread. Every call is asynchronous
+/// and bounded; a sound thread only names itself and returns. The first refusal, of whatever was
 /// asked, is posted and no later one. Lives on the thread of the Qt event loop, and may be made
 /// before the Qt application: the bus is opened, and the sound threads' requests sent, once that
 /// loop runs.

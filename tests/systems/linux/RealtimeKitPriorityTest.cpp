@@ -2,6 +2,7 @@
 
 #include "TestMessageBus.h"
 #include "VirtualTime.h"
+#include "systems/linux/RealTimeSafetyNet.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 
 #include <QCoreApplication>
@@ -11,13 +12,17 @@
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
 #include <algorithm>
+#include <csignal>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sched.h>
 #include <set>
 #include <sstream>
 #include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
 
 namespace aerolap::testing {
@@ -175,7 +180,8 @@ TEST_P(TimingThreadsWithRealtimeKit, SoundThreadsGetRealTimeAndTheHandlersOnlyHi
         EXPECT_GE(raise.level, 1);
         EXPECT_LE(raise.level, limits.maxRealtimePriority);
         EXPECT_GT(raise.rtTimeThen.rlim_cur, 0u);
-        EXPECT_LE(raise.rtTimeThen.rlim_cur, static_cast<rlim_t>(limits.rtTimeUSecMax));
+        EXPECT_LT(raise.rtTimeThen.rlim_cur, raise.rtTimeThen.rlim_max)
+            << "a runaway thread is caught at the soft limit, before the kernel kills at the hard";
         EXPECT_LE(raise.rtTimeThen.rlim_max, static_cast<rlim_t>(limits.rtTimeUSecMax));
     }
     EXPECT_EQ(realTime,
@@ -229,6 +235,32 @@ INSTANTIATE_TEST_SUITE_P(Systems, TimingThreadsRefused,
                                            RefusingRow{"NoRealTimeLimit", true, true,
                                                        Limits{0, -15, 20}}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// A real-time sound thread that runs away, as the kernel tells with SIGXCPU at the soft limit,
+// goes back to ordinary scheduling, and the program lives on. Making a thread real time takes a
+// right that a test run as root has.
+TEST(RealTimeSafetyNet, PutsARunawayThreadBackToOrdinarySchedulingAndTheProgramLives) {
+    std::promise<pid_t> started;
+    std::promise<void> done;
+    std::thread sound([&] {
+        started.set_value(::gettid());
+        done.get_future().wait();
+    });
+    const pid_t thread = started.get_future().get();
+    catchRunawayRealTime(thread);
+    const sched_param realTime{1};
+    const bool raised = ::sched_setscheduler(thread, SCHED_RR, &realTime) == 0;
+    if (raised) {
+        ::raise(SIGXCPU);
+    }
+    const int policy = ::sched_getscheduler(thread);
+    done.set_value();
+    sound.join();
+    if (!raised) {
+        GTEST_SKIP() << "this run may not make a thread real time";
+    }
+    EXPECT_EQ(policy, SCHED_OTHER);
+}
 
 } // namespace
 } // namespace aerolap::testing
