@@ -145,7 +145,7 @@ void measure(const char* title, RealtimeKitPriority* priority, testing::TestSoun
         }
     });
     if (priority != nullptr) {
-        priority->raiseHandlerThread();
+        priority->raiseTimingThread();
     }
     const auto runEventLoopFor = [](std::chrono::milliseconds span) {
         QElapsedTimer running;

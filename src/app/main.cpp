@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
-    system.timingThreadPriority().raiseHandlerThread();
+    system.timingThreadPriority().raiseTimingThread();
     const std::unique_ptr<aerolap::StayAwake> stayAwake = system.stayAwake();
 
     const aerolap::MonotonicSource& time = system.time();

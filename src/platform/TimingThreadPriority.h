@@ -13,9 +13,10 @@ class TimingThreadPriority {
 public:
     virtual ~TimingThreadPriority() = default;
 
-    /// Raises the calling thread, which runs the handlers. Never to real time: a long report or
-    /// PDF made on this thread must not stall the machine, nor get the program stopped for it.
-    virtual void raiseHandlerThread() = 0;
+    /// Raises the calling thread, which runs the handlers or writes their frames to the LED
+    /// display. Never to real time: a long report or PDF made on the handlers' thread must not
+    /// stall the machine, nor get the program stopped for it. Returns at once.
+    virtual void raiseTimingThread() = 0;
 
     /// Raises the calling thread, which feeds cues to the sound output, for as long as it runs.
     /// Returns at once, so that a sound thread can ask from within itself.

@@ -91,7 +91,8 @@ std::unique_ptr<SerialPortControl> SystemServices::displayPort(EnvironmentLookup
                 DeviceNaming::Posix, SerialAccess::WriteOnly, devices, notice,
                 [](const std::string& device) { return serialByIdName(device); });
         },
-        m_parts->notices);
+        m_parts->notices, BackgroundSerialPort::kRetryInterval,
+        [this] { m_parts->threadPriority.raiseTimingThread(); });
 }
 
 void SystemServices::adoptMainWindow(QWidget& window) {

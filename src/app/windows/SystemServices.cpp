@@ -117,7 +117,8 @@ std::unique_ptr<SerialPortControl> SystemServices::displayPort(EnvironmentLookup
             return std::make_unique<QtSerialPortControl>(DeviceNaming::Windows,
                                                          SerialAccess::ReadWrite, devices, notice);
         },
-        m_parts->notices);
+        m_parts->notices, BackgroundSerialPort::kRetryInterval,
+        [this] { m_parts->threadPriority.raiseTimingThread(); });
 }
 
 void SystemServices::adoptMainWindow(QWidget& window) {

@@ -39,8 +39,10 @@ bool limitRealTimeCpu(qlonglong most) {
 RealtimeKitPriority::RealtimeKitPriority(BusOpener openSystemBus, NoticeBoard& notices)
     : m_openSystemBus(std::move(openSystemBus)), m_notices(notices) {}
 
-void RealtimeKitPriority::raiseHandlerThread() {
-    askHighPriority(::gettid());
+void RealtimeKitPriority::raiseTimingThread() {
+    QMetaObject::invokeMethod(
+        &m_callbacks, [this, thread = ::gettid()] { askHighPriority(thread); },
+        Qt::QueuedConnection);
 }
 
 void RealtimeKitPriority::raiseSoundThread() {

@@ -19,11 +19,11 @@ namespace aerolap {
 /// get theirs: real time for each sound thread, once the process's RLIMIT_RTTIME is within what
 /// RealtimeKit requires (a real-time thread that hogs the processor past half of it is put back to
 /// ordinary scheduling, see `catchRunawayRealTime`, before the kernel would kill the program at
-/// the whole), and only a raised nice level for the handlers' thread. Every call is asynchronous
-/// and bounded; a sound thread only names itself and returns. The first refusal, of whatever was
-/// asked, is posted and no later one. Lives on the thread of the Qt event loop, and may be made
-/// before the Qt application: the bus is opened, and the sound threads' requests sent, once that
-/// loop runs.
+/// the whole), and only a raised nice level for the handlers' and the LED display's threads. Every
+/// call is asynchronous and bounded; a sound thread only names itself and returns. The first
+/// refusal, of whatever was asked, is posted and no later one. Lives on the thread of the Qt event
+/// loop, and may be made before the Qt application: the bus is opened, and the sound threads'
+/// requests sent, once that loop runs.
 class RealtimeKitPriority final : public TimingThreadPriority {
 public:
     /// Opens the bus, on the thread of the event loop: the machine's system bus in the program, a
@@ -34,7 +34,7 @@ public:
     RealtimeKitPriority(const RealtimeKitPriority&) = delete;
     RealtimeKitPriority& operator=(const RealtimeKitPriority&) = delete;
 
-    void raiseHandlerThread() override;
+    void raiseTimingThread() override;
     void raiseSoundThread() override;
     void lowerSoundThread() override {} // the kernel drops a thread's scheduling with the thread
 

@@ -17,14 +17,18 @@ std::string portName(std::int16_t port) {
 } // namespace
 
 BackgroundSerialPort::BackgroundSerialPort(MakePort makePort, NoticeBoard& notices,
-                                           std::chrono::milliseconds retryInterval)
+                                           std::chrono::milliseconds retryInterval,
+                                           std::function<void()> onThreadStart)
     : m_notices(notices), m_retryInterval(retryInterval), m_onThread(new QObject) {
     m_onThread->moveToThread(&m_thread);
     m_thread.start();
     QMetaObject::invokeMethod(
         m_onThread,
-        [this, makePort = std::move(makePort)] {
+        [this, makePort = std::move(makePort), onThreadStart = std::move(onThreadStart)] {
             nameCurrentThread("LED display");
+            if (onThreadStart) {
+                onThreadStart();
+            }
             m_retryTimer = new QTimer(m_onThread);
             m_retryTimer->setSingleShot(true);
             QObject::connect(m_retryTimer, &QTimer::timeout, m_onThread, [this] { retry(); });

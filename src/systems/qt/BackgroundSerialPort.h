@@ -34,8 +34,11 @@ public:
 
     static constexpr std::chrono::milliseconds kRetryInterval{1000};
 
+    /// `onThreadStart` runs first on the port's thread: for the scheduling the frames' thread
+    /// asks for.
     BackgroundSerialPort(MakePort makePort, NoticeBoard& notices,
-                         std::chrono::milliseconds retryInterval = kRetryInterval);
+                         std::chrono::milliseconds retryInterval = kRetryInterval,
+                         std::function<void()> onThreadStart = {});
     ~BackgroundSerialPort() override;
     BackgroundSerialPort(const BackgroundSerialPort&) = delete;
     BackgroundSerialPort& operator=(const BackgroundSerialPort&) = delete;

@@ -21,7 +21,7 @@ std::string systemError() {
 
 } // namespace
 
-void MmcssThreadPriority::raiseHandlerThread() {
+void MmcssThreadPriority::raiseTimingThread() {
     if (!SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_ABOVE_NORMAL)) {
         refused("thread priority: " + systemError());
     }

@@ -18,7 +18,7 @@ public:
     /// Above normal, not highest: that already puts the handlers ahead of every ordinary
     /// program's thread, which is what they compete with, while a long report or PDF made on
     /// this thread still yields to the system's own raised threads.
-    void raiseHandlerThread() override;
+    void raiseTimingThread() override;
     /// "Audio", not "Pro Audio": the task of programs that play sound, which runs ahead of
     /// the handlers and of ordinary programs, and leaves ahead of it the audio engine that plays
     /// what the thread hands over.

@@ -121,7 +121,7 @@ protected:
             notices);
         sound = std::make_unique<ServerOrDevicePlayback>(soundNotices,
                                                          [this] { priority->raiseSoundThread(); });
-        priority->raiseHandlerThread();
+        priority->raiseTimingThread();
     }
 
     /// Runs the event loop until `done` or `limit`.
