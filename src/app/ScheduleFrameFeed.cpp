@@ -4,13 +4,13 @@
 
 namespace aerolap {
 
-ScheduleFrameFeed::ScheduleFrameFeed(const ScheduleRunner& runner, Form1& form,
+ScheduleFrameFeed::ScheduleFrameFeed(const ScheduleRunner& runner, Cycle& cycle,
                                      SerialDisplayLink& link)
     : m_runner(runner) {
-    link.setFrameFormat([&runner, &form](std::string_view minutesSeconds) {
-        return scheduleFrame(runner, form, minutesSeconds);
+    link.setFrameFormat([&runner, &cycle](std::string_view minutesSeconds) {
+        return scheduleFrame(runner, cycle, minutesSeconds);
     });
-    form.Command7.clicked.connect([this, &link] {
+    cycle.stopped.connect([this, &link] {
         if (extendedFrame()) {
             link.sendRunningTime();
         }

@@ -11,7 +11,7 @@ namespace aerolap {
 /// it reads the cycle stopped.
 class ScheduleFrameFeed {
 public:
-    ScheduleFrameFeed(const ScheduleRunner& runner, Form1& form, SerialDisplayLink& link);
+    ScheduleFrameFeed(const ScheduleRunner& runner, Cycle& cycle, SerialDisplayLink& link);
     ScheduleFrameFeed(const ScheduleFrameFeed&) = delete;
     ScheduleFrameFeed& operator=(const ScheduleFrameFeed&) = delete;
 

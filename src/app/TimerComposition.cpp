@@ -12,14 +12,14 @@ namespace aerolap {
 //     display, the window's own behaviours. Every part below watches what a handler did, so it
 //     must hear each event after the handler has run: the runner sees START once the cycle runs,
 //     the schedule's STOP frame reads the cycle already stopped.
-//  2. The schedule runner, which the parts below watch.
-//  3. The state file, the spoken announcements, the schedule's frame and, last, the pilots'
-//     display state, which reads them all. These share no event, so their order among
-//     themselves is free.
-//  4. What comes back after a suspend or a crash: the catch-up books every timer's ticks, the
-//     recorder takes the state once each event is over, whatever the order of its listeners.
-//  5. The day log's listeners, which record the clicks after their handlers and the catch-up
-//     and the resume once they are done.
+//  2. The cycle by meaning, whose moments the runner acts on and whose snapshot, once each event
+//     is over, everyone else watches.
+//  3. The schedule runner, which the parts below watch.
+//  4. The spoken announcements, the schedule's frame and the pilots' display state. These share
+//     no event, so their order among themselves is free.
+//  5. What comes back after a suspend or a crash: the catch-up books every timer's ticks, the
+//     recorder writes the state from each snapshot.
+//  6. The day log's listeners, which record the snapshots, the catch-up and the resume.
 // Before all of them, the replay stands between the handlers and the time, the cues and the
 // port, and the clean exit between them and the way out; these listen to nothing. Every part's
 // message boxes go through one guard that turns a box asked for during a tick into a notice. Before
@@ -27,8 +27,7 @@ namespace aerolap {
 // and write out the log on the way out.
 // A part made before one it listens to loses its connections when that one is made (making it
 // clears its events), so the timer runs with a deaf part: TimerCompositionTest fails then.
-TimerComposition::TimerComposition(const MainWindowServices& services,
-                                   DisplayStatePublisher::RunSoon runSoon,
+TimerComposition::TimerComposition(const MainWindowServices& services, Cycle::RunSoon runSoon,
                                    const RecoveryServices& recovery,
                                    const std::filesystem::path& dayLogFolder)
     : m_messageBoxes(services.messageBoxes, recovery.notices, [this] { return anyTickRunning(); }),
@@ -38,22 +37,21 @@ TimerComposition::TimerComposition(const MainWindowServices& services,
       m_loggedExit(m_dayLog, m_dayLogWriter, services.programExit),
       m_replay(services.time, m_loggedCues, m_loggedPort), m_cleanExit(m_recorder, m_loggedExit),
       m_window(replayed(services, m_replay, m_cleanExit, m_messageBoxes)),
-      m_scheduleRunner(m_window.form(), m_replay.time()),
+      m_cycle(m_window.form(), std::move(runSoon)), m_scheduleRunner(m_cycle, m_replay.time()),
       m_schedule(m_scheduleRunner, m_messageBoxes),
-      m_announcer(m_scheduleRunner, m_window.form(), m_replay.cues(), m_replay.time()),
-      m_scheduleFrames(m_scheduleRunner, m_window.form(), m_window.displayLink()),
-      m_displayState(m_window.form(), runSoon, &m_scheduleRunner), m_catchUp(m_replay, timers()),
+      m_announcer(m_scheduleRunner, m_cycle, m_replay.cues(), m_replay.time()),
+      m_scheduleFrames(m_scheduleRunner, m_cycle, m_window.displayLink()),
+      m_displayState(m_cycle, &m_scheduleRunner), m_catchUp(m_replay, timers()),
       m_stateFile(recovery.stateFolder, recovery.notices),
-      m_recorder(m_window.form(), m_scheduleRunner, m_schedule, services.time, recovery.wall,
-                 m_stateFile, runSoon),
-      m_crashResume(m_window.form(), m_schedule, m_replay, m_catchUp, recovery.wall, m_messageBoxes,
+      m_recorder(m_cycle, services.time, recovery.wall, m_stateFile),
+      m_crashResume(m_cycle, m_schedule, m_replay, m_catchUp, recovery.wall, m_messageBoxes,
                     recovery.notices),
       m_suspendWatch(m_catchUp, services.time, recovery.suspended, recovery.notices),
-      m_cycleEvents(m_dayLog, m_window.form(), m_scheduleRunner, m_suspendWatch, m_crashResume,
-                    recovery.notices, runSoon),
+      m_cycleEvents(m_dayLog, m_cycle, m_suspendWatch, m_crashResume, recovery.notices),
       m_wall(recovery.wall) {
-    m_loggedCues.follow(m_window.form());
-    m_loggedPort.follow(m_window.form());
+    m_cycle.placeSchedule([this] { return m_schedule.place(); });
+    m_loggedCues.follow(m_cycle);
+    m_loggedPort.follow(m_cycle);
     m_dayLog.record(day_log_kind::kRun);
 }
 
@@ -73,14 +71,19 @@ void TimerComposition::load(const std::optional<std::string>& scheduleFile,
                             const std::optional<std::string>& drawFile) {
     m_window.Form_Load();
     const auto record = m_stateFile.read(m_wall.now());
+    const auto recorded = record ? record->schedule : std::nullopt;
+    m_schedule.recallPlacesFrom([recorded](const std::string& path) {
+        return recorded && recorded->file == path ? recorded : std::nullopt;
+    });
     const auto outcome =
         record ? m_crashResume.offer(*record) : CrashResume::Outcome::NothingToResume;
-    // The one question has been asked: a declined cycle's schedule stays at its place, and a
-    // resumed one runs on the schedule it had.
+    // One question at a start: a declined cycle's schedule stays at its place without another,
+    // and a resumed one runs on the schedule it had.
     bool opened = false;
-    if (scheduleFile && outcome == CrashResume::Outcome::Declined && record->schedule &&
-        record->schedule->file == *scheduleFile) {
-        opened = m_schedule.openAt(*scheduleFile, record->schedule->position);
+    if (scheduleFile && outcome == CrashResume::Outcome::Declined && recorded &&
+        recorded->file == *scheduleFile) {
+        opened =
+            m_schedule.openAt(*scheduleFile, {recorded->round, recorded->group, recorded->flight});
     } else if (scheduleFile && outcome != CrashResume::Outcome::Resumed) {
         opened = m_schedule.open(*scheduleFile);
     }
@@ -92,10 +95,12 @@ void TimerComposition::load(const std::optional<std::string>& scheduleFile,
 }
 
 std::array<Timer*, 9> TimerComposition::timers() {
-    Form1& form = m_window.form();
-    return {&form.Timer1,          &form.Timer2, &form.Timer3, &form.Timer4,
-            &form.Timer5,          &form.Timer6, &form.Timer7, &m_scheduleRunner.gapTimer,
-            &m_announcer.wordTimer};
+    const auto window = m_window.form().timers();
+    std::array<Timer*, 9> all{};
+    std::ranges::copy(window, all.begin());
+    all[window.size()] = &m_scheduleRunner.gapTimer;
+    all[window.size() + 1] = &m_announcer.wordTimer;
+    return all;
 }
 
 } // namespace aerolap

@@ -48,7 +48,7 @@ struct RecoveryServices {
 class TimerComposition {
 public:
     /// The day log is written to `dayLogFolder`, one file a day.
-    TimerComposition(const MainWindowServices& services, DisplayStatePublisher::RunSoon runSoon,
+    TimerComposition(const MainWindowServices& services, Cycle::RunSoon runSoon,
                      const RecoveryServices& recovery, const std::filesystem::path& dayLogFolder);
     TimerComposition(const TimerComposition&) = delete;
     TimerComposition& operator=(const TimerComposition&) = delete;
@@ -65,6 +65,8 @@ public:
     void beforeTick(const Timer& timer) { m_suspendWatch.beforeTick(timer); }
 
     MainWindow& window() { return m_window; }
+    /// The cycle by what it means, and its snapshot after each event.
+    Cycle& cycle() { return m_cycle; }
     /// The message boxes every part shows its boxes through; none from a tick.
     MessageBoxService& messageBoxes() { return m_messageBoxes; }
     Form1& form() { return m_window.form(); }
@@ -76,9 +78,6 @@ public:
     /// Every timer that needs a driver: the window's seven, the schedule's gap and its words.
     std::array<Timer*, 9> timers();
 
-    SuspendWatch& suspendWatch() { return m_suspendWatch; }
-    CrashResume& crashResume() { return m_crashResume; }
-    CycleRecorder& recorder() { return m_recorder; }
     StateFile& stateFile() { return m_stateFile; }
     /// Where every event of the day is recorded; the director's remote records its commands here.
     DayLog& dayLog() { return m_dayLog; }
@@ -99,6 +98,7 @@ private:
     Replay m_replay;
     CleanExit m_cleanExit;
     MainWindow m_window;
+    Cycle m_cycle;
     ScheduleRunner m_scheduleRunner;
     ScheduleSession m_schedule;
     ScheduleAnnouncer m_announcer;

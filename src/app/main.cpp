@@ -1,13 +1,12 @@
 // Aerolap: builds the timer with the services of this machine, its views and the pilots' display
 // server, and runs the event loop.
 #include "app/CommandLine.h"
-#include "app/DisplayAwakeWhileRunning.h"
+#include "app/FieldComposition.h"
 #include "app/ParentConsole.h"
 #include "app/SystemLayoutFonts.h"
 #include "app/SystemServices.h"
 #include "app/TimerComposition.h"
 #include "day_log/DayReportCommand.h"
-#include "engine/FineTimersDuringCycle.h"
 #include "notices/NoticeBoard.h"
 #include "platform/Environment.h"
 #include "platform/ImmediateProgramExit.h"
@@ -15,9 +14,7 @@
 #include "platform/SerialDeviceNames.h"
 #include "platform/ShowingMessageBoxes.h"
 #include "platform/WallClock.h"
-#include "remote/DirectorStateJson.h"
 #include "remote/RemoteAccess.h"
-#include "remote/RemoteCommandDesk.h"
 #include "systems/qt/QtMessageBoxService.h"
 #include "systems/qt/QtProgramLauncher.h"
 #include "systems/qt/QtTimerDriver.h"
@@ -145,8 +142,7 @@ int main(int argc, char** argv) {
     aerolap::ImmediateProgramExit programExit;
     aerolap::LocalFileExistence files;
     aerolap::QtProgramLauncher programs;
-    // The display state and the timer resolution follow the cycle once each handler is over, on
-    // the event loop's next turn.
+    // The cycle's snapshot is taken once each handler is over, on the event loop's next turn.
     const auto runSoon = [&app](std::function<void()> task) {
         QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
     };
@@ -157,30 +153,29 @@ int main(int argc, char** argv) {
         runSoon,
         aerolap::RecoveryServices{wallClock, system.suspendedTime(), notices, stateFolder()},
         dayLogFolder());
-    aerolap::DisplayAwakeWhileRunning displayAwake(timer.form(), timer.scheduleRunner(),
-                                                   timer.displayState(), *stayAwake);
-    aerolap::FineTimersDuringCycle fineTimers(timer.window().form(), system.timerResolution(),
-                                              runSoon);
     aerolap::QtTimerDriver timers(time,
                                   [&timer](const aerolap::Timer& due) { timer.beforeTick(due); });
     for (aerolap::Timer* each : timer.timers()) {
         timers.attach(*each);
     }
 
+    aerolap::PilotsDisplayThread webServer;
+    const auto [addresses, whyOff] = startPilotsDisplay(webServer, options, notices);
+    std::optional<aerolap::RemoteAccess> remoteAccess;
+    if (options.remote) {
+        remoteAccess.emplace(time, wallClock, notices, stateFolder());
+    }
+    const aerolap::FieldComposition field(
+        timer, {*stayAwake, system.timerResolution(), addresses.isEmpty() ? nullptr : &webServer,
+                remoteAccess ? &*remoteAccess : nullptr,
+                [&messageBoxes] {
+                    return messageBoxes.showing() || QApplication::activeModalWidget() != nullptr;
+                },
+                notices, runSoon});
+
     const aerolap::LayoutFonts fonts = aerolap::systemLayoutFonts();
     aerolap::Form1View view(timer.window(), fonts);
     system.adoptMainWindow(view);
-
-    aerolap::PilotsDisplayThread webServer;
-    // The draw goes ahead of the state that names its version, on the same queue.
-    timer.displayState().drawChanged.connect(
-        [&webServer](const std::optional<aerolap::DrawDocument>& draw) {
-            webServer.publishDraw(draw);
-        });
-    webServer.publish(timer.displayState().current());
-    timer.displayState().changed.connect(
-        [&webServer](const aerolap::DisplayState& state) { webServer.publish(state); });
-    const auto [addresses, whyOff] = startPilotsDisplay(webServer, options, notices);
     aerolap::PilotsDisplayWindow pilotsWindow(addresses, whyOff, &view);
     QAction showPilotsWindow(QStringLiteral("Pilots' display..."));
     offerWindow(view, showPilotsWindow, QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
@@ -188,56 +183,12 @@ int main(int argc, char** argv) {
                                            timer.messageBoxes(), &view);
     QAction showScheduleWindow(QStringLiteral("Contest schedule..."));
     offerWindow(view, showScheduleWindow, QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
-
-    // The director's remote, unless switched off: its routes on the pilots' display's server,
-    // its commands carried out on this thread by the desk, as the window's buttons would be.
-    std::optional<aerolap::RemoteAccess> remoteAccess;
-    std::optional<aerolap::RemoteCommandDesk> remoteDesk;
     std::unique_ptr<aerolap::DirectorsRemoteWindow> remoteWindow;
     QAction showRemoteWindow(QStringLiteral("Director's remote..."));
-    if (options.remote) {
-        remoteAccess.emplace(time, wallClock, notices, stateFolder());
-        const auto dialogOpen = [&messageBoxes] {
-            return messageBoxes.showing() || QApplication::activeModalWidget() != nullptr;
-        };
-        remoteDesk.emplace(timer.form(), timer.scheduleRunner(), dialogOpen, notices);
+    if (remoteAccess) {
         QStringList remoteAddresses;
         for (const QString& address : addresses) {
             remoteAddresses << address + QStringLiteral("remote");
-        }
-        if (!addresses.isEmpty()) {
-            const auto publishDirectorState = [&webServer, &timer] {
-                webServer.publishDirectorState(
-                    aerolap::directorStateJson(timer.form(), timer.scheduleRunner()));
-            };
-            webServer.serveRemote(*remoteAccess, [&app, &remoteDesk, &timer, publishDirectorState](
-                                                     const aerolap::RemoteCommand& command,
-                                                     const std::string& device,
-                                                     const aerolap::RemoteRoutes::Answer& answer) {
-                QMetaObject::invokeMethod(
-                    &app,
-                    [&remoteDesk, &timer, publishDirectorState, command, device, answer] {
-                        const aerolap::RemoteOutcome outcome = remoteDesk->perform(command, device);
-                        std::string what(aerolap::actionName(command.action));
-                        if (command.action == aerolap::RemoteAction::Jump) {
-                            what += " " + std::to_string(command.round) + " " +
-                                    std::to_string(command.group);
-                        }
-                        timer.dayLog().recordRemoteCommand(
-                            device,
-                            outcome.done ? what : what + " (refused: " + outcome.message + ")");
-                        answer(outcome);
-                        publishDirectorState();
-                    },
-                    Qt::QueuedConnection);
-            });
-            publishDirectorState();
-            timer.displayState().changed.connect(
-                [publishDirectorState](const aerolap::DisplayState&) { publishDirectorState(); });
-            timer.scheduleRunner().changed.connect(publishDirectorState);
-            // The times set change with them, and with the task chosen.
-            timer.form().Clock2.clockChanged.connect(publishDirectorState);
-            timer.form().Clock3.clockChanged.connect(publishDirectorState);
         }
         remoteWindow = std::make_unique<aerolap::DirectorsRemoteWindow>(
             *remoteAccess, remoteAddresses, whyOff, &view);

@@ -1,47 +1,52 @@
 #include "CycleEventLog.h"
 
 #include "ShownSecond.h"
-#include "recovery/FormSettings.h"
+#include "engine/AnnouncementSwitches.h"
 
 namespace aerolap {
 
-CycleEventLog::CycleEventLog(DayLog& log, Form1& form, ScheduleRunner& runner,
-                             SuspendWatch& suspendWatch, CrashResume& crashResume,
-                             NoticeBoard& notices, RunSoon runSoon)
-    : m_log(log), m_form(form), m_runner(runner), m_notices(notices), m_runSoon(std::move(runSoon)),
-      m_phase(cyclePhase(form)) {
-    form.Command5.clicked.connect([this] { recordClick(day_log_kind::kStart); });
-    form.Command7.clicked.connect([this] { recordClick(day_log_kind::kStop); });
-    form.Command2.clicked.connect([this] { recordClick(day_log_kind::kReset); });
-    form.Command3.clicked.connect([this] { recordClick(day_log_kind::kLandingButton); });
-    for (Timer* phase : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer6}) {
-        phase->runningChanged.connect([this](bool) { recordPhaseSoon(); });
+namespace {
+
+std::string_view commandKind(CycleCommand command) {
+    switch (command) {
+    case CycleCommand::Start:
+        return day_log_kind::kStart;
+    case CycleCommand::Stop:
+        return day_log_kind::kStop;
+    case CycleCommand::Reset:
+        return day_log_kind::kReset;
+    case CycleCommand::LandingButton:
+        break;
     }
-    for (CommandButton* button : {&form.Command7, &form.Command2}) {
-        button->clicked.connect([this] { recordPhaseSoon(); });
+    return day_log_kind::kLandingButton;
+}
+
+/// A place without the count-down to the next START, which moves with every second.
+std::optional<SchedulePlace> placeAsMoved(std::optional<SchedulePlace> place) {
+    if (place) {
+        place->nextStartIn.reset();
     }
-    runner.changed.connect([this] {
-        const SchedulePosition at = m_runner.position();
-        JsonMembers members;
-        members.flag("loaded", m_runner.loaded())
-            .number("round", at.round)
-            .number("group", at.group)
-            .number("flight", at.flight)
-            .number("state", static_cast<long long>(m_runner.state()));
-        m_log.record(day_log_kind::kSchedule, std::move(members));
-    });
+    return place;
+}
+
+} // namespace
+
+CycleEventLog::CycleEventLog(DayLog& log, Cycle& cycle, SuspendWatch& suspendWatch,
+                             CrashResume& crashResume, NoticeBoard& notices)
+    : m_log(log), m_cycle(cycle), m_notices(notices) {
+    cycle.settled.connect([this](const CycleSnapshot& snapshot) { record(snapshot); });
     suspendWatch.slept.connect([this](std::chrono::nanoseconds span) {
         JsonMembers members;
         members.nanoseconds("slept_ns", span);
-        addShownSecond(members, m_form);
+        addShownSecond(members, m_cycle);
         m_log.record(day_log_kind::kSuspend, std::move(members));
     });
     crashResume.resumed.connect([this](const std::string& standing) {
         JsonMembers members;
         members.text("standing", standing);
-        addShownSecond(members, m_form);
+        addShownSecond(members, m_cycle);
         m_log.record(day_log_kind::kResume, std::move(members));
-        recordPhase();
+        recordPhase(m_cycle.now());
     });
     m_noticeListener = notices.listen([this](const Notice& notice) {
         JsonMembers members;
@@ -59,50 +64,55 @@ CycleEventLog::~CycleEventLog() {
     m_notices.stopListening(m_noticeListener);
 }
 
-void CycleEventLog::recordClick(std::string_view kind) {
-    JsonMembers members;
-    addShownSecond(members, m_form);
-    m_log.record(kind, std::move(members));
-}
-
-void CycleEventLog::recordPhaseSoon() {
-    // A handler switches several timers one after the other: the phase is read once it is over.
-    if (std::exchange(m_phasePending, true)) {
-        return;
+void CycleEventLog::record(const CycleSnapshot& snapshot) {
+    if (snapshot.command) {
+        JsonMembers members;
+        addShownSecond(members, m_cycle);
+        m_log.record(commandKind(*snapshot.command), std::move(members));
     }
-    m_runSoon([this] {
-        m_phasePending = false;
-        if (cyclePhase(m_form) != m_phase) {
-            recordPhase();
-        }
-    });
+    if (snapshot.phase != m_phase) {
+        recordPhase(snapshot);
+    }
+    if (auto place = placeAsMoved(snapshot.schedule); place != m_place) {
+        m_place = std::move(place);
+        recordSchedule(m_place);
+    }
 }
 
-void CycleEventLog::recordPhase() {
-    m_phase = cyclePhase(m_form);
+void CycleEventLog::recordPhase(const CycleSnapshot& snapshot) {
+    m_phase = snapshot.phase;
     JsonMembers members;
     members.text("phase", phaseName(m_phase));
-    if (const auto began = m_form.Clock1.countStartedAt()) {
-        members.number("began_ns", DayLog::nanosecondsOf(*began));
-    }
-    if (const auto seconds = m_form.Clock1.countedFrom()) {
-        members.number("seconds", *seconds);
+    if (const auto& running = snapshot.running) {
+        members.number("began_ns", DayLog::nanosecondsOf(running->phaseBegan))
+            .number("seconds", running->phaseLength);
     }
     // What the phase's cues depend on, for a report that works out which were due.
-    JsonMembers boxes;
-    for (const auto& [name, box] : kAnnouncementBoxes) {
-        boxes.flag(name, (m_form.*box).ticked());
+    JsonMembers announcements;
+    for (const auto& [name, on] : namedSwitches(snapshot.settings.announcements)) {
+        announcements.flag(name, on);
     }
-    members.flag("vuz", m_form.Timer6.enabled())
-        .flag("minute_beeps", m_form.Timer4.enabled())
-        .flag("loop", m_form.Check17.ticked())
-        .object("boxes", boxes);
-    for (const auto task : kTasks) {
-        if ((m_form.*task).selected()) {
-            members.text("task", (m_form.*task).caption());
-        }
-    }
+    const bool vuz = snapshot.running && snapshot.running->vuz;
+    const bool minuteBeeps = snapshot.running && (snapshot.phase != CyclePhase::Preparation ||
+                                                  snapshot.running->minuteBeeps);
+    members.flag("vuz", vuz && snapshot.phase == CyclePhase::Preparation)
+        .flag("minute_beeps", minuteBeeps)
+        .flag("loop", snapshot.settings.loop)
+        .object("announcements", announcements)
+        .text("task", taskCaption(snapshot.settings.task));
     m_log.record(day_log_kind::kPhase, std::move(members));
+}
+
+void CycleEventLog::recordSchedule(const std::optional<SchedulePlace>& place) {
+    JsonMembers members;
+    members.flag("loaded", place.has_value());
+    if (place) {
+        members.number("round", place->round)
+            .number("group", place->group)
+            .number("flight", place->flight)
+            .text("state", scheduleStateName(place->state));
+    }
+    m_log.record(day_log_kind::kSchedule, std::move(members));
 }
 
 } // namespace aerolap

@@ -1,45 +1,40 @@
 #pragma once
 
 #include "DayLog.h"
-#include "engine/CyclePhase.h"
-#include "engine/Form1.h"
+#include "engine/Cycle.h"
 #include "notices/NoticeBoard.h"
 #include "recovery/CrashResume.h"
 #include "recovery/SuspendWatch.h"
-#include "schedule/ScheduleRunner.h"
 
 #include <cstddef>
-#include <functional>
+#include <optional>
 
 namespace aerolap {
 
-/// Records what the operator and the cycle do, listening where it happens: START, STOP, RESET and
-/// the landing button once their handlers have run; each change of phase, with what the phase
-/// runs on (its length, the task, the boxes), once the event that changed it is over; each move
-/// of the schedule; the catch-up after a suspend and the resume after a crash; every notice.
+/// Records what the operator and the cycle do, from the cycle's snapshot once each event is
+/// over: START, STOP, RESET and the landing button; each change of phase, with what the phase
+/// runs on (its length, the task, the announcements); each move of the schedule. Besides, the
+/// catch-up after a suspend and the resume after a crash, and every notice.
 class CycleEventLog {
 public:
-    using RunSoon = std::function<void(std::function<void()>)>;
-
-    CycleEventLog(DayLog& log, Form1& form, ScheduleRunner& runner, SuspendWatch& suspendWatch,
-                  CrashResume& crashResume, NoticeBoard& notices, RunSoon runSoon);
+    CycleEventLog(DayLog& log, Cycle& cycle, SuspendWatch& suspendWatch, CrashResume& crashResume,
+                  NoticeBoard& notices);
     ~CycleEventLog();
     CycleEventLog(const CycleEventLog&) = delete;
     CycleEventLog& operator=(const CycleEventLog&) = delete;
 
 private:
-    void recordClick(std::string_view kind);
-    void recordPhaseSoon();
-    void recordPhase();
+    void record(const CycleSnapshot& snapshot);
+    void recordPhase(const CycleSnapshot& snapshot);
+    void recordSchedule(const std::optional<SchedulePlace>& place);
 
     DayLog& m_log;
-    const Form1& m_form;
-    const ScheduleRunner& m_runner;
+    const Cycle& m_cycle;
     NoticeBoard& m_notices;
-    RunSoon m_runSoon;
     std::size_t m_noticeListener = 0;
-    bool m_phasePending = false;
+    /// A window that has not yet loaded is at READY as far as the log is concerned.
     CyclePhase m_phase = CyclePhase::Ready;
+    std::optional<SchedulePlace> m_place;
 };
 
 } // namespace aerolap

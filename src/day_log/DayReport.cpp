@@ -2,7 +2,7 @@
 
 #include "DayLog.h"
 #include "DueCues.h"
-#include "ShownSecond.h"
+#include "engine/AnnouncementSwitches.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
@@ -142,21 +142,26 @@ private:
                                                                                : PhaseEnd::Cut);
             return;
         }
+        // A switch the line does not name was off.
         LoggedPhaseSettings settings{*phase,
                                      static_cast<int>(numberOf(line, "seconds")),
                                      line.value(QLatin1String("vuz")).toBool(),
                                      line.value(QLatin1String("minute_beeps")).toBool(),
-                                     {}};
-        const QJsonObject boxes = line.value(QLatin1String("boxes")).toObject();
-        for (auto box = boxes.begin(); box != boxes.end(); ++box) {
-            settings.boxes[box.key().toStdString()] = box.value().toBool();
+                                     {false, false, {}, false, false}};
+        // Logs of earlier versions name the switches by the boxes that hold them.
+        const QString switchesKey = line.contains(QLatin1String("announcements"))
+                                        ? QStringLiteral("announcements")
+                                        : QStringLiteral("boxes");
+        const QJsonObject switches = line.value(switchesKey).toObject();
+        for (auto each = switches.begin(); each != switches.end(); ++each) {
+            setNamedSwitch(settings.announcements, each.key().toStdString(), each.value().toBool());
         }
         const bool resumed = m_resumeGap.has_value();
         if (*phase == CyclePhase::Preparation || !m_cycle || resumed) {
             closeCycle("landing window over", began, PhaseEnd::RanOut);
             openCycle(beganWallMs, !resumed, textOf(line, "task"));
             if (!resumed) {
-                if (const auto call = startCallDue(settings.boxes)) {
+                if (const auto call = startCallDue(settings.announcements)) {
                     m_due.push_back({"", "", *call, false});
                 }
             }

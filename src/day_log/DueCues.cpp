@@ -1,35 +1,16 @@
 #include "DueCues.h"
 
 #include "elements/TimeText.h"
+#include "engine/AnnouncementSwitches.h"
 #include "engine/CycleController.h"
 #include "engine/LandingWindow.h"
 #include "engine/MinuteBeeps.h"
 #include "engine/PreparationCountdown.h"
 #include "engine/WorkingTimeCountdown.h"
-#include "recovery/FormSettings.h"
 
 namespace aerolap {
 
 namespace {
-
-/// A still window whose boxes are ticked as logged: what the tables' gates read.
-class BoxesAsLogged {
-public:
-    explicit BoxesAsLogged(const std::map<std::string, bool>& boxes) : m_form(m_noTime) {
-        for (const auto& [name, box] : kAnnouncementBoxes) {
-            const auto logged = boxes.find(name);
-            const bool ticked = logged != boxes.end() && logged->second;
-            (m_form.*box).setValue(ticked ? CheckBox::kChecked : CheckBox::kUnchecked);
-        }
-    }
-    const Form1& form() const { return m_form; }
-
-private:
-    struct NoTime final : MonotonicSource {
-        TimePoint now() const override { return {}; }
-    } m_noTime;
-    Form1 m_form;
-};
 
 /// The poll's table of a phase and the cue its end plays when the time runs out.
 struct PhaseTable {
@@ -54,12 +35,12 @@ PhaseTable tableOf(const LoggedPhaseSettings& settings) {
 } // namespace
 
 std::vector<DueCue> cuesDue(const LoggedPhaseSettings& settings, int lowest, PhaseEnd end) {
-    const BoxesAsLogged boxes(settings.boxes);
     std::vector<DueCue> due;
     const auto take = [&](std::span<const CueRow> rows) {
         for (const CueRow& row : rows) {
             const int left = TimeText::toSeconds(row.timeText).value_or(-1);
-            if (left <= settings.seconds && left >= lowest && gatesOpen(boxes.form(), row)) {
+            if (left <= settings.seconds && left >= lowest &&
+                gatesOpen(settings.announcements, row)) {
                 due.push_back({row.timeText, left, row.file});
             }
         }
@@ -77,9 +58,9 @@ std::vector<DueCue> cuesDue(const LoggedPhaseSettings& settings, int lowest, Pha
     return due;
 }
 
-std::optional<std::string> startCallDue(const std::map<std::string, bool>& boxes) {
-    const BoxesAsLogged form(boxes);
-    if ((form.form().*CycleController::startCallBox()).ticked()) {
+std::optional<std::string> startCallDue(const Announcements& announcements) {
+    const CueRow startCall{"", {CycleController::startCallBox(), nullptr}, nullptr, ""};
+    if (gatesOpen(announcements, startCall)) {
         return CycleController::startCall();
     }
     return std::nullopt;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "engine/CyclePhase.h"
+#include "engine/CycleSnapshot.h"
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,8 +14,7 @@ struct LoggedPhaseSettings {
     int seconds = 0;
     bool vuz = false;
     bool minuteBeeps = false;
-    /// The announcement boxes by element name.
-    std::map<std::string, bool> boxes;
+    Announcements announcements;
 };
 
 /// A cue the engine plays when the running clock shows `second`.
@@ -33,7 +31,7 @@ enum class PhaseEnd { RanOut, LandingButton, Cut };
 /// the order of the polls' tables; the cue of its end as `end` says.
 std::vector<DueCue> cuesDue(const LoggedPhaseSettings& settings, int lowest, PhaseEnd end);
 
-/// The call START plays with these boxes, if any.
-std::optional<std::string> startCallDue(const std::map<std::string, bool>& boxes);
+/// The call START plays with these announcements, if any.
+std::optional<std::string> startCallDue(const Announcements& announcements);
 
 } // namespace aerolap

@@ -11,8 +11,8 @@ void LoggedCuePlayer::played(const std::string& path, bool optional, Play play) 
     const auto taken = m_log.time().now();
     JsonMembers members;
     members.text("file", path).flag("optional", optional);
-    if (m_form != nullptr) {
-        addShownSecond(members, *m_form);
+    if (m_cycle != nullptr) {
+        addShownSecond(members, *m_cycle);
     }
     members.number("played_ns", DayLog::nanosecondsOf(called))
         .number("taken_ns", DayLog::nanosecondsOf(taken));

@@ -2,7 +2,7 @@
 
 #include "DayLog.h"
 #include "audio/CuePlayer.h"
-#include "engine/Form1.h"
+#include "engine/Cycle.h"
 
 namespace aerolap {
 
@@ -13,8 +13,8 @@ class LoggedCuePlayer final : public CuePlayer {
 public:
     LoggedCuePlayer(CuePlayer& real, DayLog& log) : m_real(real), m_log(log) {}
 
-    /// The window whose clock the cues belong to, once it is made.
-    void follow(const Form1& form) { m_form = &form; }
+    /// The cycle whose clock the cues belong to, once it is made.
+    void follow(const Cycle& cycle) { m_cycle = &cycle; }
 
     void playCue(const std::string& path) override;
     void playOptionalCue(const std::string& path) override;
@@ -24,7 +24,7 @@ private:
 
     CuePlayer& m_real;
     DayLog& m_log;
-    const Form1* m_form = nullptr;
+    const Cycle* m_cycle = nullptr;
 };
 
 } // namespace aerolap

@@ -31,8 +31,8 @@ bool LoggedSerialPort::output(const std::string& bytes) {
     const bool taken = m_real.output(bytes);
     JsonMembers members;
     members.text("bytes", bytes).flag("taken", taken);
-    if (m_form != nullptr) {
-        addShownSecond(members, *m_form);
+    if (m_cycle != nullptr) {
+        addShownSecond(members, *m_cycle);
     }
     members.number("written_ns", DayLog::nanosecondsOf(written));
     m_log.record(day_log_kind::kFrame, std::move(members));

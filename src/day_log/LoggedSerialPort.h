@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DayLog.h"
-#include "engine/Form1.h"
+#include "engine/Cycle.h"
 #include "platform/SerialPortControl.h"
 
 namespace aerolap {
@@ -13,8 +13,8 @@ class LoggedSerialPort final : public SerialPortControl {
 public:
     LoggedSerialPort(SerialPortControl& real, DayLog& log) : m_real(real), m_log(log) {}
 
-    /// The window whose clock the frames show, once it is made.
-    void follow(const Form1& form) { m_form = &form; }
+    /// The cycle whose clock the frames show, once it is made.
+    void follow(const Cycle& cycle) { m_cycle = &cycle; }
 
     void setCommPort(std::int16_t port) override;
     void setSettings(const std::string& settings) override;
@@ -25,7 +25,7 @@ public:
 private:
     SerialPortControl& m_real;
     DayLog& m_log;
-    const Form1* m_form = nullptr;
+    const Cycle* m_cycle = nullptr;
 };
 
 } // namespace aerolap

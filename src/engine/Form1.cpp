@@ -27,11 +27,12 @@ void Form1::letPollsRestBetweenChanges() {
     }
     // Every change a handler could see wakes them all, clicks and timers included: a latch is
     // only ever cleared by `Timer5`, which stops itself right after, and one set by a poll can
-    // only silence a row.
-    const auto wakePolls = [polls] {
+    // only silence a row. It is what the window tells as `changed`, too.
+    const auto wakePolls = [this, polls] {
         for (Timer* poll : polls) {
             poll->wake();
         }
+        changed.emit();
     };
     for (Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8,
                          &Label9, &Label10}) {
@@ -48,6 +49,7 @@ void Form1::letPollsRestBetweenChanges() {
     Combo1.textChanged.connect(wakePolls);
     for (CommandButton* button : {&Command1, &Command2, &Command3, &Command5, &Command7}) {
         button->clicked.connect(wakePolls);
+        button->visibilityChanged.connect([wakePolls](bool) { wakePolls(); });
     }
     for (Clock* clock : {&Clock1, &Clock2, &Clock3}) {
         clock->textWritten.connect(wakePolls);

@@ -12,6 +12,7 @@
 #include "elements/Window.h"
 #include "platform/MonotonicSource.h"
 
+#include <array>
 #include <chrono>
 
 namespace aerolap {
@@ -135,6 +136,15 @@ struct Form1 {
 
     /// One flag per timed cue, so that each sounds once in its phase.
     CueLatches latches;
+
+    /// Anything a handler could see has changed: a caption, a box, an option, a clock, a click,
+    /// a button shown or hidden, a timer started or stopped.
+    Signal<> changed;
+
+    /// Every timer of the window, for a driver.
+    std::array<Timer*, 7> timers() {
+        return {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7};
+    }
 
 private:
     /// Lets the 10 ms polls leave out the ticks that cannot change anything: between two seconds

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/CyclePhase.h"
-#include "engine/Form1.h"
+#include "engine/CycleSnapshot.h"
 
 #include <optional>
 #include <string>
@@ -36,7 +35,8 @@ struct ScheduledCycle {
 };
 
 /// What a pilot sees of the timer from afar: the time display's caption, the status line's
-/// caption and the phase of the cycle. A copy, so it can travel without touching the window.
+/// caption (without the blank that tells the window's two READY apart) and the phase of the
+/// cycle. A copy, so it can travel without touching the window.
 struct DisplayState {
     std::string time;
     std::string status;
@@ -47,9 +47,6 @@ struct DisplayState {
     friend bool operator==(const DisplayState&, const DisplayState&) = default;
 };
 
-DisplayState displayStateOf(const Form1& form);
-
-/// The phase's name for the pilots' page: ready, preparation, working, landing or stopped.
-std::string_view phaseName(CyclePhase phase);
+DisplayState displayStateOf(const CycleSnapshot& cycle);
 
 } // namespace aerolap

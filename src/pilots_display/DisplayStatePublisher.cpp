@@ -6,27 +6,13 @@
 
 namespace aerolap {
 
-DisplayStatePublisher::DisplayStatePublisher(Form1& form, RunSoon runSoon, ScheduleRunner* runner)
-    : m_form(form), m_runner(runner), m_current(displayStateOf(form)),
-      m_refresh(std::move(runSoon), [this] { refresh(); }) {
-    if (runner != nullptr) {
-        runner->changed.connect([this] { m_refresh.ask(); });
-        // The gap shows no time of its own: its seconds are the START's count-down.
-        runner->gapTimer.tick.connect([this] { m_refresh.ask(); });
-    }
-    // The time display's change is also when the serial link writes its frame: made after the
-    // window (see TimerComposition), the refresh is asked for right behind the frame.
-    for (Label* label : {&form.Label2, &form.Label4}) {
-        label->changed.connect([this] { m_refresh.ask(); });
-    }
-    for (Timer* phaseTimer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer6}) {
-        phaseTimer->runningChanged.connect([this](bool) { m_refresh.ask(); });
-    }
-    form.Command2.visibilityChanged.connect([this](bool) { m_refresh.ask(); });
+DisplayStatePublisher::DisplayStatePublisher(Cycle& cycle, const ScheduleRunner* runner)
+    : m_runner(runner), m_current(displayStateOf(cycle.lastSettled())) {
+    cycle.settled.connect([this](const CycleSnapshot& snapshot) { refresh(snapshot); });
 }
 
-void DisplayStatePublisher::refresh() {
-    DisplayState state = displayStateOf(m_form);
+void DisplayStatePublisher::refresh(const CycleSnapshot& cycle) {
+    DisplayState state = displayStateOf(cycle);
     if (m_runner != nullptr) {
         refreshDraw();
         state.schedule = scheduledCycleOf(*m_runner, m_draw ? m_draw->version : 0);

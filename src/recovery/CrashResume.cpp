@@ -1,19 +1,15 @@
 #include "CrashResume.h"
 
-#include "FormSettings.h"
-
 namespace aerolap {
 
 namespace {
 constexpr const char* kQuestion = "Resume the cycle that was running?";
-constexpr const char* kVuzTask = "VUZ";
-constexpr const char* kFreeTask = "TO LIBERO";
 } // namespace
 
-CrashResume::CrashResume(Form1& form, ScheduleSession& schedule, Replay& replay,
+CrashResume::CrashResume(Cycle& cycle, ScheduleSession& schedule, Replay& replay,
                          TimerCatchUp& catchUp, const WallClock& wall,
                          MessageBoxService& messageBoxes, NoticeBoard& notices)
-    : m_form(form), m_schedule(schedule), m_replay(replay), m_catchUp(catchUp), m_wall(wall),
+    : m_cycle(cycle), m_schedule(schedule), m_replay(replay), m_catchUp(catchUp), m_wall(wall),
       m_messageBoxes(messageBoxes), m_notices(notices) {}
 
 CrashResume::Outcome CrashResume::offer(const CycleRecord& record) {
@@ -48,30 +44,26 @@ void CrashResume::resume(const CycleRecord& record) {
                std::chrono::duration_cast<MonotonicSource::TimePoint::duration>(wallNow - wall);
     };
 
-    if (record.schedule) {
-        m_schedule.openAt(record.schedule->file, record.schedule->position);
+    if (const auto& place = record.schedule) {
+        m_schedule.openAt(place->file, {place->round, place->group, place->flight});
     }
     // The cycle starts on what it ran on; the operator's later changes follow once it has caught
     // up.
-    const bool taskWasVuz = record.settings.task == kVuzTask;
-    selectTask(cycle.vuz == taskWasVuz ? record.settings.task : (cycle.vuz ? kVuzTask : kFreeTask));
-    applyTimes(cycle.preparation, cycle.working);
-    for (const auto& [name, box] : kAnnouncementBoxes) {
-        if (const auto ticked = record.settings.boxes.find(name);
-            ticked != record.settings.boxes.end()) {
-            (m_form.*box).setValue(ticked->second ? CheckBox::kChecked : CheckBox::kUnchecked);
-        }
-    }
-    m_form.Check17.setValue(record.settings.loop ? CheckBox::kChecked : CheckBox::kUnchecked);
+    const bool taskWasVuz = record.settings.task == Task::Vuz;
+    m_cycle.chooseTask(cycle.vuz == taskWasVuz ? record.settings.task
+                                               : (cycle.vuz ? Task::Vuz : Task::Free));
+    m_cycle.commitTimes(cycle.preparation, cycle.working);
+    m_cycle.setAnnouncements(record.settings.announcements);
+    m_cycle.setLoop(record.settings.loop);
 
     // A cycle that begins this very moment is pressed in the present, its cue heard.
     if (const auto began = momentOf(cycle.began); began < realNow) {
         m_replay.replayAt(began);
     }
     if (cycle.minuteBeeps) {
-        m_form.Timer4.setEnabled(true);
+        m_cycle.runMinuteBeeps();
     }
-    m_form.Command5.click();
+    m_cycle.press(CycleCommand::Start);
     if (cycle.landingButton) {
         const auto pressed = momentOf(cycle.phaseBegan);
         if (pressed < realNow) {
@@ -80,27 +72,12 @@ void CrashResume::resume(const CycleRecord& record) {
         } else {
             m_catchUp.catchUpTo(realNow);
         }
-        if (m_form.Command3.visible()) {
-            m_form.Command3.click();
-        }
+        m_cycle.press(CycleCommand::LandingButton);
     }
     m_catchUp.catchUpTo(realNow);
 
-    selectTask(record.settings.task);
-    applyTimes(record.settings.preparation, record.settings.working);
-}
-
-void CrashResume::selectTask(const std::string& caption) {
-    for (const auto task : kTasks) {
-        if ((m_form.*task).caption() == caption) {
-            (m_form.*task).select();
-        }
-    }
-}
-
-void CrashResume::applyTimes(const std::string& preparation, const std::string& working) {
-    m_form.Clock2.commitEdit(preparation);
-    m_form.Clock3.commitEdit(working);
+    m_cycle.chooseTask(record.settings.task);
+    m_cycle.commitTimes(record.settings.preparation, record.settings.working);
 }
 
 } // namespace aerolap

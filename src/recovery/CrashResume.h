@@ -3,7 +3,7 @@
 #include "CycleRecord.h"
 #include "TimerCatchUp.h"
 #include "elements/Signal.h"
-#include "engine/Form1.h"
+#include "engine/Cycle.h"
 #include "notices/NoticeBoard.h"
 #include "platform/MessageBoxService.h"
 #include "platform/WallClock.h"
@@ -19,7 +19,7 @@ class CrashResume {
 public:
     enum class Outcome { NothingToResume, Resumed, Declined };
 
-    CrashResume(Form1& form, ScheduleSession& schedule, Replay& replay, TimerCatchUp& catchUp,
+    CrashResume(Cycle& cycle, ScheduleSession& schedule, Replay& replay, TimerCatchUp& catchUp,
                 const WallClock& wall, MessageBoxService& messageBoxes, NoticeBoard& notices);
     CrashResume(const CrashResume&) = delete;
     CrashResume& operator=(const CrashResume&) = delete;
@@ -33,10 +33,8 @@ public:
 
 private:
     void resume(const CycleRecord& record);
-    void selectTask(const std::string& caption);
-    void applyTimes(const std::string& preparation, const std::string& working);
 
-    Form1& m_form;
+    Cycle& m_cycle;
     ScheduleSession& m_schedule;
     Replay& m_replay;
     TimerCatchUp& m_catchUp;

@@ -16,7 +16,7 @@ int secondsOf(const std::string& time) {
     return TimeText::toSeconds(time).value_or(0);
 }
 
-const char* phaseName(CyclePhase phase) {
+const char* spokenPhase(CyclePhase phase) {
     switch (phase) {
     case CyclePhase::Preparation:
         return "preparation";
@@ -31,8 +31,8 @@ const char* phaseName(CyclePhase phase) {
 
 } // namespace
 
-std::optional<CycleStanding>
-standingAt(const RecordedCycle& cycle, const RecordedSettings& settings, WallClock::TimePoint now) {
+std::optional<CycleStanding> standingAt(const RecordedCycle& cycle, const CycleSettings& settings,
+                                        WallClock::TimePoint now) {
     const int landing = secondsOf(kLandingWindowTime);
     std::vector<std::pair<CyclePhase, int>> phases;
     if (cycle.phase == CyclePhase::Preparation) {
@@ -77,16 +77,16 @@ standingAt(const RecordedCycle& cycle, const RecordedSettings& settings, WallClo
 }
 
 std::string describeStanding(const CycleStanding& standing,
-                             const std::optional<RecordedSchedule>& schedule) {
+                             const std::optional<SchedulePlace>& schedule) {
     char left[32];
     std::snprintf(left, sizeof left, ", %02d:%02d left", standing.secondsLeft / 60,
                   standing.secondsLeft % 60);
-    std::string text = std::string(phaseName(standing.phase)) + left;
+    std::string text = std::string(spokenPhase(standing.phase)) + left;
     if (schedule) {
-        const auto& [round, group, flight] = schedule->position;
-        text += ", round " + std::to_string(round + 1) + " group " + std::to_string(group + 1);
-        if (flight > 0) {
-            text += " flight " + std::to_string(flight + 1);
+        text += ", round " + std::to_string(schedule->round + 1) + " group " +
+                std::to_string(schedule->group + 1);
+        if (schedule->flight > 0) {
+            text += " flight " + std::to_string(schedule->flight + 1);
         }
     }
     return text;

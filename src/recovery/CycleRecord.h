@@ -1,29 +1,15 @@
 #pragma once
 
-#include "engine/CyclePhase.h"
+#include "engine/CycleSnapshot.h"
 #include "platform/WallClock.h"
-#include "schedule/Schedule.h"
 
-#include <map>
 #include <optional>
 #include <string>
 
 namespace aerolap {
 
-/// What the operator has set: enough to set the window up again as they had it.
-struct RecordedSettings {
-    /// The caption of the selected task.
-    std::string task;
-    std::string preparation;
-    std::string working;
-    bool loop = false;
-    /// The announcement boxes, by element name: ticked or not.
-    std::map<std::string, bool> boxes;
-    bool operator==(const RecordedSettings&) const = default;
-};
-
-/// The cycle under way: when it and its phase began, and what it runs on, which may differ from
-/// the settings when the operator changed them since.
+/// The cycle under way, as a record keeps it: when it and its phase began by the wall clock, and
+/// what it runs on, which may differ from the settings when the operator changed them since.
 struct RecordedCycle {
     WallClock::TimePoint began;
     CyclePhase phase = CyclePhase::Preparation;
@@ -40,20 +26,14 @@ struct RecordedCycle {
     bool operator==(const RecordedCycle&) const = default;
 };
 
-/// Where the schedule in hand stands.
-struct RecordedSchedule {
-    std::string file;
-    SchedulePosition position;
-    bool operator==(const RecordedSchedule&) const = default;
-};
-
-/// The timer's state as written down at each change, for a start after a crash.
+/// The timer's state as written down at each change, for a start after a crash: what the
+/// director has set, the cycle under way and the schedule's place.
 struct CycleRecord {
     /// The program ended the way it should: there is nothing to come back to.
     bool clean = false;
-    RecordedSettings settings;
+    CycleSettings settings;
     std::optional<RecordedCycle> cycle;
-    std::optional<RecordedSchedule> schedule;
+    std::optional<SchedulePlace> schedule;
     bool operator==(const CycleRecord&) const = default;
 };
 
@@ -65,11 +45,11 @@ struct CycleStanding {
 
 /// Where `cycle` stands at `now` if nothing stopped it, or nothing when it has ended by then;
 /// with `loop`, cycles of the settings' times follow it without end.
-std::optional<CycleStanding> standingAt(const RecordedCycle& cycle,
-                                        const RecordedSettings& settings, WallClock::TimePoint now);
+std::optional<CycleStanding> standingAt(const RecordedCycle& cycle, const CycleSettings& settings,
+                                        WallClock::TimePoint now);
 
 /// "working time, 04:32 left, round 3 group 2": what a record's cycle is at `now`.
 std::string describeStanding(const CycleStanding& standing,
-                             const std::optional<RecordedSchedule>& schedule);
+                             const std::optional<SchedulePlace>& schedule);
 
 } // namespace aerolap

@@ -1,5 +1,7 @@
 #include "CycleRecordJson.h"
 
+#include "engine/AnnouncementSwitches.h"
+
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -73,16 +75,24 @@ CycleRecord recordOf(const QJsonObject& object) {
     CycleRecord record;
     record.clean = flagField(object, "clean");
     const QJsonObject settings = field(object, "settings", QJsonValue::Object).toObject();
-    record.settings.task = textField(settings, "task");
+    const auto task = taskCaptioned(textField(settings, "task"));
+    if (!task) {
+        throw BadField{"task"};
+    }
+    record.settings.task = *task;
     record.settings.preparation = textField(settings, "preparation");
     record.settings.working = textField(settings, "working");
     record.settings.loop = flagField(settings, "loop");
-    const QJsonObject boxes = field(settings, "boxes", QJsonValue::Object).toObject();
-    for (auto box = boxes.begin(); box != boxes.end(); ++box) {
-        if (!box.value().isBool()) {
-            throw BadField{"boxes"};
+    // Files of earlier versions name the switches by the boxes that hold them.
+    const char* const switchesKey =
+        settings.contains(key("announcements")) ? "announcements" : "boxes";
+    const QJsonObject switches = field(settings, switchesKey, QJsonValue::Object).toObject();
+    for (auto each = switches.begin(); each != switches.end(); ++each) {
+        if (!each.value().isBool() ||
+            !setNamedSwitch(record.settings.announcements, each.key().toStdString(),
+                            each.value().toBool())) {
+            throw BadField{switchesKey};
         }
-        record.settings.boxes[box.key().toStdString()] = box.value().toBool();
     }
     if (object.contains(key("cycle"))) {
         const QJsonObject cycle = field(object, "cycle", QJsonValue::Object).toObject();
@@ -104,10 +114,19 @@ CycleRecord recordOf(const QJsonObject& object) {
     }
     if (object.contains(key("schedule"))) {
         const QJsonObject schedule = field(object, "schedule", QJsonValue::Object).toObject();
-        record.schedule =
-            RecordedSchedule{textField(schedule, "file"),
-                             {countField(schedule, "round"), countField(schedule, "group"),
-                              countField(schedule, "flight")}};
+        SchedulePlace& place = record.schedule.emplace();
+        place.file = textField(schedule, "file");
+        place.round = countField(schedule, "round");
+        place.group = countField(schedule, "group");
+        place.flight = countField(schedule, "flight");
+        // Earlier versions kept the schedule's state beside its own file.
+        if (schedule.contains(key("state"))) {
+            const auto state = scheduleStateNamed(textField(schedule, "state"));
+            if (!state) {
+                throw BadField{"state"};
+            }
+            place.state = *state;
+        }
     }
     return record;
 }
@@ -115,19 +134,19 @@ CycleRecord recordOf(const QJsonObject& object) {
 } // namespace
 
 QByteArray cycleRecordJson(const CycleRecord& record) {
-    QJsonObject boxes;
-    for (const auto& [name, ticked] : record.settings.boxes) {
-        boxes.insert(QString::fromStdString(name), ticked);
+    QJsonObject switches;
+    for (const auto& [name, on] : namedSwitches(record.settings.announcements)) {
+        switches.insert(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), on);
     }
     QJsonObject object{
         {key(kFormatKey), kFormat},
         {key("clean"), record.clean},
         {key("settings"),
-         QJsonObject{{key("task"), QString::fromStdString(record.settings.task)},
+         QJsonObject{{key("task"), QString::fromUtf8(taskCaption(record.settings.task).data())},
                      {key("preparation"), QString::fromStdString(record.settings.preparation)},
                      {key("working"), QString::fromStdString(record.settings.working)},
                      {key("loop"), record.settings.loop},
-                     {key("boxes"), boxes}}},
+                     {key("announcements"), switches}}},
     };
     if (const auto& cycle = record.cycle) {
         const auto phase =
@@ -145,9 +164,11 @@ QByteArray cycleRecordJson(const CycleRecord& record) {
     if (const auto& schedule = record.schedule) {
         object.insert(key("schedule"),
                       QJsonObject{{key("file"), QString::fromStdString(schedule->file)},
-                                  {key("round"), schedule->position.round + 1},
-                                  {key("group"), schedule->position.group + 1},
-                                  {key("flight"), schedule->position.flight + 1}});
+                                  {key("round"), schedule->round + 1},
+                                  {key("group"), schedule->group + 1},
+                                  {key("flight"), schedule->flight + 1},
+                                  {key("state"),
+                                   QString::fromUtf8(scheduleStateName(schedule->state).data())}});
     }
     return QJsonDocument(object).toJson();
 }

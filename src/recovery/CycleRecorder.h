@@ -2,56 +2,49 @@
 
 #include "CycleRecord.h"
 #include "StateFile.h"
-#include "engine/Form1.h"
+#include "engine/Cycle.h"
 #include "platform/MonotonicSource.h"
 #include "platform/WallClock.h"
-#include "schedule/ScheduleRunner.h"
-#include "schedule/ScheduleSession.h"
 
-#include <functional>
+#include <optional>
 
 namespace aerolap {
 
-/// Writes the timer's state down at START, at each phase change, at STOP and RESET, at each
-/// change of the settings and of the schedule's place: the record is taken once the event is
-/// over, after its frame and cue, and handed to the state file's own thread.
+/// Writes the timer's state down whenever the cycle's snapshot changes what a resume needs: the
+/// settings, the cycle under way, the schedule's place. The record is handed to the state file's
+/// own thread; the passing seconds alone write nothing.
 class CycleRecorder {
 public:
-    using RunSoon = std::function<void(std::function<void()>)>;
-
-    CycleRecorder(Form1& form, ScheduleRunner& runner, const ScheduleSession& session,
-                  const MonotonicSource& realTime, const WallClock& wall, StateFile& file,
-                  RunSoon runSoon);
+    CycleRecorder(Cycle& cycle, const MonotonicSource& realTime, const WallClock& wall,
+                  StateFile& file);
     CycleRecorder(const CycleRecorder&) = delete;
     CycleRecorder& operator=(const CycleRecorder&) = delete;
 
-    /// The record of the timer as it stands.
-    CycleRecord take() const;
+    /// The record of `snapshot`.
+    CycleRecord recordOf(const CycleSnapshot& snapshot) const;
     /// Writes the record now, when a start has had its say.
     void recordNow();
     /// The program ends the way it should: writes a record that says so, and waits for it.
     void markClean();
 
 private:
-    void recordSoon();
+    /// What a record is made of, with the moments still on the monotonic clock, so that it can be
+    /// compared from one snapshot to the next.
+    struct Source {
+        CycleSettings settings;
+        std::optional<RunningCycle> running;
+        std::optional<SchedulePlace> schedule;
+        bool operator==(const Source&) const = default;
+    };
+    static Source sourceOf(const CycleSnapshot& snapshot);
+    void record(const CycleSnapshot& snapshot);
     WallClock::TimePoint wallTimeOf(MonotonicSource::TimePoint moment) const;
 
-    Form1& m_form;
-    const ScheduleRunner& m_runner;
-    const ScheduleSession& m_session;
+    const Cycle& m_cycle;
     const MonotonicSource& m_time;
     const WallClock& m_wall;
     StateFile& m_file;
-    RunSoon m_runSoon;
-    bool m_recordPending = false;
-
-    // What the cycle in hand runs on, seen as its handlers set it up.
-    MonotonicSource::TimePoint m_cycleBegan{};
-    std::string m_preparation;
-    std::string m_working;
-    bool m_vuz = false;
-    bool m_landingButton = false;
-    bool m_minuteBeeps = false;
+    std::optional<Source> m_written;
 };
 
 } // namespace aerolap

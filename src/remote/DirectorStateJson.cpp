@@ -7,45 +7,24 @@
 namespace aerolap {
 
 namespace {
-QString selectedTask(const Form1& form) {
-    for (const OptionButton* option :
-         {&form.Option1, &form.Option2, &form.Option3, &form.Option4}) {
-        if (option->selected()) {
-            return QString::fromStdString(option->caption());
-        }
-    }
-    return {};
-}
-
-QString stateName(ScheduleRunner::State state) {
-    switch (state) {
-    case ScheduleRunner::State::Waiting:
-        return QStringLiteral("waiting");
-    case ScheduleRunner::State::Running:
-        return QStringLiteral("running");
-    case ScheduleRunner::State::Gap:
-        return QStringLiteral("gap");
-    case ScheduleRunner::State::Paused:
-        return QStringLiteral("paused");
-    case ScheduleRunner::State::Finished:
-        return QStringLiteral("finished");
-    }
-    return {};
+QString text(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 } // namespace
 
-QByteArray directorStateJson(const Form1& form, const ScheduleRunner& runner) {
-    QJsonObject state{{"task", selectedTask(form)},
-                      {"preparation", QString::fromStdString(form.Clock2.clockTimeText())},
-                      {"working", QString::fromStdString(form.Clock3.clockTimeText())}};
-    if (runner.loaded()) {
+QByteArray directorStateJson(const CycleSnapshot& cycle, const Schedule* schedule) {
+    QJsonObject state{{"phase", text(phaseName(cycle.phase))},
+                      {"task", text(taskCaption(cycle.settings.task))},
+                      {"preparation", QString::fromStdString(cycle.settings.preparation)},
+                      {"working", QString::fromStdString(cycle.settings.working)}};
+    if (const auto& place = cycle.schedule; place && schedule != nullptr) {
         QJsonArray groups;
-        for (const ScheduleRound& round : runner.schedule().rounds) {
+        for (const ScheduleRound& round : schedule->rounds) {
             groups.append(round.groups);
         }
-        state.insert("schedule", QJsonObject{{"state", stateName(runner.state())},
-                                             {"round", runner.position().round + 1},
-                                             {"group", runner.position().group + 1},
+        state.insert("schedule", QJsonObject{{"state", text(scheduleStateName(place->state))},
+                                             {"round", place->round + 1},
+                                             {"group", place->group + 1},
                                              {"groups", groups}});
     }
     return QJsonDocument(state).toJson(QJsonDocument::Compact);

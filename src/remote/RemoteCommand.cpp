@@ -47,6 +47,14 @@ std::string_view actionName(RemoteAction action) {
     return {};
 }
 
+std::string describe(const RemoteCommand& command) {
+    std::string text(actionName(command.action));
+    if (command.action == RemoteAction::Jump) {
+        text += " " + std::to_string(command.round) + " " + std::to_string(command.group);
+    }
+    return text;
+}
+
 CommandParse parseSignedCommand(const QByteArray& body) {
     const QJsonDocument document = QJsonDocument::fromJson(body);
     if (!document.isObject()) {

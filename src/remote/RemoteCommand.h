@@ -26,6 +26,9 @@ struct RemoteCommand {
     bool operator==(const RemoteCommand&) const = default;
 };
 
+/// The command in a line of the day log: its action, and a jump's round and group.
+std::string describe(const RemoteCommand& command);
+
 /// What became of a command: done, or refused and why, in words the page shows.
 struct RemoteOutcome {
     bool done = false;

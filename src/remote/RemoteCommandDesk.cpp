@@ -2,9 +2,9 @@
 
 namespace aerolap {
 
-RemoteCommandDesk::RemoteCommandDesk(Form1& form, ScheduleRunner& runner, DialogOpen dialogOpen,
+RemoteCommandDesk::RemoteCommandDesk(Cycle& cycle, ScheduleRunner& runner, DialogOpen dialogOpen,
                                      NoticeBoard& notices)
-    : m_form(form), m_runner(runner), m_dialogOpen(std::move(dialogOpen)), m_notices(notices) {}
+    : m_cycle(cycle), m_runner(runner), m_dialogOpen(std::move(dialogOpen)), m_notices(notices) {}
 
 RemoteOutcome RemoteCommandDesk::perform(const RemoteCommand& command,
                                          const std::string& deviceName) {
@@ -22,11 +22,11 @@ RemoteOutcome RemoteCommandDesk::outcomeOf(const RemoteCommand& command) {
     }
     switch (command.action) {
     case RemoteAction::Start:
-        return click(m_form.Command5, "started the cycle.");
+        return press(CycleCommand::Start, "started the cycle.");
     case RemoteAction::Stop:
-        return click(m_form.Command7, "stopped the cycle.");
+        return press(CycleCommand::Stop, "stopped the cycle.");
     case RemoteAction::Reset:
-        return click(m_form.Command2, "reset the timer.");
+        return press(CycleCommand::Reset, "reset the timer.");
     case RemoteAction::Skip:
         return move(m_runner.loaded() && m_runner.skip(), "skipped to the next group.");
     case RemoteAction::Back:
@@ -39,12 +39,10 @@ RemoteOutcome RemoteCommandDesk::outcomeOf(const RemoteCommand& command) {
     return {false, "unknown command."};
 }
 
-RemoteOutcome RemoteCommandDesk::click(CommandButton& button, std::string done) {
-    // The operator can only press what the window shows.
-    if (!button.visible()) {
+RemoteOutcome RemoteCommandDesk::press(CycleCommand command, std::string done) {
+    if (!m_cycle.press(command)) {
         return {false, "that button is not on the window now."};
     }
-    button.click();
     return {true, std::move(done)};
 }
 

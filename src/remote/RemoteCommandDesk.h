@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RemoteCommand.h"
-#include "engine/Form1.h"
+#include "engine/Cycle.h"
 #include "notices/NoticeBoard.h"
 #include "schedule/ScheduleRunner.h"
 
@@ -11,7 +11,7 @@
 namespace aerolap {
 
 /// Where a checked command from the director's remote is carried out, on the timing thread: it
-/// clicks the button the operator would click, or asks the schedule runner for its move, and
+/// presses the button the operator would press, or asks the schedule runner for its move, and
 /// tells the director at the laptop who did what. The one place every remote command passes, so
 /// whatever must see them all (the day log) hooks in here. It re-checks what may have changed
 /// since the command was checked: a dialog opened meanwhile, a cycle started.
@@ -21,17 +21,17 @@ public:
     /// command in the middle of the director's question.
     using DialogOpen = std::function<bool()>;
 
-    RemoteCommandDesk(Form1& form, ScheduleRunner& runner, DialogOpen dialogOpen,
+    RemoteCommandDesk(Cycle& cycle, ScheduleRunner& runner, DialogOpen dialogOpen,
                       NoticeBoard& notices);
 
     RemoteOutcome perform(const RemoteCommand& command, const std::string& deviceName);
 
 private:
     RemoteOutcome outcomeOf(const RemoteCommand& command);
-    static RemoteOutcome click(CommandButton& button, std::string done);
+    RemoteOutcome press(CycleCommand command, std::string done);
     RemoteOutcome move(bool moved, std::string done) const;
 
-    Form1& m_form;
+    Cycle& m_cycle;
     ScheduleRunner& m_runner;
     DialogOpen m_dialogOpen;
     NoticeBoard& m_notices;

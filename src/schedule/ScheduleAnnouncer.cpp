@@ -24,9 +24,9 @@ bool overlaps(const ClockSpan& one, const ClockSpan& other) {
 
 } // namespace
 
-ScheduleAnnouncer::ScheduleAnnouncer(ScheduleRunner& runner, Form1& form, CuePlayer& cues,
+ScheduleAnnouncer::ScheduleAnnouncer(ScheduleRunner& runner, const Cycle& cycle, CuePlayer& cues,
                                      const MonotonicSource& time)
-    : m_runner(runner), m_form(form), m_cues(cues), m_time(time) {
+    : m_runner(runner), m_cycle(cycle), m_cues(cues), m_time(time) {
     runner.changed.connect([this] {
         const ScheduleRunner::State state = m_runner.state();
         if (state == ScheduleRunner::State::Gap && m_lastState != state) {
@@ -72,11 +72,11 @@ void ScheduleAnnouncer::announceWindow(ScheduleRunner::Window window) {
     if (window == ScheduleRunner::Window::None) {
         return;
     }
-    const ClockSpan call{static_cast<double>(m_form.Clock1.secondsLeft()),
+    const ClockSpan call{static_cast<double>(m_cycle.secondsLeft()),
                          sounds::kWindowCallLength.count()};
     // START's preparation call, played when its box is ticked.
     const double preparation = planOf(m_runner.schedule(), m_runner.position()).preparation;
-    if (m_form.Check2.ticked() &&
+    if (m_cycle.now().settings.announcements.preparationCall &&
         overlaps(call, {preparation, sounds::longestLength(sounds::kPreparation).count()})) {
         return;
     }

@@ -15,7 +15,7 @@ namespace aerolap {
 /// one that does not fit is left out, since a cycle cue is never cut.
 class ScheduleAnnouncer {
 public:
-    ScheduleAnnouncer(ScheduleRunner& runner, Form1& form, CuePlayer& cues,
+    ScheduleAnnouncer(ScheduleRunner& runner, const Cycle& cycle, CuePlayer& cues,
                       const MonotonicSource& time);
     ScheduleAnnouncer(const ScheduleAnnouncer&) = delete;
     ScheduleAnnouncer& operator=(const ScheduleAnnouncer&) = delete;
@@ -34,7 +34,7 @@ private:
     void playDueWords();
 
     ScheduleRunner& m_runner;
-    Form1& m_form;
+    const Cycle& m_cycle;
     CuePlayer& m_cues;
     const MonotonicSource& m_time;
     ScheduleRunner::State m_lastState = ScheduleRunner::State::Waiting;

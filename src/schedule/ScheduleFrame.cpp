@@ -25,16 +25,16 @@ const char* preparationCode(const ScheduleRunner& runner) {
 
 } // namespace
 
-std::optional<std::string> scheduleFrame(const ScheduleRunner& runner, const Form1& form,
+std::optional<std::string> scheduleFrame(const ScheduleRunner& runner, const Cycle& cycle,
                                          std::string_view minutesSeconds) {
     if (!runner.loaded() || !runner.schedule().extendedFrame) {
         return std::nullopt;
     }
-    const CyclePhase phase = cyclePhase(form);
+    const CyclePhase phase = cycle.phase();
     // A phase's poll loads the next phase's time before it hands over: that frame already shows
     // where the next phase starts, so it carries the next phase's state (and, after the landing
     // window, the next cycle). The preparation's poll has stopped itself by then, STOP still shows.
-    const bool handingOver = !form.Clock1.counting() && form.Clock1.clockTimeText() != kTimeUp;
+    const bool handingOver = !cycle.counting() && cycle.runningTime() != kTimeUp;
     std::optional<SchedulePosition> position;
     if (runner.state() != ScheduleRunner::State::Finished) {
         position = handingOver && phase == CyclePhase::Landing
@@ -50,7 +50,7 @@ std::optional<std::string> scheduleFrame(const ScheduleRunner& runner, const For
         state = handingOver ? "PT" : "LT";
     } else if (phase == CyclePhase::Stopped) {
         state = "ST";
-    } else if (form.Command7.visible()) {
+    } else if (cycle.stopShows()) {
         state = "WT";
     }
     // Outside the schedule, past its last cycle, round and group are 00.

@@ -1,34 +1,24 @@
 #include "ScheduleRunner.h"
 
 #include "elements/TimeText.h"
-#include "engine/CyclePhase.h"
 #include "engine/CycleTexts.h"
 
 namespace aerolap {
 
-ScheduleRunner::ScheduleRunner(Form1& form, const MonotonicSource& time)
-    : m_form(form), m_time(time) {
-    // Made after the window (see TimerComposition), so each of these runs after the engine's
-    // handler and sees the window as the handler left it.
-    form.Command5.clicked.connect([this] { onStartClicked(); });
-    form.Command5.visibilityChanged.connect([this](bool shown) {
-        if (shown) {
-            onCycleEnded();
-        }
-    });
-    form.Command2.visibilityChanged.connect([this](bool shown) {
-        if (shown) {
-            onStopped();
-        }
-    });
-    form.Label2.changed.connect([this] { updateWindow(); });
+ScheduleRunner::ScheduleRunner(Cycle& cycle, const MonotonicSource& time)
+    : m_cycle(cycle), m_time(time) {
+    // Made after the cycle (see TimerComposition), so each of these runs after the engine's
+    // handler and sees the cycle as the handler left it.
+    cycle.startPressed.connect([this] { onStartClicked(); });
+    cycle.startShown.connect([this] { onCycleEnded(); });
+    cycle.stopped.connect([this] { onStopped(); });
+    cycle.shownTimeChanged.connect([this] { updateWindow(); });
     gapTimer.keepInStepWith([this] { return std::optional(m_gapStartedAt); });
     gapTimer.tick.connect([this] { onGapTick(); });
 }
 
 bool ScheduleRunner::cycleRuns() const {
-    const CyclePhase phase = cyclePhase(m_form);
-    return phase != CyclePhase::Ready && phase != CyclePhase::Stopped;
+    return aerolap::cycleRuns(m_cycle.phase());
 }
 
 bool ScheduleRunner::load(Schedule schedule, SchedulePosition from) {
@@ -46,7 +36,7 @@ bool ScheduleRunner::edit(Schedule schedule) {
     }
     m_schedule = std::move(schedule);
     commitClocks();
-    changed.emit();
+    tellChange();
     return true;
 }
 
@@ -55,7 +45,7 @@ bool ScheduleRunner::changeDraw(Schedule schedule) {
         return false;
     }
     m_schedule = std::move(schedule);
-    changed.emit();
+    tellChange();
     return true;
 }
 
@@ -73,8 +63,8 @@ std::optional<ScheduleRunner::TimePoint> ScheduleRunner::nextCycleStartsAt() con
     }
     const CyclePlan plan = planOf(*m_schedule, m_position);
     const int landing = TimeText::toSeconds(kLandingWindowTime).value_or(0);
-    int left = m_form.Clock1.secondsLeft();
-    const CyclePhase phase = cyclePhase(m_form);
+    int left = m_cycle.secondsLeft();
+    const CyclePhase phase = m_cycle.phase();
     if (phase == CyclePhase::Preparation) {
         left += plan.working + landing;
     } else if (phase == CyclePhase::WorkingTime) {
@@ -89,6 +79,18 @@ std::optional<std::chrono::seconds> ScheduleRunner::timeToNextCycle() const {
         return std::nullopt;
     }
     return std::chrono::round<std::chrono::seconds>(*at - m_time.now());
+}
+
+std::optional<SchedulePlace> ScheduleRunner::place(const std::string& file) const {
+    if (!loaded()) {
+        return std::nullopt;
+    }
+    const auto& [round, group, flight] = m_position;
+    const auto startIn = timeToNextCycle();
+    return SchedulePlace{
+        file,    round,
+        group,   flight,
+        m_state, startIn ? std::optional(static_cast<int>(startIn->count())) : std::nullopt};
 }
 
 bool ScheduleRunner::skip() {
@@ -114,22 +116,27 @@ void ScheduleRunner::moveTo(SchedulePosition position, State state) {
     m_position = position;
     m_state = state;
     commitClocks();
-    changed.emit();
+    tellChange();
 }
 
 void ScheduleRunner::commitClocks() {
     const CyclePlan plan = planOf(*m_schedule, m_position);
-    m_form.Check17.setValue(CheckBox::kUnchecked);
-    m_form.Option3.select();
-    m_form.Clock2.commitEdit(TimeText::fromSeconds(plan.preparation));
-    m_form.Clock3.commitEdit(TimeText::fromSeconds(plan.working));
+    m_cycle.setLoop(false);
+    m_cycle.chooseTask(Task::Free);
+    m_cycle.commitTimes(TimeText::fromSeconds(plan.preparation),
+                        TimeText::fromSeconds(plan.working));
 }
 
 void ScheduleRunner::setState(State state) {
     if (state != m_state) {
         m_state = state;
-        changed.emit();
+        tellChange();
     }
+}
+
+void ScheduleRunner::tellChange() {
+    m_cycle.outsideChanged();
+    changed.emit();
 }
 
 void ScheduleRunner::onStartClicked() {
@@ -142,7 +149,7 @@ void ScheduleRunner::onStartClicked() {
 }
 
 void ScheduleRunner::onCycleEnded() {
-    if (m_state != State::Running || cyclePhase(m_form) != CyclePhase::Ready) {
+    if (m_state != State::Running || m_cycle.phase() != CyclePhase::Ready) {
         return;
     }
     updateWindow();
@@ -154,7 +161,7 @@ void ScheduleRunner::onCycleEnded() {
     m_gapStartedAt = m_time.now();
     moveTo(*next, State::Gap);
     if (planOf(*m_schedule, m_position).gap == 0) {
-        m_form.Command5.click();
+        m_cycle.press(CycleCommand::Start);
     } else {
         gapTimer.setEnabled(true);
     }
@@ -170,16 +177,18 @@ void ScheduleRunner::onStopped() {
 void ScheduleRunner::onGapTick() {
     if (m_time.now() >= *nextStartAt()) {
         gapTimer.setEnabled(false);
-        m_form.Command5.click();
+        m_cycle.press(CycleCommand::Start);
+    } else {
+        m_cycle.outsideChanged(); // the count-down to that START moves on
     }
 }
 
 ScheduleRunner::Window ScheduleRunner::window() const {
-    if (m_state != State::Running || cyclePhase(m_form) != CyclePhase::Preparation) {
+    if (m_state != State::Running || m_cycle.phase() != CyclePhase::Preparation) {
         return Window::None;
     }
     const CyclePlan plan = planOf(*m_schedule, m_position);
-    const int left = m_form.Clock1.secondsLeft();
+    const int left = m_cycle.secondsLeft();
     if (left > 0 && left <= plan.noFly) {
         return Window::NoFly;
     }

@@ -3,7 +3,7 @@
 #include "Schedule.h"
 #include "elements/Signal.h"
 #include "elements/Timer.h"
-#include "engine/Form1.h"
+#include "engine/Cycle.h"
 #include "platform/MonotonicSource.h"
 
 #include <chrono>
@@ -13,16 +13,17 @@ namespace aerolap {
 
 /// Runs a schedule on the main window as the director would: before each cycle it unticks Loop,
 /// picks the free task, commits the preparation and working time in the two setting clocks,
-/// and after the gap clicks START. It only watches the cycle (START, STOP, the return to READY,
+/// and after the gap presses START. It only watches the cycle (START, STOP, the return to READY,
 /// the time display) and never reaches into it. Without a schedule it does nothing at all.
 class ScheduleRunner {
 public:
-    enum class State { Waiting, Running, Gap, Paused, Finished };
+    using State = ScheduleState;
     enum class Window { None, TestFlights, NoFly };
     using TimePoint = MonotonicSource::TimePoint;
 
-    /// Lives as long as the window: it connects itself to the window's elements.
-    ScheduleRunner(Form1& form, const MonotonicSource& time);
+    /// Lives as long as the window: it connects itself to the cycle's moments, and tells the
+    /// cycle's snapshots each change of its own.
+    ScheduleRunner(Cycle& cycle, const MonotonicSource& time);
     ScheduleRunner(const ScheduleRunner&) = delete;
     ScheduleRunner& operator=(const ScheduleRunner&) = delete;
 
@@ -50,6 +51,8 @@ public:
     std::optional<TimePoint> nextCycleStartsAt() const;
     /// How long from now until then, to the nearest second.
     std::optional<std::chrono::seconds> timeToNextCycle() const;
+    /// Where the schedule stands, with the file it came from; nothing without a schedule.
+    std::optional<SchedulePlace> place(const std::string& file) const;
 
     /// Each moves the position while no cycle runs, and says whether it could.
     bool skip();
@@ -61,6 +64,9 @@ public:
 
     /// Raised when the position or the state changes.
     Signal<> changed;
+    /// Tells of a change to the schedule that is not the runner's own (its file), as of the
+    /// runner's own changes.
+    void tellChange();
     /// Raised when a test-flight or no-fly window opens or closes.
     Signal<Window> windowChanged;
 
@@ -75,7 +81,7 @@ private:
     void onGapTick();
     void updateWindow();
 
-    Form1& m_form;
+    Cycle& m_cycle;
     const MonotonicSource& m_time;
     std::optional<Schedule> m_schedule;
     SchedulePosition m_position;

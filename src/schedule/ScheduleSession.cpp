@@ -2,7 +2,6 @@
 
 #include "ScheduleDraw.h"
 #include "ScheduleFile.h"
-#include "ScheduleStateFile.h"
 #include "draw/DrawGenerator.h"
 
 #include <utility>
@@ -14,9 +13,7 @@ constexpr const char* kTitle = "Aerolap";
 } // namespace
 
 ScheduleSession::ScheduleSession(ScheduleRunner& runner, MessageBoxService& messageBoxes)
-    : m_runner(runner), m_messageBoxes(messageBoxes) {
-    runner.changed.connect([this] { writeState(); });
-}
+    : m_runner(runner), m_messageBoxes(messageBoxes) {}
 
 bool ScheduleSession::open(const std::string& path) {
     return take(path, std::nullopt);
@@ -34,31 +31,32 @@ bool ScheduleSession::take(const std::string& path, std::optional<SchedulePositi
         return false;
     }
     SchedulePosition from = chosen.value_or(SchedulePosition{});
-    const auto saved = chosen ? std::nullopt : readScheduleState(path);
-    if (saved && !saved->finished && saved->position != SchedulePosition{} &&
-        contains(*loaded.schedule, saved->position)) {
-        const auto& [round, group, flight] = saved->position;
-        const std::string where = "round " + std::to_string(round + 1) + ", group " +
-                                  std::to_string(group + 1) + ", flight " +
-                                  std::to_string(flight + 1);
-        const MessageAnswer answer =
-            m_messageBoxes.show({"The schedule " + path + " was left at " + where +
-                                     (saved->running ? " while it ran" : "") + ".\n\nResume there?",
-                                 kTitle, MessageIcon::None, MessageButtons::YesNo});
+    const auto saved = chosen || !m_recorded ? std::nullopt : m_recorded(path);
+    if (const SchedulePosition left =
+            saved ? SchedulePosition{saved->round, saved->group, saved->flight}
+                  : SchedulePosition{};
+        saved && saved->state != ScheduleState::Finished && left != SchedulePosition{} &&
+        contains(*loaded.schedule, left)) {
+        const bool ran =
+            saved->state == ScheduleState::Running || saved->state == ScheduleState::Gap;
+        const MessageAnswer answer = m_messageBoxes.show(
+            {"The schedule " + path + " was left at round " + std::to_string(left.round + 1) +
+                 ", group " + std::to_string(left.group + 1) + ", flight " +
+                 std::to_string(left.flight + 1) + (ran ? " while it ran" : "") +
+                 ".\n\nResume there?",
+             kTitle, MessageIcon::None, MessageButtons::YesNo});
         if (answer == MessageAnswer::Yes) {
-            from = saved->position;
+            from = left;
         }
     }
-    // The old file's position must not be written into the new one's state file.
-    const std::string previous = std::exchange(m_path, {});
+    // The place the timer records is the new file's only once the runner has it.
+    const std::string previous = std::exchange(m_path, path);
     if (!m_runner.load(std::move(*loaded.schedule), from)) {
         m_path = previous;
         m_messageBoxes.show({"A schedule can be opened only while no cycle runs.", kTitle,
                              MessageIcon::Information, MessageButtons::Ok});
         return false;
     }
-    m_path = path;
-    writeState();
     return true;
 }
 
@@ -68,7 +66,7 @@ bool ScheduleSession::saveAs(const std::string& path) {
         return false;
     }
     m_path = path;
-    writeState();
+    m_runner.tellChange();
     return true;
 }
 
@@ -152,18 +150,6 @@ bool ScheduleSession::withdraw(const std::string& name) {
 
 void ScheduleSession::tell(const std::string& text, MessageIcon icon) {
     m_messageBoxes.show({text, kTitle, icon, MessageButtons::Ok});
-}
-
-void ScheduleSession::writeState() {
-    if (m_path.empty() || !m_runner.loaded()) {
-        return;
-    }
-    const auto state = m_runner.state();
-    // A state file that cannot be written must not stop the contest; the next change tries again.
-    writeScheduleState(
-        m_path, {m_runner.position(),
-                 state == ScheduleRunner::State::Running || state == ScheduleRunner::State::Gap,
-                 state == ScheduleRunner::State::Finished});
 }
 
 } // namespace aerolap

@@ -5,16 +5,26 @@
 #include "draw/Withdrawal.h"
 #include "platform/MessageBoxService.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace aerolap {
 
-/// The schedule file the runner works from: opening it (with the offer to resume where the
-/// state file left off), saving it, and writing the position down on every change.
+/// The schedule file the runner works from: opening it, with the offer to resume where the
+/// timer's record last had it, and saving it. The place itself is kept with the rest of the
+/// timer's state.
 class ScheduleSession {
 public:
+    /// Where the timer's record last had the schedule of a file, if it has it.
+    using RecordedPlace = std::function<std::optional<SchedulePlace>(const std::string& path)>;
+
     ScheduleSession(ScheduleRunner& runner, MessageBoxService& messageBoxes);
+
+    /// From where an opened schedule is offered to resume.
+    void recallPlacesFrom(RecordedPlace recorded) { m_recorded = std::move(recorded); }
+    /// Where the schedule stands, with its file; nothing without one.
+    std::optional<SchedulePlace> place() const { return m_runner.place(m_path); }
     ScheduleSession(const ScheduleSession&) = delete;
     ScheduleSession& operator=(const ScheduleSession&) = delete;
 
@@ -43,11 +53,11 @@ public:
 
 private:
     bool take(const std::string& path, std::optional<SchedulePosition> chosen);
-    void writeState();
     void tell(const std::string& text, MessageIcon icon);
 
     ScheduleRunner& m_runner;
     MessageBoxService& m_messageBoxes;
+    RecordedPlace m_recorded;
     std::string m_path;
 };
 

@@ -55,6 +55,7 @@ TEST_F(DayLogTest, EveryEventKindLandsInOrderWithBothTimes) {
     std::ofstream(schedule) << R"({"preparation": "00.00.10", "gap": "00.00.20",
         "rounds": [{"task": "A", "working": "00.00.30", "groups": 2}]})";
     ASSERT_TRUE(timed.timer.schedule().open(schedule));
+    timed.runSoon();
     form.Combo1.choose(1);
     form.Combo1.clicked.emit();
     timed.runSoon();

@@ -1,19 +1,12 @@
-#include "app/TimerComposition.h"
-
-#include "RecordingCuePlayer.h"
-#include "RecordingSerialPort.h"
-#include "ScriptedMessageBoxes.h"
-#include "SystemServiceDoubles.h"
-#include "app/DisplayAwakeWhileRunning.h"
+#include "TimedComposition.h"
 #include "audio/ScheduleSoundFiles.h"
-#include "schedule/ScheduleStateFile.h"
+#include "recovery/CycleRecordJson.h"
 
-#include <QTemporaryDir>
+#include <QFile>
+#include <set>
+#include <tuple>
 #include <algorithm>
-#include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace aerolap::testing {
 namespace {
@@ -26,52 +19,36 @@ using Timeline = std::vector<RecordingCuePlayer::Played>;
 constexpr char kTwoGroups[] = R"({"preparation": "00.00.20", "gap": "00.00.20",
     "extended_frame": true, "rounds": [{"task": "A", "working": "00.00.30", "groups": 2}]})";
 
-/// The whole timer as the program wires it, in virtual time, started with a schedule file; the
-/// tasks it asks to run soon run once the virtual millisecond's timers have fired.
+/// The whole program as it is wired, in virtual time, started with a schedule file.
 class TimerCompositionTest : public ::testing::Test {
 protected:
     TimerCompositionTest() {
-        for (Timer* each : timer.timers()) {
-            time.attach(*each);
-        }
-        std::ofstream(path) << kTwoGroups;
-        timer.load(path);
-        EXPECT_TRUE(messageBoxes.shown().empty()) << "the file is good and has no state to resume";
-        form.Command5.clicked.connect([this] { starts.push_back(time.elapsed().count()); });
+        world.loadSchedule(kTwoGroups);
+        EXPECT_TRUE(world.messageBoxes.shown().empty())
+            << "the file is good and has no place to resume";
+        form.Command5.clicked.connect([this] { starts.push_back(world.time.elapsed().count()); });
     }
-    /// Runs what the last step asked for, then virtual time until `done` or `limit`.
     bool runUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-        const auto runSoonTasks = [this, &done] {
-            for (std::size_t i = 0; i < soon.size(); ++i) {
-                soon[i]();
-            }
-            soon.clear();
-            return done();
-        };
-        return runSoonTasks() || time.advanceUntil(runSoonTasks, limit);
+        return world.runUntil(done, limit);
     }
-    void run(std::chrono::milliseconds duration) {
-        runUntil([] { return false; }, duration);
+    void run(std::chrono::milliseconds duration) { world.run(duration); }
+    const DisplayState& published() const { return world.timer.displayState().current(); }
+    /// The schedule's place as the state file has it.
+    std::optional<SchedulePlace> recordedPlace() {
+        world.settle();
+        QFile file(QString::fromStdString(world.timer.stateFile().path().string()));
+        file.open(QIODevice::ReadOnly);
+        const auto record = parseCycleRecord(file.readAll());
+        return std::holds_alternative<CycleRecord>(record)
+                   ? std::get<CycleRecord>(record).schedule
+                   : std::nullopt;
     }
-    const DisplayState& published() const { return timer.displayState().current(); }
 
-    VirtualTime time;
-    RecordingCuePlayer cues{time};
-    RecordingSerialPort port{time};
-    ScriptedMessageBoxes messageBoxes;
-    SystemServiceDoubles system;
-    std::vector<std::function<void()>> soon;
-    std::ostringstream noticeLines;
-    NoticeBoard notices{time.wall, noticeLines};
-    QTemporaryDir stateFolder;
-    TimerComposition timer{system.servicesWith(time, cues, port, messageBoxes),
-                           [this](auto task) { soon.push_back(std::move(task)); },
-                           {time.wall, time.slept, notices, stateFolder.path().toStdString()},
-                           stateFolder.filePath(QStringLiteral("log")).toStdString()};
-    Form1& form = timer.form();
-    ScheduleRunner& runner = timer.scheduleRunner();
-    QTemporaryDir folder;
-    std::string path = folder.filePath(QStringLiteral("day.json")).toStdString();
+    TimedField world;
+    Form1& form = world.form;
+    RecordingCuePlayer& cues = world.cues;
+    RecordingSerialPort& port = world.port;
+    ScheduleRunner& runner = world.timer.scheduleRunner();
     std::vector<long long> starts; // each START, in virtual ms
 };
 
@@ -98,12 +75,52 @@ TEST_F(TimerCompositionTest, RunsTheScheduleWithItsFramesWordsStateFileAndPageIn
     EXPECT_EQ(port.frames.back().path, "R01G02T0025ST\r");
     EXPECT_EQ(published(), (DisplayState{"00.00.25", "TEMPO OPERATIVO", CyclePhase::Stopped,
                                          ScheduledCycle{1, 2, 1, "A", "", ""}}));
-    EXPECT_EQ(readScheduleState(path), (SavedPosition{{0, 1, 0}, false, false}));
+    const auto place = recordedPlace();
+    ASSERT_TRUE(place.has_value());
+    EXPECT_EQ(std::tie(place->round, place->group, place->flight, place->state),
+              std::tuple(0, 1, 0, ScheduleState::Paused));
 
     // A move of the schedule alone, with nothing on the window changing, reaches the page too.
     ASSERT_TRUE(runner.jumpTo({0, 0, 0}));
     run(0ms);
     EXPECT_EQ(published().schedule.value().group, 1);
+}
+
+// What the pilots' page and the remote are sent is a state the window showed once a handler had
+// run, never one from the middle of a handler: START is READY in the preparation until the
+// preparation's first tick writes its status, and the remote reads the phase.
+TEST_F(TimerCompositionTest, EveryStateThePagesAreSentIsOneTheWindowShowed) {
+    using Shown = std::tuple<std::string, std::string, CyclePhase>;
+    std::set<Shown> shown;
+    const auto look = [&] {
+        std::string status = form.Label4.caption();
+        status.erase(status.find_last_not_of(' ') + 1);
+        shown.insert({form.Label2.caption(), status, cyclePhase(form)});
+        return false;
+    };
+    std::vector<DisplayState> sent;
+    world.timer.displayState().changed.connect(
+        [&](const DisplayState& state) { sent.push_back(state); });
+    std::vector<std::string> directorPhases;
+    world.timer.cycle().settled.connect([&](const CycleSnapshot& snapshot) {
+        directorPhases.emplace_back(phaseName(snapshot.phase));
+    });
+    look();
+    form.Command5.click();
+    world.runSoon();
+    look();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(std::tie(sent.back().status, sent.back().phase),
+              std::tuple("READY", CyclePhase::Preparation));
+    EXPECT_EQ(directorPhases.back(), "preparation");
+    world.time.advanceUntil(look, 100s);
+    form.Command7.click();
+    world.runSoon();
+    look();
+    for (const DisplayState& state : sent) {
+        EXPECT_TRUE(shown.contains({state.time, state.status, state.phase}))
+            << state.time << " " << state.status << " " << phaseName(state.phase);
+    }
 }
 
 TEST_F(TimerCompositionTest, WithTheSixByteFrameStopSendsNothingOfItsOwn) {
@@ -118,30 +135,17 @@ TEST_F(TimerCompositionTest, WithTheSixByteFrameStopSendsNothingOfItsOwn) {
     EXPECT_EQ(port.frames.back().path, "A0025\r");
 }
 
-/// The display holds asked of the system, each at its virtual millisecond.
-struct RecordingStayAwake final : StayAwake {
-    explicit RecordingStayAwake(const VirtualTime& clock) : time(clock) {}
-    void holdDisplay(bool held) override { holds.emplace_back(time.elapsed().count(), held); }
-
-    const VirtualTime& time;
-    std::vector<std::pair<long long, bool>> holds;
-};
-
 using Holds = std::vector<std::pair<long long, bool>>;
 
 // The gap between two groups is part of the round: the screen must not blank there.
 TEST_F(TimerCompositionTest, HoldsTheDisplayFromTheFirstStartThroughTheGapToTheLastLanding) {
-    RecordingStayAwake awake(time);
-    DisplayAwakeWhileRunning displayAwake(form, runner, timer.displayState(), awake);
     form.Command5.click();
     ASSERT_TRUE(runUntil([&] { return runner.state() == ScheduleRunner::State::Finished; }, 5min));
     run(1s);
-    EXPECT_EQ(awake.holds, (Holds{{0, true}, {180000, false}}));
+    EXPECT_EQ(world.awake.holds, (Holds{{0, true}, {180000, false}}));
 }
 
 TEST_F(TimerCompositionTest, LetsTheDisplayGoAtStopAndHoldsItAgainAtTheNextStart) {
-    RecordingStayAwake awake(time);
-    DisplayAwakeWhileRunning displayAwake(form, runner, timer.displayState(), awake);
     form.Command5.click();
     run(10s);
     form.Command7.click();
@@ -150,7 +154,7 @@ TEST_F(TimerCompositionTest, LetsTheDisplayGoAtStopAndHoldsItAgainAtTheNextStart
     run(5s);
     form.Command5.click();
     run(1s);
-    EXPECT_EQ(awake.holds, (Holds{{0, true}, {10000, false}, {20000, true}}));
+    EXPECT_EQ(world.awake.holds, (Holds{{0, true}, {10000, false}, {20000, true}}));
 }
 
 } // namespace

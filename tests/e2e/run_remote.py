@@ -92,10 +92,15 @@ def remote_drives_program(program, work):
         use_pairing(driver, web_port, PHONE["id"], PHONE["secret"])
         started = len(frames())
         print("Paired page: START")
-        press(driver, "start", "confirmed")
+        confirmed = press(driver, "start", "confirmed")[1]
+        # Told by the phase START began, which the status line names only at the preparation's
+        # first tick.
+        cycle.check(confirmed.endswith("The timer is in the preparation."),
+                    f"START was confirmed as {confirmed!r}")
         cycle.wait_until(lambda: len(frames()) >= started + 4, 10, "four frames of the preparation")
         print("Paired page: STOP")
-        press(driver, "stop", "confirmed")
+        confirmed = press(driver, "stop", "confirmed")[1]
+        cycle.check(confirmed.endswith("The timer is stopped."), f"STOP was confirmed as {confirmed!r}")
         stopped = len(frames())
         # The display already shows the preparation's 30 s, so the first frame is the 29th second's.
         counted = frames()[started:stopped]
@@ -106,7 +111,8 @@ def remote_drives_program(program, work):
         cycle.check(all(abs(step - 1) < 0.1 for step in steps), "the remote's cycle does not keep its seconds")
         time.sleep(2.5)
         cycle.check(len(frames()) == stopped, "frames went on after the remote's STOP")
-        press(driver, "reset", "confirmed")
+        confirmed = press(driver, "reset", "confirmed")[1]
+        cycle.check(confirmed.endswith("The timer is at READY."), f"RESET was confirmed as {confirmed!r}")
         cycle.wait_until(lambda: driver.execute_script(
             "return document.getElementById('status').textContent") == "READY", 10, "READY on the page")
         errors.flush()

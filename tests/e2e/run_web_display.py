@@ -132,9 +132,10 @@ def page_follows_frames(program, work):
         cycle.check(max(late) <= 1000 * FRAME_LIMIT_S, "a frame was late: abused, or the gap did not keep its time")
         check_page(driver.execute_script("return window.seen"), frames, offset)
         check_countdown(driver.execute_script("return window.you"), frames[len(one)][0] + offset)
-        state = json.loads((work / "day.json.state").read_text())
-        cycle.check(state == {"round": 1, "group": 2, "flight": 1, "running": False, "finished": True},
-                    f"the state file holds {state}")
+        state = json.loads((work / "home" / ".local" / "share" / "Aerolap" / "cycle-state.json").read_text())
+        cycle.check(state.get("schedule") == {"file": str(schedule), "round": 1, "group": 2, "flight": 1,
+                                              "state": "finished"},
+                    f"the state file holds the schedule at {state.get('schedule')}")
         cycle.check(json.loads(schedule.read_text()) == SCHEDULE, "the schedule file was changed")
         held = [SLEEP_LOCK, SCREEN_SAVER_OFF, "screensaver-uninhibit 1"]
         with contextlib.suppress(TimeoutError):

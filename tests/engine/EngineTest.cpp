@@ -277,29 +277,17 @@ struct RecordingTimerResolution final : TimerResolution {
 // for a moment between two phases.
 TEST_F(Engine, AsksForFineTimersOnlyWhileACycleRuns) {
     RecordingTimerResolution resolution(time);
-    std::vector<std::function<void()>> soon;
-    const FineTimersDuringCycle fineTimers(form, resolution,
-                                           [&soon](auto task) { soon.push_back(task); });
-    const auto runSoon = [&soon] {
-        for (std::size_t i = 0; i < soon.size(); ++i) {
-            soon[i]();
-        }
-        soon.clear();
-        return false;
-    };
+    const FineTimersDuringCycle fineTimers(cycle, resolution);
     time.advance(2s);
     form.Command5.click();
-    runSoon();
-    ASSERT_TRUE(
-        time.advanceUntil([&] { return runSoon(), cyclePhase(form) == CyclePhase::Ready; }, 20min));
+    time.runSoonTasks();
+    ASSERT_TRUE(time.advanceUntil([&] { return cyclePhase(form) == CyclePhase::Ready; }, 20min));
     const long long endMs = now();
     time.advance(10s);
     form.Command5.click();
-    runSoon();
-    time.advanceUntil(runSoon, 40s);
+    time.advance(40s);
     form.Command7.click();
-    runSoon();
-    time.advanceUntil(runSoon, 10s);
+    time.advance(10s);
     using Changes = std::vector<std::pair<long long, bool>>;
     EXPECT_EQ(resolution.changes, (Changes{{0, false},
                                            {2000, true},

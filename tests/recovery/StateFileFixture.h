@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VirtualTime.h"
+#include "notices/NoticeBoard.h"
 #include "recovery/CycleRecordJson.h"
 #include "recovery/StateFile.h"
 
@@ -15,11 +16,14 @@ namespace aerolap::testing {
 using namespace std::chrono_literals;
 
 inline CycleRecord aRunningCycle(WallClock::TimePoint began) {
+    Announcements announcements;
+    announcements.minuteBeeps = false;
+    announcements.minuteCalls[6] = false; // three minutes
     return {false,
-            {"TO LIBERO", "00.00.45", "00.07.00", true, {{"Check1", true}, {"Check16", false}}},
+            {Task::Free, "00.00.45", "00.07.00", true, announcements},
             RecordedCycle{began, CyclePhase::WorkingTime, began + 45s, "00.00.45", "00.07.00",
                           false, false, true},
-            RecordedSchedule{"/contest/day.json", {2, 1, 0}}};
+            SchedulePlace{"/contest/day.json", 2, 1, 0, ScheduleState::Running, std::nullopt}};
 }
 
 inline std::string contentOf(const std::filesystem::path& path) {

@@ -28,6 +28,21 @@ TEST_F(StateFileFixture, WritesAndReadsBackARecordWholeAndEachNewerOneReplacesIt
     EXPECT_EQ(noticeCount(), 0) << noticesText();
 }
 
+// A file of yesterday's version names the boxes by the window's elements and keeps no state of
+// the schedule: it is read as it was meant.
+TEST_F(StateFileFixture, ReadsTheFileOfTheVersionBefore) {
+    std::filesystem::create_directories(stateFolder);
+    std::ofstream(stateFolder / StateFile::kName) << R"({"aerolap_state": 1, "clean": false,
+        "settings": {"task": "TO LIBERO", "preparation": "00.00.45", "working": "00.07.00",
+                     "loop": true, "boxes": {"Check1": true, "Check9": false, "Check16": false}},
+        "schedule": {"file": "/contest/day.json", "round": 3, "group": 2, "flight": 1}})";
+    StateFile file(stateFolder, notices);
+    CycleRecord expected = aRunningCycle(time.wall.now());
+    expected.cycle.reset();
+    expected.schedule->state = ScheduleState::Waiting;
+    EXPECT_EQ(file.read(time.wall.now()), expected) << noticesText();
+}
+
 struct BadState {
     const char* name;
     std::function<std::string(const CycleRecord&)> bytes;

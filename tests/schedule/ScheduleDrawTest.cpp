@@ -46,7 +46,7 @@ protected:
     }
 
     TimedWindow w;
-    ScheduleRunner runner{w.form, w.time};
+    ScheduleRunner runner{w.cycle, w.time};
     ScheduleSession session{runner, w.messageBoxes};
     QTemporaryDir folder;
 };

@@ -1,6 +1,5 @@
 #include "schedule/ScheduleFile.h"
 
-#include "schedule/ScheduleStateFile.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -129,12 +128,10 @@ TEST_F(ScheduleFile, ReadsDefaultsAndOverridesAndSavesKeepingUnknownFields) {
     EXPECT_EQ(again.schedule->rounds[0].unknown.value(QStringLiteral("colour")).toInt(), 7);
 }
 
-// Whatever else a name stands for is refused without being opened, so nothing blocks or runs on;
-// a state file of that kind counts as none.
+// Whatever else a name stands for is refused without being opened, so nothing blocks or runs on.
 TEST_F(ScheduleFile, RefusesWhatIsNotASmallRegularFileWithoutOpeningIt) {
     const std::string fifo = folder.filePath(QStringLiteral("fifo.json")).toStdString();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    ASSERT_EQ(::mkfifo(stateFileOf(path).c_str(), 0600), 0);
     write(std::string(1024 * 1024 + 1, ' '));
     const std::pair<std::string, const char*> cases[] = {
         {fifo, "is not a regular file"},
@@ -144,7 +141,6 @@ TEST_F(ScheduleFile, RefusesWhatIsNotASmallRegularFileWithoutOpeningIt) {
     for (const auto& [file, problem] : cases) {
         EXPECT_EQ(loadSchedule(file).error, "Schedule " + file + ": " + problem);
     }
-    EXPECT_EQ(readScheduleState(path), std::nullopt);
 }
 
 } // namespace

@@ -6,11 +6,11 @@
 #include "schedule/ScheduleFile.h"
 #include "schedule/ScheduleFrame.h"
 #include "schedule/ScheduleSession.h"
-#include "schedule/ScheduleStateFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace aerolap::testing {
@@ -62,7 +62,6 @@ protected:
         w.time.attach(runner.gapTimer);
         EXPECT_TRUE(runner.load(twoRounds()));
         w.form.Command5.clicked.connect([this] { starts.emplace_back(runner.position(), now()); });
-        QFile::remove(QString::fromStdString(stateFileOf("")));
     }
     long long now() const { return w.time.elapsed().count(); }
     bool runUntil(ScheduleRunner::State state) {
@@ -70,7 +69,7 @@ protected:
     }
 
     TimedWindow w;
-    ScheduleRunner runner{w.form, w.time};
+    ScheduleRunner runner{w.cycle, w.time};
     ScheduleSession session{runner, w.messageBoxes};
     std::vector<std::pair<SchedulePosition, long long>> starts; // each START, where and when
     QTemporaryDir folder;
@@ -102,8 +101,6 @@ TEST_F(ScheduleRunnerTest, RunsEachCycleAsThePlainOneAndStartsTheNextAfterTheGap
     Timeline recorded = timelineOf(w, 0);
     std::erase_if(recorded, firstSecond);
     EXPECT_EQ(recorded, expected);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(stateFileOf(""))))
-        << "a schedule that has no file writes no state";
 }
 
 TEST_F(ScheduleRunnerTest, StopPausesResetAndStartFlyAgainAndMovesOnlyWhileNoCycleRuns) {
@@ -136,7 +133,7 @@ TEST_F(ScheduleRunnerTest, ExtendedFramesCarryRoundGroupAndState) {
     schedule.extendedFrame = true;
     ASSERT_TRUE(runner.load(schedule));
     w.window.displayLink().setFrameFormat([this](std::string_view minutesSeconds) {
-        return scheduleFrame(runner, w.form, minutesSeconds);
+        return scheduleFrame(runner, w.cycle, minutesSeconds);
     });
     w.form.Command5.click();
     ASSERT_TRUE(runUntil(ScheduleRunner::State::Finished));
@@ -154,7 +151,7 @@ TEST_F(ScheduleRunnerTest, ExtendedFramesCarryRoundGroupAndState) {
 // "No flying" would meet the ten-seconds call, and at a later flight's START the preparation
 // call: both are left out.
 TEST_F(ScheduleRunnerTest, AnnouncesTheComingCycleInEachGapAndTheWindowsThatFit) {
-    ScheduleAnnouncer announcer{runner, w.form, w.cues, w.time};
+    ScheduleAnnouncer announcer{runner, w.cycle, w.cues, w.time};
     w.time.attach(announcer.wordTimer);
     w.form.Command5.click();
     ASSERT_TRUE(runUntil(ScheduleRunner::State::Finished));
@@ -183,22 +180,30 @@ TEST_F(ScheduleRunnerTest, AnnouncesTheComingCycleInEachGapAndTheWindowsThatFit)
     EXPECT_EQ(announced, expected);
 }
 
-TEST_F(ScheduleRunnerTest, WritesThePositionDownAtEachChangeAndARestartOffersToResumeThere) {
+TEST_F(ScheduleRunnerTest, TellsItsPlaceAtEachChangeAndARestartOffersToResumeThere) {
     ASSERT_EQ(saveSchedule(twoRounds(), path), std::nullopt);
     ASSERT_TRUE(session.open(path));
-    std::vector<SavedPosition> written;
-    runner.changed.connect([&] { written.push_back(readScheduleState(path).value()); });
+    std::vector<SchedulePlace> places;
+    runner.changed.connect([&] {
+        places.push_back(session.place().value());
+        places.back().nextStartIn.reset();
+    });
     w.form.Command5.click();
     ASSERT_TRUE(runUntil(ScheduleRunner::State::Gap));
     ASSERT_TRUE(runUntil(ScheduleRunner::State::Running));
     w.form.Command7.click();
-    EXPECT_EQ(written,
-              (std::vector<SavedPosition>{
-                  {{0, 0, 0}, true}, {{0, 1, 0}, true}, {{0, 1, 0}, true}, {{0, 1, 0}, false}}));
+    using State = ScheduleState;
+    EXPECT_EQ(places, (std::vector<SchedulePlace>{{path, 0, 0, 0, State::Running, {}},
+                                                  {path, 0, 1, 0, State::Gap, {}},
+                                                  {path, 0, 1, 0, State::Running, {}},
+                                                  {path, 0, 1, 0, State::Paused, {}}}));
 
     TimedWindow restarted;
-    ScheduleRunner resumed{restarted.form, restarted.time};
+    ScheduleRunner resumed{restarted.cycle, restarted.time};
     ScheduleSession reopened{resumed, restarted.messageBoxes};
+    reopened.recallPlacesFrom([&](const std::string& file) {
+        return file == path ? std::optional(places.back()) : std::nullopt;
+    });
     restarted.messageBoxes.answerNext(MessageAnswer::Yes);
     ASSERT_TRUE(reopened.open(path));
     EXPECT_EQ(restarted.messageBoxes.shown().at(0).text,
@@ -211,23 +216,24 @@ TEST_F(ScheduleRunnerTest, WritesThePositionDownAtEachChangeAndARestartOffersToR
     ASSERT_TRUE(restarted.time.advanceUntil(
         [&] { return resumed.state() == ScheduleRunner::State::Finished; }, 30min));
     TimedWindow again;
-    ScheduleRunner fresh{again.form, again.time};
-    ASSERT_TRUE(ScheduleSession(fresh, again.messageBoxes).open(path));
+    ScheduleRunner fresh{again.cycle, again.time};
+    ScheduleSession flown(fresh, again.messageBoxes);
+    flown.recallPlacesFrom([&](const std::string&) { return reopened.place(); });
+    ASSERT_TRUE(flown.open(path));
     EXPECT_TRUE(again.messageBoxes.shown().empty()) << "a flown schedule offers no resumption";
     EXPECT_EQ(fresh.position(), SchedulePosition{});
 }
 
-TEST_F(ScheduleRunnerTest, AnUnreadableStateFileIsPassedOverAndABadScheduleNamedAndLeftAside) {
+TEST_F(ScheduleRunnerTest, ABadScheduleIsNamedAndTheOneInHandStays) {
     ASSERT_EQ(saveSchedule(twoRounds(), path), std::nullopt);
-    QFile state(QString::fromStdString(stateFileOf(path)));
-    ASSERT_TRUE(state.open(QIODevice::WriteOnly) && state.write("{\"round\": \"x") > 0);
-    state.close();
-    ASSERT_TRUE(runner.jumpTo({1, 0, 0}) && session.open(path) && runner.jumpTo({1, 0, 0}));
-    EXPECT_FALSE(session.open(stateFileOf(path))); // now rewritten, and no schedule
-    ASSERT_EQ(w.messageBoxes.shown().size(), 1U) << "no offer to resume";
-    EXPECT_TRUE(
-        w.messageBoxes.shown()[0].text.starts_with("Schedule " + stateFileOf(path) + ": rounds"));
+    ASSERT_TRUE(session.open(path) && runner.jumpTo({1, 0, 0}));
+    const std::string notASchedule = path + ".txt";
+    std::ofstream(notASchedule) << R"({"round": "x)";
+    EXPECT_FALSE(session.open(notASchedule));
+    ASSERT_EQ(w.messageBoxes.shown().size(), 1U);
+    EXPECT_TRUE(w.messageBoxes.shown()[0].text.starts_with("Schedule " + notASchedule + ", line 1"));
     EXPECT_EQ(runner.position(), (SchedulePosition{1, 0, 0}));
+    EXPECT_EQ(session.path(), path);
 }
 
 } // namespace

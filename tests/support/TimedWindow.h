@@ -4,6 +4,7 @@
 #include "RecordingSerialPort.h"
 #include "ScriptedMessageBoxes.h"
 #include "SystemServiceDoubles.h"
+#include "engine/Cycle.h"
 #include "ui/main/MainWindow.h"
 
 #include <array>
@@ -26,6 +27,7 @@ struct TimedWindow {
             time.attach(form.*timer);
         }
         window.Form_Load();
+        time.runSoonTasks();
     }
 
     VirtualTime time;
@@ -36,6 +38,7 @@ struct TimedWindow {
     SystemServiceDoubles system;
     MainWindow window{system.servicesWith(time, cues, port, messageBoxes)};
     Form1& form = window.form();
+    Cycle cycle{form, [this](std::function<void()> task) { time.runSoon(std::move(task)); }};
 };
 
 struct MainWindowFixture : ::testing::Test, TimedWindow {};

@@ -24,10 +24,19 @@ VirtualTime::Running* VirtualTime::running(const Timer& timer) {
     return found == m_running.end() ? nullptr : &*found;
 }
 
+void VirtualTime::runSoonTasks() {
+    for (std::size_t i = 0; i < m_soon.size(); ++i) {
+        const auto task = std::move(m_soon[i]);
+        task();
+    }
+    m_soon.clear();
+}
+
 bool VirtualTime::advanceUntil(const std::function<bool()>& done, Ms limit) {
     const auto dueAt = [](const Running& entry) {
         return entry.schedule.due().value_or(TimePoint::max());
     };
+    runSoonTasks();
     for (Ms waited{0}; waited < limit; waited += Ms(1)) {
         m_elapsed += Ms(1);
         // min_element takes the first of equals: the timer started longest ago.
@@ -47,6 +56,7 @@ bool VirtualTime::advanceUntil(const std::function<bool()>& done, Ms limit) {
                 entry->schedule.ran(ranAt);
             }
         }
+        runSoonTasks();
         if (done()) {
             return true;
         }

@@ -16,7 +16,8 @@ namespace aerolap::testing {
 /// Simulated time for tests: a monotonic source that moves only when told, and a driver for
 /// window timers that fires every due timer as time advances in 1 ms steps, planned as the
 /// program's driver plans them. Timers due at the same moment fire in the order they were
-/// (re)started.
+/// (re)started. What is asked to run soon runs once a millisecond's ticks are over, as the event
+/// loop's next turn would run it.
 class VirtualTime final : public MonotonicSource {
 public:
     using Ms = std::chrono::milliseconds;
@@ -68,6 +69,11 @@ public:
     /// Advances until `done()` holds after a step, at most `limit`; returns whether it held.
     bool advanceUntil(const std::function<bool()>& done, Ms limit);
 
+    /// Runs `task` once the event in hand is over.
+    void runSoon(std::function<void()> task) { m_soon.push_back(std::move(task)); }
+    /// Runs every task asked to run soon so far, and those they ask for.
+    void runSoonTasks();
+
     /// How late every tick runs after its moment, as on a busy event loop.
     Ms tickLateness{0};
     /// Told of each tick right before it runs, as the program's driver tells its watch.
@@ -89,6 +95,7 @@ private:
     Ms m_slept{0};
     std::uint64_t m_starts = 0;
     std::vector<Running> m_running; // least recently (re)started first
+    std::vector<std::function<void()>> m_soon;
 };
 
 } // namespace aerolap::testing

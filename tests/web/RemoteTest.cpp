@@ -1,12 +1,9 @@
-// The director's remote on a live loopback server, driving the whole timer in virtual time:
-// pairing, the wrong codes' waits, revoking, and the commands that must not get through.
+// The director's remote on a live loopback server, driving the whole program, as it is wired, in
+// virtual time: pairing, the wrong codes' waits, revoking, and the commands that must not get
+// through.
 #include "TimedComposition.h"
-#include "platform/ShowingMessageBoxes.h"
 #include "remote/CommandSignature.h"
-#include "remote/DirectorStateJson.h"
-#include "remote/RemoteCommandDesk.h"
 #include "web/PilotsDisplayServer.h"
-#include "web/RemoteRoutes.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,7 +27,7 @@ class Remote : public ::testing::Test {
 protected:
     Remote() {
         world.timer.load(std::nullopt);
-        server.serveRemote(&routes);
+        world.runSoon();
     }
     ~Remote() override { qDeleteAll(replies); }
 
@@ -75,19 +72,11 @@ protected:
     }
     bool cycleRuns() const { return world.form.Command7.visible(); }
 
-    TimedComposition world;
-    ShowingMessageBoxes boxes{world.messageBoxes};
-    QTemporaryDir folder;
-    RemoteAccess access{world.time, world.time.wall, world.notices, folder.path().toStdString()};
-    RemoteCommandDesk desk{world.form, world.timer.scheduleRunner(),
-                           [this] { return boxes.showing(); }, world.notices};
-    RemoteRoutes routes{access, [this](const RemoteCommand& command, const std::string& device,
-                                       const RemoteRoutes::Answer& answer) {
-                            answer(desk.perform(command, device));
-                            world.runSoon();
-                        }};
-    PilotsDisplayServer server;
-    quint16 port = server.start(QHostAddress::LocalHost, 0).value_or(0);
+    PilotsDisplayThread server;
+    quint16 port = server.start(QHostAddress::LocalHost, 0).first.value_or(0);
+    TimedField world{&server};
+    RemoteAccess& access = *world.remote;
+    ShowingMessageBoxes& boxes = world.boxes;
     QNetworkAccessManager network;
     std::vector<QNetworkReply*> replies;
 };
@@ -203,7 +192,6 @@ TEST_F(Remote, ItsPagesChangeNothingAndAreNeitherCachedNorOpenToOtherSources) {
     for (const char* path : {"/remote/pair", "/remote/command"}) {
         EXPECT_EQ(request(QString::fromLatin1(path)).status, 405) << path;
     }
-    routes.publishDirectorState(directorStateJson(world.form, world.timer.scheduleRunner()));
     const QJsonObject director = request(QStringLiteral("/remote/state")).json;
     EXPECT_EQ(director["task"].toString(), "TO 10 MINUTI");
     EXPECT_EQ(director["preparation"].toString(), "00.00.30");

@@ -5,7 +5,7 @@
 const STORE = "aerolap-remote";
 const $ = (id) => document.getElementById(id);
 let pairing = JSON.parse(localStorage.getItem(STORE) || "null");
-let lastState = "", lastStatus = "", awaiting = null, director = {}, shownPlace = "";
+let lastState = "", lastPhase = "", awaiting = null, director = {}, shownPlace = "";
 
 function say(text, kind) {
   $("message").textContent = text;
@@ -64,9 +64,14 @@ async function send(name, extra) {
   confirmIfChanged();
 }
 
+/// What a command changes, as the page tells it: the phase, or the schedule's place. The status
+/// caption may lag behind the phase (READY until the preparation's first tick).
+const PHASE_WORDS = { ready: "is at READY", preparation: "is in the preparation",
+  working: "is in the working time", landing: "is in the landing window", stopped: "is stopped" };
+
 function confirmIfChanged() {
   if (awaiting && lastState !== awaiting.before) {
-    say(awaiting.text + " The timer shows " + lastStatus + ".", "confirmed");
+    say(awaiting.text + " The timer " + (PHASE_WORDS[lastPhase] || lastPhase) + ".", "confirmed");
     awaiting = null;
   }
 }
@@ -113,8 +118,8 @@ function showState(state) {
   document.body.className = state.phase;
   $("schedule").textContent = typeof state.round === "number"
     ? "Round " + state.round + " · Group " + state.group + (state.next ? " · next " + state.next : "") : "";
-  lastState = JSON.stringify([state.phase, state.status, state.round, state.group]);
-  lastStatus = (state.status || state.phase).trim();
+  lastState = JSON.stringify([state.phase, state.round, state.group]);
+  lastPhase = state.phase;
   confirmIfChanged();
   fetch("/remote/state", { cache: "no-store" }).then((r) => r.json()).then(showDirector, () => {});
 }

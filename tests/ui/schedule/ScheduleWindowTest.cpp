@@ -41,7 +41,7 @@ struct ScheduleWindowTest : ::testing::Test {
     std::string lastMessage() { return w.messageBoxes.shown().back().text; }
 
     TimedWindow w;
-    ScheduleRunner runner{w.form, w.time};
+    ScheduleRunner runner{w.cycle, w.time};
     ScheduleSession session{runner, w.messageBoxes};
     QString chosenFile; // the open dialog's answer, and the draw dialogs' below
     QString drawFile;

@@ -1,0 +1,52 @@
+#include "FieldComposition.h"
+
+#include "remote/DirectorStateJson.h"
+
+namespace aerolap {
+
+FieldComposition::FieldComposition(TimerComposition& timer, const FieldServices& services)
+    : m_timer(timer), m_displayAwake(timer.cycle(), services.stayAwake),
+      m_fineTimers(timer.cycle(), services.timerResolution) {
+    if (services.pages == nullptr) {
+        return;
+    }
+    feedPages(*services.pages);
+    if (services.remote != nullptr) {
+        serveRemote(*services.pages, *services.remote, services);
+    }
+}
+
+void FieldComposition::feedPages(PilotsDisplayThread& pages) {
+    DisplayStatePublisher& state = m_timer.displayState();
+    // The draw goes ahead of the state that names its version, on the same queue.
+    state.drawChanged.connect(
+        [&pages](const std::optional<DrawDocument>& draw) { pages.publishDraw(draw); });
+    pages.publish(state.current());
+    state.changed.connect([&pages](const DisplayState& shown) { pages.publish(shown); });
+}
+
+void FieldComposition::serveRemote(PilotsDisplayThread& pages, RemoteAccess& remote,
+                                   const FieldServices& services) {
+    m_remoteDesk.emplace(m_timer.cycle(), m_timer.scheduleRunner(), services.dialogOpen,
+                         services.notices);
+    pages.serveRemote(remote, [this, onTimerThread = services.onTimerThread](
+                                  const RemoteCommand& command, const std::string& device,
+                                  const RemoteRoutes::Answer& answer) {
+        onTimerThread([this, command, device, answer] {
+            const RemoteOutcome outcome = m_remoteDesk->perform(command, device);
+            m_timer.dayLog().recordRemoteCommand(
+                device, outcome.done ? describe(command)
+                                     : describe(command) + " (refused: " + outcome.message + ")");
+            answer(outcome);
+        });
+    });
+    const auto publish = [this, &pages](const CycleSnapshot& cycle) {
+        const ScheduleRunner& runner = m_timer.scheduleRunner();
+        pages.publishDirectorState(
+            directorStateJson(cycle, runner.loaded() ? &runner.schedule() : nullptr));
+    };
+    publish(m_timer.cycle().lastSettled());
+    m_timer.cycle().settled.connect(publish);
+}
+
+} // namespace aerolap
