@@ -26,6 +26,11 @@ QByteArray contentPolicyFor(const QByteArray& page) {
            "'; connect-src 'self'; base-uri 'none'; form-action 'self'; frame-ancestors 'none'";
 }
 
+bool sendsJson(const QHttpServerRequest& request) {
+    const QByteArray type = request.value("Content-Type").toLower();
+    return type == "application/json" || type.startsWith("application/json;");
+}
+
 QByteArray resource(const QString& name) {
     QFile file(QStringLiteral(":/aerolap/web/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -72,6 +77,10 @@ void RemoteRoutes::handle(const QHttpServerRequest& request, QHttpServerResponde
     const auto method = request.method();
     if (method != (posts ? QHttpServerRequest::Method::Post : QHttpServerRequest::Method::Get)) {
         responder.write({{"Allow", posts ? "POST" : "GET"}}, Status::MethodNotAllowed);
+    } else if (posts && !sendsJson(request)) {
+        // A form or plain text is what a page of another site can post without asking first.
+        replyJson(responder, {{"error", QStringLiteral("The body must be application/json.")}},
+                  Status::UnsupportedMediaType);
     } else if (path == kPagePath) {
         reply(responder, "text/html; charset=utf-8", m_page);
     } else if (path == kScriptPath) {

@@ -31,9 +31,10 @@ protected:
     }
     ~Remote() override { qDeleteAll(replies); }
 
-    Answer request(const QString& path, const QByteArray* body = nullptr) {
+    Answer request(const QString& path, const QByteArray* body = nullptr,
+                   const QByteArray& type = "application/json") {
         QNetworkRequest asked(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path)));
-        asked.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+        asked.setHeader(QNetworkRequest::ContentTypeHeader, type);
         QNetworkReply* reply = body != nullptr ? network.post(asked, *body) : network.get(asked);
         replies.push_back(reply);
         EXPECT_TRUE(QTest::qWaitFor([reply] { return reply->isFinished(); }, 3000))
@@ -141,6 +142,12 @@ TEST_F(Remote, RevokedAndUnknownDevicesAreRefusedAndChangeNothing) {
     EXPECT_EQ(revoked.json["error"].toString(),
               "This device is not paired (or was revoked): pair it again.");
     EXPECT_EQ(send({"stranger", QByteArray(32, 's')}, 1, RemoteAction::Start).status, 403);
+    // What a page of another site can post without asking first is not taken at all.
+    for (const QByteArray type : {"text/plain", "application/x-www-form-urlencoded"}) {
+        const QByteArray body = "command=start";
+        EXPECT_EQ(request(QStringLiteral("/remote/command"), &body, type).status, 415) << type.data();
+        EXPECT_EQ(request(QStringLiteral("/remote/pair"), &body, type).status, 415) << type.data();
+    }
     EXPECT_EQ(post(QStringLiteral("/remote/command"), {{"command", "start"}}).status, 400);
     EXPECT_FALSE(cycleRuns());
     EXPECT_EQ(send(tablet, 1, RemoteAction::Start).status, 200);
