@@ -36,7 +36,6 @@ public:
     void present();
     /// Sends the frame held back, if no newer one went out, and lets frames through again.
     void finish();
-    bool replaying() const { return m_heldTime.moment.has_value(); }
 
 private:
     struct HeldTime final : MonotonicSource {

@@ -1,5 +1,7 @@
 #include "DrawPdf.h"
 
+#include "ui/widgets/LayoutFonts.h"
+
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -26,12 +28,7 @@ public:
         startPage();
     }
 
-    QFont font(int points, bool bold = false) const {
-        QFont made(QStringLiteral("DejaVu Sans"));
-        made.setPointSize(points);
-        made.setBold(bold);
-        return made;
-    }
+    static QFont font(int points, bool bold = false) { return printFont(points, bold); }
 
     /// Room for `lines` lines of text below, on this page or the next.
     void need(int lines) {

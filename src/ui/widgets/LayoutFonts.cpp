@@ -1,5 +1,7 @@
 #include "LayoutFonts.h"
 
+#include <QFontDatabase>
+
 namespace aerolap {
 
 QFont layoutFont(const QString& family, qreal points, bool bold, bool italic) {
@@ -9,6 +11,10 @@ QFont layoutFont(const QString& family, qreal points, bool bold, bool italic) {
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+QFont printFont(qreal points, bool bold) {
+    return layoutFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(), points, bold);
 }
 
 QFont systemDefaultFont(const LayoutFonts& fonts) {

@@ -19,4 +19,8 @@ QFont systemDefaultFont(const LayoutFonts& fonts);
 /// `family` at `points`, falling back on the system's sans-serif face where it is missing.
 QFont layoutFont(const QString& family, qreal points, bool bold = false, bool italic = false);
 
+/// The face of what the program prints (the draw, results): the system's own, which has the
+/// letters of every pilot's name that the system can show.
+QFont printFont(qreal points, bool bold = false);
+
 } // namespace aerolap
