@@ -106,6 +106,8 @@ TEST(CommandLine, ReadsTheDayReportWithItsDateItsPageAndItsLateness) {
     ASSERT_TRUE(today.settings);
     EXPECT_FALSE(today.settings->reportDate || today.settings->reportPage);
     EXPECT_EQ(today.settings->lateCue, std::chrono::milliseconds(20));
+    EXPECT_EQ(parse({"--day-report", "--late-ms", "0"}).result.settings->lateCue,
+              std::chrono::milliseconds(0));
 }
 
 /// The text with each run of blanks and line breaks made one space, as help2man reads it.
@@ -135,12 +137,12 @@ TEST(CommandLine, HelpNamesEveryOptionWithItsVariableAndDefault) {
         const std::string description =
             unwrapped(help.substr(entry, help.find("\n  -", entry + 1) - entry));
         if (!declaration.variable.empty()) {
-            EXPECT_NE(description.find("Variable: " + std::string(declaration.variable)),
-                      std::string::npos)
+            // A numbered variable is a family: AEROLAP_COM<n>.
+            const std::string variable =
+                std::string(declaration.variable) + (declaration.variableNumbers > 0 ? "<n>" : "");
+            EXPECT_NE(description.find("Variable: " + variable + "."), std::string::npos)
                 << description;
-            EXPECT_NE(environment.find("\n  " + std::string(declaration.variable)),
-                      std::string::npos)
-                << declaration.variable;
+            EXPECT_NE(environment.find("\n  " + variable + " "), std::string::npos) << variable;
             EXPECT_NE(description.find("Default: "), std::string::npos) << description;
         }
         if (declaration.value.store && !declaration.defaultValue.empty()) {
