@@ -170,10 +170,7 @@ int main(int argc, char** argv) {
         [&](const aerolap::BackgroundSerialPort::Notice& notice) {
             return std::make_unique<aerolap::QtSerialPortControl>(
                 aerolap::DeviceNaming::Posix, aerolap::SerialAccess::WriteOnly,
-                [&](const std::string& name) -> std::optional<std::string> {
-                    return name == "AEROLAP_COM1" ? std::optional(displayDevice) : std::nullopt;
-                },
-                notice);
+                aerolap::SerialDevices{{1, displayDevice}}, notice);
         },
         notices);
     NoStacking stacking;

@@ -1,7 +1,6 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
-#include <QDate>
 #include <QStringList>
 
 namespace aerolap {
@@ -9,12 +8,101 @@ namespace aerolap {
 namespace {
 
 constexpr int kBadUsage = 2;
-constexpr int kHighestPort = 32767;
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString variableShown(const SettingDeclaration& declaration) {
+    return qText(declaration.variable) +
+           (declaration.variableNumbers > 0 ? QStringLiteral("<n>") : QString());
+}
+
+std::string_view defaultShown(const SettingDeclaration& declaration) {
+    return declaration.defaultValue.empty() ? declaration.defaultMeaning : declaration.defaultValue;
+}
+
+/// The declaration's help, then the variable that stands in for the option and the default.
+QString description(const SettingDeclaration& declaration) {
+    QString text = qText(declaration.help);
+    if (!declaration.variable.empty()) {
+        text += QStringLiteral(" Variable: %1.").arg(variableShown(declaration));
+    }
+    if (!defaultShown(declaration).empty()) {
+        text += QStringLiteral(" Default: %1.").arg(qText(defaultShown(declaration)));
+    }
+    return text;
+}
+
+void declareOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Contest timer for F3K: preparation, working time and landing window, "
+                       "announced by voice and shown on an LED display."));
+    for (const SettingDeclaration& declaration : settingDeclarations()) {
+        QStringList names{qText(declaration.name)};
+        if (!declaration.shortName.empty()) {
+            names.prepend(qText(declaration.shortName));
+        }
+        parser.addOption(
+            QCommandLineOption(names, description(declaration), qText(declaration.valueName)));
+        if (!declaration.argument.empty()) {
+            const QString argument = qText(declaration.argument);
+            parser.addPositionalArgument(
+                argument,
+                QStringLiteral("With --%1: the %2.").arg(qText(declaration.name), argument),
+                QLatin1Char('[') + argument + QLatin1Char(']'));
+        }
+    }
+}
+
+/// The environment's value for the declaration, when the option leaves it to the variable: a
+/// numbered variable for each key the option can name. A variable set to nothing counts as unset.
+void takeVariables(const SettingDeclaration& declaration, bool optionGiven,
+                   const EnvironmentLookup& environment, Settings& settings,
+                   std::ostream& warnings) {
+    const auto take = [&](const std::string& variable, const std::string& key) {
+        const std::optional<std::string> value = environment(variable);
+        if (!value || value->empty() || declaration.value.store(settings, key + *value)) {
+            return;
+        }
+        warnings << "aerolap: " << variable << " is '" << *value << "', not "
+                 << declaration.value.expected << ": the default, " << defaultShown(declaration)
+                 << ", is used.\n";
+    };
+    const std::string variable(declaration.variable);
+    if (declaration.variableNumbers == 0) {
+        if (!optionGiven) {
+            take(variable, {});
+        }
+        return;
+    }
+    for (int number = 1; number <= declaration.variableNumbers; ++number) {
+        take(variable + std::to_string(number), std::to_string(number) + "=");
+    }
+}
+
+/// The variables, each with the option it stands in for, as the manual page's ENVIRONMENT.
+QString environmentHelp() {
+    QString text = QStringLiteral("\nEnvironment:\n");
+    for (const SettingDeclaration& declaration : settingDeclarations()) {
+        if (declaration.variable.empty()) {
+            continue;
+        }
+        const QString option = QStringLiteral("--") + qText(declaration.name);
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(variableShown(declaration), -20)
+                    .arg(declaration.variableNumbers > 0
+                             ? QStringLiteral("For %1 <n>=..., when it does not name port <n>.")
+                                   .arg(option)
+                             : QStringLiteral("For %1, when it is not given.").arg(option));
+    }
+    return text;
+}
 
 // Parsed before any application object exists, so Qt does not know the program's name yet.
 std::string usage(const QCommandLineParser& parser) {
-    return parser.helpText()
-        .replace(QStringLiteral("<executable_name>"), QStringLiteral("aerolap"))
+    QString text = parser.helpText() + environmentHelp();
+    return text.replace(QStringLiteral("<executable_name>"), QStringLiteral("aerolap"))
         .toStdString();
 }
 
@@ -22,67 +110,21 @@ ParsedCommandLine refused(const QCommandLineParser& parser, const QString& why) 
     return {std::nullopt, "aerolap: " + why.toStdString() + "\n\n" + usage(parser), kBadUsage};
 }
 
+QString refusal(const SettingDeclaration& declaration, const QString& value) {
+    const QString option = QStringLiteral("--") + qText(declaration.name);
+    const QString expected = qText(declaration.value.expected);
+    if (value.isEmpty()) {
+        return QStringLiteral("%1 needs %2").arg(option, expected);
+    }
+    return QStringLiteral("%1 takes %2, not '%3'").arg(option, expected, value);
+}
+
 } // namespace
 
-ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments,
+                                   const EnvironmentLookup& environment, std::ostream& warnings) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Contest timer for F3K: preparation, working time and landing window, "
-                       "announced by voice and shown on an LED display."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption sounds(QStringLiteral("sounds"),
-                                    QStringLiteral("Take the cue sound files from <folder>."),
-                                    QStringLiteral("folder"));
-    const QCommandLineOption com(QStringLiteral("com"),
-                                 QStringLiteral("Serial port <n> is <device>, for example "
-                                                "1=/dev/ttyUSB0. May be given more than once."),
-                                 QStringLiteral("n=device"));
-    const QCommandLineOption checkSounds(
-        QStringLiteral("check-sounds"),
-        QStringLiteral("Check every cue sound file, print what was found, and exit: 0 when every "
-                       "file plays."));
-    const QCommandLineOption play(QStringLiteral("play"),
-                                  QStringLiteral("With --check-sounds: play each file in turn."));
-    const QCommandLineOption webPort(
-        QStringLiteral("web-port"),
-        QStringLiteral("Serve the pilots' display on port <n> (default 8080, or "
-                       "$AEROLAP_WEB_PORT); 0 switches it off."),
-        QStringLiteral("n"));
-    const QCommandLineOption schedule(
-        QStringLiteral("schedule"),
-        QStringLiteral("Run the contest schedule in <file> (JSON), offering to resume where it "
-                       "was left."),
-        QStringLiteral("file"));
-    const QCommandLineOption remote(
-        QStringLiteral("remote"),
-        QStringLiteral("The director's remote on the pilots' display server: on (the default; "
-                       "it takes commands once a phone is paired) or off (not served at all)."),
-        QStringLiteral("on|off"));
-    const QCommandLineOption draw(
-        QStringLiteral("draw"),
-        QStringLiteral("With --schedule: put the draw of pilots into groups in <file> (CSV with "
-                       "the columns round, group, pilot and optionally team) into the schedule."),
-        QStringLiteral("file"));
-    const QCommandLineOption dayReport(
-        QStringLiteral("day-report"),
-        QStringLiteral("Print the report of the day log of [date] (YYYY-MM-DD, today by "
-                       "default): each cycle, its phases, cues, frames and gaps; and exit."));
-    const QCommandLineOption html(QStringLiteral("html"),
-                                  QStringLiteral("With --day-report: write the report as a page "
-                                                 "to <file> instead."),
-                                  QStringLiteral("file"));
-    const QCommandLineOption lateMs(
-        QStringLiteral("late-ms"),
-        QStringLiteral("With --day-report: flag the cues later than <n> ms (default 20)."),
-        QStringLiteral("n"));
-    parser.addOptions({help, sounds, com, checkSounds, play, webPort, schedule, draw, dayReport,
-                       html, lateMs, remote});
-    parser.addPositionalArgument(QStringLiteral("date"),
-                                 QStringLiteral("With --day-report: the day."),
-                                 QStringLiteral("[date]"));
-
+    declareOptions(parser);
     QStringList list;
     for (const std::string& argument : arguments) {
         list << QString::fromStdString(argument);
@@ -94,100 +136,52 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         return refused(parser, parser.errorText());
     }
     const QStringList positional = parser.positionalArguments();
-    const bool reportsADay = parser.isSet(dayReport) && positional.size() == 1;
-    if (!positional.isEmpty() && !reportsADay) {
-        return refused(parser, QStringLiteral("unexpected argument '%1'")
-                                   .arg(parser.positionalArguments().constFirst()));
+    qsizetype taken = 0;
+    for (const SettingDeclaration& declaration : settingDeclarations()) {
+        if (!declaration.argument.empty() && parser.isSet(qText(declaration.name))) {
+            taken = 1;
+        }
     }
-    if (parser.isSet(help)) {
+    if (positional.size() > taken) {
+        return refused(parser,
+                       QStringLiteral("unexpected argument '%1'").arg(positional.at(taken)));
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
         return {std::nullopt, usage(parser), 0};
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         return {std::nullopt, "Aerolap " AEROLAP_VERSION "\n", 0};
     }
-    CommandLine options;
-    if (parser.isSet(sounds)) {
-        const QString folder = parser.value(sounds);
-        if (folder.isEmpty()) {
-            return refused(parser, QStringLiteral("--sounds needs a folder"));
+
+    Settings settings;
+    for (const SettingDeclaration& declaration : settingDeclarations()) {
+        if (!declaration.value.store) {
+            continue;
         }
-        options.soundFolder = folder.toStdString();
-    }
-    for (const QString& value : parser.values(com)) {
-        const qsizetype equals = value.indexOf(QLatin1Char('='));
-        bool isNumber = false;
-        const int port = value.left(equals).toInt(&isNumber);
-        if (equals <= 0 || !isNumber || port < 1 || port > kHighestPort ||
-            equals + 1 == value.size()) {
-            return refused(parser, QStringLiteral("--com takes n=device with n from 1 to 32767, "
-                                                  "not '%1'")
-                                       .arg(value));
+        const QString name = qText(declaration.name);
+        if (!declaration.defaultValue.empty()) {
+            declaration.value.store(settings, std::string(declaration.defaultValue));
         }
-        options.serialDevices[port] = value.mid(equals + 1).toStdString();
-    }
-    if (parser.isSet(webPort)) {
-        bool isPort = false;
-        options.webPort = parser.value(webPort).toUShort(&isPort);
-        if (!isPort) {
-            return refused(parser, QStringLiteral("--web-port takes a port from 0 to 65535, "
-                                                  "not '%1'")
-                                       .arg(parser.value(webPort)));
+        if (!declaration.variable.empty()) {
+            takeVariables(declaration, parser.isSet(name), environment, settings, warnings);
         }
-    }
-    if (parser.isSet(schedule)) {
-        if (parser.value(schedule).isEmpty()) {
-            return refused(parser, QStringLiteral("--schedule needs a file"));
+        QStringList values = parser.values(name);
+        if (declaration.valueName.empty() && parser.isSet(name)) {
+            values = {declaration.argument.empty() ? QString() : positional.value(0)};
         }
-        options.scheduleFile = parser.value(schedule).toStdString();
-    }
-    if (parser.isSet(draw)) {
-        if (parser.value(draw).isEmpty() || !options.scheduleFile) {
-            return refused(parser,
-                           QStringLiteral("--draw needs a file, and a --schedule to go into"));
+        for (const QString& value : values) {
+            if (!declaration.value.store(settings, value.toStdString())) {
+                return refused(parser, refusal(declaration, value));
+            }
         }
-        options.drawFile = parser.value(draw).toStdString();
-    }
-    options.dayReport = parser.isSet(dayReport);
-    if ((parser.isSet(html) || parser.isSet(lateMs)) && !options.dayReport) {
-        return refused(parser, QStringLiteral("--html and --late-ms go with --day-report"));
-    }
-    if (reportsADay) {
-        if (!QDate::fromString(positional.constFirst(), Qt::ISODate).isValid()) {
-            return refused(parser, QStringLiteral("--day-report takes a date as YYYY-MM-DD, not "
-                                                  "'%1'")
-                                       .arg(positional.constFirst()));
-        }
-        options.reportDate = positional.constFirst().toStdString();
-    }
-    if (parser.isSet(html)) {
-        if (parser.value(html).isEmpty()) {
-            return refused(parser, QStringLiteral("--html needs a file"));
-        }
-        options.reportPage = parser.value(html).toStdString();
-    }
-    if (parser.isSet(lateMs)) {
-        bool isNumber = false;
-        const int late = parser.value(lateMs).toInt(&isNumber);
-        if (!isNumber || late < 0) {
+        if (parser.isSet(name) && !declaration.goesWith.empty() &&
+            !parser.isSet(qText(declaration.goesWith))) {
             return refused(
                 parser,
-                QStringLiteral("--late-ms takes milliseconds, not '%1'").arg(parser.value(lateMs)));
+                QStringLiteral("--%1 goes with --%2").arg(name, qText(declaration.goesWith)));
         }
-        options.lateCue = std::chrono::milliseconds(late);
     }
-    if (parser.isSet(remote)) {
-        const QString value = parser.value(remote);
-        if (value != QLatin1String("on") && value != QLatin1String("off")) {
-            return refused(parser, QStringLiteral("--remote takes on or off, not '%1'").arg(value));
-        }
-        options.remote = value == QLatin1String("on");
-    }
-    options.checkSounds = parser.isSet(checkSounds);
-    options.playSounds = parser.isSet(play);
-    if (options.playSounds && !options.checkSounds) {
-        return refused(parser, QStringLiteral("--play goes with --check-sounds"));
-    }
-    return {options, {}, 0};
+    return {settings, {}, 0};
 }
 
 } // namespace aerolap

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "audio/CuePlayer.h"
-#include "platform/Environment.h"
 #include "platform/MonotonicSource.h"
 #include "platform/Registry.h"
+#include "platform/SerialDeviceNames.h"
 #include "platform/SerialPortControl.h"
 #include "platform/StayAwake.h"
 #include "platform/SuspendedTime.h"
@@ -29,7 +29,7 @@ class NoticeBoard;
 /// implementation, from the folder named for the system beside this file.
 class SystemServices {
 public:
-    /// `soundFolder`, when given, replaces the system's way of finding the sound files.
+    /// `soundFolder`, when chosen, replaces the system's way of finding the sound files.
     SystemServices(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& notices);
     ~SystemServices();
     SystemServices(const SystemServices&) = delete;
@@ -40,10 +40,9 @@ public:
     const SuspendedTime& suspendedTime() const;
     CuePlayer& cuePlayer() { return *m_cuePlayer; }
     Registry& registry() { return *m_registry; }
-    /// The LED display's serial port, on a thread of its own, with port N on the device
-    /// `devices("AEROLAP_COM<N>")` names, else the system's own. Call once the Qt application
-    /// exists.
-    std::unique_ptr<SerialPortControl> displayPort(EnvironmentLookup devices);
+    /// The LED display's serial port, on a thread of its own, with port N on the device `devices`
+    /// names for it, else the system's own. Call once the Qt application exists.
+    std::unique_ptr<SerialPortControl> displayPort(SerialDevices devices);
     /// The main window's stacking; it acts once `adoptMainWindow` has named the window.
     WindowStacking& mainWindowStacking() { return *m_mainWindowStacking; }
     /// How finely the system's timers fire, for the cycle to ask for fine steps while it runs.

@@ -28,7 +28,6 @@
 #include "ui/schedule/ScheduleWindow.h"
 #include "web/PageAddresses.h"
 #include "web/PilotsDisplayThread.h"
-#include "web/WebPort.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,25 +50,10 @@ void offerWindow(QWidget& view, QAction& entry, const QKeySequence& shortcut, QW
     view.addAction(&entry);
 }
 
-/// The device of serial port N: --com N=DEVICE first, then the environment ($AEROLAP_COMn).
-aerolap::EnvironmentLookup serialDevicesOf(const aerolap::CommandLine& options) {
-    return [devices = options.serialDevices](const std::string& name) {
-        for (const auto& [port, device] : devices) {
-            if (name == "AEROLAP_COM" + std::to_string(port)) {
-                return std::optional<std::string>(device);
-            }
-        }
-        return aerolap::processEnvironment(name);
-    };
-}
-
 /// Starts the pilots' display on the port the director chose and prints where pilots find it.
 /// Returns the page's addresses, or, when it is off, nothing and why.
 std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread& server,
-                                                   const aerolap::CommandLine& options,
-                                                   aerolap::NoticeBoard& notices) {
-    const quint16 port =
-        aerolap::chosenWebPort(options.webPort, aerolap::processEnvironment, std::cerr);
+                                                   quint16 port, aerolap::NoticeBoard& notices) {
     if (port == 0) {
         return {{}, QStringLiteral("The pilots' display is switched off (port 0).")};
     }
@@ -104,14 +88,14 @@ std::filesystem::path dayLogFolder() {
 } // namespace
 
 int main(int argc, char** argv) {
-    const aerolap::ParsedCommandLine parsed =
-        aerolap::parseCommandLine(std::vector<std::string>(argv, argv + argc));
-    if (!parsed.options) {
+    const aerolap::ParsedCommandLine parsed = aerolap::parseCommandLine(
+        std::vector<std::string>(argv, argv + argc), aerolap::processEnvironment, std::cerr);
+    if (!parsed.settings) {
         aerolap::useParentConsole();
         (parsed.exitStatus == 0 ? std::cout : std::cerr) << parsed.message << std::flush;
         return parsed.exitStatus;
     }
-    const aerolap::CommandLine& options = *parsed.options;
+    const aerolap::Settings& options = *parsed.settings;
     if (options.checkSounds || options.dayReport) {
         aerolap::useParentConsole();
     }
@@ -136,7 +120,7 @@ int main(int argc, char** argv) {
 
     const aerolap::MonotonicSource& time = system.time();
     const std::unique_ptr<aerolap::SerialPortControl> serialPort =
-        system.displayPort(serialDevicesOf(options));
+        system.displayPort(options.serialDevices);
     aerolap::QtMessageBoxService qtMessageBoxes;
     aerolap::ShowingMessageBoxes messageBoxes(qtMessageBoxes);
     aerolap::ImmediateProgramExit programExit;
@@ -160,7 +144,7 @@ int main(int argc, char** argv) {
     }
 
     aerolap::PilotsDisplayThread webServer;
-    const auto [addresses, whyOff] = startPilotsDisplay(webServer, options, notices);
+    const auto [addresses, whyOff] = startPilotsDisplay(webServer, options.webPort, notices);
     std::optional<aerolap::RemoteAccess> remoteAccess;
     if (options.remote) {
         remoteAccess.emplace(time, wallClock, notices, stateFolder());

@@ -50,10 +50,11 @@ std::vector<std::string> SoundPaths::everyCueFile() const {
 }
 
 std::filesystem::path
-findSoundRoot(const char* environmentValue, const std::vector<std::filesystem::path>& candidates,
+findSoundRoot(const std::optional<std::filesystem::path>& chosen,
+              const std::vector<std::filesystem::path>& candidates,
               const std::function<bool(const std::filesystem::path&)>& isFolder) {
-    if (environmentValue != nullptr && *environmentValue != '\0') {
-        return environmentValue;
+    if (chosen) {
+        return *chosen;
     }
     for (const auto& candidate : candidates) {
         if (isFolder(candidate)) {

@@ -26,11 +26,11 @@ private:
     std::optional<std::filesystem::path> m_root;
 };
 
-/// The sound root: the environment's value when it is set and not empty, else the first of the
-/// candidate folders that exists, else the last candidate (whose missing files then play the
-/// alert).
+/// The sound root: the folder the director chose, else the first of the candidate folders that
+/// exists, else the last candidate (whose missing files then play the alert).
 std::filesystem::path
-findSoundRoot(const char* environmentValue, const std::vector<std::filesystem::path>& candidates,
+findSoundRoot(const std::optional<std::filesystem::path>& chosen,
+              const std::vector<std::filesystem::path>& candidates,
               const std::function<bool(const std::filesystem::path&)>& isFolder);
 
 } // namespace aerolap

@@ -6,8 +6,8 @@
 
 namespace aerolap {
 
-/// Looks up an environment variable; nothing when it is not set. Passed in wherever a variable
-/// chooses something, so that tests and the command line can stand in for the process's own.
+/// Looks up an environment variable; nothing when it is not set. Passed in to the reading of the
+/// settings, the one place that reads variables, so that tests can stand in for the process's own.
 using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
 
 /// The process environment.

@@ -3,15 +3,14 @@
 namespace aerolap {
 
 std::optional<std::string> serialDeviceName(std::int16_t port, DeviceNaming naming,
-                                            const EnvironmentLookup& environment) {
+                                            const SerialDevices& named) {
     if (port < 1) {
         return std::nullopt;
     }
-    const std::string number = std::to_string(port);
-    if (const std::optional<std::string> chosen = environment("AEROLAP_COM" + number);
-        chosen && !chosen->empty()) {
-        return chosen;
+    if (const auto chosen = named.find(port); chosen != named.end()) {
+        return chosen->second;
     }
+    const std::string number = std::to_string(port);
     if (naming == DeviceNaming::Windows) {
         return "COM" + number;
     }

@@ -48,11 +48,10 @@ TEST(SoundPaths, TheDriveStandsForTheRootAndNamesAreKept) {
     const auto only = [](const char* folder) {
         return [=](const fs::path& p) { return p == folder; };
     };
-    EXPECT_EQ(findSoundRoot("/env", candidates, only("/beside")), "/env");
-    EXPECT_EQ(findSoundRoot("", candidates, only("/beside")), "/beside") << "empty is unset";
-    EXPECT_EQ(findSoundRoot(nullptr, candidates, only("/installed")), "/installed");
-    EXPECT_EQ(findSoundRoot(nullptr, candidates, only("")), "/beside");
-    EXPECT_EQ(findSoundRoot(nullptr, {}, only("")), fs::path{});
+    EXPECT_EQ(findSoundRoot("/chosen", candidates, only("/beside")), "/chosen");
+    EXPECT_EQ(findSoundRoot(std::nullopt, candidates, only("/installed")), "/installed");
+    EXPECT_EQ(findSoundRoot(std::nullopt, candidates, only("")), "/beside");
+    EXPECT_EQ(findSoundRoot(std::nullopt, {}, only("")), fs::path{});
 }
 
 TEST(SoundSet, HoldsEveryCuesFilePlayableWithinItsTime) {

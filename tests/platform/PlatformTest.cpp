@@ -7,21 +7,15 @@
 namespace aerolap {
 namespace {
 
-TEST(SerialDeviceName, IsTheDeviceOfThePortsOwnVariableOrTheSystemsNameForThePort) {
+TEST(SerialDeviceName, IsTheDeviceNamedForThePortOrTheSystemsNameForThePort) {
+    const SerialDevices named = {{1, "/dev/ttyUSB0"}, {4, "COM7"}};
     const std::tuple<std::int16_t, DeviceNaming, std::optional<std::string>> cases[] = {
         {12, DeviceNaming::Windows, "COM12"},   {1, DeviceNaming::Posix, "/dev/ttyUSB0"},
         {2, DeviceNaming::Posix, "/dev/ttyS1"}, {3, DeviceNaming::Posix, "/dev/ttyS2"},
         {3, DeviceNaming::Windows, "COM3"},     {4, DeviceNaming::Windows, "COM7"},
         {0, DeviceNaming::Posix, std::nullopt}, {-1, DeviceNaming::Windows, std::nullopt}};
     for (const auto& [port, naming, device] : cases) {
-        const auto lookup = [&](const std::string& name) -> std::optional<std::string> {
-            EXPECT_EQ(name, "AEROLAP_COM" + std::to_string(port));
-            return port == 1   ? "/dev/ttyUSB0"
-                   : port == 3 ? ""
-                   : port == 4 ? "COM7"
-                               : std::optional<std::string>();
-        };
-        EXPECT_EQ(serialDeviceName(port, naming, lookup), device) << port;
+        EXPECT_EQ(serialDeviceName(port, naming, named), device) << port;
     }
 }
 

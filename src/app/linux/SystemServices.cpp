@@ -17,7 +17,6 @@
 #include "systems/qt/QtSerialPortControl.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <system_error>
 #include <thread>
 
@@ -31,13 +30,10 @@ std::filesystem::path folderOfThisProgram() {
     return std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
 }
 
-/// The folder given, else $AEROLAP_SOUNDS, else the installed set, else the set beside the program.
-std::filesystem::path soundRoot(const std::optional<std::filesystem::path>& given) {
-    if (given) {
-        return *given;
-    }
+/// The folder chosen, else the installed set, else the set beside the program.
+std::filesystem::path soundRoot(const std::optional<std::filesystem::path>& chosen) {
     const std::filesystem::path programFolder = folderOfThisProgram();
-    return findSoundRoot(std::getenv("AEROLAP_SOUNDS"),
+    return findSoundRoot(chosen,
                          {(programFolder / AEROLAP_SOUNDS_FROM_PROGRAM).lexically_normal(),
                           programFolder / "aerolap-sounds"},
                          [](const std::filesystem::path& folder) {
@@ -84,7 +80,7 @@ const SuspendedTime& SystemServices::suspendedTime() const {
     return m_parts->time;
 }
 
-std::unique_ptr<SerialPortControl> SystemServices::displayPort(EnvironmentLookup devices) {
+std::unique_ptr<SerialPortControl> SystemServices::displayPort(SerialDevices devices) {
     return std::make_unique<BackgroundSerialPort>(
         [devices = std::move(devices)](const BackgroundSerialPort::Notice& notice) {
             return std::make_unique<QtSerialPortControl>(

@@ -19,7 +19,6 @@
 #include <QWidget>
 #include <QWindow>
 #include <chrono>
-#include <cstdlib>
 #include <iostream>
 #include <thread>
 #include <windows.h>
@@ -51,16 +50,11 @@ std::filesystem::path folderOfThisProgram() {
 }
 
 /// The cue paths as they are written (C:\reriva3rira\..., C:\zodura3v\..., C:\schedule\...),
-/// unless the director named a folder (--sounds, else $AEROLAP_SOUNDS). A machine without
-/// C:\reriva3rira at all has never been set up with sounds: the set beside the program speaks
-/// instead, so that an unzipped program is heard.
-SoundPaths soundPathsFor(const std::optional<std::filesystem::path>& given) {
-    if (given) {
-        return SoundPaths::underRoot(*given);
-    }
-    if (const char* variable = std::getenv("AEROLAP_SOUNDS");
-        variable != nullptr && *variable != '\0') {
-        return SoundPaths::underRoot(variable);
+/// unless the director chose a folder. A machine without C:\reriva3rira at all has never been set
+/// up with sounds: the set beside the program speaks instead, so that an unzipped program is heard.
+SoundPaths soundPathsFor(const std::optional<std::filesystem::path>& chosen) {
+    if (chosen) {
+        return SoundPaths::underRoot(*chosen);
     }
     std::error_code error;
     if (std::filesystem::exists(kFixedSoundFolder, error)) {
@@ -111,7 +105,7 @@ const SuspendedTime& SystemServices::suspendedTime() const {
     return m_parts->time;
 }
 
-std::unique_ptr<SerialPortControl> SystemServices::displayPort(EnvironmentLookup devices) {
+std::unique_ptr<SerialPortControl> SystemServices::displayPort(SerialDevices devices) {
     return std::make_unique<BackgroundSerialPort>(
         [devices = std::move(devices)](const BackgroundSerialPort::Notice& notice) {
             return std::make_unique<QtSerialPortControl>(DeviceNaming::Windows,

@@ -39,9 +39,9 @@ QSerialPort::StopBits qtStopBitsOf(SerialStopBits stopBits) {
 } // namespace
 
 QtSerialPortControl::QtSerialPortControl(DeviceNaming naming, SerialAccess access,
-                                         EnvironmentLookup environment, Notice notice,
+                                         SerialDevices devices, Notice notice,
                                          StableName stableName)
-    : m_naming(naming), m_access(access), m_environment(std::move(environment)),
+    : m_naming(naming), m_access(access), m_devices(std::move(devices)),
       m_notice(std::move(notice)), m_stableName(std::move(stableName)) {
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                      [this](QSerialPort::SerialPortError error) { closeOnFailure(error); });
@@ -73,7 +73,7 @@ bool QtSerialPortControl::setPortOpen(bool open) {
     if (m_port.isOpen()) {
         return true;
     }
-    const std::optional<std::string> device = serialDeviceName(m_commPort, m_naming, m_environment);
+    const std::optional<std::string> device = serialDeviceName(m_commPort, m_naming, m_devices);
     if (!device) {
         return false;
     }

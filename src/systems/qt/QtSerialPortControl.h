@@ -28,7 +28,7 @@ public:
     /// The name that stays with the adapter behind `device`, if the system has one.
     using StableName = std::function<std::optional<std::string>(const std::string& device)>;
 
-    QtSerialPortControl(DeviceNaming naming, SerialAccess access, EnvironmentLookup environment,
+    QtSerialPortControl(DeviceNaming naming, SerialAccess access, SerialDevices devices,
                         Notice notice, StableName stableName = {});
     QtSerialPortControl(const QtSerialPortControl&) = delete;
     QtSerialPortControl& operator=(const QtSerialPortControl&) = delete;
@@ -50,7 +50,7 @@ private:
 
     DeviceNaming m_naming;
     SerialAccess m_access;
-    EnvironmentLookup m_environment;
+    SerialDevices m_devices;
     Notice m_notice;
     StableName m_stableName;
     QSerialPort m_port;

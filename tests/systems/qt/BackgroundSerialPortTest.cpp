@@ -36,11 +36,7 @@ protected:
             [this, stable](const BackgroundSerialPort::Notice& notice) {
                 return std::make_unique<QtSerialPortControl>(
                     DeviceNaming::Posix, SerialAccess::WriteOnly,
-                    [this](const std::string& name) {
-                        return name == "AEROLAP_COM1" ? std::optional(device.string())
-                                                      : std::nullopt;
-                    },
-                    notice, stable);
+                    SerialDevices{{1, device.string()}}, notice, stable);
             },
             notices, kQuickRetry);
         port->setCommPort(1);

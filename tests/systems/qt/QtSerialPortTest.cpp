@@ -2,7 +2,6 @@
 #include "systems/qt/QtSerialPortControl.h"
 
 #include <gtest/gtest.h>
-#include <map>
 #include <termios.h>
 
 namespace aerolap::testing {
@@ -12,18 +11,14 @@ namespace {
 class QtSerialPortTest : public ::testing::Test {
 protected:
     PseudoTerminal display, replugged;
-    const std::map<std::string, std::string> devices = {{"AEROLAP_COM1", display.deviceName},
-                                                        {"AEROLAP_COM2", "/dev/aerolap-none"},
-                                                        {"AEROLAP_COM3", replugged.deviceName}};
-    const EnvironmentLookup lookup = [this](const std::string& name) {
-        return devices.contains(name) ? std::optional(devices.at(name)) : std::nullopt;
-    };
+    const SerialDevices devices = {
+        {1, display.deviceName}, {2, "/dev/aerolap-none"}, {3, replugged.deviceName}};
     std::vector<std::string> notices;
     const QtSerialPortControl::Notice notice = [this](const std::string& line) {
         notices.push_back(line);
     };
-    QtSerialPortControl port{DeviceNaming::Posix, SerialAccess::WriteOnly, lookup, notice},
-        other{DeviceNaming::Posix, SerialAccess::WriteOnly, lookup, notice};
+    QtSerialPortControl port{DeviceNaming::Posix, SerialAccess::WriteOnly, devices, notice},
+        other{DeviceNaming::Posix, SerialAccess::WriteOnly, devices, notice};
 };
 
 // A pseudo-terminal keeps the speed and stop bits it is given but is always 8 bits without
@@ -76,7 +71,7 @@ TEST_F(QtSerialPortTest, OpensAPresentPortNoOtherHolderHasAndClosesWhenItIsPulle
 // Opened for reading too, as on Windows: what the far end sends is read and dropped, and the
 // frames still go out.
 TEST_F(QtSerialPortTest, OpenedForBothDropsWhatComesBackAndStillSends) {
-    QtSerialPortControl both{DeviceNaming::Posix, SerialAccess::ReadWrite, lookup, notice};
+    QtSerialPortControl both{DeviceNaming::Posix, SerialAccess::ReadWrite, devices, notice};
     both.setCommPort(1);
     ASSERT_TRUE(both.setPortOpen(true));
     const std::string chatter(4096, 'x');
