@@ -8,7 +8,7 @@
 #include "day_log/LoggedExit.h"
 #include "day_log/LoggedSerialPort.h"
 #include "notices/NoticeBoard.h"
-#include "notices/TickSafeMessageBoxes.h"
+#include "notices/GuardedMessageBoxes.h"
 #include "pilots_display/DisplayStatePublisher.h"
 #include "platform/SuspendedTime.h"
 #include "platform/WallClock.h"
@@ -68,7 +68,7 @@ public:
     /// The cycle by what it means, and its snapshot after each event.
     Cycle& cycle() { return m_cycle; }
     /// The message boxes every part shows its boxes through; none from a tick.
-    MessageBoxService& messageBoxes() { return m_messageBoxes; }
+    GuardedMessageBoxes& messageBoxes() { return m_messageBoxes; }
     Form1& form() { return m_window.form(); }
     ScheduleRunner& scheduleRunner() { return m_scheduleRunner; }
     ScheduleSession& schedule() { return m_schedule; }
@@ -89,7 +89,7 @@ private:
     bool anyTickRunning();
 
     // Made, and so wired, in this order: see the constructor.
-    TickSafeMessageBoxes m_messageBoxes;
+    GuardedMessageBoxes m_messageBoxes;
     DayLogWriter m_dayLogWriter;
     DayLog m_dayLog;
     LoggedCuePlayer m_loggedCues;

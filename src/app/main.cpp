@@ -12,7 +12,6 @@
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
 #include "platform/SerialDeviceNames.h"
-#include "platform/ShowingMessageBoxes.h"
 #include "platform/WallClock.h"
 #include "remote/RemoteAccess.h"
 #include "systems/qt/QtMessageBoxService.h"
@@ -121,8 +120,7 @@ int main(int argc, char** argv) {
     const aerolap::MonotonicSource& time = system.time();
     const std::unique_ptr<aerolap::SerialPortControl> serialPort =
         system.displayPort(options.serialDevices);
-    aerolap::QtMessageBoxService qtMessageBoxes;
-    aerolap::ShowingMessageBoxes messageBoxes(qtMessageBoxes);
+    aerolap::QtMessageBoxService messageBoxes;
     aerolap::ImmediateProgramExit programExit;
     aerolap::LocalFileExistence files;
     aerolap::QtProgramLauncher programs;
@@ -152,8 +150,9 @@ int main(int argc, char** argv) {
     const aerolap::FieldComposition field(
         timer, {*stayAwake, system.timerResolution(), addresses.isEmpty() ? nullptr : &webServer,
                 remoteAccess ? &*remoteAccess : nullptr,
-                [&messageBoxes] {
-                    return messageBoxes.showing() || QApplication::activeModalWidget() != nullptr;
+                [&timer] {
+                    return timer.messageBoxes().showing() ||
+                           QApplication::activeModalWidget() != nullptr;
                 },
                 notices, runSoon});
 

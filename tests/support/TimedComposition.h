@@ -6,7 +6,6 @@
 #include "SystemServiceDoubles.h"
 #include "app/FieldComposition.h"
 #include "app/TimerComposition.h"
-#include "platform/ShowingMessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -90,12 +89,13 @@ struct RecordingStayAwake final : StayAwake {
 /// what it asked to run soon.
 struct TimedField : TimedComposition {
     explicit TimedField(PilotsDisplayThread* pages = nullptr)
-        : remote(pages == nullptr ? nullptr
-                                  : std::make_unique<RemoteAccess>(
-                                        time, time.wall, notices,
-                                        stateFolder.path().toStdString())),
-          field(timer, {awake, resolution, pages, remote.get(), [this] { return boxes.showing(); },
-                        notices, [this](std::function<void()> task) {
+        : remote(pages == nullptr
+                     ? nullptr
+                     : std::make_unique<RemoteAccess>(time, time.wall, notices,
+                                                      stateFolder.path().toStdString())),
+          field(timer, {awake, resolution, pages, remote.get(),
+                        [this] { return timer.messageBoxes().showing(); }, notices,
+                        [this](std::function<void()> task) {
                             QMetaObject::invokeMethod(
                                 QCoreApplication::instance(),
                                 [this, task = std::move(task)] {
@@ -107,7 +107,6 @@ struct TimedField : TimedComposition {
 
     RecordingStayAwake awake{time};
     FineTimersAlready resolution;
-    ShowingMessageBoxes boxes{messageBoxes};
     std::unique_ptr<RemoteAccess> remote;
     FieldComposition field;
 };

@@ -77,7 +77,7 @@ protected:
     quint16 port = server.start(QHostAddress::LocalHost, 0).first.value_or(0);
     TimedField world{&server};
     RemoteAccess& access = *world.remote;
-    ShowingMessageBoxes& boxes = world.boxes;
+    GuardedMessageBoxes& boxes = world.timer.messageBoxes();
     QNetworkAccessManager network;
     std::vector<QNetworkReply*> replies;
 };
