@@ -2,8 +2,8 @@
 
 #include "DayReport.h"
 #include "DayReportText.h"
-#include "schedule/SmallFileRead.h"
-#include "schedule/WholeFileSave.h"
+#include "files/SmallFileRead.h"
+#include "files/WholeFileSave.h"
 
 #include <QDate>
 

@@ -1,9 +1,9 @@
 #include "StateFile.h"
 
 #include "CycleRecordJson.h"
+#include "files/SmallFileRead.h"
+#include "files/WholeFileSave.h"
 #include "platform/CurrentThreadName.h"
-#include "schedule/SmallFileRead.h"
-#include "schedule/WholeFileSave.h"
 
 #include <QDir>
 #include <system_error>

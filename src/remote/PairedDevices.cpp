@@ -1,6 +1,6 @@
 #include "PairedDevices.h"
 
-#include "schedule/WholeFileSave.h"
+#include "files/WholeFileSave.h"
 
 #include <QDateTime>
 #include <QDir>
