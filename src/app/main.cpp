@@ -199,7 +199,7 @@ int main(int argc, char** argv) {
     offerWindow(view, showNoticesWindow, QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
     aerolap::DayLogWindow dayLogWindow(
         [&timer] {
-            timer.dayLogWriter().flush();
+            timer.files().flush(aerolap::FileWriter::kPatience);
             return QString::fromStdString(aerolap::todaysReportHtml(dayLogFolder()));
         },
         &view);

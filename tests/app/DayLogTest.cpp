@@ -32,7 +32,7 @@ struct DayLogTest : ::testing::Test {
     }
     /// Every line written so far.
     std::string logText() {
-        timed.timer.dayLogWriter().flush();
+        timed.timer.files().flush(FileWriter::kPatience);
         std::string text;
         for (const auto& file : std::filesystem::directory_iterator(logFolder())) {
             text += textOf(file.path());
@@ -63,7 +63,7 @@ TEST_F(DayLogTest, EveryEventKindLandsInOrderWithBothTimes) {
     timed.run(15s);
     timed.time.sleep(8s);
     timed.run(2s);
-    timed.timer.dayLog().recordRemoteCommand("phone", "STOP");
+    timed.timer.dayLog().record(RemoteCommanded{"phone", "STOP"});
     form.Command7.click();
     timed.run(10ms);
     form.Command2.click();
@@ -197,7 +197,7 @@ TEST_F(DayLogTest, ALogThatCannotBeWrittenIsOneNoticeAndTheCycleRunsAsEver) {
         ASSERT_TRUE(
             each->runUntil([&] { return cyclePhase(each->form) == CyclePhase::Ready; }, 4min));
     }
-    timed.timer.dayLogWriter().flush();
+    timed.timer.files().flush(FileWriter::kPatience);
     EXPECT_EQ(timed.cues.played(), fine.cues.played());
     EXPECT_EQ(timed.port.frames, fine.port.frames);
     const auto notices = timed.notices.entries();

@@ -43,7 +43,7 @@ struct TimedComposition {
     /// Every record handed to the state file is written.
     void settle() {
         runSoon();
-        timer.stateFile().flush();
+        timer.files().flush(FileWriter::kPatience);
     }
     /// Loads the schedule `json`, written to a file of the state folder.
     void loadSchedule(const char* json) {
