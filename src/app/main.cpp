@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
     const auto [addresses, whyOff] = startPilotsDisplay(webServer, options, notices);
     std::optional<aerolap::RemoteAccess> remoteAccess;
     if (options.remote) {
-        remoteAccess.emplace(time, wallClock, notices, stateFolder());
+        remoteAccess.emplace(time, wallClock, notices, stateFolder(), timer.files());
     }
     const aerolap::FieldComposition field(
         timer, {*stayAwake, system.timerResolution(), addresses.isEmpty() ? nullptr : &webServer,

@@ -91,11 +91,12 @@ struct RecordingStayAwake final : StayAwake {
 struct TimedField : TimedComposition {
     explicit TimedField(PilotsDisplayThread* pages = nullptr)
         : remote(pages == nullptr ? nullptr
-                                  : std::make_unique<RemoteAccess>(
-                                        time, time.wall, notices,
-                                        stateFolder.path().toStdString())),
+                                  : std::make_unique<RemoteAccess>(time, time.wall, notices,
+                                                                   stateFolder.path().toStdString(),
+                                                                   timer.files())),
           field(timer, {awake, resolution, pages, remote.get(), [this] { return boxes.showing(); },
-                        notices, [this](std::function<void()> task) {
+                        notices,
+                        [this](std::function<void()> task) {
                             QMetaObject::invokeMethod(
                                 QCoreApplication::instance(),
                                 [this, task = std::move(task)] {
