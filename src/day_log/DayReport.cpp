@@ -58,6 +58,7 @@ public:
             if (!std::holds_alternative<LinesMissing>(each.event)) {
                 m_lastNs = nanosecondsOf(each.mono);
             }
+            m_lastWallMs = each.wallMs;
         }
         closeCycle("the log ends here", m_lastNs, PhaseEnd::Cut);
         return std::move(m_report);
@@ -68,7 +69,8 @@ private:
         // A new start of the program: a cycle still open was cut by the end of the last, which
         // went with its last line.
         closeCycle("the program ended (a crash, a kill or a power cut)", m_lastNs, PhaseEnd::Cut);
-        m_crashAtMs = line.wallMs;
+        m_crash = {m_lastWallMs, line.wallMs};
+        m_waitingFrames.clear();
     }
     void take(const DayLogLine& line, const ProgramClosed&) {
         closeCycle("the program was closed at " + wallText(line.wallMs), nanosecondsOf(line.mono),
@@ -81,13 +83,20 @@ private:
         m_landingButton = pressed.command == CycleCommand::LandingButton;
     }
     void take(const DayLogLine& line, const FrameSent& frame) {
+        ReportedFrame reported{line.wallMs, frame.bytes, latenessOf(frame.shown, frame.written),
+                               frame.taken};
         if (m_cycle) {
-            m_cycle->frames.push_back(
-                {line.wallMs, frame.bytes, latenessOf(frame.shown, frame.written), frame.taken});
+            m_cycle->frames.push_back(std::move(reported));
+        } else if (cycleRuns(frame.shown.phase)) {
+            // The frame that puts the display right at a resume comes before its cycle's lines.
+            m_waitingFrames.push_back(std::move(reported));
         }
     }
-    void take(const DayLogLine& line, const CycleResumed& resumed) {
-        m_resumeGap = ReportedGap{m_crashAtMs, "program gone until " + wallText(line.wallMs),
+    void take(const DayLogLine&, const CycleResumed& resumed) {
+        const auto [lastWallMs, restartWallMs] = m_crash;
+        m_resumeGap = ReportedGap{lastWallMs,
+                                  "program gone until " + wallText(restartWallMs) + " (" +
+                                      std::to_string((restartWallMs - lastWallMs) / 1000) + " s)",
                                   secondText(resumed.shown)};
     }
     void take(const DayLogLine& line, const LaptopSlept& slept) {
@@ -169,6 +178,7 @@ private:
             m_cycle->gaps.push_back(*std::exchange(m_resumeGap, std::nullopt));
         }
         m_cycle->cues = std::exchange(m_waitingCues, {});
+        m_cycle->frames = std::exchange(m_waitingFrames, {});
     }
 
     /// Ends the phase in hand at `endNs`, and adds its due cues.
@@ -230,10 +240,13 @@ private:
     std::optional<OpenPhase> m_open;
     std::vector<MissingCue> m_due;
     std::vector<ReportedCue> m_waitingCues;
+    std::vector<ReportedFrame> m_waitingFrames;
     std::vector<std::pair<long long, long long>> m_gaps;
     std::optional<ReportedGap> m_resumeGap;
-    long long m_crashAtMs = 0;
+    /// The last line before the program's last start, and that start.
+    std::pair<long long, long long> m_crash;
     long long m_lastNs = 0;
+    long long m_lastWallMs = 0;
     bool m_landingButton = false;
 };
 
