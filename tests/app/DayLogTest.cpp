@@ -162,7 +162,7 @@ TEST_P(WholeCycle, TheReportListsEveryCueAndFrameWithItsLateness) {
         late += *cue.lateness > kDefaultLateCue ? 1U : 0U;
     }
     EXPECT_EQ(late > 0, tick > kDefaultLateCue);
-    const std::string text = dayReportText(report, kDefaultLateCue, "day");
+    const std::string text = dayReportText(report, kDefaultLateCue, "day", "log");
     std::size_t flagged = 0;
     for (auto at = text.find("  LATE"); at != std::string::npos; at = text.find("  LATE", at + 1)) {
         ++flagged;

@@ -64,7 +64,7 @@ TEST(DayReport, FlagsLateCuesAgainstTheLimitAndNamesTheMissingOnes) {
     EXPECT_EQ(cycle.phases[1].measured, 3s) << "up to STOP";
 
     const auto lateLines = [&](std::chrono::milliseconds late) {
-        const std::string text = dayReportText(report, late, "day");
+        const std::string text = dayReportText(report, late, "day", "log");
         std::vector<std::string> flagged;
         std::istringstream lines(text);
         for (std::string each; std::getline(lines, each);) {
@@ -74,11 +74,13 @@ TEST(DayReport, FlagsLateCuesAgainstTheLimitAndNamesTheMissingOnes) {
         }
         return flagged;
     };
-    EXPECT_EQ(lateLines(20ms), (std::vector<std::string>{
-                                   std::string("00.00.02  ") + sounds::kCount2 + "  +35.0 ms  LATE",
-                                   std::string("00.00.04  ") + sounds::kCount4 + "  MISSING",
-                                   std::string("00.00.00  ") + sounds::kSiren + "  MISSING"}));
+    EXPECT_EQ(lateLines(20ms), (std::vector<std::string>{"00.00.02  2.wav  +35.0 ms  LATE",
+                                                         "00.00.04  4.wav  MISSING",
+                                                         "00.00.00  Sirena di nave.wav  MISSING"}));
     EXPECT_EQ(lateLines(40ms).size(), 2U);
+    EXPECT_NE(dayReportText(report, 20ms, "day", "log")
+                  .find("\n  4 cues, 1 late, latest +35.0 ms, 2 missing; 0 frames, all taken\n"),
+              std::string::npos);
 }
 
 // A line cut by a crash, a foreign line and one of an unknown kind are each named, and the lines
@@ -125,7 +127,7 @@ TEST(DayReport, ThePageIsSelfContainedAndEscapesWhatTheLogSays) {
     const DayReport report = readDayReport(
         preparationWithout4AndWithALate2() +
         line(NoticePosted{"<script>alert(1)</script> & more", false, 0}, 7 * kSecond));
-    const std::string page = dayReportHtml(report, 20ms, "day <1>");
+    const std::string page = dayReportHtml(report, 20ms, "day <1>", "<log>");
     EXPECT_EQ(page.find("<script"), std::string::npos);
     EXPECT_EQ(page.find("src="), std::string::npos);
     EXPECT_EQ(page.find("href="), std::string::npos);
