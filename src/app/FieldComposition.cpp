@@ -34,9 +34,9 @@ void FieldComposition::serveRemote(PilotsDisplayThread& pages, RemoteAccess& rem
                                   const RemoteRoutes::Answer& answer) {
         onTimerThread([this, command, device, answer] {
             const RemoteOutcome outcome = m_remoteDesk->perform(command, device);
-            m_timer.dayLog().recordRemoteCommand(
+            m_timer.dayLog().record(RemoteCommanded{
                 device, outcome.done ? describe(command)
-                                     : describe(command) + " (refused: " + outcome.message + ")");
+                                     : describe(command) + " (refused: " + outcome.message + ")"});
             answer(outcome);
         });
     });

@@ -21,28 +21,27 @@ namespace aerolap {
 //     recorder writes the state from each snapshot.
 //  6. The day log's listeners, which record the snapshots, the catch-up and the resume.
 // Before all of them, the replay stands between the handlers and the time, the cues and the
-// port, and the clean exit between them and the way out; these listen to nothing. Every part's
+// port, and the logged exit between them and the way out; these listen to nothing. Every part's
 // message boxes go through one guard that turns a box asked for during a tick into a notice. Before
-// the replay, the day log's stand-ins take the cues and frames that reach the real player and port,
-// and write out the log on the way out.
+// the replay, the day log's stand-ins take the cues and frames that reach the real player and port.
+// The files' writer comes before everything that writes, and so goes after it.
 // A part made before one it listens to loses its connections when that one is made (making it
 // clears its events), so the timer runs with a deaf part: TimerCompositionTest fails then.
 TimerComposition::TimerComposition(const MainWindowServices& services, Cycle::RunSoon runSoon,
                                    const RecoveryServices& recovery,
                                    const std::filesystem::path& dayLogFolder)
     : m_messageBoxes(services.messageBoxes, recovery.notices, [this] { return anyTickRunning(); }),
-      m_dayLogWriter(dayLogFolder, recovery.notices),
-      m_dayLog(m_dayLogWriter, services.time, recovery.wall), m_loggedCues(services.cues, m_dayLog),
-      m_loggedPort(services.serialPort, m_dayLog),
-      m_loggedExit(m_dayLog, m_dayLogWriter, services.programExit),
-      m_replay(services.time, m_loggedCues, m_loggedPort), m_cleanExit(m_recorder, m_loggedExit),
-      m_window(replayed(services, m_replay, m_cleanExit, m_messageBoxes)),
+      m_files(recovery.notices), m_dayLog(m_files, dayLogFolder, services.time, recovery.wall),
+      m_loggedCues(services.cues, m_dayLog), m_loggedPort(services.serialPort, m_dayLog),
+      m_loggedExit(m_recorder, m_dayLog, m_files, services.programExit),
+      m_replay(services.time, m_loggedCues, m_loggedPort),
+      m_window(replayed(services, m_replay, m_loggedExit, m_messageBoxes)),
       m_cycle(m_window.form(), std::move(runSoon)), m_scheduleRunner(m_cycle, m_replay.time()),
       m_schedule(m_scheduleRunner, m_messageBoxes),
       m_announcer(m_scheduleRunner, m_cycle, m_replay.cues(), m_replay.time()),
       m_scheduleFrames(m_scheduleRunner, m_cycle, m_window.displayLink()),
       m_displayState(m_cycle, &m_scheduleRunner), m_catchUp(m_replay, timers()),
-      m_stateFile(recovery.stateFolder, recovery.notices),
+      m_stateFile(recovery.stateFolder, m_files, recovery.notices),
       m_recorder(m_cycle, services.time, recovery.wall, m_stateFile),
       m_crashResume(m_cycle, m_schedule, m_replay, m_catchUp, recovery.wall, m_messageBoxes,
                     recovery.notices),
@@ -52,7 +51,7 @@ TimerComposition::TimerComposition(const MainWindowServices& services, Cycle::Ru
     m_cycle.placeSchedule([this] { return m_schedule.place(); });
     m_loggedCues.follow(m_cycle);
     m_loggedPort.follow(m_cycle);
-    m_dayLog.record(day_log_kind::kRun);
+    m_dayLog.record(ProgramStarted{});
 }
 
 MainWindowServices TimerComposition::replayed(const MainWindowServices& services, Replay& replay,

@@ -3,16 +3,15 @@
 #include "ScheduleFrameFeed.h"
 #include "day_log/CycleEventLog.h"
 #include "day_log/DayLog.h"
-#include "day_log/DayLogWriter.h"
 #include "day_log/LoggedCuePlayer.h"
 #include "day_log/LoggedExit.h"
 #include "day_log/LoggedSerialPort.h"
+#include "files/FileWriter.h"
 #include "notices/NoticeBoard.h"
 #include "notices/GuardedMessageBoxes.h"
 #include "pilots_display/DisplayStatePublisher.h"
 #include "platform/SuspendedTime.h"
 #include "platform/WallClock.h"
-#include "recovery/CleanExit.h"
 #include "recovery/CrashResume.h"
 #include "recovery/CycleRecorder.h"
 #include "recovery/Replay.h"
@@ -81,7 +80,8 @@ public:
     StateFile& stateFile() { return m_stateFile; }
     /// Where every event of the day is recorded; the director's remote records its commands here.
     DayLog& dayLog() { return m_dayLog; }
-    DayLogWriter& dayLogWriter() { return m_dayLogWriter; }
+    /// What writes every file while the program runs.
+    FileWriter& files() { return m_files; }
 
 private:
     static MainWindowServices replayed(const MainWindowServices& services, Replay& replay,
@@ -90,13 +90,12 @@ private:
 
     // Made, and so wired, in this order: see the constructor.
     GuardedMessageBoxes m_messageBoxes;
-    DayLogWriter m_dayLogWriter;
+    FileWriter m_files;
     DayLog m_dayLog;
     LoggedCuePlayer m_loggedCues;
     LoggedSerialPort m_loggedPort;
     LoggedExit m_loggedExit;
     Replay m_replay;
-    CleanExit m_cleanExit;
     MainWindow m_window;
     Cycle m_cycle;
     ScheduleRunner m_scheduleRunner;

@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
     const auto [addresses, whyOff] = startPilotsDisplay(webServer, options.webPort, notices);
     std::optional<aerolap::RemoteAccess> remoteAccess;
     if (options.remote) {
-        remoteAccess.emplace(time, wallClock, notices, stateFolder());
+        remoteAccess.emplace(time, wallClock, notices, stateFolder(), timer.files());
     }
     const aerolap::FieldComposition field(
         timer, {*stayAwake, system.timerResolution(), addresses.isEmpty() ? nullptr : &webServer,
@@ -182,7 +182,7 @@ int main(int argc, char** argv) {
     offerWindow(view, showNoticesWindow, QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
     aerolap::DayLogWindow dayLogWindow(
         [&timer] {
-            timer.dayLogWriter().flush();
+            timer.files().flush(aerolap::FileWriter::kPatience);
             return QString::fromStdString(aerolap::todaysReportHtml(dayLogFolder()));
         },
         &view);

@@ -26,7 +26,6 @@ public:
 private:
     void record(const CycleSnapshot& snapshot);
     void recordPhase(const CycleSnapshot& snapshot);
-    void recordSchedule(const std::optional<SchedulePlace>& place);
 
     DayLog& m_log;
     const Cycle& m_cycle;

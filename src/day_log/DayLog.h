@@ -1,61 +1,41 @@
 #pragma once
 
-#include "DayLogWriter.h"
-#include "JsonMembers.h"
+#include "DayLogLine.h"
+#include "engine/Cycle.h"
+#include "files/FileWriter.h"
 #include "platform/MonotonicSource.h"
 #include "platform/WallClock.h"
 
-#include <string_view>
+#include <filesystem>
 
 namespace aerolap {
 
-/// What the day log's lines name in their "kind": one event each.
-namespace day_log_kind {
-inline constexpr std::string_view kRun = "run";
-inline constexpr std::string_view kExit = "exit";
-inline constexpr std::string_view kStart = "start";
-inline constexpr std::string_view kStop = "stop";
-inline constexpr std::string_view kReset = "reset";
-inline constexpr std::string_view kLandingButton = "landing_button";
-inline constexpr std::string_view kPhase = "phase";
-inline constexpr std::string_view kCue = "cue";
-inline constexpr std::string_view kFrame = "frame";
-inline constexpr std::string_view kPort = "port";
-inline constexpr std::string_view kSchedule = "schedule";
-inline constexpr std::string_view kResume = "resume";
-inline constexpr std::string_view kSuspend = "suspend";
-inline constexpr std::string_view kNotice = "notice";
-inline constexpr std::string_view kRemote = "remote";
-// Written by the writer itself.
-inline constexpr std::string_view kDropped = "dropped";
-inline constexpr std::string_view kLost = "lost";
-} // namespace day_log_kind
-
-/// The record of the day a jury can be shown: each event as one JSON line, stamped with the
-/// real monotonic time ("mono_ns", which measures) and the wall clock ("wall_ms", which people
-/// read) at the moment it is recorded. Recording only queues the line: it never waits on the disk.
+/// The record of the day a jury can be shown: each event as one line (see `DayLogLine`), stamped
+/// with the real monotonic time and the wall clock at the moment it is recorded, and appended by
+/// the files' writer to `<folder>/YYYY-MM-DD.jsonl`, the day being the local date of the line's
+/// wall-clock moment. Recording never waits on the disk; nothing written is ever rewritten.
 class DayLog {
 public:
     /// `realTime` is the time no catch-up holds.
-    DayLog(DayLogWriter& writer, const MonotonicSource& realTime, const WallClock& wall)
-        : m_writer(writer), m_time(realTime), m_wall(wall) {}
+    DayLog(FileWriter& files, std::filesystem::path folder, const MonotonicSource& realTime,
+           const WallClock& wall)
+        : m_files(files), m_folder(std::move(folder)), m_time(realTime), m_wall(wall) {}
 
-    void record(std::string_view kind, JsonMembers members = {});
-    /// A command of the director's remote, with the device that sent it.
-    void recordRemoteCommand(std::string_view device, std::string_view command);
+    void record(LineEvent event);
 
     const MonotonicSource& time() const { return m_time; }
-    /// A moment of the monotonic time as the lines give it.
-    static long long nanosecondsOf(MonotonicSource::TimePoint moment) {
-        return static_cast<long long>(
-            std::chrono::duration_cast<std::chrono::nanoseconds>(moment.time_since_epoch())
-                .count());
-    }
+    /// The file of the day of `at` in `folder`.
+    static std::filesystem::path fileOf(const std::filesystem::path& folder,
+                                        WallClock::TimePoint at);
 
 private:
-    DayLogWriter& m_writer;
+    FileWriter& m_files;
+    const std::filesystem::path m_folder;
     const MonotonicSource& m_time;
     const WallClock& m_wall;
 };
+
+/// What the window shows at this moment, for a line: a clock that does not count gives no second.
+ShownSecond shownBy(const Cycle& cycle);
 
 } // namespace aerolap

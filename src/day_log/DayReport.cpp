@@ -1,12 +1,9 @@
 #include "DayReport.h"
 
-#include "DayLog.h"
+#include "DayLogLine.h"
 #include "DueCues.h"
-#include "engine/AnnouncementSwitches.h"
 
 #include <QDateTime>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
 #include <set>
 #include <sstream>
@@ -19,24 +16,24 @@ namespace {
 using std::chrono::nanoseconds;
 constexpr long long kNanosecondsPerSecond = 1'000'000'000;
 
-std::string textOf(const QJsonObject& line, const char* key) {
-    return line.value(QLatin1String(key)).toString().toStdString();
+long long nanosecondsOf(Moment moment) {
+    return std::chrono::duration_cast<nanoseconds>(moment.time_since_epoch()).count();
 }
 
-long long numberOf(const QJsonObject& line, const char* key) {
-    return line.value(QLatin1String(key)).toInteger();
-}
-
-std::optional<nanoseconds> latenessOf(const QJsonObject& line, const char* moment) {
-    if (!line.contains(QLatin1String("second_began_ns"))) {
+std::optional<nanoseconds> latenessOf(const ShownSecond& shown, Moment moment) {
+    if (!shown.secondBegan) {
         return std::nullopt;
     }
-    return nanoseconds(numberOf(line, moment) - numberOf(line, "second_began_ns"));
+    return moment - *shown.secondBegan;
+}
+
+std::string secondText(const ShownSecond& shown) {
+    return std::string(phaseName(shown.phase)) + " " + shown.second.value_or("");
 }
 
 /// A phase as it runs, with what its cues are worked out from once it is over.
 struct OpenPhase {
-    LoggedPhaseSettings settings;
+    PhaseBegan settings;
     long long beganNs = 0;
 };
 
@@ -50,118 +47,99 @@ public:
             if (line.empty()) {
                 continue; // what ends a line a failed write cut
             }
-            const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(line));
-            const QJsonObject object = document.object();
-            if (!document.isObject() || !object.contains(QLatin1String("kind"))) {
-                m_report.unreadLines.push_back("line " + std::to_string(number) +
-                                               ": not a line of the day log");
-            } else if (!take(object)) {
-                m_report.unreadLines.push_back("line " + std::to_string(number) +
-                                               ": unknown kind \"" + textOf(object, "kind") + "\"");
+            auto read = readLine(line);
+            if (const auto* why = std::get_if<std::string>(&read)) {
+                m_report.unreadLines.push_back("line " + std::to_string(number) + ": " + *why);
+                continue;
             }
+            const DayLogLine& each = std::get<DayLogLine>(read);
+            std::visit([this, &each](const auto& event) { take(each, event); }, each.event);
+            // Lines about missing lines of earlier versions have no moment of their own.
+            if (!std::holds_alternative<LinesMissing>(each.event)) {
+                m_lastNs = nanosecondsOf(each.mono);
+            }
+            m_lastWallMs = each.wallMs;
         }
         closeCycle("the log ends here", m_lastNs, PhaseEnd::Cut);
         return std::move(m_report);
     }
 
 private:
-    bool take(const QJsonObject& line) {
-        const std::string kind = textOf(line, "kind");
-        const long long lastNs = m_lastNs;
-        if (line.contains(QLatin1String("mono_ns"))) {
-            m_lastNs = numberOf(line, "mono_ns");
-        }
-        namespace k = day_log_kind;
-        if (kind == k::kPhase) {
-            takePhase(line);
-        } else if (kind == k::kCue) {
-            takeCue(line);
-        } else if (kind == k::kFrame) {
-            if (m_cycle) {
-                m_cycle->frames.push_back({numberOf(line, "wall_ms"), textOf(line, "bytes"),
-                                           latenessOf(line, "written_ns"),
-                                           line.value(QLatin1String("taken")).toBool()});
-            }
-        } else if (kind == k::kStop) {
-            closeCycle("STOP at " + wallText(numberOf(line, "wall_ms")), m_lastNs, PhaseEnd::Cut);
-        } else if (kind == k::kExit) {
-            closeCycle("the program was closed at " + wallText(numberOf(line, "wall_ms")), m_lastNs,
-                       PhaseEnd::Cut);
-        } else if (kind == k::kRun) {
-            // A new start of the program: a cycle still open was cut by the end of the last.
-            closeCycle("the program ended (a crash, a kill or a power cut)", lastNs, PhaseEnd::Cut);
-            m_crashAtMs = numberOf(line, "wall_ms");
-        } else if (kind == k::kResume) {
-            m_resumeGap = ReportedGap{m_crashAtMs,
-                                      "program gone until " + wallText(numberOf(line, "wall_ms")),
-                                      textOf(line, "phase") + " " + textOf(line, "second")};
-        } else if (kind == k::kSuspend) {
-            if (m_cycle) {
-                const long long slept = numberOf(line, "slept_ns");
-                m_cycle->gaps.push_back(
-                    {numberOf(line, "wall_ms"),
-                     "the laptop slept " + std::to_string(slept / kNanosecondsPerSecond) + " s",
-                     textOf(line, "phase") + " " + textOf(line, "second")});
-                m_gaps.push_back({numberOf(line, "mono_ns") - slept, numberOf(line, "mono_ns")});
-            }
-        } else if (kind == k::kNotice) {
-            m_report.notices.push_back(wallText(numberOf(line, "wall_ms")) + " " +
-                                       textOf(line, "text"));
-        } else if (kind == k::kRemote) {
-            m_report.remoteCommands.push_back(wallText(numberOf(line, "wall_ms")) + " " +
-                                              textOf(line, "device") + ": " +
-                                              textOf(line, "command"));
-        } else if (kind == k::kDropped) {
-            m_report.droppedLines += numberOf(line, "lines");
-        } else if (kind == k::kLost) {
-            m_report.lostLines += numberOf(line, "lines");
-        } else if (kind != k::kStart && kind != k::kReset && kind != k::kLandingButton &&
-                   kind != k::kPort && kind != k::kSchedule) {
-            return false;
-        }
-        if (kind == k::kLandingButton) {
-            m_landingButton = true;
-        }
-        return true;
+    void take(const DayLogLine& line, const ProgramStarted&) {
+        // A new start of the program: a cycle still open was cut by the end of the last, which
+        // went with its last line.
+        closeCycle("the program ended (a crash, a kill or a power cut)", m_lastNs, PhaseEnd::Cut);
+        m_crash = {m_lastWallMs, line.wallMs};
+        m_waitingFrames.clear();
     }
-
-    void takePhase(const QJsonObject& line) {
-        const auto phase = phaseNamed(textOf(line, "phase"));
-        if (!phase) {
-            return;
+    void take(const DayLogLine& line, const ProgramClosed&) {
+        closeCycle("the program was closed at " + wallText(line.wallMs), nanosecondsOf(line.mono),
+                   PhaseEnd::Cut);
+    }
+    void take(const DayLogLine& line, const ButtonPressed& pressed) {
+        if (pressed.command == CycleCommand::Stop) {
+            closeCycle("STOP at " + wallText(line.wallMs), nanosecondsOf(line.mono), PhaseEnd::Cut);
         }
-        const long long began = line.contains(QLatin1String("began_ns"))
-                                    ? numberOf(line, "began_ns")
-                                    : numberOf(line, "mono_ns");
+        m_landingButton = pressed.command == CycleCommand::LandingButton;
+    }
+    void take(const DayLogLine& line, const FrameSent& frame) {
+        ReportedFrame reported{line.wallMs, frame.bytes, latenessOf(frame.shown, frame.written),
+                               frame.taken};
+        if (m_cycle) {
+            m_cycle->frames.push_back(std::move(reported));
+        } else if (cycleRuns(frame.shown.phase)) {
+            // The frame that puts the display right at a resume comes before its cycle's lines.
+            m_waitingFrames.push_back(std::move(reported));
+        }
+    }
+    void take(const DayLogLine&, const CycleResumed& resumed) {
+        const auto [lastWallMs, restartWallMs] = m_crash;
+        m_resumeGap = ReportedGap{lastWallMs,
+                                  "program gone until " + wallText(restartWallMs) + " (" +
+                                      std::to_string((restartWallMs - lastWallMs) / 1000) + " s)",
+                                  secondText(resumed.shown)};
+    }
+    void take(const DayLogLine& line, const LaptopSlept& slept) {
+        if (m_cycle) {
+            m_cycle->gaps.push_back(
+                {line.wallMs,
+                 "the laptop slept " + std::to_string(slept.slept.count() / kNanosecondsPerSecond) +
+                     " s",
+                 secondText(slept.shown)});
+            m_gaps.push_back(
+                {nanosecondsOf(line.mono) - slept.slept.count(), nanosecondsOf(line.mono)});
+        }
+    }
+    void take(const DayLogLine& line, const NoticePosted& notice) {
+        m_report.notices.push_back(wallText(line.wallMs) + " " + notice.text);
+    }
+    void take(const DayLogLine& line, const RemoteCommanded& remote) {
+        m_report.remoteCommands.push_back(wallText(line.wallMs) + " " + remote.device + ": " +
+                                          remote.command);
+    }
+    void take(const DayLogLine&, const LinesMissing& missing) {
+        (missing.lost ? m_report.lostLines : m_report.droppedLines) += missing.lines;
+    }
+    /// The port and the schedule tell nothing of a cycle's timing.
+    void take(const DayLogLine&, const PortChanged&) {}
+    void take(const DayLogLine&, const ScheduleMoved&) {}
+
+    void take(const DayLogLine& line, const PhaseBegan& phase) {
+        const long long began = nanosecondsOf(phase.began.value_or(line.mono));
         // The wall clock of the moment the phase began, which the line was written after.
-        const long long beganWallMs =
-            numberOf(line, "wall_ms") - (numberOf(line, "mono_ns") - began) / 1'000'000;
-        if (*phase == CyclePhase::Ready || *phase == CyclePhase::Stopped) {
-            closeCycle(*phase == CyclePhase::Ready ? "landing window over" : "stopped", began,
+        const long long beganWallMs = line.wallMs - (nanosecondsOf(line.mono) - began) / 1'000'000;
+        if (!cycleRuns(phase.phase)) {
+            closeCycle(phase.phase == CyclePhase::Ready ? "landing window over" : "stopped", began,
                        m_open && m_open->settings.phase == CyclePhase::Landing ? PhaseEnd::RanOut
                                                                                : PhaseEnd::Cut);
             return;
         }
-        // A switch the line does not name was off.
-        LoggedPhaseSettings settings{*phase,
-                                     static_cast<int>(numberOf(line, "seconds")),
-                                     line.value(QLatin1String("vuz")).toBool(),
-                                     line.value(QLatin1String("minute_beeps")).toBool(),
-                                     {false, false, {}, false, false}};
-        // Logs of earlier versions name the switches by the boxes that hold them.
-        const QString switchesKey = line.contains(QLatin1String("announcements"))
-                                        ? QStringLiteral("announcements")
-                                        : QStringLiteral("boxes");
-        const QJsonObject switches = line.value(switchesKey).toObject();
-        for (auto each = switches.begin(); each != switches.end(); ++each) {
-            setNamedSwitch(settings.announcements, each.key().toStdString(), each.value().toBool());
-        }
         const bool resumed = m_resumeGap.has_value();
-        if (*phase == CyclePhase::Preparation || !m_cycle || resumed) {
+        if (phase.phase == CyclePhase::Preparation || !m_cycle || resumed) {
             closeCycle("landing window over", began, PhaseEnd::RanOut);
-            openCycle(beganWallMs, !resumed, textOf(line, "task"));
+            openCycle(beganWallMs, !resumed, phase.task);
             if (!resumed) {
-                if (const auto call = startCallDue(settings.announcements)) {
+                if (const auto call = startCallDue(phase.announcements)) {
                     m_due.push_back({"", "", *call, false});
                 }
             }
@@ -169,21 +147,20 @@ private:
             endPhase(began, m_landingButton ? PhaseEnd::LandingButton : PhaseEnd::RanOut);
         }
         m_cycle->phases.push_back(
-            {textOf(line, "phase"), beganWallMs, settings.seconds, std::nullopt});
+            {std::string(phaseName(phase.phase)), beganWallMs, phase.seconds, std::nullopt});
         // A resumed phase's cues before the moment it carried on were the crash's.
         if (resumed) {
-            m_gaps.push_back({0, numberOf(line, "mono_ns")});
+            m_gaps.push_back({0, nanosecondsOf(line.mono)});
         }
-        m_open = OpenPhase{std::move(settings), began};
+        m_open = OpenPhase{phase, began};
         m_landingButton = false;
     }
 
-    void takeCue(const QJsonObject& line) {
-        ReportedCue cue{numberOf(line, "wall_ms"), textOf(line, "file"), textOf(line, "phase"),
-                        textOf(line, "second"), latenessOf(line, "played_ns")};
-        const auto phase = phaseNamed(cue.phase);
+    void take(const DayLogLine& line, const CuePlayed& played) {
+        ReportedCue cue{line.wallMs, played.file, std::string(phaseName(played.shown.phase)),
+                        played.shown.second.value_or(""), latenessOf(played.shown, played.played)};
         // The call at START comes before its cycle's first phase.
-        if (!m_cycle || !phase || *phase == CyclePhase::Ready || *phase == CyclePhase::Stopped) {
+        if (!m_cycle || !cycleRuns(played.shown.phase)) {
             cue.second.clear();
             cue.lateness.reset();
             m_waitingCues.push_back(std::move(cue));
@@ -200,9 +177,8 @@ private:
         if (m_resumeGap) {
             m_cycle->gaps.push_back(*std::exchange(m_resumeGap, std::nullopt));
         }
-        for (ReportedCue& cue : std::exchange(m_waitingCues, {})) {
-            m_cycle->cues.push_back(std::move(cue));
-        }
+        m_cycle->cues = std::exchange(m_waitingCues, {});
+        m_cycle->frames = std::exchange(m_waitingFrames, {});
     }
 
     /// Ends the phase in hand at `endNs`, and adds its due cues.
@@ -264,10 +240,13 @@ private:
     std::optional<OpenPhase> m_open;
     std::vector<MissingCue> m_due;
     std::vector<ReportedCue> m_waitingCues;
+    std::vector<ReportedFrame> m_waitingFrames;
     std::vector<std::pair<long long, long long>> m_gaps;
     std::optional<ReportedGap> m_resumeGap;
-    long long m_crashAtMs = 0;
+    /// The last line before the program's last start, and that start.
+    std::pair<long long, long long> m_crash;
     long long m_lastNs = 0;
+    long long m_lastWallMs = 0;
     bool m_landingButton = false;
 };
 

@@ -2,8 +2,8 @@
 
 #include "DayReport.h"
 #include "DayReportText.h"
-#include "schedule/SmallFileRead.h"
-#include "schedule/WholeFileSave.h"
+#include "files/SmallFileRead.h"
+#include "files/WholeFileSave.h"
 
 #include <QDate>
 
@@ -34,12 +34,12 @@ int runDayReport(const std::filesystem::path& folder, const DayReportRequest& re
         return 1;
     }
     const DayReport report = readDayReport(std::get<QByteArray>(read).toStdString());
-    const std::string title = "Aerolap day log of " + date + " (" + file.string() + ")";
+    const std::string title = "Aerolap day log of " + date;
     if (!request.htmlFile) {
-        out << dayReportText(report, request.late, title) << std::flush;
+        out << dayReportText(report, request.late, title, file.string()) << std::flush;
         return 0;
     }
-    const std::string page = dayReportHtml(report, request.late, title);
+    const std::string page = dayReportHtml(report, request.late, title, file.string());
     if (const auto why = saveWholeFile(*request.htmlFile, QByteArray::fromStdString(page))) {
         errors << "aerolap: the report " << *request.htmlFile << " " << *why << "\n";
         return 1;
@@ -52,10 +52,10 @@ std::string todaysReportHtml(const std::filesystem::path& folder) {
     const auto read = readSmallFile(file.string(), kLargestLog);
     const std::string title = "Aerolap day log of " + today();
     if (const auto* why = std::get_if<std::string>(&read)) {
-        return dayReportHtml({}, kDefaultLateCue, title + ": " + file.string() + " " + *why);
+        return dayReportHtml({}, kDefaultLateCue, title, file.string() + " " + *why);
     }
     return dayReportHtml(readDayReport(std::get<QByteArray>(read).toStdString()), kDefaultLateCue,
-                         title);
+                         title, file.string());
 }
 
 } // namespace aerolap

@@ -1,23 +1,26 @@
 #include "DayReportText.h"
 
-#include <array>
-#include <cstdio>
+#include <QString>
+#include <algorithm>
 #include <sstream>
+#include <vector>
 
 namespace aerolap {
 
 namespace {
 
+using Cells = std::vector<std::string>;
+
 std::string milliseconds(std::chrono::nanoseconds span) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%+.1f ms", static_cast<double>(span.count()) / 1e6);
-    return text.data();
+    return QString::asprintf("%+.1f ms", static_cast<double>(span.count()) / 1e6).toStdString();
 }
 
 std::string seconds(std::chrono::nanoseconds span) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%.3f s", static_cast<double>(span.count()) / 1e9);
-    return text.data();
+    return QString::asprintf("%.3f s", static_cast<double>(span.count()) / 1e9).toStdString();
+}
+
+std::string escaped(const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped().toStdString();
 }
 
 /// A frame's bytes as they can be printed: control bytes as \r, \xNN.
@@ -28,9 +31,7 @@ std::string visibleBytes(const std::string& bytes) {
         if (c == '\r') {
             out += "\\r";
         } else if (byte < 0x20 || byte >= 0x7f) {
-            std::array<char, 8> hex{};
-            std::snprintf(hex.data(), hex.size(), "\\x%02x", byte);
-            out += hex.data();
+            out += QString::asprintf("\\x%02x", byte).toStdString();
         } else {
             out += c;
         }
@@ -38,29 +39,34 @@ std::string visibleBytes(const std::string& bytes) {
     return out;
 }
 
+/// A cue's file as people know it: its name, without the folder.
+std::string fileName(const std::string& path) {
+    return path.substr(path.find_last_of("/\\") + 1);
+}
+
 bool isLate(const ReportedCue& cue, std::chrono::milliseconds late) {
     return cue.lateness && *cue.lateness > late;
 }
 
-std::string cueLine(const ReportedCue& cue, std::chrono::milliseconds late) {
-    std::string line = wallText(cue.wallMs) + "  " + (cue.second.empty() ? "START" : cue.phase) +
-                       " " + cue.second + "  " + cue.file + "  ";
-    line += cue.lateness ? milliseconds(*cue.lateness) : "at START";
-    if (isLate(cue, late)) {
-        line += "  LATE";
-    }
-    return line;
+std::string secondOf(const std::string& phase, const std::string& second) {
+    return second.empty() ? "START" : phase + " " + second;
 }
 
-std::string missingLine(const MissingCue& cue) {
-    return (cue.second.empty() ? "START" : cue.phase + " " + cue.second) + "  " + cue.file +
-           (cue.inGap ? "  (in the gap)" : "  MISSING");
+Cells cueCells(const ReportedCue& cue, std::chrono::milliseconds late) {
+    return {wallText(cue.wallMs), secondOf(cue.phase, cue.second), fileName(cue.file),
+            (cue.lateness ? milliseconds(*cue.lateness) : "at START") +
+                (isLate(cue, late) ? "  LATE" : "")};
 }
 
-std::string frameLine(const ReportedFrame& frame) {
-    return wallText(frame.wallMs) + "  " + visibleBytes(frame.bytes) + "  " +
-           (frame.lateness ? milliseconds(*frame.lateness) : "-") +
-           (frame.taken ? "" : "  NOT TAKEN");
+Cells missingCells(const MissingCue& cue) {
+    return {"", secondOf(cue.phase, cue.second), fileName(cue.file),
+            cue.inGap ? "(in the gap)" : "MISSING"};
+}
+
+Cells frameCells(const ReportedFrame& frame) {
+    return {wallText(frame.wallMs), visibleBytes(frame.bytes),
+            (frame.lateness ? milliseconds(*frame.lateness) : "-") +
+                (frame.taken ? "" : "  NOT TAKEN")};
 }
 
 std::string cycleHeading(const ReportedCycle& cycle, std::size_t number) {
@@ -69,54 +75,74 @@ std::string cycleHeading(const ReportedCycle& cycle, std::size_t number) {
            (cycle.task.empty() ? "" : ", " + cycle.task);
 }
 
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
+/// A cycle in one line: how many cues and frames, and how many of them went wrong.
+std::pair<std::string, bool> verdict(const ReportedCycle& cycle, std::chrono::milliseconds late) {
+    const auto lateCues =
+        std::ranges::count_if(cycle.cues, [late](const auto& cue) { return isLate(cue, late); });
+    const auto missing =
+        std::ranges::count_if(cycle.missing, [](const auto& cue) { return !cue.inGap; });
+    const auto notTaken =
+        std::ranges::count_if(cycle.frames, [](const auto& frame) { return !frame.taken; });
+    std::optional<std::chrono::nanoseconds> latest;
+    for (const ReportedCue& cue : cycle.cues) {
+        latest = std::max(latest, cue.lateness);
     }
-    return out;
+    return {std::to_string(cycle.cues.size()) + " cues, " +
+                (lateCues == 0 ? "none" : std::to_string(lateCues)) + " late" +
+                (latest ? ", latest " + milliseconds(*latest) : "") +
+                (missing == 0 ? "" : ", " + std::to_string(missing) + " missing") + "; " +
+                std::to_string(cycle.frames.size()) + " frames, " +
+                (notTaken == 0 ? "all" : std::to_string(notTaken) + " not") + " taken",
+            lateCues + missing + notTaken > 0};
 }
 
-void logLacks(std::ostream& out, const DayReport& report, const char* before, const char* after) {
+std::string joined(const Cells& cells) {
+    std::string line;
+    for (const std::string& cell : cells) {
+        if (!cell.empty()) {
+            line += (line.empty() ? "" : "  ") + cell;
+        }
+    }
+    return line;
+}
+
+std::string row(const Cells& cells, bool bad = false, const std::string& cell = "td") {
+    std::string out = bad ? "<tr class=\"bad\">" : "<tr>";
+    for (const std::string& each : cells) {
+        out += "<" + cell + ">" + escaped(each) + "</" + cell + ">";
+    }
+    return out + "</tr>";
+}
+
+/// What the log itself lacks: lines it could not read, lines dropped or lost.
+std::vector<std::string> logLacks(const DayReport& report) {
+    std::vector<std::string> lacks;
     for (const std::string& unread : report.unreadLines) {
-        out << before << "Not read: " << unread << after;
+        lacks.push_back("Not read: " + unread);
     }
     if (report.droppedLines > 0) {
-        out << before << report.droppedLines << " lines dropped while the log was busy" << after;
+        lacks.push_back(std::to_string(report.droppedLines) +
+                        " lines dropped while the log was busy");
     }
     if (report.lostLines > 0) {
-        out << before << report.lostLines << " lines lost while the log could not be written"
-            << after;
+        lacks.push_back(std::to_string(report.lostLines) +
+                        " lines lost while the log could not be written");
     }
+    return lacks;
 }
 
 } // namespace
 
 std::string dayReportText(const DayReport& report, std::chrono::milliseconds late,
-                          const std::string& title) {
+                          const std::string& title, const std::string& source) {
     std::ostringstream out;
-    out << title << "\n";
+    out << title << "\n" << source << "\n";
     if (report.cycles.empty()) {
         out << "No cycle in this log.\n";
     }
     for (std::size_t i = 0; i < report.cycles.size(); ++i) {
         const ReportedCycle& cycle = report.cycles[i];
-        out << "\n" << cycleHeading(cycle, i + 1) << "\n";
+        out << "\n" << cycleHeading(cycle, i + 1) << "\n  " << verdict(cycle, late).first << "\n";
         for (const ReportedPhase& phase : cycle.phases) {
             out << "  " << phase.phase << " from " << wallText(phase.wallMs) << ", "
                 << phase.seconds
@@ -125,14 +151,14 @@ std::string dayReportText(const DayReport& report, std::chrono::milliseconds lat
         }
         out << "  Cues (lateness after their second; LATE beyond " << late.count() << " ms):\n";
         for (const ReportedCue& cue : cycle.cues) {
-            out << "    " << cueLine(cue, late) << "\n";
+            out << "    " << joined(cueCells(cue, late)) << "\n";
         }
         for (const MissingCue& cue : cycle.missing) {
-            out << "    " << missingLine(cue) << "\n";
+            out << "    " << joined(missingCells(cue)) << "\n";
         }
         out << "  Frames (lateness after their second):\n";
         for (const ReportedFrame& frame : cycle.frames) {
-            out << "    " << frameLine(frame) << "\n";
+            out << "    " << joined(frameCells(frame)) << "\n";
         }
         for (const ReportedGap& gap : cycle.gaps) {
             out << "  Gap at " << wallText(gap.wallMs) << ": " << gap.what
@@ -152,19 +178,22 @@ std::string dayReportText(const DayReport& report, std::chrono::milliseconds lat
             out << "  " << command << "\n";
         }
     }
-    logLacks(out, report, "\n", "\n");
+    for (const std::string& lack : logLacks(report)) {
+        out << "\n" << lack << "\n";
+    }
     return out.str();
 }
 
 std::string dayReportHtml(const DayReport& report, std::chrono::milliseconds late,
-                          const std::string& title) {
+                          const std::string& title, const std::string& source) {
     std::ostringstream out;
     out << "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
            "<title>"
         << escaped(title)
         << "</title><style>"
-           "body{font-family:sans-serif;margin:1em;max-width:60em}"
+           "body{font-family:sans-serif;margin:.5em;max-width:60em}"
+           ".source{overflow-wrap:anywhere;color:#555}"
            "section{break-inside:avoid-page;border-top:1px solid #888;margin-top:1em}"
            ".timeline{display:flex;height:1.6em;margin:.5em 0;border:1px solid #444}"
            ".timeline div{overflow:hidden;white-space:nowrap;font-size:.8em;padding:.2em;"
@@ -172,18 +201,21 @@ std::string dayReportHtml(const DayReport& report, std::chrono::milliseconds lat
            ".preparation{background:#fde68a}.working{background:#a7f3d0}.landing{background:#"
            "bfdbfe}"
            "table{border-collapse:collapse;width:100%;font-size:.9em}"
-           "td{padding:.1em .4em;border-bottom:1px solid #ddd}"
+           "th{text-align:left}td,th{padding:.1em .3em;border-bottom:1px solid #ddd;"
+           "overflow-wrap:anywhere}td:first-child{white-space:nowrap}h1{font-size:1.6em}"
            ".bad{color:#b00;font-weight:bold}"
            "@media print{body{margin:0;max-width:none}.timeline div{-webkit-print-color-adjust:"
            "exact;print-color-adjust:exact}}"
            "</style></head><body><h1>"
-        << escaped(title) << "</h1>\n";
+        << escaped(title) << "</h1><p class=\"source\">" << escaped(source) << "</p>\n";
     if (report.cycles.empty()) {
         out << "<p>No cycle in this log.</p>\n";
     }
     for (std::size_t i = 0; i < report.cycles.size(); ++i) {
         const ReportedCycle& cycle = report.cycles[i];
-        out << "<section><h2>" << escaped(cycleHeading(cycle, i + 1)) << "</h2>\n";
+        const auto [summary, bad] = verdict(cycle, late);
+        out << "<section><h2>" << escaped(cycleHeading(cycle, i + 1)) << "</h2>\n<p"
+            << (bad ? " class=\"bad\">" : ">") << escaped(summary) << "</p>\n";
         out << "<div class=\"timeline\">";
         double total = 0;
         for (const ReportedPhase& phase : cycle.phases) {
@@ -193,30 +225,27 @@ std::string dayReportHtml(const DayReport& report, std::chrono::milliseconds lat
             const double share = total > 0 && phase.measured
                                      ? 100.0 * static_cast<double>(phase.measured->count()) / total
                                      : 0.0;
-            std::array<char, 32> width{};
-            std::snprintf(width.data(), width.size(), "%.2f%%", share);
-            out << "<div class=\"" << escaped(phase.phase) << "\" style=\"width:" << width.data()
-                << "\">" << escaped(phase.phase) << "</div>";
+            out << "<div class=\"" << escaped(phase.phase)
+                << "\" style=\"width:" << QString::asprintf("%.2f%%", share).toStdString() << "\">"
+                << escaped(phase.phase) << "</div>";
         }
-        out << "</div>\n<table>";
+        out << "</div>\n<table>" << row({"phase", "from", "set", "measured"}, false, "th");
         for (const ReportedPhase& phase : cycle.phases) {
-            out << "<tr><td>" << escaped(phase.phase) << "</td><td>" << wallText(phase.wallMs)
-                << "</td><td>" << phase.seconds << " s</td><td>"
-                << (phase.measured ? seconds(*phase.measured) : "not ended") << "</td></tr>";
+            out << row({phase.phase, wallText(phase.wallMs), std::to_string(phase.seconds) + " s",
+                        phase.measured ? seconds(*phase.measured) : "not ended"});
         }
-        out << "</table>\n<h3>Cues</h3><table>";
+        out << "</table>\n<h3>Cues</h3><table>"
+            << row({"at", "second", "cue", "after its second"}, false, "th");
         for (const ReportedCue& cue : cycle.cues) {
-            out << "<tr" << (isLate(cue, late) ? " class=\"bad\"" : "") << "><td>"
-                << escaped(cueLine(cue, late)) << "</td></tr>";
+            out << row(cueCells(cue, late), isLate(cue, late));
         }
         for (const MissingCue& cue : cycle.missing) {
-            out << "<tr" << (cue.inGap ? "" : " class=\"bad\"") << "><td>"
-                << escaped(missingLine(cue)) << "</td></tr>";
+            out << row(missingCells(cue), !cue.inGap);
         }
-        out << "</table>\n<h3>Frames</h3><table>";
+        out << "</table>\n<h3>Frames</h3><table>"
+            << row({"at", "frame", "after its second"}, false, "th");
         for (const ReportedFrame& frame : cycle.frames) {
-            out << "<tr" << (frame.taken ? "" : " class=\"bad\"") << "><td>"
-                << escaped(frameLine(frame)) << "</td></tr>";
+            out << row(frameCells(frame), !frame.taken);
         }
         out << "</table>\n";
         for (const ReportedGap& gap : cycle.gaps) {
@@ -235,7 +264,9 @@ std::string dayReportHtml(const DayReport& report, std::chrono::milliseconds lat
         }
         out << "</ul></section>\n";
     }
-    logLacks(out, report, "<p class=\"bad\">", "</p>\n");
+    for (const std::string& lack : logLacks(report)) {
+        out << "<p class=\"bad\">" << escaped(lack) << "</p>\n";
+    }
     out << "</body></html>\n";
     return out.str();
 }

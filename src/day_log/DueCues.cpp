@@ -18,7 +18,7 @@ struct PhaseTable {
     const char* endCue = nullptr;
 };
 
-PhaseTable tableOf(const LoggedPhaseSettings& settings) {
+PhaseTable tableOf(const PhaseBegan& settings) {
     switch (settings.phase) {
     case CyclePhase::Preparation:
         return {PreparationCountdown::rows(settings.vuz),
@@ -34,7 +34,7 @@ PhaseTable tableOf(const LoggedPhaseSettings& settings) {
 
 } // namespace
 
-std::vector<DueCue> cuesDue(const LoggedPhaseSettings& settings, int lowest, PhaseEnd end) {
+std::vector<DueCue> cuesDue(const PhaseBegan& settings, int lowest, PhaseEnd end) {
     std::vector<DueCue> due;
     const auto take = [&](std::span<const CueRow> rows) {
         for (const CueRow& row : rows) {

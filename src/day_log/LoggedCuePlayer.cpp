@@ -1,7 +1,5 @@
 #include "LoggedCuePlayer.h"
 
-#include "ShownSecond.h"
-
 namespace aerolap {
 
 template <typename Play>
@@ -9,14 +7,8 @@ void LoggedCuePlayer::played(const std::string& path, bool optional, Play play) 
     const auto called = m_log.time().now();
     play();
     const auto taken = m_log.time().now();
-    JsonMembers members;
-    members.text("file", path).flag("optional", optional);
-    if (m_cycle != nullptr) {
-        addShownSecond(members, *m_cycle);
-    }
-    members.number("played_ns", DayLog::nanosecondsOf(called))
-        .number("taken_ns", DayLog::nanosecondsOf(taken));
-    m_log.record(day_log_kind::kCue, std::move(members));
+    m_log.record(
+        CuePlayed{path, optional, m_cycle ? shownBy(*m_cycle) : ShownSecond{}, called, taken});
 }
 
 void LoggedCuePlayer::playCue(const std::string& path) {

@@ -48,8 +48,7 @@ void CycleRecorder::recordNow() {
 void CycleRecorder::markClean() {
     CycleRecord clean = recordOf(m_cycle.now());
     clean.clean = true;
-    m_file.write(std::move(clean));
-    m_file.flush();
+    m_file.write(clean);
 }
 
 } // namespace aerolap

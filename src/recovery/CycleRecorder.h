@@ -11,8 +11,8 @@
 namespace aerolap {
 
 /// Writes the timer's state down whenever the cycle's snapshot changes what a resume needs: the
-/// settings, the cycle under way, the schedule's place. The record is handed to the state file's
-/// own thread; the passing seconds alone write nothing.
+/// settings, the cycle under way, the schedule's place. The record is handed to the files' writer;
+/// the passing seconds alone write nothing.
 class CycleRecorder {
 public:
     CycleRecorder(Cycle& cycle, const MonotonicSource& realTime, const WallClock& wall,
@@ -24,7 +24,7 @@ public:
     CycleRecord recordOf(const CycleSnapshot& snapshot) const;
     /// Writes the record now, when a start has had its say.
     void recordNow();
-    /// The program ends the way it should: writes a record that says so, and waits for it.
+    /// The program ends the way it should: hands over a record that says so.
     void markClean();
 
 private:

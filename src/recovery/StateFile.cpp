@@ -1,31 +1,15 @@
 #include "StateFile.h"
 
 #include "CycleRecordJson.h"
-#include "platform/CurrentThreadName.h"
-#include "schedule/SmallFileRead.h"
-#include "schedule/WholeFileSave.h"
+#include "files/SmallFileRead.h"
 
-#include <QDir>
 #include <system_error>
-#include <utility>
 
 namespace aerolap {
 
 namespace {
 constexpr qint64 kLargestRecord = 64 * 1024;
 } // namespace
-
-StateFile::StateFile(std::filesystem::path folder, NoticeBoard& notices)
-    : m_folder(std::move(folder)), m_notices(notices), m_writer([this] { writeLoop(); }) {}
-
-StateFile::~StateFile() {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_wake.notify_one();
-    m_writer.join();
-}
 
 std::optional<CycleRecord> StateFile::read(WallClock::TimePoint now) {
     const std::string file = path().string();
@@ -59,63 +43,10 @@ std::optional<CycleRecord> StateFile::read(WallClock::TimePoint now) {
     return std::nullopt;
 }
 
-void StateFile::write(CycleRecord record) {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_pending = std::move(record);
-    }
-    m_wake.notify_one();
-}
-
-void StateFile::flush() {
-    std::unique_lock lock(m_mutex);
-    m_idle.wait(lock, [this] { return !m_pending && !m_writing; });
-}
-
-void StateFile::writeLoop() {
-    nameCurrentThread("state file");
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_wake.wait(lock, [this] { return m_pending || m_stopping; });
-        if (!m_pending) {
-            return;
-        }
-        const CycleRecord record = std::move(*m_pending);
-        m_pending.reset();
-        m_writing = true;
-        lock.unlock();
-        writeNow(record);
-        lock.lock();
-        m_writing = false;
-        m_idle.notify_all();
-    }
-}
-
-void StateFile::writeNow(const CycleRecord& record) {
-    const QString folder = QString::fromStdString(m_folder.string());
-    if (!QDir().mkpath(folder)) {
-        refuse("its folder cannot be made (" + m_folder.string() +
-               " is a file, or a folder above it cannot be written)");
-        return;
-    }
-    if (const auto why = saveWholeFile(path().string(), cycleRecordJson(record))) {
-        refuse(*why);
-        return;
-    }
-    if (std::exchange(m_failing, false)) {
-        m_notices.post("The state file " + path().string() + " is written again.");
-    }
-}
-
-void StateFile::refuse(const std::string& fault) {
-    if (m_failing && fault == m_lastFault) {
-        return;
-    }
-    m_failing = true;
-    m_lastFault = fault;
-    m_notices.post("The state file " + path().string() + " cannot be written: " + fault +
-                       ". The timer runs on, but after a crash it could not resume the cycle.",
-                   Notice::Urgency::ActNow);
+void StateFile::write(const CycleRecord& record) {
+    static constexpr KeptFile kStateFile{"The state file",
+                                         "after a crash it could not resume the cycle"};
+    m_files.replace(kStateFile, path(), cycleRecordJson(record));
 }
 
 } // namespace aerolap

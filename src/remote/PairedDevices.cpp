@@ -1,10 +1,8 @@
 #include "PairedDevices.h"
 
-#include "schedule/WholeFileSave.h"
+#include "files/SmallFileRead.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -66,8 +64,8 @@ std::optional<PairedDevice> deviceFrom(const QJsonValue& value) {
 } // namespace
 
 PairedDevices::PairedDevices(std::filesystem::path folder, const WallClock& wall,
-                             NoticeBoard& notices)
-    : m_folder(std::move(folder)), m_wall(wall), m_notices(notices) {
+                             NoticeBoard& notices, FileWriter& files)
+    : m_folder(std::move(folder)), m_wall(wall), m_notices(notices), m_files(files) {
     load();
 }
 
@@ -76,15 +74,14 @@ std::filesystem::path PairedDevices::file() const {
 }
 
 void PairedDevices::load() {
-    QFile stored(QString::fromStdString(file().string()));
-    if (!stored.exists()) {
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file(), error))) {
         return;
     }
     // A few devices fit in far less; anything larger is not this program's file.
-    constexpr qint64 kLargest = 1 << 20;
-    const QByteArray bytes =
-        stored.open(QIODevice::ReadOnly) ? stored.read(kLargest) : QByteArray();
-    const QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    const auto read = readSmallFile(file().string(), 1 << 20);
+    const auto* bytes = std::get_if<QByteArray>(&read);
+    const QJsonObject root = QJsonDocument::fromJson(bytes ? *bytes : QByteArray()).object();
     std::vector<PairedDevice> devices;
     bool readable = root.value("day").isString() && root.value("devices").isArray();
     for (const QJsonValue& each : root.value("devices").toArray()) {
@@ -119,11 +116,10 @@ void PairedDevices::save() {
     }
     const QByteArray bytes =
         QJsonDocument(QJsonObject{{"day", dayOf(m_wall.now())}, {"devices", devices}}).toJson();
-    QDir().mkpath(QString::fromStdString(m_folder.string()));
-    if (const auto why = saveWholeFile(file().string(), bytes)) {
-        m_notices.post("The director's remote: " + file().string() + " cannot be written (" + *why +
-                       "); the paired devices are forgotten when the program ends.");
-    }
+    static constexpr KeptFile kDevicesFile{
+        "The director's remote's list of paired devices",
+        "the devices paired since are forgotten when the program ends"};
+    m_files.replace(kDevicesFile, file(), bytes);
 }
 
 PairedDevice* PairedDevices::find(const std::string& id) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileWriter.h"
 #include "notices/NoticeBoard.h"
 #include "platform/WallClock.h"
 
@@ -25,13 +26,15 @@ struct PairedDevice {
 };
 
 /// The paired devices of the contest day, kept in `remote-devices.json` in the state folder and
-/// written whole at each change. A file of an earlier day is forgotten at start-up, with a
-/// notice: a phone paired at last week's contest must not drive this one. Not thread-safe.
+/// replaced whole at each change by the files' writer. A file of an earlier day is forgotten at
+/// start-up, with a notice: a phone paired at last week's contest must not drive this one. Not
+/// thread-safe.
 class PairedDevices {
 public:
     static constexpr int kSecretBytes = 32;
 
-    PairedDevices(std::filesystem::path folder, const WallClock& wall, NoticeBoard& notices);
+    PairedDevices(std::filesystem::path folder, const WallClock& wall, NoticeBoard& notices,
+                  FileWriter& files);
 
     const std::vector<PairedDevice>& all() const { return m_devices; }
     PairedDevice* find(const std::string& id);
@@ -51,6 +54,7 @@ private:
     std::filesystem::path m_folder;
     const WallClock& m_wall;
     NoticeBoard& m_notices;
+    FileWriter& m_files;
     std::vector<PairedDevice> m_devices;
 };
 

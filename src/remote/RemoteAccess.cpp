@@ -11,8 +11,8 @@ constexpr qsizetype kLongestName = 40;
 } // namespace
 
 RemoteAccess::RemoteAccess(const MonotonicSource& time, const WallClock& wall, NoticeBoard& notices,
-                           std::filesystem::path stateFolder)
-    : m_gate(time), m_devices(std::move(stateFolder), wall, notices), m_notices(notices) {}
+                           std::filesystem::path stateFolder, FileWriter& files)
+    : m_gate(time), m_devices(std::move(stateFolder), wall, notices, files), m_notices(notices) {}
 
 std::string RemoteAccess::cleanName(std::string_view typed) {
     QString name;

@@ -20,7 +20,7 @@ namespace aerolap {
 class RemoteAccess {
 public:
     RemoteAccess(const MonotonicSource& time, const WallClock& wall, NoticeBoard& notices,
-                 std::filesystem::path stateFolder);
+                 std::filesystem::path stateFolder, FileWriter& files);
 
     struct Pairing {
         /// The new device, with the secret to hand to the page, when the code was right.

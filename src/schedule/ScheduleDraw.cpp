@@ -1,7 +1,7 @@
 #include "ScheduleDraw.h"
 
-#include "SmallFileRead.h"
 #include "draw/DrawFromCsv.h"
+#include "files/SmallFileRead.h"
 
 namespace aerolap {
 

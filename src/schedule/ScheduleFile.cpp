@@ -1,9 +1,9 @@
 #include "ScheduleFile.h"
 
-#include "SmallFileRead.h"
-#include "WholeFileSave.h"
 #include "draw/DrawJson.h"
 #include "elements/TimeText.h"
+#include "files/SmallFileRead.h"
+#include "files/WholeFileSave.h"
 
 #include <QDate>
 #include <QJsonArray>

@@ -30,15 +30,18 @@ struct DayLogTest : ::testing::Test {
     std::filesystem::path logFolder() const {
         return timed.stateFolder.filePath(QStringLiteral("log")).toStdString();
     }
-    /// Every line written so far.
-    std::string logText() {
-        timed.timer.dayLogWriter().flush();
+    /// Every line `timer` has written so far.
+    static std::string logTextOf(TimedComposition& timer) {
+        timer.timer.files().flush(FileWriter::kPatience);
         std::string text;
-        for (const auto& file : std::filesystem::directory_iterator(logFolder())) {
+        const std::filesystem::path folder =
+            timer.stateFolder.filePath(QStringLiteral("log")).toStdString();
+        for (const auto& file : std::filesystem::directory_iterator(folder)) {
             text += textOf(file.path());
         }
         return text;
     }
+    std::string logText() { return logTextOf(timed); }
     void runCycle() {
         form.Command5.click();
         ASSERT_TRUE(timed.runUntil([&] { return cyclePhase(form) == CyclePhase::Ready; }, 4min));
@@ -63,7 +66,7 @@ TEST_F(DayLogTest, EveryEventKindLandsInOrderWithBothTimes) {
     timed.run(15s);
     timed.time.sleep(8s);
     timed.run(2s);
-    timed.timer.dayLog().recordRemoteCommand("phone", "STOP");
+    timed.timer.dayLog().record(RemoteCommanded{"phone", "STOP"});
     form.Command7.click();
     timed.run(10ms);
     form.Command2.click();
@@ -159,7 +162,7 @@ TEST_P(WholeCycle, TheReportListsEveryCueAndFrameWithItsLateness) {
         late += *cue.lateness > kDefaultLateCue ? 1U : 0U;
     }
     EXPECT_EQ(late > 0, tick > kDefaultLateCue);
-    const std::string text = dayReportText(report, kDefaultLateCue, "day");
+    const std::string text = dayReportText(report, kDefaultLateCue, "day", "log");
     std::size_t flagged = 0;
     for (auto at = text.find("  LATE"); at != std::string::npos; at = text.find("  LATE", at + 1)) {
         ++flagged;
@@ -197,7 +200,7 @@ TEST_F(DayLogTest, ALogThatCannotBeWrittenIsOneNoticeAndTheCycleRunsAsEver) {
         ASSERT_TRUE(
             each->runUntil([&] { return cyclePhase(each->form) == CyclePhase::Ready; }, 4min));
     }
-    timed.timer.dayLogWriter().flush();
+    timed.timer.files().flush(FileWriter::kPatience);
     EXPECT_EQ(timed.cues.played(), fine.cues.played());
     EXPECT_EQ(timed.port.frames, fine.port.frames);
     const auto notices = timed.notices.entries();
@@ -227,6 +230,52 @@ TEST_F(DayLogTest, TheReportTellsTheGapOfASuspendAndHowTheCycleWentOn) {
     for (const MissingCue& cue : cycle.missing) {
         EXPECT_TRUE(cue.inGap) << cue.phase << " " << cue.second << " " << cue.file;
     }
+}
+
+/// The program killed 25 s into the working time and started again 3 s later, Yes to the resume:
+/// the report of both runs' logs, the frames sent from the answer on, and the wall-clock moment
+/// of the last line the killed program wrote.
+struct CrashedAndResumed {
+    DayReport report;
+    std::size_t framesSent = 0;
+    long long lastLineWallMs = 0;
+};
+
+CrashedAndResumed crashAndResume(TimedComposition& crashed) {
+    crashed.form.Command5.click();
+    crashed.run(35s);
+    crashed.settle();
+    const std::string crashedLog = DayLogTest::logTextOf(crashed);
+    const std::string lastLine = crashedLog.substr(crashedLog.rfind('\n', crashedLog.size() - 2));
+    TimedComposition resumed(crashed.time.elapsed() + 3s);
+    std::ofstream(resumed.timer.stateFile().path()) << textOf(crashed.timer.stateFile().path());
+    resumed.messageBoxes.answerNext(MessageAnswer::Yes);
+    std::size_t startUpFrames = 0;
+    resumed.messageBoxes.beforeAnswer = [&] { startUpFrames = resumed.port.frames.size(); };
+    resumed.timer.load(std::nullopt);
+    EXPECT_TRUE(
+        resumed.runUntil([&] { return cyclePhase(resumed.form) == CyclePhase::Ready; }, 4min));
+    return {readDayReport(crashedLog + DayLogTest::logTextOf(resumed)),
+            resumed.port.frames.size() - startUpFrames,
+            QJsonDocument::fromJson(QByteArray::fromStdString(lastLine))
+                .object()
+                .value(QStringLiteral("wall_ms"))
+                .toInteger()};
+}
+
+// The gap of a crash runs from the last thing the killed program logged to the restart.
+TEST_F(DayLogTest, TheReportOfACrashShowsTheGapFromTheLastLineBeforeIt) {
+    const CrashedAndResumed run = crashAndResume(timed);
+    ASSERT_EQ(run.report.cycles.size(), 2U);
+    ASSERT_EQ(run.report.cycles[1].gaps.size(), 1U);
+    EXPECT_EQ(run.report.cycles[1].gaps[0].wallMs, run.lastLineWallMs);
+}
+
+// The frame sent at the question's Yes, which puts the display right, is the resumed cycle's.
+TEST_F(DayLogTest, AResumedCyclesReportListsEveryFrameSent) {
+    const CrashedAndResumed run = crashAndResume(timed);
+    ASSERT_EQ(run.report.cycles.size(), 2U);
+    EXPECT_EQ(run.report.cycles[1].frames.size(), run.framesSent);
 }
 
 } // namespace

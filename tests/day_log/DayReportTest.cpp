@@ -1,8 +1,8 @@
 #include "day_log/DayReport.h"
 
 #include "audio/SoundFiles.h"
+#include "day_log/DayLogLine.h"
 #include "day_log/DayReportText.h"
-#include "day_log/JsonMembers.h"
 
 #include <gtest/gtest.h>
 
@@ -14,48 +14,46 @@ using namespace std::chrono_literals;
 constexpr long long kSecond = 1'000'000'000;
 constexpr long long kStart = 5000 * kSecond;
 
+Moment momentOf(long long at) {
+    return Moment(std::chrono::nanoseconds(kStart + at));
+}
+
 /// One line of the log at `at` nanoseconds after the cycle's start.
-std::string line(std::string_view kind, long long at, const JsonMembers& members = {}) {
-    JsonMembers line;
-    line.text("kind", kind)
-        .number("mono_ns", kStart + at)
-        .number("wall_ms", 1'000'000 + at / 1'000'000);
-    return "{" + line.written() + (members.written().empty() ? "" : "," + members.written()) +
-           "}\n";
+std::string line(LineEvent event, long long at) {
+    return lineText({momentOf(at), 1'000'000 + at / 1'000'000, std::move(event)}) + "\n";
 }
 
 /// A phase that began at `at`, recorded at `recordedAt` (a resumed one long after).
-std::string phase(const char* name, long long at, int seconds,
+std::string phase(CyclePhase phase, long long at, int seconds,
                   std::optional<long long> recordedAt = std::nullopt) {
-    JsonMembers members;
-    members.text("phase", name).number("began_ns", kStart + at).number("seconds", seconds);
-    return line("phase", recordedAt.value_or(at), members);
+    PhaseBegan began{phase, momentOf(at), seconds, false, false, false, {}, ""};
+    began.announcements = {false, false, {}, false, false};
+    return line(began, recordedAt.value_or(at));
 }
 
 /// A cue of the preparation's second `left`, played `late` after it began.
 std::string cue(const char* file, int seconds, int left, std::chrono::nanoseconds late) {
     const long long began = (seconds - left) * kSecond;
-    JsonMembers members;
-    members.text("file", file)
-        .text("phase", "preparation")
-        .text("second", "00.00.0" + std::to_string(left))
-        .number("second_began_ns", kStart + began)
-        .number("played_ns", kStart + began + late.count());
-    return line("cue", began + late.count(), members);
+    return line(CuePlayed{file, false,
+                          ShownSecond{CyclePhase::Preparation, "00.00.0" + std::to_string(left),
+                                      momentOf(began)},
+                          momentOf(began + late.count()), momentOf(began + late.count())},
+                began + late.count());
 }
 
 /// A preparation of 6 seconds with no boxes ticked: "5" to "1" and the siren are due.
 std::string preparationWithout4AndWithALate2() {
-    return phase("preparation", 0, 6) + cue(sounds::kCount5, 6, 5, 3ms) +
+    return phase(CyclePhase::Preparation, 0, 6) + cue(sounds::kCount5, 6, 5, 3ms) +
            cue(sounds::kCount3, 6, 3, 4ms) + cue(sounds::kCount2, 6, 2, 35ms) +
-           cue(sounds::kCount1, 6, 1, 1ms) + phase("working", 6 * kSecond, 180);
+           cue(sounds::kCount1, 6, 1, 1ms) + phase(CyclePhase::WorkingTime, 6 * kSecond, 180);
 }
 
 // Cues later than the limit are flagged, the limit is the director's, and a due cue that never
 // sounded is named; the phase's measured length is there.
 TEST(DayReport, FlagsLateCuesAgainstTheLimitAndNamesTheMissingOnes) {
     const DayReport report =
-        readDayReport(preparationWithout4AndWithALate2() + line("stop", 9 * kSecond));
+        readDayReport(preparationWithout4AndWithALate2() +
+                      line(ButtonPressed{CycleCommand::Stop, {}}, 9 * kSecond));
     ASSERT_EQ(report.cycles.size(), 1U);
     const ReportedCycle& cycle = report.cycles[0];
     ASSERT_EQ(cycle.missing.size(), 2U);
@@ -66,7 +64,7 @@ TEST(DayReport, FlagsLateCuesAgainstTheLimitAndNamesTheMissingOnes) {
     EXPECT_EQ(cycle.phases[1].measured, 3s) << "up to STOP";
 
     const auto lateLines = [&](std::chrono::milliseconds late) {
-        const std::string text = dayReportText(report, late, "day");
+        const std::string text = dayReportText(report, late, "day", "log");
         std::vector<std::string> flagged;
         std::istringstream lines(text);
         for (std::string each; std::getline(lines, each);) {
@@ -76,18 +74,20 @@ TEST(DayReport, FlagsLateCuesAgainstTheLimitAndNamesTheMissingOnes) {
         }
         return flagged;
     };
-    EXPECT_EQ(lateLines(20ms), (std::vector<std::string>{
-                                   std::string("00.00.02  ") + sounds::kCount2 + "  +35.0 ms  LATE",
-                                   std::string("00.00.04  ") + sounds::kCount4 + "  MISSING",
-                                   std::string("00.00.00  ") + sounds::kSiren + "  MISSING"}));
+    EXPECT_EQ(lateLines(20ms), (std::vector<std::string>{"00.00.02  2.wav  +35.0 ms  LATE",
+                                                         "00.00.04  4.wav  MISSING",
+                                                         "00.00.00  Sirena di nave.wav  MISSING"}));
     EXPECT_EQ(lateLines(40ms).size(), 2U);
+    EXPECT_NE(dayReportText(report, 20ms, "day", "log")
+                  .find("\n  4 cues, 1 late, latest +35.0 ms, 2 missing; 0 frames, all taken\n"),
+              std::string::npos);
 }
 
 // A line cut by a crash, a foreign line and one of an unknown kind are each named, and the lines
 // around them are read.
 TEST(DayReport, ReadsOnPastCutForeignAndUnknownLines) {
     const std::string text = "{\"kind\":\"cue\",\"mono_ns\":12\n" + std::string("not json\n") +
-                             line("weather", 0) + preparationWithout4AndWithALate2() +
+                             "{\"kind\":\"weather\"}\n" + preparationWithout4AndWithALate2() +
                              "{\"kind\":\"frame\",\"bytes\":\"A00";
     const DayReport report = readDayReport(text);
     EXPECT_EQ(report.unreadLines, (std::vector<std::string>{"line 1: not a line of the day log",
@@ -102,16 +102,14 @@ TEST(DayReport, ReadsOnPastCutForeignAndUnknownLines) {
 // The program ended in the working time and came back to carry the cycle on: the first cycle
 // ends there, and the resumed one says so, with the gap and where it went on.
 TEST(DayReport, ACycleResumedAfterACrashShowsTheGap) {
-    JsonMembers resumed;
-    resumed.text("standing", "working time, 01:54 left")
-        .text("phase", "working")
-        .text("second", "00.01.54");
+    const CycleResumed resumed{"working time, 01:54 left",
+                               {CyclePhase::WorkingTime, "00.01.54", std::nullopt}};
     // The cycle that comes back began at the moment of the first, its preparation long over.
-    const std::string closedAndStartedAgain = line("exit", 0) + line("run", 0);
+    const std::string closedAndStartedAgain = line(ProgramClosed{}, 0) + line(ProgramStarted{}, 0);
     const std::string text = closedAndStartedAgain + preparationWithout4AndWithALate2() +
-                             line("frame", 10 * kSecond) + line("run", 60 * kSecond) +
-                             line("resume", 66 * kSecond, resumed) +
-                             phase("preparation", 0, 6, 66 * kSecond);
+                             line(FrameSent{}, 10 * kSecond) +
+                             line(ProgramStarted{}, 60 * kSecond) + line(resumed, 66 * kSecond) +
+                             phase(CyclePhase::Preparation, 0, 6, 66 * kSecond);
     const DayReport report = readDayReport(text);
     ASSERT_EQ(report.cycles.size(), 2U);
     EXPECT_EQ(report.cycles[0].ending, "the program ended (a crash, a kill or a power cut)");
@@ -126,11 +124,10 @@ TEST(DayReport, ACycleResumedAfterACrashShowsTheGap) {
 
 // The page stands alone: nothing fetched, no script, and text from the log cannot become markup.
 TEST(DayReport, ThePageIsSelfContainedAndEscapesWhatTheLogSays) {
-    JsonMembers notice;
-    notice.text("text", "<script>alert(1)</script> & more");
-    const DayReport report =
-        readDayReport(preparationWithout4AndWithALate2() + line("notice", 7 * kSecond, notice));
-    const std::string page = dayReportHtml(report, 20ms, "day <1>");
+    const DayReport report = readDayReport(
+        preparationWithout4AndWithALate2() +
+        line(NoticePosted{"<script>alert(1)</script> & more", false, 0}, 7 * kSecond));
+    const std::string page = dayReportHtml(report, 20ms, "day <1>", "<log>");
     EXPECT_EQ(page.find("<script"), std::string::npos);
     EXPECT_EQ(page.find("src="), std::string::npos);
     EXPECT_EQ(page.find("href="), std::string::npos);

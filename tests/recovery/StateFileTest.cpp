@@ -1,7 +1,10 @@
 #include "recovery/StateFile.h"
 
-#include "StateFileFixture.h"
+#include "VirtualTime.h"
+#include "notices/NoticeBoard.h"
+#include "recovery/CycleRecordJson.h"
 
+#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -12,18 +15,48 @@ namespace {
 
 using namespace std::chrono_literals;
 
+CycleRecord aRunningCycle(WallClock::TimePoint began) {
+    Announcements announcements;
+    announcements.minuteBeeps = false;
+    announcements.minuteCalls[6] = false; // three minutes
+    return {false,
+            {Task::Free, "00.00.45", "00.07.00", true, announcements},
+            RecordedCycle{began, CyclePhase::WorkingTime, began + 45s, "00.00.45", "00.07.00",
+                          false, false, true},
+            SchedulePlace{"/contest/day.json", 2, 1, 0, ScheduleState::Running, std::nullopt}};
+}
+
+std::string contentOf(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+/// A state folder of its own, the notices told, the files' writer and the wall clock of a fixed
+/// day.
+struct StateFileFixture : ::testing::Test {
+    std::string noticesText() const { return lines.str(); }
+    int noticeCount() const { return static_cast<int>(notices.entries().size()); }
+
+    VirtualTime time;
+    std::ostringstream lines;
+    NoticeBoard notices{time.wall, lines};
+    QTemporaryDir folder;
+    std::filesystem::path stateFolder = folder.filePath(QStringLiteral("state")).toStdString();
+    FileWriter files{notices};
+};
+
 TEST_F(StateFileFixture, WritesAndReadsBackARecordWholeAndEachNewerOneReplacesIt) {
-    StateFile file(stateFolder, notices);
+    StateFile file(stateFolder, files, notices);
     EXPECT_EQ(file.read(time.wall.now()), std::nullopt) << "no file yet: nothing, and no word";
     const CycleRecord record = aRunningCycle(time.wall.now() - 2min);
     CycleRecord clean = record;
     clean.clean = true;
     clean.cycle.reset();
     file.write(record);
-    file.flush();
+    files.flush(FileWriter::kPatience);
     EXPECT_EQ(file.read(time.wall.now()), record);
     file.write(clean);
-    file.flush();
+    files.flush(FileWriter::kPatience);
     EXPECT_EQ(file.read(time.wall.now()), clean);
     EXPECT_EQ(noticeCount(), 0) << noticesText();
 }
@@ -36,7 +69,7 @@ TEST_F(StateFileFixture, ReadsTheFileOfTheVersionBefore) {
         "settings": {"task": "TO LIBERO", "preparation": "00.00.45", "working": "00.07.00",
                      "loop": true, "boxes": {"Check1": true, "Check9": false, "Check16": false}},
         "schedule": {"file": "/contest/day.json", "round": 3, "group": 2, "flight": 1}})";
-    StateFile file(stateFolder, notices);
+    StateFile file(stateFolder, files, notices);
     CycleRecord expected = aRunningCycle(time.wall.now());
     expected.cycle.reset();
     expected.schedule->state = ScheduleState::Waiting;
@@ -85,7 +118,7 @@ TEST_P(BadStateFile, IsNamedWithItsFaultAndKeptAside) {
     std::filesystem::create_directories(stateFolder);
     const std::string bytes = GetParam().bytes(aRunningCycle(time.wall.now() - 1min));
     std::ofstream(stateFolder / StateFile::kName) << bytes;
-    StateFile file(stateFolder, notices);
+    StateFile file(stateFolder, files, notices);
     EXPECT_EQ(file.read(time.wall.now()), std::nullopt);
     ASSERT_EQ(noticeCount(), 1) << noticesText();
     const std::string told = notices.entries()[0].text;
@@ -99,11 +132,11 @@ INSTANTIATE_TEST_SUITE_P(Faults, BadStateFile, ::testing::ValuesIn(kBadStates),
 
 TEST_F(StateFileFixture, AFolderInPlaceOfTheFileIsNamedOnReadingAndWriting) {
     std::filesystem::create_directories(stateFolder / StateFile::kName);
-    StateFile file(stateFolder, notices);
+    StateFile file(stateFolder, files, notices);
     EXPECT_EQ(file.read(time.wall.now()), std::nullopt);
     EXPECT_NE(noticesText().find("is not a regular file"), std::string::npos) << noticesText();
     file.write(aRunningCycle(time.wall.now()));
-    file.flush();
+    files.flush(FileWriter::kPatience);
     EXPECT_EQ(noticeCount(), 2) << noticesText();
     EXPECT_EQ(notices.entries()[1].urgency, Notice::Urgency::ActNow);
     EXPECT_TRUE(std::filesystem::is_directory(stateFolder / StateFile::kName)) << "left alone";

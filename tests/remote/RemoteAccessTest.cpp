@@ -133,7 +133,11 @@ TEST(PairingGate, WrongCodesWaitLongerEachTimeAndTheFifthLocksForAMinute) {
 
 /// A state folder of its own, the notices told, and a wall clock that can move to the next day.
 struct Remote : ::testing::Test {
-    RemoteAccess access() { return RemoteAccess(time, wall, notices, folder.path().toStdString()); }
+    /// The remote as a new start finds it, once all written before is on disk.
+    RemoteAccess access() {
+        files.flush(FileWriter::kPatience);
+        return RemoteAccess(time, wall, notices, folder.path().toStdString(), files);
+    }
     PairedDevice paired(RemoteAccess& remote, std::string_view name = "Phone") {
         remote.openPairing();
         return remote.pair(*remote.pairingCode(), name).device.value();
@@ -156,6 +160,7 @@ struct Remote : ::testing::Test {
     std::ostringstream lines;
     NoticeBoard notices{wall, lines};
     QTemporaryDir folder;
+    FileWriter files{notices};
 };
 
 TEST_F(Remote, PairingGivesALongRandomSecretAndIsAnnouncedAndKeptForTheDay) {

@@ -42,7 +42,7 @@ struct TimedComposition {
     /// Every record handed to the state file is written.
     void settle() {
         runSoon();
-        timer.stateFile().flush();
+        timer.files().flush(FileWriter::kPatience);
     }
     /// Loads the schedule `json`, written to a file of the state folder.
     void loadSchedule(const char* json) {
@@ -89,10 +89,10 @@ struct RecordingStayAwake final : StayAwake {
 /// what it asked to run soon.
 struct TimedField : TimedComposition {
     explicit TimedField(PilotsDisplayThread* pages = nullptr)
-        : remote(pages == nullptr
-                     ? nullptr
-                     : std::make_unique<RemoteAccess>(time, time.wall, notices,
-                                                      stateFolder.path().toStdString())),
+        : remote(pages == nullptr ? nullptr
+                                  : std::make_unique<RemoteAccess>(time, time.wall, notices,
+                                                                   stateFolder.path().toStdString(),
+                                                                   timer.files())),
           field(timer, {awake, resolution, pages, remote.get(),
                         [this] { return timer.messageBoxes().showing(); }, notices,
                         [this](std::function<void()> task) {

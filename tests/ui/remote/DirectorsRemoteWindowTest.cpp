@@ -23,7 +23,8 @@ struct DirectorsRemote : ::testing::Test {
     std::ostringstream lines;
     NoticeBoard notices{time.wall, lines};
     QTemporaryDir folder;
-    RemoteAccess access{time, time.wall, notices, folder.path().toStdString()};
+    FileWriter files{notices};
+    RemoteAccess access{time, time.wall, notices, folder.path().toStdString(), files};
     DirectorsRemoteWindow window{access, {"http://192.168.1.20:8080/remote"}, {}};
 };
 
@@ -60,7 +61,8 @@ TEST(DirectorsRemoteOff, SaysWhyAndOpensNoPairing) {
     std::ostringstream lines;
     NoticeBoard notices{time.wall, lines};
     QTemporaryDir folder;
-    RemoteAccess access{time, time.wall, notices, folder.path().toStdString()};
+    FileWriter files{notices};
+    RemoteAccess access{time, time.wall, notices, folder.path().toStdString(), files};
     DirectorsRemoteWindow window{access, {}, "The pilots' display is switched off (port 0)."};
     window.show();
     EXPECT_FALSE(access.pairingCode());
