@@ -77,7 +77,6 @@ public:
     /// Every timer that needs a driver: the window's seven, the schedule's gap and its words.
     std::array<Timer*, 9> timers();
 
-    StateFile& stateFile() { return m_stateFile; }
     /// Where every event of the day is recorded; the director's remote records its commands here.
     DayLog& dayLog() { return m_dayLog; }
     /// What writes every file while the program runs.

@@ -112,14 +112,14 @@ struct ResumedComposition : TimedComposition {
 /// What `crashed` has written in its state file by now.
 std::string stateLeftBy(TimedComposition& crashed) {
     crashed.settle();
-    std::ifstream file(crashed.timer.stateFile().path());
+    std::ifstream file(crashed.stateFile());
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
 /// A timer started at `moment` after a crash that left `state`, which answers Yes to the question.
 std::unique_ptr<ResumedComposition> resumedAt(const std::string& state, Ms moment) {
     auto resumed = std::make_unique<ResumedComposition>(moment);
-    std::ofstream(resumed->timer.stateFile().path()) << state;
+    std::ofstream(resumed->stateFile()) << state;
     resumed->messageBoxes.answerNext(MessageAnswer::Yes);
     // What the display gets from the start-up itself is no part of the resumed cycle.
     resumed->messageBoxes.beforeAnswer = [&resumed = *resumed] {

@@ -248,7 +248,7 @@ CrashedAndResumed crashAndResume(TimedComposition& crashed) {
     const std::string crashedLog = DayLogTest::logTextOf(crashed);
     const std::string lastLine = crashedLog.substr(crashedLog.rfind('\n', crashedLog.size() - 2));
     TimedComposition resumed(crashed.time.elapsed() + 3s);
-    std::ofstream(resumed.timer.stateFile().path()) << textOf(crashed.timer.stateFile().path());
+    std::ofstream(resumed.stateFile()) << textOf(crashed.stateFile());
     resumed.messageBoxes.answerNext(MessageAnswer::Yes);
     std::size_t startUpFrames = 0;
     resumed.messageBoxes.beforeAnswer = [&] { startUpFrames = resumed.port.frames.size(); };

@@ -36,7 +36,7 @@ protected:
     /// The schedule's place as the state file has it.
     std::optional<SchedulePlace> recordedPlace() {
         world.settle();
-        QFile file(QString::fromStdString(world.timer.stateFile().path().string()));
+        QFile file(QString::fromStdString(world.stateFile().string()));
         file.open(QIODevice::ReadOnly);
         const auto record = parseCycleRecord(file.readAll());
         return std::holds_alternative<CycleRecord>(record)

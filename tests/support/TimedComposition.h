@@ -51,6 +51,9 @@ struct TimedComposition {
         timer.load(path);
     }
     std::string noticesText() const { return noticeLines.str(); }
+    std::filesystem::path stateFile() const {
+        return std::filesystem::path(stateFolder.path().toStdString()) / StateFile::kName;
+    }
 
     VirtualTime time;
 
