@@ -27,7 +27,7 @@ std::optional<RoundRules> defaultRoundRules(char task, int workingTime,
         rules.counted = counted;
         rules.cap = cap;
     };
-    const auto ladder = [&rules](Counting how, std::vector<int> targets) {
+    const auto againstTargets = [&rules](Counting how, std::vector<int> targets) {
         rules.counting = how;
         rules.counted = static_cast<int>(targets.size());
         rules.targets = std::move(targets);
@@ -45,7 +45,7 @@ std::optional<RoundRules> defaultRoundRules(char task, int workingTime,
         break;
     case 'D':
         if (contest.taskD == TaskDForm::Ladder) {
-            ladder(Counting::Ladder, {30, 45, 60, 75, 90, 105, 120});
+            againstTargets(Counting::Ladder, {30, 45, 60, 75, 90, 105, 120});
         } else {
             counting(Counting::EveryFlight, 2, 300);
         }
@@ -62,7 +62,7 @@ std::optional<RoundRules> defaultRoundRules(char task, int workingTime,
         counting(Counting::LongestFlights, 5, 120);
         break;
     case 'H':
-        ladder(Counting::BestTargetMatch, {60, 120, 180, 240});
+        againstTargets(Counting::BestTargetMatch, {60, 120, 180, 240});
         break;
     case 'I':
         counting(Counting::LongestFlights, 3, 200);
@@ -71,7 +71,7 @@ std::optional<RoundRules> defaultRoundRules(char task, int workingTime,
         counting(Counting::LastFlights, 3, 180);
         break;
     case 'K':
-        ladder(Counting::Ladder, {60, 90, 120, 150, 180});
+        againstTargets(Counting::Ladder, {60, 90, 120, 150, 180});
         rules.launches = rules.counted;
         break;
     case 'L':
@@ -79,7 +79,7 @@ std::optional<RoundRules> defaultRoundRules(char task, int workingTime,
         rules.launches = 1;
         break;
     case 'M':
-        ladder(Counting::Ladder, {180, 300, 420});
+        againstTargets(Counting::Ladder, {180, 300, 420});
         rules.launches = rules.counted;
         break;
     case 'N':

@@ -77,7 +77,8 @@ struct RoundRules {
     /// For the all-up task, the window of each flight.
     int workingTime = 600;
     Counting counting = Counting::LastFlights;
-    /// How many flights (or, in poker, reached targets) count.
+    /// How many of the last or longest flights count, or in poker how many reached targets; the
+    /// other countings take every flight allowed, or one flight for each target.
     int counted = 1;
     /// The most flights a card may hold; later ones are not scored. None: any number.
     std::optional<int> launches{};

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <numeric>
 #include <random>
 
 namespace aerolap::testing {
@@ -100,7 +101,9 @@ Contest syntheticContest() {
     reflight.cards[0].flights = {{.seconds = 20}};
     reflight.cards[0].grantedReflight = true;
     contest.rounds[kReflightRound].groups.push_back(reflight);
+    // Pilot 5 reaches the penalty limit, pilot 7 goes over it.
     cardOf(contest, 2, 5).penalty = 100;
+    cardOf(contest, 6, 5).penalty = 200;
     cardOf(contest, 8, 6) = {.pilot = 6, .penalty = 100, .mark = CardMark::NoShow};
     cardOf(contest, 1, 7).penalty = 200;
     cardOf(contest, 3, 7).penalty = 150;
@@ -120,11 +123,7 @@ Contest syntheticContest() {
 // --- The contest scored again from the rules -------------------------------------------------
 
 int sum(const std::vector<int>& values) {
-    int total = 0;
-    for (const int value : values) {
-        total += value;
-    }
-    return total;
+    return std::accumulate(values.begin(), values.end(), 0);
 }
 
 std::vector<int> capped(std::vector<int> times, int cap) {
