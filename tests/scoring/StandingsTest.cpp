@@ -80,7 +80,9 @@ TEST(RoundScores, AReflightStandsForItsPilotAndFillersKeepTheBetterOfTwo) {
     Contest contest = contestOf({{200, 100, 300}});
     Card granted = flew(0, 150);
     granted.grantedReflight = true;
-    contest.rounds[0].groups.push_back({{granted, flew(1, 300)}, true});
+    // Entered before the group it replaces: the order of the groups says nothing.
+    auto& groups = contest.rounds[0].groups;
+    groups.insert(groups.begin(), {{granted, flew(1, 300)}, true});
 
     const Standings byDefault = scoreContest(contest).standings;
     EXPECT_DOUBLE_EQ(standingOf(byDefault, 0).rounds[0].score, 500);
@@ -117,8 +119,8 @@ TEST(Standings, TiesGoToTheBestDroppedScoreThenTheNextThenStayShared) {
     Contest contest = contestOf({{400, 100, 300, 300, 500},
                                  {400, 400, 300, 300, 500},
                                  {400, 40, 300, 300, 500},
-                                 {100, 400, 300, 300, 500},
-                                 {50, 400, 300, 300, 500}});
+                                 {50, 400, 300, 300, 500},
+                                 {100, 400, 300, 300, 500}});
     contest.rules.droppedRounds = {{5, 2}};
     const Standings standings = scoreContest(contest).standings;
     EXPECT_DOUBLE_EQ(standingOf(standings, 0).total, standingOf(standings, 1).total);
@@ -165,7 +167,8 @@ TEST(Teams, CountTheNominatedMembersOrTheBestByTheRule) {
     // Totals 3000, 1500, 900, 2400; pilot 4 has too few rounds for a score.
     Contest contest = contestOf(
         {{500, 250, 150, 400, 500}, {500, 250, 150, 400, kNoShow}, {500, 250, 150, 400, kNoShow}});
-    contest.teams = {{"Red", {{0}, {1}, {2}, {3, false}}}, {"Blue", {{3}, {4}}}};
+    contest.teams = {
+        {"Red", {{0}, {1}, {2}, {3, false}}}, {"Blue", {{3}, {4}}}, {"Green", {{4}, {3}}}};
     std::vector<TeamStanding> teams = scoreContest(contest).teams;
     EXPECT_EQ(teams.at(0).name, "Red");
     EXPECT_DOUBLE_EQ(teams[0].total, 3000 + 1500 + 900);
@@ -176,20 +179,34 @@ TEST(Teams, CountTheNominatedMembersOrTheBestByTheRule) {
     EXPECT_EQ(teams[0].counted, (std::vector{0, 3, 1}));
     EXPECT_DOUBLE_EQ(teams[0].total, 3000 + 2400 + 1500);
     EXPECT_EQ(teams[1].rank, 2);
+    EXPECT_EQ(teams[2].rank, 2);
 }
 
 TEST(Settings, TheResultsListEveryRuleAsSet) {
     ContestRules rules;
-    const std::vector<Setting> usual = settingsOf(rules);
-    EXPECT_EQ(usual.at(0), (Setting{"Rounds dropped", "1 from 5 rounds, 2 from 9 rounds, "
-                                                      "3 from 14 rounds, 4 from 19 rounds, "
-                                                      "5 from 24 rounds"}));
+    EXPECT_EQ(settingsOf(rules),
+              (std::vector<Setting>{
+                  {"Rounds dropped", "1 from 5 rounds, 2 from 9 rounds, 3 from 14 rounds, "
+                                     "4 from 19 rounds, 5 from 24 rounds"},
+                  {"Completed rounds for a final score", "3"},
+                  {"Penalty points that disqualify", "over 300"},
+                  {"Re-flight", "the re-flown pilot takes the re-flight's score, the others in "
+                                "its group the better of their two"},
+                  {"Team result", "the sum of 3 nominated members' totals"},
+                  {"Fly-off rounds dropped", "1 from 5 rounds"},
+                  {"Poker targets counted", "at most 3"},
+                  {"Task D", "two flights"}}));
     rules.team = TeamRule::BestMembers;
-    EXPECT_NE(settingsOf(rules), usual);
+    rules.taskD = TaskDForm::Ladder;
+    EXPECT_EQ(settingsOf(rules)[4].value, "the sum of the best 3 members' totals");
+    EXPECT_EQ(settingsOf(rules)[7].value, "ladder of 30 s to 120 s in order");
 
-    const std::vector<Setting> taskB = settingsOf(*defaultRoundRules('B', 420, {}));
-    EXPECT_NE(std::ranges::find(taskB, Setting{"Counted", "the last 2 flights"}), taskB.end());
-    EXPECT_NE(std::ranges::find(taskB, Setting{"Most a flight counts", "3:00"}), taskB.end());
+    EXPECT_EQ(settingsOf(*defaultRoundRules('B', 420, {})),
+              (std::vector<Setting>{{"Task", "B"},
+                                    {"Working time", "7:00"},
+                                    {"Counted", "the last 2 flights"},
+                                    {"Flights allowed", "any number"},
+                                    {"Most a flight counts", "3:00"}}));
     const std::vector<Setting> taskH = settingsOf(*defaultRoundRules('H', 600, {}));
     EXPECT_EQ(taskH.back(), (Setting{"Targets", "1:00, 2:00, 3:00, 4:00"}));
 }
