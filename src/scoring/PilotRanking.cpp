@@ -91,8 +91,8 @@ Standings rankPilots(const std::map<int, std::vector<PilotRound>>& rounds, const
     for (std::size_t i = 0; i < entries.size(); ++i) {
         PilotStanding& standing = entries[i].standing;
         if (entries[i].placing == Placing::Ranked) {
-            const bool tied = i > 0 && entries[i - 1].placing == Placing::Ranked &&
-                              entries[i - 1].total == entries[i].total &&
+            // The ranked come first, so the one before is ranked too.
+            const bool tied = i > 0 && entries[i - 1].total == entries[i].total &&
                               entries[i - 1].dropped == entries[i].dropped;
             standing.rank = tied ? standings.pilots.back().rank : static_cast<int>(i) + 1;
         }
