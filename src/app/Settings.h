@@ -28,6 +28,13 @@ struct Settings {
     std::optional<std::string> scheduleFile;
     /// --draw: the draw (CSV) to put into that schedule.
     std::optional<std::string> drawFile;
+    /// --scores, $AEROLAP_SCORES: the contest's scores file, in place of the one beside the
+    /// schedule's file.
+    std::optional<std::string> scoresFile;
+    /// --results: print the standings of this schedule's scores and exit; --results-csv: write
+    /// the export there too.
+    std::optional<std::string> resultsSchedule;
+    std::optional<std::string> resultsCsv;
     /// --remote: the director's remote is served at all.
     bool remote = false;
     /// --check-sounds, with --play: check the sound folder instead of opening the window.

@@ -14,7 +14,8 @@ namespace aerolap {
 //     the schedule's STOP frame reads the cycle already stopped.
 //  2. The cycle by meaning, whose moments the runner acts on and whose snapshot, once each event
 //     is over, everyone else watches.
-//  3. The schedule runner, which the parts below watch.
+//  3. The schedule runner, which the parts below watch, and its file's session; then the scores,
+//     which hear a schedule opened once the runner has it.
 //  4. The spoken announcements, the schedule's frame and the pilots' display state. These share
 //     no event, so their order among themselves is free.
 //  5. What comes back after a suspend or a crash: the catch-up books every timer's ticks, the
@@ -38,6 +39,7 @@ TimerComposition::TimerComposition(const MainWindowServices& services, Cycle::Ru
       m_window(replayed(services, m_replay, m_loggedExit, m_messageBoxes)),
       m_cycle(m_window.form(), std::move(runSoon)), m_scheduleRunner(m_cycle, m_replay.time()),
       m_schedule(m_scheduleRunner, m_messageBoxes),
+      m_scores(m_scheduleRunner, m_schedule, m_files, m_dayLog, recovery.notices),
       m_announcer(m_scheduleRunner, m_cycle, m_replay.cues(), m_replay.time()),
       m_scheduleFrames(m_scheduleRunner, m_cycle, m_window.displayLink()),
       m_displayState(m_cycle, &m_scheduleRunner), m_catchUp(m_replay, timers()),

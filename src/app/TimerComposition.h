@@ -7,8 +7,8 @@
 #include "day_log/LoggedExit.h"
 #include "day_log/LoggedSerialPort.h"
 #include "files/FileWriter.h"
-#include "notices/NoticeBoard.h"
 #include "notices/GuardedMessageBoxes.h"
+#include "notices/NoticeBoard.h"
 #include "pilots_display/DisplayStatePublisher.h"
 #include "platform/SuspendedTime.h"
 #include "platform/WallClock.h"
@@ -21,6 +21,7 @@
 #include "schedule/ScheduleAnnouncer.h"
 #include "schedule/ScheduleRunner.h"
 #include "schedule/ScheduleSession.h"
+#include "scores/ScoresSession.h"
 #include "ui/main/MainWindow.h"
 
 #include <array>
@@ -71,6 +72,8 @@ public:
     Form1& form() { return m_window.form(); }
     ScheduleRunner& scheduleRunner() { return m_scheduleRunner; }
     ScheduleSession& schedule() { return m_schedule; }
+    /// The contest's scores, kept with the schedule.
+    ScoresSession& scores() { return m_scores; }
     const DisplayStatePublisher& displayState() const { return m_displayState; }
     DisplayStatePublisher& displayState() { return m_displayState; }
 
@@ -99,6 +102,7 @@ private:
     Cycle m_cycle;
     ScheduleRunner m_scheduleRunner;
     ScheduleSession m_schedule;
+    ScoresSession m_scores;
     ScheduleAnnouncer m_announcer;
     ScheduleFrameFeed m_scheduleFrames;
     DisplayStatePublisher m_displayState;

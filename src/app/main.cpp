@@ -14,6 +14,7 @@
 #include "platform/SerialDeviceNames.h"
 #include "platform/WallClock.h"
 #include "remote/RemoteAccess.h"
+#include "scores/ResultsCommand.h"
 #include "systems/qt/QtMessageBoxService.h"
 #include "systems/qt/QtProgramLauncher.h"
 #include "systems/qt/QtTimerDriver.h"
@@ -25,6 +26,7 @@
 #include "ui/pilots/PilotsDisplayWindow.h"
 #include "ui/remote/DirectorsRemoteWindow.h"
 #include "ui/schedule/ScheduleWindow.h"
+#include "ui/scores/ScoresWindow.h"
 #include "web/PageAddresses.h"
 #include "web/PilotsDisplayThread.h"
 
@@ -95,8 +97,13 @@ int main(int argc, char** argv) {
         return parsed.exitStatus;
     }
     const aerolap::Settings& options = *parsed.settings;
-    if (options.checkSounds || options.dayReport) {
+    if (options.checkSounds || options.dayReport || options.resultsSchedule) {
         aerolap::useParentConsole();
+    }
+    if (options.resultsSchedule) {
+        return aerolap::runResults(
+            {*options.resultsSchedule, options.scoresFile, options.resultsCsv}, std::cout,
+            std::cerr);
     }
     if (options.dayReport) {
         QCoreApplication::setApplicationName(QStringLiteral("Aerolap"));
@@ -166,6 +173,9 @@ int main(int argc, char** argv) {
                                            timer.messageBoxes(), &view);
     QAction showScheduleWindow(QStringLiteral("Contest schedule..."));
     offerWindow(view, showScheduleWindow, QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
+    aerolap::ScoresWindow scoresWindow(timer.scores(), timer.scheduleRunner(), &view);
+    QAction showScoresWindow(QCoreApplication::translate("main", "Scores..."));
+    offerWindow(view, showScoresWindow, QKeySequence(Qt::CTRL | Qt::Key_K), scoresWindow);
     std::unique_ptr<aerolap::DirectorsRemoteWindow> remoteWindow;
     QAction showRemoteWindow(QStringLiteral("Director's remote..."));
     if (remoteAccess) {
@@ -190,6 +200,9 @@ int main(int argc, char** argv) {
     offerWindow(view, showDayLogWindow, QKeySequence(Qt::CTRL | Qt::Key_L), dayLogWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
+    if (options.scoresFile) {
+        timer.scores().keepScoresIn(*options.scoresFile);
+    }
     timer.load(options.scheduleFile, options.drawFile);
     // Deletes itself when the box is unloaded.
     new aerolap::frmAboutView(*timer.window().aboutBox(), fonts,

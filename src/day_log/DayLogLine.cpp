@@ -25,7 +25,7 @@ int sortOf(const LineEvent& event) {
 
 /// Each kind's name, with the event its lines hold before their fields are read.
 const auto& kinds() {
-    static const std::array<std::pair<std::string_view, LineEvent>, 17> kKinds{{
+    static const std::array<std::pair<std::string_view, LineEvent>, 18> kKinds{{
         {"run", ProgramStarted{}},
         {"exit", ProgramClosed{}},
         {"start", ButtonPressed{CycleCommand::Start, {}}},
@@ -41,6 +41,7 @@ const auto& kinds() {
         {"suspend", LaptopSlept{}},
         {"notice", NoticePosted{}},
         {"remote", RemoteCommanded{}},
+        {"score", ScoreChanged{}},
         {"dropped", LinesMissing{false, 0}},
         {"lost", LinesMissing{true, 0}},
     }};

@@ -139,6 +139,23 @@ struct RemoteCommanded {
     template <typename F> void fields(F& f) { f("device", device)("command", command); }
 };
 
+/// A change to the contest's scores ("score"): `what` changed ("card", "confirmation",
+/// "reflight_group", "rules"), in which round and group (counted from 0; none for the rules), for
+/// which pilot, from what to what, and where it came from: "laptop", or a phone by its name.
+struct ScoreChanged {
+    std::string what;
+    std::optional<int> round;
+    std::optional<int> group;
+    std::string pilot;
+    std::string oldValue;
+    std::string newValue;
+    std::string source;
+    template <typename F> void fields(F& f) {
+        f("what", what)("round", round)("group", group)("pilot", pilot)("old", oldValue);
+        f("new", newValue)("source", source);
+    }
+};
+
 /// Lines that never reached the log: dropped from a full queue ("dropped") or lost to a disk that
 /// failed ("lost").
 struct LinesMissing {
@@ -149,7 +166,7 @@ struct LinesMissing {
 
 using LineEvent = std::variant<ProgramStarted, ProgramClosed, ButtonPressed, PhaseBegan, CuePlayed,
                                FrameSent, PortChanged, ScheduleMoved, CycleResumed, LaptopSlept,
-                               NoticePosted, RemoteCommanded, LinesMissing>;
+                               NoticePosted, RemoteCommanded, ScoreChanged, LinesMissing>;
 
 struct DayLogLine {
     Moment mono{};

@@ -120,9 +120,32 @@ private:
     void take(const DayLogLine&, const LinesMissing& missing) {
         (missing.lost ? m_report.lostLines : m_report.droppedLines) += missing.lines;
     }
-    /// The port and the schedule tell nothing of a cycle's timing.
+    /// The port tells nothing of a cycle's timing.
     void take(const DayLogLine&, const PortChanged&) {}
-    void take(const DayLogLine&, const ScheduleMoved&) {}
+    /// The schedule's place before a START is the group that START flies; a resumed cycle's is
+    /// told once it runs.
+    void take(const DayLogLine&, const ScheduleMoved& moved) {
+        m_place = moved.loaded ? std::optional(std::pair(moved.round, moved.group)) : std::nullopt;
+        if (m_cycle && moved.state == ScheduleState::Running) {
+            std::tie(m_cycle->round, m_cycle->group) = *m_place;
+        }
+    }
+    void take(const DayLogLine& line, const ScoreChanged& changed) {
+        ReportedScore score{line.wallMs,   changed.what,     changed.round,    changed.group,
+                            changed.pilot, changed.oldValue, changed.newValue, changed.source};
+        const auto flew = [&score](const ReportedCycle& cycle) {
+            return score.round && cycle.round == score.round && cycle.group == score.group;
+        };
+        if (m_cycle && flew(*m_cycle)) {
+            m_cycle->scores.push_back(std::move(score));
+        } else if (const auto cycle =
+                       std::ranges::find_if(m_report.cycles.rbegin(), m_report.cycles.rend(), flew);
+                   cycle != m_report.cycles.rend()) {
+            cycle->scores.push_back(std::move(score));
+        } else {
+            m_report.scores.push_back(std::move(score));
+        }
+    }
 
     void take(const DayLogLine& line, const PhaseBegan& phase) {
         const long long began = nanosecondsOf(phase.began.value_or(line.mono));
@@ -174,6 +197,9 @@ private:
         m_cycle->startWallMs = wallMs;
         m_cycle->started = started;
         m_cycle->task = std::move(task);
+        if (m_place) {
+            std::tie(m_cycle->round, m_cycle->group) = *m_place;
+        }
         if (m_resumeGap) {
             m_cycle->gaps.push_back(*std::exchange(m_resumeGap, std::nullopt));
         }
@@ -243,6 +269,8 @@ private:
     std::vector<ReportedFrame> m_waitingFrames;
     std::vector<std::pair<long long, long long>> m_gaps;
     std::optional<ReportedGap> m_resumeGap;
+    /// The schedule's round and group, while one is loaded.
+    std::optional<std::pair<std::optional<int>, std::optional<int>>> m_place;
     /// The last line before the program's last start, and that start.
     std::pair<long long, long long> m_crash;
     long long m_lastNs = 0;

@@ -50,16 +50,34 @@ struct ReportedGap {
     std::string wentOn;
 };
 
+/// A change to the scores as the day log has it (see `ScoreChanged`).
+struct ReportedScore {
+    long long wallMs = 0;
+    std::string what;
+    std::optional<int> round;
+    std::optional<int> group;
+    std::string pilot;
+    std::string oldValue;
+    std::string newValue;
+    std::string source;
+};
+
 struct ReportedCycle {
     long long startWallMs = 0;
     /// Begun by START (or Loop); otherwise carried on after a crash.
     bool started = true;
     std::string task;
+    /// The schedule's round and group it flew, counted from 0, when a schedule ran it.
+    std::optional<int> round;
+    std::optional<int> group;
     std::vector<ReportedPhase> phases;
     std::vector<ReportedCue> cues;
     std::vector<MissingCue> missing;
     std::vector<ReportedFrame> frames;
     std::vector<ReportedGap> gaps;
+    /// The score changes of its round and group, when it is the last cycle of the log that flew
+    /// them.
+    std::vector<ReportedScore> scores;
     /// How it ended: "landing window over", "STOP at ...", "program ended", "log ends".
     std::string ending;
 };
@@ -74,6 +92,8 @@ struct DayReport {
     long long lostLines = 0;
     std::vector<std::string> notices;
     std::vector<std::string> remoteCommands;
+    /// The score changes of no cycle in this log: a group flown another day, the rules.
+    std::vector<ReportedScore> scores;
 };
 
 /// The local time of day of a line's wall-clock moment, to the millisecond.

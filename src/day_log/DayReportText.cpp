@@ -69,10 +69,28 @@ Cells frameCells(const ReportedFrame& frame) {
                 (frame.taken ? "" : "  NOT TAKEN")};
 }
 
+std::string placeText(std::optional<int> round, std::optional<int> group) {
+    if (!round) {
+        return {};
+    }
+    return "round " + std::to_string(*round + 1) +
+           (group ? " group " + std::to_string(*group + 1) : std::string());
+}
+
 std::string cycleHeading(const ReportedCycle& cycle, std::size_t number) {
+    const std::string place = placeText(cycle.round, cycle.group);
     return "Cycle " + std::to_string(number) + ": " +
            (cycle.started ? "START at " : "resumed at ") + wallText(cycle.startWallMs) +
-           (cycle.task.empty() ? "" : ", " + cycle.task);
+           (cycle.task.empty() ? "" : ", " + cycle.task) + (place.empty() ? "" : ", " + place);
+}
+
+/// A score change in one line, with its round and group where no cycle's heading gives them.
+std::string scoreText(const ReportedScore& score, bool withPlace) {
+    const std::string place = withPlace ? placeText(score.round, score.group) : "";
+    return wallText(score.wallMs) + "  " + (place.empty() ? "" : place + ", ") + score.what +
+           (score.pilot.empty() ? "" : " " + score.pilot) + ": " +
+           (score.oldValue.empty() ? "(none)" : score.oldValue) + " -> " +
+           (score.newValue.empty() ? "(none)" : score.newValue) + "  (" + score.source + ")";
 }
 
 /// A cycle in one line: how many cues and frames, and how many of them went wrong.
@@ -131,6 +149,18 @@ std::vector<std::string> logLacks(const DayReport& report) {
     return lacks;
 }
 
+void scoresHtml(std::ostringstream& out, const std::string& heading,
+                const std::vector<ReportedScore>& scores, bool withPlace) {
+    if (scores.empty()) {
+        return;
+    }
+    out << "<h3>" << escaped(heading) << "</h3><ul>";
+    for (const ReportedScore& score : scores) {
+        out << "<li>" << escaped(scoreText(score, withPlace)) << "</li>";
+    }
+    out << "</ul>\n";
+}
+
 } // namespace
 
 std::string dayReportText(const DayReport& report, std::chrono::milliseconds late,
@@ -165,6 +195,18 @@ std::string dayReportText(const DayReport& report, std::chrono::milliseconds lat
                 << "; the cycle went on at " << gap.wentOn << "\n";
         }
         out << "  Ended: " << cycle.ending << "\n";
+        if (!cycle.scores.empty()) {
+            out << "  Scores of this group:\n";
+        }
+        for (const ReportedScore& score : cycle.scores) {
+            out << "    " << scoreText(score, false) << "\n";
+        }
+    }
+    if (!report.scores.empty()) {
+        out << "\nScores of no cycle in this log:\n";
+    }
+    for (const ReportedScore& score : report.scores) {
+        out << "  " << scoreText(score, true) << "\n";
     }
     if (!report.notices.empty()) {
         out << "\nNotices:\n";
@@ -252,7 +294,14 @@ std::string dayReportHtml(const DayReport& report, std::chrono::milliseconds lat
             out << "<p class=\"bad\">Gap at " << wallText(gap.wallMs) << ": " << escaped(gap.what)
                 << "; the cycle went on at " << escaped(gap.wentOn) << "</p>\n";
         }
-        out << "<p>Ended: " << escaped(cycle.ending) << "</p></section>\n";
+        out << "<p>Ended: " << escaped(cycle.ending) << "</p>\n";
+        scoresHtml(out, "Scores of this group", cycle.scores, false);
+        out << "</section>\n";
+    }
+    if (!report.scores.empty()) {
+        out << "<section>";
+        scoresHtml(out, "Scores of no cycle in this log", report.scores, true);
+        out << "</section>\n";
     }
     if (!report.notices.empty() || !report.remoteCommands.empty()) {
         out << "<section><h2>Notices and remote commands</h2><ul>";

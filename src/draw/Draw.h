@@ -39,6 +39,9 @@ struct Draw {
     std::vector<DrawnRound> rounds;
     /// Set when the draw was generated here rather than imported.
     std::optional<DrawSettings> generation;
+    /// How many groups at the end of each round were added for re-flights after the draw (none
+    /// where the list stops short): their pilots flew in the round already, and fly it again.
+    std::vector<int> reflightGroups;
 
     friend bool operator==(const Draw&, const Draw&) = default;
 };

@@ -131,7 +131,7 @@ private:
     }
 
     const std::vector<int>& m_groups;
-    Draw m_draw{{}, std::vector<DrawnRound>(m_groups.size()), std::nullopt};
+    Draw m_draw{{}, std::vector<DrawnRound>(m_groups.size()), std::nullopt, {}};
     std::map<std::pair<int, int>, int> m_seen;
     std::map<int, int> m_firstLine;
     std::map<int, int> m_teamLine;

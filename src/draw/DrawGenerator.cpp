@@ -227,7 +227,7 @@ int groupCountFor(int pilots, const DrawSettings& settings) {
 }
 
 Draw generateDraw(std::vector<DrawPilot> pilots, const DrawSettings& settings, int rounds) {
-    return redrawFrom(Draw{std::move(pilots), {}, settings}, 0, rounds);
+    return redrawFrom(Draw{std::move(pilots), {}, settings, {}}, 0, rounds);
 }
 
 Draw redrawFrom(Draw draw, int firstRound, int rounds) {

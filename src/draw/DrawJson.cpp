@@ -1,6 +1,7 @@
 #include "DrawJson.h"
 
 #include <QJsonArray>
+#include <algorithm>
 #include <set>
 
 namespace aerolap {
@@ -43,8 +44,9 @@ DrawPilot pilotFrom(const QJsonValue& value, const std::string& field, int round
     return pilot;
 }
 
+/// The round's groups; a pilot flies once in the groups drawn, and once in each re-flight group.
 DrawnRound roundFrom(const QJsonValue& value, const std::string& field, const Draw& draw,
-                     int groups) {
+                     int groups, int reflights) {
     if (!value.isArray()) {
         throw DrawFieldFault{field, "must be a list of groups"};
     }
@@ -56,6 +58,8 @@ DrawnRound roundFrom(const QJsonValue& value, const std::string& field, const Dr
     DrawnRound round;
     std::set<int> seen;
     for (const QJsonValue& groupValue : list) {
+        std::set<int> own;
+        std::set<int>& flying = std::ssize(round) >= groups - reflights ? own : seen;
         DrawnGroup& group = round.emplace_back();
         const std::string where = field + ", group " + std::to_string(round.size());
         for (const QJsonValue& name : groupValue.toArray()) {
@@ -64,7 +68,7 @@ DrawnRound roundFrom(const QJsonValue& value, const std::string& field, const Dr
                 throw DrawFieldFault{where, "\"" + name.toString().toStdString() +
                                                 "\" is not one of the draw's pilots"};
             }
-            if (!seen.insert(*pilot).second) {
+            if (!flying.insert(*pilot).second) {
                 throw DrawFieldFault{where, "\"" + name.toString().toStdString() +
                                                 "\" flies twice in the round"};
             }
@@ -121,6 +125,13 @@ QJsonObject drawToJson(const Draw& draw) {
                          settings->groups > 0 ? settings->groups : settings->groupSize);
         object.insert(QStringLiteral("generated"), generated);
     }
+    if (std::ranges::any_of(draw.reflightGroups, [](int groups) { return groups > 0; })) {
+        QJsonArray reflights;
+        for (const int groups : draw.reflightGroups) {
+            reflights.append(groups);
+        }
+        object.insert(QStringLiteral("reflight_groups"), reflights);
+    }
     return object;
 }
 
@@ -146,10 +157,23 @@ std::variant<Draw, DrawFieldFault> drawFromJson(const QJsonValue& value,
         if (rounds.toArray().size() > roundCount) {
             throw DrawFieldFault{"draw, rounds", "has more rounds than the schedule"};
         }
+        const QJsonArray reflights = object.value(QStringLiteral("reflight_groups")).toArray();
         for (const QJsonValue& round : rounds.toArray()) {
             const std::size_t index = draw.rounds.size();
-            draw.rounds.push_back(roundFrom(round, "draw, round " + std::to_string(index + 1), draw,
-                                            groupsPerRound[index]));
+            const std::string field = "draw, round " + std::to_string(index + 1);
+            const QJsonValue added = reflights.at(static_cast<qsizetype>(index));
+            const auto groups = added.isUndefined() ? std::optional(0)
+                                                    : wholeNumber(added, 0, groupsPerRound[index]);
+            if (!groups) {
+                throw DrawFieldFault{"draw, reflight_groups", "must give each round from 0 to its "
+                                                              "number of groups"};
+            }
+            draw.rounds.push_back(roundFrom(round, field, draw, groupsPerRound[index], *groups));
+            draw.reflightGroups.push_back(*groups);
+        }
+        // Kept only as far as it says something, as it is written.
+        while (!draw.reflightGroups.empty() && draw.reflightGroups.back() == 0) {
+            draw.reflightGroups.pop_back();
         }
         if (object.contains(QStringLiteral("generated"))) {
             draw.generation = settingsFrom(object.value(QStringLiteral("generated")));

@@ -59,11 +59,16 @@ FileWriter::~FileWriter() {
     m_thread.join();
 }
 
-void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path,
-                         QByteArray bytes) {
+void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path, QByteArray bytes,
+                         Written written) {
     {
         const std::lock_guard lock(m_mutex);
-        m_wholes.insert_or_assign(path, std::pair(&kind, std::move(bytes)));
+        Whole& whole = m_wholes[path];
+        whole.kind = &kind;
+        whole.bytes = std::move(bytes);
+        if (written) {
+            whole.written.push_back(std::move(written));
+        }
     }
     m_wake.notify_one();
 }
@@ -102,8 +107,14 @@ void FileWriter::run() {
         m_writing = true;
         lock.unlock();
         for (const auto& [path, whole] : wholes) {
-            const auto fault = makeFolderOf(path);
-            tell(*whole.first, path, fault ? fault : saveWholeFile(path.string(), whole.second));
+            auto fault = makeFolderOf(path);
+            if (!fault) {
+                fault = saveWholeFile(path.string(), whole.bytes);
+            }
+            tell(*whole.kind, path, fault);
+            for (const Written& written : whole.written) {
+                written(!fault);
+            }
         }
         writeLines(std::move(lines));
         lock.lock();

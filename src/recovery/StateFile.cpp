@@ -2,6 +2,7 @@
 
 #include "CycleRecordJson.h"
 #include "files/SmallFileRead.h"
+#include "files/UnreadableFile.h"
 
 #include <system_error>
 
@@ -32,12 +33,8 @@ std::optional<CycleRecord> StateFile::read(WallClock::TimePoint now) {
             fault = std::get<std::string>(parsed);
         }
     }
-    std::string kept;
-    if (std::filesystem::is_regular_file(path(), error)) {
-        const auto aside = std::filesystem::path(file + ".unreadable");
-        std::filesystem::rename(path(), aside, error);
-        kept = error ? "" : " It is kept as " + aside.string() + ".";
-    }
+    const auto aside = keepUnreadableAside(path());
+    const std::string kept = aside ? " It is kept as " + aside->string() + "." : "";
     m_notices.post("The state file " + file + " " + fault +
                    ": the timer starts at READY with its own settings." + kept);
     return std::nullopt;

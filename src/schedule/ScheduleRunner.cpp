@@ -26,6 +26,7 @@ bool ScheduleRunner::load(Schedule schedule, SchedulePosition from) {
         return false;
     }
     m_schedule = std::move(schedule);
+    ++m_revision;
     moveTo(contains(*m_schedule, from) ? from : SchedulePosition{}, State::Waiting);
     return true;
 }
@@ -35,6 +36,7 @@ bool ScheduleRunner::edit(Schedule schedule) {
         return load(std::move(schedule), m_position);
     }
     m_schedule = std::move(schedule);
+    ++m_revision;
     commitClocks();
     tellChange();
     return true;
@@ -45,6 +47,7 @@ bool ScheduleRunner::changeDraw(Schedule schedule) {
         return false;
     }
     m_schedule = std::move(schedule);
+    ++m_revision;
     tellChange();
     return true;
 }

@@ -7,6 +7,7 @@
 #include "platform/MonotonicSource.h"
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 
 namespace aerolap {
@@ -39,6 +40,9 @@ public:
     bool changeDraw(Schedule schedule);
     bool loaded() const { return m_schedule.has_value(); }
     const Schedule& schedule() const { return *m_schedule; }
+    /// Counts the changes to the schedule itself (each load, edit and change of the draw), not
+    /// its moves: what is worked out from the schedule is worked out again when it moves on.
+    std::uint64_t revision() const { return m_revision; }
 
     SchedulePosition position() const { return m_position; }
     State state() const { return m_state; }
@@ -84,6 +88,7 @@ private:
     Cycle& m_cycle;
     const MonotonicSource& m_time;
     std::optional<Schedule> m_schedule;
+    std::uint64_t m_revision = 0;
     SchedulePosition m_position;
     State m_state = State::Waiting;
     Window m_lastWindow = Window::None;

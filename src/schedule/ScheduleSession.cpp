@@ -57,6 +57,7 @@ bool ScheduleSession::take(const std::string& path, std::optional<SchedulePositi
                              MessageIcon::Information, MessageButtons::Ok});
         return false;
     }
+    opened.emit();
     return true;
 }
 
@@ -65,8 +66,12 @@ bool ScheduleSession::saveAs(const std::string& path) {
         m_messageBoxes.show({*error, kTitle, MessageIcon::Critical, MessageButtons::Ok});
         return false;
     }
+    const bool moved = path != m_path;
     m_path = path;
     m_runner.tellChange();
+    if (moved) {
+        renamed.emit();
+    }
     return true;
 }
 

@@ -51,6 +51,12 @@ public:
     std::optional<FirstOpenGroup> firstOpenGroup() const;
     const std::string& path() const { return m_path; }
 
+    /// Raised once a schedule file is opened and the runner has it: what is kept beside the file
+    /// comes with it.
+    Signal<> opened;
+    /// Raised when the schedule in hand is saved to another file than its own.
+    Signal<> renamed;
+
 private:
     bool take(const std::string& path, std::optional<SchedulePosition> chosen);
     void tell(const std::string& text, MessageIcon icon);

@@ -4,7 +4,8 @@
 
 namespace aerolap {
 
-/// A score as the results show it: rounded to one decimal. Scores are kept unrounded.
+/// A score as the results show it: rounded to one decimal, with a decimal point whatever the
+/// locale. Scores are kept unrounded.
 std::string shownScore(double score);
 
 /// Seconds as minutes and seconds, `4:05`.

@@ -141,7 +141,7 @@ TEST(Withdrawal, DrawsTheRoundsNotFlownAgainAndKeepsTheFlownOnes) {
 }
 
 TEST(Withdrawal, StrikesAPilotOutOfAnImportedDrawFromTheFirstOpenGroup) {
-    Draw imported{pilots(4, 0), {{{0, 1}, {2, 3}}, {{0, 2}, {1, 3}}, {{0, 3}, {1, 2}}}, {}};
+    Draw imported{pilots(4, 0), {{{0, 1}, {2, 3}}, {{0, 2}, {1, 3}}, {{0, 3}, {1, 2}}}, {}, {}};
     const Draw whole = withdrawPilot(imported, 0, {1, 0}, 3);
     EXPECT_EQ(whole.rounds[0], imported.rounds[0]);
     EXPECT_EQ(whole.rounds[1], (DrawnRound{{2}, {1, 3}}));

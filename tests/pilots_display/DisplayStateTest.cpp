@@ -89,14 +89,15 @@ TEST_F(DisplayStateTest, CarriesWhoFliesAndWhenTheNextStartIsDueWithTheDrawsVers
     schedule.rounds[1] = {"B", "", 20, 1, 2, {}, {}, {}, {}, {}};
     schedule.draw = Draw{{{"Anna", "", {}}, {"Bruno", "", {}}, {"Carla", "", {}}},
                          {{{0, 2}, {1}}, {{0, 1, 2}}},
+                         {},
                          {}};
     runner.load(schedule);
     time.runSoonTasks();
     ASSERT_EQ(draws.size(), 1U);
     // Each cycle: 10 s preparation, 20 s working time, 30 s landing, then the next one's gap; a
     // later flight's preparation is its no-fly minute.
-    EXPECT_EQ(draws[0]->cycles, (std::vector<CycleLength>{{1, 1, 1, 65}, {1, 2, 1, 65},
-                                                          {2, 1, 1, 65}, {2, 1, 2, 110}}));
+    EXPECT_EQ(draws[0]->cycles, (std::vector<CycleLength>{
+                                    {1, 1, 1, 65}, {1, 2, 1, 65}, {2, 1, 1, 65}, {2, 1, 2, 110}}));
     const auto scheduled = [&] { return withDraw.current().schedule.value(); };
     EXPECT_EQ(scheduled().pilots, (std::vector<std::string>{"Anna", "Carla"}));
     EXPECT_EQ(scheduled().onDeck, std::vector<std::string>{"Bruno"});

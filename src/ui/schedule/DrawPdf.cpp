@@ -1,87 +1,15 @@
 #include "DrawPdf.h"
 
-#include "ui/widgets/LayoutFonts.h"
+#include "ui/widgets/PdfPages.h"
 
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 
 namespace aerolap {
 
 namespace {
 
-constexpr int kDotsPerInch = 300;
-constexpr double kMarginMillimetres = 15;
 // Names of 25 letters fit a column of this many groups across A4.
 constexpr int kGroupsAcross = 6;
-
-/// Lays the document out from the top of each page down, starting a new page where a block would
-/// not fit. Sizes are in the writer's dots.
-class PageFlow {
-public:
-    PageFlow(QPdfWriter& writer, QPainter& painter, QString heading)
-        : m_writer(writer), m_painter(painter), m_heading(std::move(heading)),
-          m_width(painter.viewport().width()), m_height(painter.viewport().height()),
-          m_line(QFontMetrics(font(9), &writer).height() * 5 / 4) {
-        startPage();
-    }
-
-    static QFont font(int points, bool bold = false) { return printFont(points, bold); }
-
-    /// Room for `lines` lines of text below, on this page or the next.
-    void need(int lines) {
-        if (m_y + lines * m_line > m_height) {
-            m_writer.newPage();
-            startPage();
-        }
-    }
-    void newPage() {
-        m_writer.newPage();
-        startPage();
-    }
-
-    void text(const QString& line, int points, bool bold = false, int x = 0, int width = -1) {
-        m_painter.setFont(font(points, bold));
-        m_painter.drawText(QRect(x, m_y, width < 0 ? m_width - x : width, m_line),
-                           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
-    }
-    void down(int lines = 1) { m_y += lines * m_line; }
-
-    /// A table of columns of names with a heading over each, ruled.
-    void table(const std::vector<QString>& headings, const std::vector<QStringList>& columns) {
-        const int rows = static_cast<int>(std::ranges::max(columns, {}, &QStringList::size).size());
-        need(rows + 2);
-        const int width = m_width / kGroupsAcross;
-        for (std::size_t column = 0; column < columns.size(); ++column) {
-            const int x = static_cast<int>(column) * width;
-            m_painter.drawRect(x, m_y, width, (rows + 1) * m_line);
-            text(headings[column], 9, true, x + m_line / 4, width - m_line / 2);
-            for (int row = 0; row < columns[column].size(); ++row) {
-                m_y += m_line;
-                text(columns[column][row], 9, false, x + m_line / 4, width - m_line / 2);
-            }
-            m_y -= static_cast<int>(columns[column].size()) * m_line;
-        }
-        down(rows + 2);
-    }
-
-private:
-    void startPage() {
-        m_y = 0;
-        text(m_heading, 14, true);
-        down(2);
-    }
-
-    QPdfWriter& m_writer;
-    QPainter& m_painter;
-    QString m_heading;
-    int m_width;
-    int m_height;
-    int m_line;
-    int m_y = 0;
-};
 
 QString roundTitle(const Schedule& schedule, std::size_t round) {
     const ScheduleRound& each = schedule.rounds[round];
@@ -95,7 +23,7 @@ QString roundTitle(const Schedule& schedule, std::size_t round) {
     return title;
 }
 
-void writeRounds(PageFlow& flow, const Schedule& schedule, const Draw& draw) {
+void writeRounds(PdfPages& flow, const Schedule& schedule, const Draw& draw) {
     for (std::size_t round = 0; round < draw.rounds.size(); ++round) {
         const DrawnRound& groups = draw.rounds[round];
         if (groups.empty()) {
@@ -116,13 +44,13 @@ void writeRounds(PageFlow& flow, const Schedule& schedule, const Draw& draw) {
                     names << QString::fromStdString(name);
                 }
             }
-            flow.table(headings, columns);
+            flow.columns(headings, columns, kGroupsAcross);
         }
     }
 }
 
 /// Each pilot, in alphabetical order, with the group of each round as round/group.
-void writeIndex(PageFlow& flow, const Draw& draw) {
+void writeIndex(PdfPages& flow, const Draw& draw) {
     flow.newPage();
     flow.text(QStringLiteral("Pilots: round/group"), 11, true);
     flow.down();
@@ -161,26 +89,18 @@ std::optional<std::string> writeDrawPdf(const Schedule& schedule, const std::str
     if (!schedule.draw) {
         return std::string("The schedule has no draw to print.");
     }
-    QPdfWriter writer(QString::fromStdString(path));
-    writer.setResolution(kDotsPerInch);
-    writer.setPageLayout(QPageLayout(
-        QPageSize(QPageSize::A4), QPageLayout::Portrait,
-        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
-        QPageLayout::Millimeter));
-    writer.setTitle(QStringLiteral("Draw: ") + QString::fromStdString(schedule.name));
-    writer.setCreator(QStringLiteral("Aerolap"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return "Draw " + path + ": cannot be written";
-    }
     QString heading = QString::fromStdString(schedule.name.empty() ? "Contest" : schedule.name);
     if (!schedule.date.empty()) {
         heading += QStringLiteral(", ") + QString::fromStdString(schedule.date);
     }
-    PageFlow flow(writer, painter, heading);
+    PdfPages flow(QString::fromStdString(path),
+                  QStringLiteral("Draw: ") + QString::fromStdString(schedule.name), heading);
+    if (!flow.opened()) {
+        return "Draw " + path + ": cannot be written";
+    }
     writeRounds(flow, schedule, *schedule.draw);
     writeIndex(flow, *schedule.draw);
-    if (!painter.end()) {
+    if (!flow.finish()) {
         return "Draw " + path + ": cannot be written";
     }
     return std::nullopt;

@@ -1,0 +1,143 @@
+#include "ResultsTables.h"
+
+#include "CardText.h"
+#include "scoring/RulesListing.h"
+#include "scoring/ScoreText.h"
+
+#include <QCoreApplication>
+
+namespace aerolap {
+
+namespace {
+
+QString said(const char* text, int count = -1) {
+    return QCoreApplication::translate("Results", text, nullptr, count);
+}
+
+QString score(double value) {
+    return QString::fromStdString(shownScore(value));
+}
+
+QString nameOf(const ScoredContest& scored, int pilot) {
+    return QString::fromStdString(scored.pilots[static_cast<std::size_t>(pilot)].name);
+}
+
+QString roundCell(const PilotRound& round) {
+    const QString shown = score(round.score);
+    return (round.dropped ? QStringLiteral("(%1)").arg(shown) : shown) +
+           (round.provisional ? QStringLiteral("*") : QString());
+}
+
+QString rankCell(const PilotStanding& pilot) {
+    if (pilot.disqualified) {
+        return said("DSQ");
+    }
+    return pilot.rank ? QString::number(*pilot.rank) : QStringLiteral("-");
+}
+
+QString markOf(const Card& card) {
+    switch (card.mark) {
+    case CardMark::Unsigned:
+        return said("unsigned");
+    case CardMark::NoShow:
+        return said("no-show");
+    case CardMark::Signed:
+        break;
+    }
+    return card.grantedReflight ? said("re-flight") : QString();
+}
+
+} // namespace
+
+QString resultsHeading(const ScoredContest& scored) {
+    QString heading = scored.name.empty() ? said("Contest") : QString::fromStdString(scored.name);
+    if (!scored.date.empty()) {
+        heading += QStringLiteral(", ") + QString::fromStdString(scored.date);
+    }
+    return heading;
+}
+
+QString provisionalNote(const Results& results) {
+    int open = 0;
+    for (const auto& round : results.rounds) {
+        for (const GroupResult& group : round) {
+            open += group.provisional && !group.cards.empty() ? 1 : 0;
+        }
+    }
+    return open == 0
+               ? QString()
+               : said("PROVISIONAL: %n group(s) not confirmed; their scores are marked *.", open);
+}
+
+QStringList rulesLines(const ScoredContest& scored) {
+    QStringList lines;
+    for (const Setting& setting : settingsOf(scored.contest.rules)) {
+        lines << QString::fromStdString(setting.name + ": " + setting.value);
+    }
+    return lines;
+}
+
+ResultsTable standingsTable(const ScoredContest& scored, const Standings& standings,
+                            const QString& title) {
+    ResultsTable table{title, {said("Rank"), said("Pilot"), said("Team")}, {}};
+    if (!standings.pilots.empty()) {
+        for (const PilotRound& round : standings.pilots.front().rounds) {
+            table.headings << said("R%1").arg(round.round + 1);
+        }
+    }
+    table.headings << said("Penalty") << said("Total");
+    for (const PilotStanding& pilot : standings.pilots) {
+        QStringList row{
+            rankCell(pilot), nameOf(scored, pilot.pilot),
+            QString::fromStdString(scored.pilots[static_cast<std::size_t>(pilot.pilot)].team)};
+        for (const PilotRound& round : pilot.rounds) {
+            row << roundCell(round);
+        }
+        row << (pilot.penalty == 0 ? QString() : QString::number(pilot.penalty))
+            << score(pilot.total) + (pilot.provisional ? QStringLiteral("*") : QString());
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+ResultsTable roundTable(const ScoredContest& scored, const Results& results, int round) {
+    const auto r = static_cast<std::size_t>(round);
+    const Round& flown = scored.contest.rounds[r];
+    ResultsTable table{said("Round %1: task %2, working time %3")
+                           .arg(round + 1)
+                           .arg(QChar::fromLatin1(flown.rules.task))
+                           .arg(QString::fromStdString(shownTime(flown.rules.workingTime))),
+                       {said("Group"), said("Pilot"), said("Flights"), said("Raw"), said("Score"),
+                        said("Penalty"), said("Mark")},
+                       {}};
+    for (std::size_t g = 0; g < flown.groups.size(); ++g) {
+        const GroupResult& group = results.rounds[r][g];
+        for (std::size_t c = 0; c < group.cards.size(); ++c) {
+            const Card& card = flown.groups[g].cards[c];
+            table.rows.push_back(
+                {QString::number(g + 1) + (group.provisional ? QStringLiteral("*") : QString()),
+                 nameOf(scored, card.pilot), QString::fromStdString(flightsText(card)),
+                 QString::number(group.cards[c].raw), score(group.cards[c].score),
+                 card.penalty == 0 ? QString() : QString::number(card.penalty), markOf(card)});
+        }
+    }
+    return table;
+}
+
+ResultsTable teamsTable(const ScoredContest& scored, const std::vector<TeamStanding>& teams) {
+    ResultsTable table{
+        said("Teams"), {said("Rank"), said("Team"), said("Counted"), said("Total")}, {}};
+    for (const TeamStanding& team : teams) {
+        QStringList counted;
+        for (const int pilot : team.counted) {
+            counted << nameOf(scored, pilot);
+        }
+        table.rows.push_back(
+            {QString::number(team.rank), QString::fromStdString(team.name),
+             counted.join(QStringLiteral(", ")),
+             score(team.total) + (team.provisional ? QStringLiteral("*") : QString())});
+    }
+    return table;
+}
+
+} // namespace aerolap

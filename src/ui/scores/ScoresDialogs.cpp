@@ -1,0 +1,183 @@
+#include "ScoresDialogs.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QSpinBox>
+
+namespace aerolap {
+
+namespace {
+
+constexpr int kMostPenalty = 100'000;
+
+QString said(const char* text) {
+    return QCoreApplication::translate("ScoresDialogs", text);
+}
+
+QDialogButtonBox* okAndCancel(QDialog& dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
+}
+
+QListWidget* checkList(const QStringList& pilots, QWidget& parent) {
+    auto* list = new QListWidget(&parent);
+    for (const QString& pilot : pilots) {
+        auto* item = new QListWidgetItem(pilot, list);
+        item->setCheckState(Qt::Unchecked);
+    }
+    return list;
+}
+
+std::vector<int> checked(const QListWidget& list) {
+    std::vector<int> rows;
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->checkState() == Qt::Checked) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+std::optional<ReflightChoice> askForReflight(QWidget& parent, const QStringList& pilots) {
+    QDialog dialog(&parent);
+    dialog.setWindowTitle(said("Re-flight group"));
+    auto* form = new QFormLayout(&dialog);
+    QListWidget* granted = checkList(pilots, dialog);
+    QListWidget* fillers = checkList(pilots, dialog);
+    form->addRow(said("Granted a re-flight:"), granted);
+    form->addRow(said("Fill the group (keep the better score):"), fillers);
+    form->addRow(okAndCancel(dialog));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return ReflightChoice{checked(*granted), checked(*fillers)};
+}
+
+template <typename Value>
+QComboBox* choices(QDialog& dialog, std::initializer_list<std::pair<const char*, Value>> items,
+                   Value now) {
+    auto* box = new QComboBox(&dialog);
+    for (const auto& [text, value] : items) {
+        box->addItem(said(text), static_cast<int>(value));
+        if (value == now) {
+            box->setCurrentIndex(box->count() - 1);
+        }
+    }
+    return box;
+}
+
+QSpinBox* number(QDialog& dialog, int low, int high, int now) {
+    auto* spin = new QSpinBox(&dialog);
+    spin->setRange(low, high);
+    spin->setValue(now);
+    return spin;
+}
+
+std::optional<RulesChoice> askForRules(QWidget& parent, const RulesChoice& now, int rounds) {
+    const ContestRules& rules = now.rules;
+    QDialog dialog(&parent);
+    dialog.setWindowTitle(said("Contest rules"));
+    auto* form = new QFormLayout(&dialog);
+    auto* dropped = new QLineEdit(dropStepsText(rules.droppedRounds), &dialog);
+    form->addRow(said("Rounds dropped (from rounds:dropped):"), dropped);
+    QSpinBox* minimum = number(dialog, 0, 99, rules.minimumRounds);
+    form->addRow(said("Completed rounds for a final score:"), minimum);
+    QSpinBox* penalty = number(dialog, 0, kMostPenalty, rules.penaltyLimit);
+    form->addRow(said("Penalty points that disqualify, over:"), penalty);
+    QComboBox* reflight = choices(
+        dialog,
+        {std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "The re-flown pilot takes the re-flight"),
+                   ReflightRule::ReflownPilotTakesReflight),
+         std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "The better of two for everyone"),
+                   ReflightRule::BetterOfTwoForEveryone)},
+        rules.reflight);
+    form->addRow(said("Re-flight:"), reflight);
+    QComboBox* team = choices(
+        dialog,
+        {std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Nominated members"),
+                   TeamRule::NominatedMembers),
+         std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Best members"), TeamRule::BestMembers)},
+        rules.team);
+    form->addRow(said("Team result:"), team);
+    QSpinBox* members = number(dialog, 1, 99, rules.teamMembersCounted);
+    form->addRow(said("Members counted:"), members);
+    QSpinBox* poker = number(dialog, 1, 9, rules.pokerTargets);
+    form->addRow(said("Poker targets counted:"), poker);
+    QComboBox* taskD = choices(
+        dialog,
+        {std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Two flights"), TaskDForm::TwoFlights),
+         std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Ladder of 30 s to 120 s"),
+                   TaskDForm::Ladder)},
+        rules.taskD);
+    form->addRow(said("Task D:"), taskD);
+    QSpinBox* flyOff = number(dialog, 0, rounds, now.flyOffFrom ? *now.flyOffFrom + 1 : 0);
+    flyOff->setSpecialValueText(said("none"));
+    form->addRow(said("Fly-off from round:"), flyOff);
+    form->addRow(okAndCancel(dialog));
+    while (dialog.exec() == QDialog::Accepted) {
+        const auto steps = dropStepsFrom(dropped->text());
+        if (!steps) {
+            QMessageBox::warning(&dialog, said("Contest rules"),
+                                 said("Write the dropped rounds as steps like 5:1 9:2: from 5 "
+                                      "rounds 1 is dropped, from 9 rounds 2."));
+            continue;
+        }
+        ContestRules chosen = rules;
+        chosen.droppedRounds = *steps;
+        chosen.minimumRounds = minimum->value();
+        chosen.penaltyLimit = penalty->value();
+        chosen.reflight = static_cast<ReflightRule>(reflight->currentData().toInt());
+        chosen.team = static_cast<TeamRule>(team->currentData().toInt());
+        chosen.teamMembersCounted = members->value();
+        chosen.pokerTargets = poker->value();
+        chosen.taskD = static_cast<TaskDForm>(taskD->currentData().toInt());
+        return RulesChoice{chosen, flyOff->value() == 0 ? std::nullopt
+                                                        : std::optional(flyOff->value() - 1)};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ScoresDialogs systemScoresDialogs() {
+    return {[](QWidget& parent, const QString& caption, const QString& filter) {
+                return QFileDialog::getSaveFileName(&parent, caption, {}, filter);
+            },
+            askForReflight, askForRules};
+}
+
+QString dropStepsText(const std::vector<DropStep>& steps) {
+    QStringList parts;
+    for (const DropStep& step : steps) {
+        parts << QStringLiteral("%1:%2").arg(step.fromRounds).arg(step.dropped);
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+std::optional<std::vector<DropStep>> dropStepsFrom(const QString& text) {
+    std::vector<DropStep> steps;
+    for (const QString& part : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList numbers = part.split(QLatin1Char(':'));
+        bool fromOk = false;
+        bool droppedOk = false;
+        const int from = numbers.value(0).toInt(&fromOk);
+        const int dropped = numbers.value(1).toInt(&droppedOk);
+        if (numbers.size() != 2 || !fromOk || !droppedOk || from < 1 || from > 99 || dropped < 0 ||
+            dropped > 99) {
+            return std::nullopt;
+        }
+        steps.push_back({from, dropped});
+    }
+    return steps;
+}
+
+} // namespace aerolap
