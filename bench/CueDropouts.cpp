@@ -36,6 +36,7 @@ const std::ptrdiff_t kPlacePattern = samplesIn(200ms);
 const std::ptrdiff_t kPlaceWithin = samplesIn(25ms);
 const std::ptrdiff_t kSearchBefore = samplesIn(20ms);
 const std::ptrdiff_t kSearchAfter = samplesIn(1s);
+const std::ptrdiff_t kLookAround = samplesIn(5s);
 // How much of the recording after a dropout places the rest of the cue.
 const std::ptrdiff_t kResumePattern = samplesIn(100ms);
 // A file's first sample louder than this is where its match starts.
@@ -240,7 +241,11 @@ DropoutCount findDropouts(const std::vector<MonitorRecorder::Block>& blocks,
         const Match placed = bestMatch(recording.samples, patternFrom(kPlacePattern),
                                        found.at - kPlaceWithin, found.at + kPlaceWithin + 1);
         if (placed.correlation < kFound) {
-            count.notFound.push_back(cue.file);
+            // Where it best fits within a few seconds either way, for a clue to what happened.
+            const Match anywhere = bestMatch(recording.samples, patternFrom(kFindPattern),
+                                             asked - kLookAround, asked + kLookAround);
+            count.notFound.push_back(
+                {cue.file, anywhere.correlation, msOf(anywhere.at - source.firstAudible - asked)});
             continue;
         }
         const std::ptrdiff_t origin = placed.at - source.firstAudible;

@@ -25,9 +25,16 @@ struct Dropout {
     double recordedAtS = 0.0; // where in the recording it began
 };
 
+/// A cue not found in the recording, with its best match within five seconds.
+struct UnfoundCue {
+    std::string file;
+    double correlation = 0.0;
+    double afterAskedMs = 0.0;
+};
+
 struct DropoutCount {
     std::vector<Dropout> dropouts;
-    std::vector<std::string> notFound;
+    std::vector<UnfoundCue> notFound;
     int checked = 0;
     int cut = 0; // cues cut short by the next one, checked up to its onset
     double secondsChecked = 0.0;

@@ -177,8 +177,10 @@ int main(int argc, char** argv) {
         silent += dropout.lengthMs;
         longest = std::max(longest, dropout.lengthMs);
     }
-    for (const std::string& file : count.notFound) {
-        std::printf("not found in the recording: %s\n", file.c_str());
+    for (const testing::UnfoundCue& cue : count.notFound) {
+        std::printf("not found in the recording: %s (best match within 5 s: %.2f, %.1f ms after "
+                    "it was asked for)\n",
+                    cue.file.c_str(), cue.correlation, cue.afterAskedMs);
     }
     std::printf("%zu cues asked for, %zu not found in the recording; %d followed (%d of them cut "
                 "by the next), %.1f s of cue sound\n",
