@@ -245,9 +245,11 @@ DropoutCount findDropouts(const std::vector<MonitorRecorder::Block>& blocks,
                                              asked + kLookAround, kCoarseStep);
             count.notFound.push_back(
                 {cue.file, anywhere.correlation, msOf(anywhere.at - source.firstAudible - asked)});
+            count.onsetsMs.emplace_back();
             continue;
         }
         const std::ptrdiff_t origin = placed.at - source.firstAudible;
+        count.onsetsMs.push_back(msOf(origin - asked));
         // The next cue cuts this one no sooner than it was asked for.
         std::ptrdiff_t bound = recording.length();
         if (index + 1 < cues.size()) {

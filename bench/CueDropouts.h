@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@ struct UnfoundCue {
 struct DropoutCount {
     std::vector<Dropout> dropouts;
     std::vector<UnfoundCue> notFound;
+    /// For each cue, how long after it was asked for its first sample played; none if not found.
+    std::vector<std::optional<double>> onsetsMs;
     int checked = 0;
     int cut = 0; // cues cut short by the next one, checked up to its onset
     double secondsChecked = 0.0;

@@ -8,6 +8,7 @@
 #include "CompetingLoad.h"
 #include "CueDropouts.h"
 #include "CycleOnQtTimers.h"
+#include "Figures.h"
 #include "MonitorRecorder.h"
 #include "TestSoundServer.h"
 #include "WavBytes.h"
@@ -42,11 +43,17 @@ struct Options {
     std::filesystem::path sounds = AEROLAP_BENCH_SOUNDS;
     /// Where to keep the recording, for a listen to what was counted; nowhere when empty.
     std::filesystem::path recording;
+    /// Whether to print each cue with its onset.
+    bool list = false;
 };
 
 bool parse(int argc, char** argv, Options& options) {
     for (int index = 1; index < argc; ++index) {
         const std::string_view name = argv[index];
+        if (name == "--list") {
+            options.list = true;
+            continue;
+        }
         if (index + 1 == argc) {
             return false;
         }
@@ -101,7 +108,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::printf("usage: bench_cue_dropouts [--working HH.MM.SS] [--busy N] [--beside COMMAND] "
-                    "[--sounds DIR] [--record FILE.wav]\n");
+                    "[--sounds DIR] [--record FILE.wav] [--list]\n");
         return 2;
     }
     testing::TestSoundServer server;
@@ -186,6 +193,25 @@ int main(int argc, char** argv) {
                 "by the next), %.1f s of cue sound\n",
                 cycle.asked().size(), count.notFound.size(), count.checked, count.cut,
                 count.secondsChecked);
+    testing::Figures onsets;
+    for (std::size_t index = 0; index < played.size(); ++index) {
+        const std::optional<double> onset = count.onsetsMs[index];
+        if (onset) {
+            onsets.add(*onset);
+        }
+        if (options.list) {
+            std::printf(
+                "cue %8.3f s after START: %-40s ",
+                std::chrono::duration<double>(played[index].asked - cycle.clicked()).count(),
+                played[index].file.c_str());
+            if (onset) {
+                std::printf("onset %6.1f ms after playCue\n", *onset);
+            } else {
+                std::printf("not found\n");
+            }
+        }
+    }
+    onsets.print("onset after playCue, by the cue's first 0.2 s");
     std::printf("dropouts: %zu, %.1f ms of silence in all, longest %.1f ms\n",
                 count.dropouts.size(), silent, longest);
     return count.notFound.empty() && played.size() == cycle.asked().size() ? 0 : 1;
