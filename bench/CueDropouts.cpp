@@ -29,9 +29,11 @@ constexpr float kQuiet = 16.0F;
 // How far around an offset the file is looked at for sound: the server's resampler smears each
 // edge of a pause a little, and the alignment is found to a sample or two.
 const std::ptrdiff_t kEdge = samplesIn(500us);
-// A cue is found by its first fifth of a second near the moment it was asked for, which no voice's
-// pitch period fools as it may fool a few milliseconds: first on every other sample, then to the
-// sample.
+// A cue is found near the moment it was asked for by the silence before it and its first fifth of
+// a second, which no voice's pitch period fools as a few milliseconds may; the silence places a
+// beep, which its own samples fit as well a few periods off. First on every other sample, then
+// to the sample.
+const std::ptrdiff_t kSilenceBefore = samplesIn(20ms);
 const std::ptrdiff_t kPattern = samplesIn(200ms);
 constexpr std::ptrdiff_t kCoarseStep = 2;
 const std::ptrdiff_t kSearchBefore = samplesIn(20ms);
@@ -39,8 +41,6 @@ const std::ptrdiff_t kSearchAfter = samplesIn(1s);
 const std::ptrdiff_t kLookAround = samplesIn(5s);
 // How much of the recording after a dropout places the rest of the cue.
 const std::ptrdiff_t kResumePattern = samplesIn(100ms);
-// A file's first sample louder than this is where its match starts.
-constexpr float kAudible = 100.0F;
 // The least normalised correlation that counts as the cue found.
 constexpr double kFound = 0.6;
 
@@ -49,7 +49,6 @@ constexpr double kFound = 0.6;
 struct Source {
     std::vector<float> samples;
     std::vector<bool> soundNear;
-    std::ptrdiff_t firstAudible = 0;
 
     std::ptrdiff_t length() const { return std::ssize(samples); }
 };
@@ -95,9 +94,6 @@ Source sourceOf(const PcmSound& sound) {
         source.soundNear[static_cast<std::size_t>(index)] =
             loudSoFar[static_cast<std::size_t>(to)] > loudSoFar[static_cast<std::size_t>(from)];
     }
-    const auto audible = std::ranges::find_if(
-        source.samples, [](float sample) { return std::abs(sample) > kAudible; });
-    source.firstAudible = audible - source.samples.begin();
     return source;
 }
 
@@ -169,11 +165,20 @@ Match bestMatch(std::span<const float> signal, std::span<const float> pattern, s
     return best;
 }
 
-/// Follows one cue through the recording from `origin`, where its first sample played, up to
-/// `bound`, and adds its dropouts.
+/// Where a cue lies in the recording: where its first sample played, where the next cue cut it
+/// (the recording's end if none did), and where the next cue was asked for.
+struct Placement {
+    std::ptrdiff_t origin = 0;
+    std::ptrdiff_t bound = 0;
+    std::ptrdiff_t nextAsked = 0;
+};
+
+/// Follows one cue through the recording from where it was placed, and adds its dropouts.
 void followCue(const Recording& recording, const Source& source, const PlayedCue& cue,
-               std::ptrdiff_t origin, std::ptrdiff_t bound, std::ptrdiff_t shortest,
-               DropoutCount& count) {
+               const Placement& placement, std::ptrdiff_t shortest, DropoutCount& count) {
+    std::ptrdiff_t origin = placement.origin;
+    const std::ptrdiff_t bound = placement.bound;
+    const std::ptrdiff_t nextAsked = placement.nextAsked;
     const auto end = [&] {
         return std::min({origin + source.length(), bound, recording.length()});
     };
@@ -187,6 +192,13 @@ void followCue(const Recording& recording, const Source& source, const PlayedCue
         const std::ptrdiff_t runStart = index;
         while (index < end() && recording.samples[static_cast<std::size_t>(index)] == 0.0F) {
             ++index;
+        }
+        // Silence that lasts until the next cue is the end of this one, wherever it was placed.
+        const auto resumes = std::find_if(recording.samples.begin() + index,
+                                          recording.samples.begin() + std::max(index, nextAsked),
+                                          [](float sample) { return sample != 0.0F; });
+        if (resumes == recording.samples.begin() + std::max(index, nextAsked)) {
+            break;
         }
         std::ptrdiff_t sounding = 0;
         std::ptrdiff_t firstSounding = -1;
@@ -232,11 +244,12 @@ DropoutCount findDropouts(const std::vector<MonitorRecorder::Block>& blocks,
         }
         const Source& source = entry->second;
         const std::ptrdiff_t asked = recording.indexAt(cue.asked);
-        const std::span<const float> pattern(
-            source.samples.data() + source.firstAudible,
-            static_cast<std::size_t>(std::min(kPattern, source.length() - source.firstAudible)));
-        const Match found = bestMatch(recording.samples, pattern, asked - kSearchBefore,
-                                      asked + kSearchAfter, kCoarseStep);
+        std::vector<float> pattern(static_cast<std::size_t>(kSilenceBefore), 0.0F);
+        pattern.insert(pattern.end(), source.samples.begin(),
+                       source.samples.begin() + std::min(kPattern, source.length()));
+        const Match found =
+            bestMatch(recording.samples, pattern, asked - kSilenceBefore - kSearchBefore,
+                      asked - kSilenceBefore + kSearchAfter, kCoarseStep);
         const Match placed = bestMatch(recording.samples, pattern, found.at - kCoarseStep,
                                        found.at + kCoarseStep + 1);
         if (placed.correlation < kFound) {
@@ -244,23 +257,22 @@ DropoutCount findDropouts(const std::vector<MonitorRecorder::Block>& blocks,
             const Match anywhere = bestMatch(recording.samples, pattern, asked - kLookAround,
                                              asked + kLookAround, kCoarseStep);
             count.notFound.push_back(
-                {cue.file, anywhere.correlation, msOf(anywhere.at - source.firstAudible - asked)});
+                {cue.file, anywhere.correlation, msOf(anywhere.at + kSilenceBefore - asked)});
             count.onsetsMs.emplace_back();
             continue;
         }
-        const std::ptrdiff_t origin = placed.at - source.firstAudible;
+        const std::ptrdiff_t origin = placed.at + kSilenceBefore;
         count.onsetsMs.push_back(msOf(origin - asked));
         // The next cue cuts this one no sooner than it was asked for.
+        const std::ptrdiff_t next =
+            index + 1 < cues.size() ? recording.indexAt(cues[index + 1].asked) : recording.length();
         std::ptrdiff_t bound = recording.length();
-        if (index + 1 < cues.size()) {
-            const std::ptrdiff_t next = recording.indexAt(cues[index + 1].asked);
-            if (next < origin + source.length()) {
-                bound = next;
-                ++count.cut;
-            }
+        if (next < origin + source.length()) {
+            bound = next;
+            ++count.cut;
         }
         ++count.checked;
-        followCue(recording, source, cue, origin, bound, samplesIn(shortest), count);
+        followCue(recording, source, cue, {origin, bound, next}, samplesIn(shortest), count);
     }
     return count;
 }
