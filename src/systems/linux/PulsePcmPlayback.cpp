@@ -72,9 +72,9 @@ public:
                                     .minreq = static_cast<std::uint32_t>(-1),
                                     .fragsize = static_cast<std::uint32_t>(-1)};
         pa_stream_set_state_callback(m_stream, &CueStream::onState, this);
-        // Started only once the server holds the sound: for each part of a sound that reaches a
-        // started stream before the sink first took from it the server rewinds the sink, and a
-        // null sink then loses about 10 ms of the sound each time (64 KB parts).
+        // Started only once the server holds the sound: for each part of a sound (64 KB) that
+        // reaches a started stream before the sink first took from it, the server mixes the sink's
+        // buffer again, and what a null sink played then lacks about 10 ms of the sound each time.
         const auto flags =
             static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED);
         if (pa_stream_connect_playback(m_stream, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
