@@ -264,8 +264,9 @@ DropoutCount findDropouts(const std::vector<MonitorRecorder::Block>& blocks,
         const std::ptrdiff_t origin = placed.at + kSilenceBefore;
         count.onsetsMs.push_back(msOf(origin - asked));
         // The next cue cuts this one no sooner than it was asked for.
-        const std::ptrdiff_t next =
-            index + 1 < cues.size() ? recording.indexAt(cues[index + 1].asked) : recording.length();
+        const std::ptrdiff_t next = std::min(
+            index + 1 < cues.size() ? recording.indexAt(cues[index + 1].asked) : recording.length(),
+            recording.length());
         std::ptrdiff_t bound = recording.length();
         if (next < origin + source.length()) {
             bound = next;
