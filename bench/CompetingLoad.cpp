@@ -1,7 +1,9 @@
 #include "CompetingLoad.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/prctl.h>
@@ -91,6 +93,25 @@ std::string loadAverages() {
     std::string one, five, fifteen;
     file >> one >> five >> fifteen;
     return one + " " + five + " " + fifteen;
+}
+
+bool LoadOptions::take(std::string_view name, const char* value) {
+    if (name == "--busy") {
+        busy = std::max(std::atoi(value), 0);
+    } else if (name == "--beside") {
+        beside = value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string LoadOptions::described() const {
+    std::string what = std::to_string(busy) + " spinning processes";
+    if (!beside.empty()) {
+        what += ", and: " + beside;
+    }
+    return what + " (load averages " + loadAverages() + ")";
 }
 
 } // namespace aerolap::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <sys/types.h>
 #include <vector>
 
@@ -27,5 +28,17 @@ private:
 
 /// The system's load averages over 1, 5 and 15 minutes, as `uptime` shows them.
 std::string loadAverages();
+
+/// A benchmark's competing load as its command line asks for it: `--busy N` spinning processes and
+/// `--beside COMMAND`.
+struct LoadOptions {
+    int busy = 0;
+    std::string beside;
+
+    /// Takes the option `name` with its `value` when it is one of the two; says whether it was.
+    bool take(std::string_view name, const char* value);
+    /// What competes, in words, with the load averages now.
+    std::string described() const;
+};
 
 } // namespace aerolap::testing

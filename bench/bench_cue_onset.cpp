@@ -3,6 +3,7 @@
 // private null sink whose monitor is recorded. Each onset is found to the sample in the recording
 // and placed in time by the server's own account of when the sink played it; the second it
 // belongs to is START plus the whole seconds before the cue was asked for.
+#include "CompetingLoad.h"
 #include "CycleOnQtTimers.h"
 #include "Figures.h"
 #include "MonitorRecorder.h"
@@ -38,6 +39,14 @@ double ms(SteadyClock::duration span) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    testing::LoadOptions load;
+    for (int index = 1; index < argc; index += 2) {
+        if (index + 1 == argc || !load.take(argv[index], argv[index + 1])) {
+            std::printf("usage: bench_cue_onset [--busy N] [--beside COMMAND]\n");
+            return 2;
+        }
+    }
+    testing::CompetingLoad competing;
     const auto folder = std::filesystem::temp_directory_path() /
                         ("aerolap-bench-onset-" + std::to_string(::getpid()));
     const SoundPaths paths = SoundPaths::underRoot(folder);
@@ -77,7 +86,9 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     // The server's account of the recording settles over its first seconds; the second after the
     // cycle leaves room for the last cue to be recorded whole.
-    cycle.run(3s, 1s);
+    cycle.run(3s, 1s, [&] { competing.start(load.busy, load.beside); });
+    std::printf("beside: %s\n", load.described().c_str());
+    competing.stop();
     const SteadyClock::time_point clicked = cycle.clicked();
     const SteadyClock::time_point start = cycle.started();
 
