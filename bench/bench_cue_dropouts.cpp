@@ -101,6 +101,69 @@ void announceEverything(Form1& form) {
     }
 }
 
+/// The cues asked for with the samples of their files, as the program decoded them; a file that
+/// does not play is left out.
+std::vector<testing::PlayedCue>
+playedCues(const std::vector<testing::CycleOnQtTimers::AskedCue>& asked, const SoundPaths& paths,
+           const std::filesystem::path& root) {
+    const PosixRegularFileOpener regularFiles;
+    std::map<std::string, std::shared_ptr<const PcmSound>> decoded;
+    std::vector<testing::PlayedCue> played;
+    for (const auto& [path, at] : asked) {
+        const std::string file = paths.fileFor(path);
+        auto& sound = decoded[file];
+        sound = sound ? sound : decodeSoundFile(file, regularFiles).sound;
+        if (sound) {
+            played.push_back({std::filesystem::relative(file, root).string(), sound, at});
+        }
+    }
+    return played;
+}
+
+/// Prints each dropout, each cue not found and the totals; each cue with its onset too when
+/// given the moment START was clicked.
+void report(const testing::DropoutCount& count, const std::vector<testing::PlayedCue>& played,
+            std::optional<std::chrono::steady_clock::time_point> listFrom) {
+    double silent = 0.0;
+    double longest = 0.0;
+    for (const testing::Dropout& dropout : count.dropouts) {
+        std::printf("dropout: %-40s at %7.1f ms into the cue, %5.1f ms long (%.3f s into the "
+                    "recording)\n",
+                    dropout.file.c_str(), dropout.offsetMs, dropout.lengthMs, dropout.recordedAtS);
+        silent += dropout.lengthMs;
+        longest = std::max(longest, dropout.lengthMs);
+    }
+    for (const testing::UnfoundCue& cue : count.notFound) {
+        std::printf("not found in the recording: %s (best match within 5 s: %.2f, %.1f ms after "
+                    "it was asked for)\n",
+                    cue.file.c_str(), cue.correlation, cue.afterAskedMs);
+    }
+    std::printf("%zu cues played, %zu not found in the recording; %d followed (%d of them cut by "
+                "the next), %.1f s of cue sound\n",
+                played.size(), count.notFound.size(), count.checked, count.cut,
+                count.secondsChecked);
+    testing::Figures onsets;
+    for (std::size_t index = 0; index < played.size(); ++index) {
+        const std::optional<double> onset = count.onsetsMs[index];
+        if (onset) {
+            onsets.add(*onset);
+        }
+        if (listFrom) {
+            std::printf("cue %8.3f s after START: %-40s ",
+                        std::chrono::duration<double>(played[index].asked - *listFrom).count(),
+                        played[index].file.c_str());
+            if (onset) {
+                std::printf("onset %6.1f ms after playCue\n", *onset);
+            } else {
+                std::printf("not found\n");
+            }
+        }
+    }
+    onsets.print("onset after playCue, by the cue's first 0.2 s");
+    std::printf("dropouts: %zu, %.1f ms of silence in all, longest %.1f ms\n",
+                count.dropouts.size(), silent, longest);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -126,11 +189,11 @@ int main(int argc, char** argv) {
     }
     const SoundPaths paths = SoundPaths::underRoot(options.sounds);
     const PosixRegularFileOpener regularFiles;
-    const auto decode = [&regularFiles](const std::filesystem::path& file) {
-        return decodeSoundFile(file, regularFiles);
-    };
     PreloadingSoundOutput output(playback, paths.everyCueFile(),
-                                 std::make_unique<InotifyFileChangeWatch>(), decode);
+                                 std::make_unique<InotifyFileChangeWatch>(),
+                                 [&regularFiles](const std::filesystem::path& file) {
+                                     return decodeSoundFile(file, regularFiles);
+                                 });
     output.waitUntilDecoded();
     SoundOutputCuePlayer player(output, paths);
 
@@ -160,59 +223,12 @@ int main(int argc, char** argv) {
     std::printf("load averages at the end:   %s\n", testing::loadAverages().c_str());
     load.stop();
 
-    std::map<std::string, std::shared_ptr<const PcmSound>> decoded;
-    std::vector<testing::PlayedCue> played;
-    for (const auto& [path, at] : cycle.asked()) {
-        const std::string file = paths.fileFor(path);
-        auto& sound = decoded[file];
-        sound = sound ? sound : decode(file).sound;
-        if (sound) {
-            played.push_back({std::filesystem::relative(file, options.sounds).string(), sound, at});
-        }
-    }
+    const std::vector<testing::PlayedCue> played = playedCues(cycle.asked(), paths, options.sounds);
     const auto blocks = recorder.blocks();
     if (!options.recording.empty()) {
         keep(blocks, options.recording);
     }
     const testing::DropoutCount count = testing::findDropouts(blocks, played);
-    double silent = 0.0;
-    double longest = 0.0;
-    for (const testing::Dropout& dropout : count.dropouts) {
-        std::printf("dropout: %-40s at %7.1f ms into the cue, %5.1f ms long (%.3f s into the "
-                    "recording)\n",
-                    dropout.file.c_str(), dropout.offsetMs, dropout.lengthMs, dropout.recordedAtS);
-        silent += dropout.lengthMs;
-        longest = std::max(longest, dropout.lengthMs);
-    }
-    for (const testing::UnfoundCue& cue : count.notFound) {
-        std::printf("not found in the recording: %s (best match within 5 s: %.2f, %.1f ms after "
-                    "it was asked for)\n",
-                    cue.file.c_str(), cue.correlation, cue.afterAskedMs);
-    }
-    std::printf("%zu cues asked for, %zu not found in the recording; %d followed (%d of them cut "
-                "by the next), %.1f s of cue sound\n",
-                cycle.asked().size(), count.notFound.size(), count.checked, count.cut,
-                count.secondsChecked);
-    testing::Figures onsets;
-    for (std::size_t index = 0; index < played.size(); ++index) {
-        const std::optional<double> onset = count.onsetsMs[index];
-        if (onset) {
-            onsets.add(*onset);
-        }
-        if (options.list) {
-            std::printf(
-                "cue %8.3f s after START: %-40s ",
-                std::chrono::duration<double>(played[index].asked - cycle.clicked()).count(),
-                played[index].file.c_str());
-            if (onset) {
-                std::printf("onset %6.1f ms after playCue\n", *onset);
-            } else {
-                std::printf("not found\n");
-            }
-        }
-    }
-    onsets.print("onset after playCue, by the cue's first 0.2 s");
-    std::printf("dropouts: %zu, %.1f ms of silence in all, longest %.1f ms\n",
-                count.dropouts.size(), silent, longest);
+    report(count, played, options.list ? std::optional(cycle.clicked()) : std::nullopt);
     return count.notFound.empty() && played.size() == cycle.asked().size() ? 0 : 1;
 }
