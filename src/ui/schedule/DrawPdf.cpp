@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <numeric>
 
 namespace aerolap {
 
@@ -24,17 +25,14 @@ public:
     PageFlow(QPdfWriter& writer, QPainter& painter, QString heading)
         : m_writer(writer), m_painter(painter), m_heading(std::move(heading)),
           m_width(painter.viewport().width()), m_height(painter.viewport().height()),
-          m_line(QFontMetrics(font(9), &writer).height() * 5 / 4) {
+          m_line(QFontMetrics(printFont(9), &writer).height() * 5 / 4) {
         startPage();
     }
-
-    static QFont font(int points, bool bold = false) { return printFont(points, bold); }
 
     /// Room for `lines` lines of text below, on this page or the next.
     void need(int lines) {
         if (m_y + lines * m_line > m_height) {
-            m_writer.newPage();
-            startPage();
+            newPage();
         }
     }
     void newPage() {
@@ -43,7 +41,7 @@ public:
     }
 
     void text(const QString& line, int points, bool bold = false, int x = 0, int width = -1) {
-        m_painter.setFont(font(points, bold));
+        m_painter.setFont(printFont(points, bold));
         m_painter.drawText(QRect(x, m_y, width < 0 ? m_width - x : width, m_line),
                            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
     }
@@ -127,9 +125,7 @@ void writeIndex(PageFlow& flow, const Draw& draw) {
     flow.text(QStringLiteral("Pilots: round/group"), 11, true);
     flow.down();
     std::vector<int> order(draw.pilots.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = static_cast<int>(i);
-    }
+    std::iota(order.begin(), order.end(), 0);
     std::ranges::sort(order, [&](int a, int b) {
         return QString::localeAwareCompare(
                    QString::fromStdString(draw.pilots[static_cast<std::size_t>(a)].name),
@@ -149,8 +145,8 @@ void writeIndex(PageFlow& flow, const Draw& draw) {
             flights << QStringLiteral("(withdrawn from round %1)").arg(*who.withdrawnFrom + 1);
         }
         flow.need(1);
-        flow.text(QString::fromStdString(who.name), 9, true, 0, flow.font(9).pointSize() * 60);
-        flow.text(flights.join(QStringLiteral("  ")), 9, false, flow.font(9).pointSize() * 60);
+        flow.text(QString::fromStdString(who.name), 9, true, 0, printFont(9).pointSize() * 60);
+        flow.text(flights.join(QStringLiteral("  ")), 9, false, printFont(9).pointSize() * 60);
         flow.down();
     }
 }
