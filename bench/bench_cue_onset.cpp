@@ -3,25 +3,20 @@
 // private null sink whose monitor is recorded. Each onset is found to the sample in the recording
 // and placed in time by the server's own account of when the sink played it; the second it
 // belongs to is START plus the whole seconds before the cue was asked for.
+#include "CompetingLoad.h"
+#include "CycleOnQtTimers.h"
 #include "Figures.h"
 #include "MonitorRecorder.h"
-#include "ScriptedMessageBoxes.h"
-#include "SystemServiceDoubles.h"
 #include "TestSoundServer.h"
 #include "WavBytes.h"
 #include "audio/PreloadingSoundOutput.h"
 #include "audio/SoundFiles.h"
 #include "audio/SoundOutputCuePlayer.h"
-#include "engine/CyclePhase.h"
-#include "platform/MonotonicSource.h"
 #include "systems/linux/InotifyFileChangeWatch.h"
 #include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/PulsePcmPlayback.h"
-#include "systems/qt/QtTimerDriver.h"
-#include "ui/main/MainWindow.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -36,20 +31,6 @@ using SteadyClock = std::chrono::steady_clock;
 
 constexpr const char* kWorkingTime = "00.02.05";
 
-/// Passes every cue on, noting when it was asked for.
-class TimedCues final : public CuePlayer {
-public:
-    explicit TimedCues(CuePlayer& player) : m_player(player) {}
-    void playCue(const std::string& path) override {
-        calls.push_back(SteadyClock::now());
-        m_player.playCue(path);
-    }
-    std::vector<SteadyClock::time_point> calls;
-
-private:
-    CuePlayer& m_player;
-};
-
 double ms(SteadyClock::duration span) {
     return std::chrono::duration<double, std::milli>(span).count();
 }
@@ -58,6 +39,14 @@ double ms(SteadyClock::duration span) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    testing::LoadOptions load;
+    for (int index = 1; index < argc; index += 2) {
+        if (index + 1 == argc || !load.take(argv[index], argv[index + 1])) {
+            std::printf("usage: bench_cue_onset [--busy N] [--beside COMMAND]\n");
+            return 2;
+        }
+    }
+    testing::CompetingLoad competing;
     const auto folder = std::filesystem::temp_directory_path() /
                         ("aerolap-bench-onset-" + std::to_string(::getpid()));
     const SoundPaths paths = SoundPaths::underRoot(folder);
@@ -87,44 +76,21 @@ int main(int argc, char** argv) {
                                  });
     output.waitUntilDecoded();
     SoundOutputCuePlayer player(output, paths);
-    TimedCues cues(player);
 
-    SteadyMonotonicSource time;
-    testing::ScriptedMessageBoxes messageBoxes;
-    NullSerialPort serialPort;
-    testing::SystemServiceDoubles system;
-    MainWindow window(system.servicesWith(time, cues, serialPort, messageBoxes));
-    Form1& form = window.form();
-    QtTimerDriver timers(time);
-    for (Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4, &form.Timer5,
-                         &form.Timer6, &form.Timer7}) {
-        timers.attach(*timer);
-    }
-    window.Form_Load();
+    testing::CycleOnQtTimers cycle(player);
+    Form1& form = cycle.form();
     form.Clock3.commitEdit(kWorkingTime);
     form.Option3.select();
     std::printf("cue onset: one cycle of %s preparation, %s working time and the landing window\n",
                 form.Clock1.clockTimeText().c_str(), kWorkingTime);
     std::fflush(stdout);
-
-    SteadyClock::time_point clicked{};
-    SteadyClock::time_point start{};
-    // The server's account of the recording settles over its first seconds.
-    QTimer::singleShot(3s, [&] {
-        clicked = SteadyClock::now();
-        form.Command5.click();
-        start = form.Clock1.countStartedAt().value_or(SteadyClock::now());
-    });
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (start != SteadyClock::time_point{} && cyclePhase(form) == CyclePhase::Ready) {
-            // Room for the last cue to be recorded whole.
-            QTimer::singleShot(1s, &app, &QCoreApplication::quit);
-            watch.stop();
-        }
-    });
-    watch.start(100ms);
-    QCoreApplication::exec();
+    // The server's account of the recording settles over its first seconds; the second after the
+    // cycle leaves room for the last cue to be recorded whole.
+    cycle.run(3s, 1s, [&] { competing.start(load.busy, load.beside); });
+    std::printf("beside: %s\n", load.described().c_str());
+    competing.stop();
+    const SteadyClock::time_point clicked = cycle.clicked();
+    const SteadyClock::time_point start = cycle.started();
 
     const auto blocks = recorder.blocks();
     testing::Figures afterSecond;
@@ -132,7 +98,7 @@ int main(int argc, char** argv) {
     testing::Figures callAfterSecond;
     int unheard = 0;
     int beforeCall = 0;
-    for (const SteadyClock::time_point call : cues.calls) {
+    for (const auto& [path, call] : cycle.asked()) {
         // START's own cue comes from the click, a moment before the clock reads its start.
         const SteadyClock::time_point second =
             call < start ? clicked : start + std::chrono::floor<std::chrono::seconds>(call - start);
@@ -152,7 +118,7 @@ int main(int argc, char** argv) {
     }
     std::printf("%zu cues asked for, %d not heard, %d heard before they were asked for (a wrong "
                 "measure)\n",
-                cues.calls.size(), unheard, beforeCall);
+                cycle.asked().size(), unheard, beforeCall);
     callAfterSecond.print("playCue after its second boundary");
     afterCall.print("onset after playCue, to the sample");
     afterSecond.print("onset after its second boundary");

@@ -3,6 +3,7 @@
 // window (without its view) on Qt timers, the program's serial port (QSerialPort on its own
 // thread) on a pseudo-terminal, the far end read by a separate thread that stamps each frame as it
 // arrives.
+#include "CompetingLoad.h"
 #include "elements/TimeText.h"
 #include "platform/ImmediateProgramExit.h"
 #include "platform/LocalFileExistence.h"
@@ -149,6 +150,14 @@ std::string printable(const std::string& frame) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    aerolap::testing::LoadOptions load;
+    for (int index = 1; index < argc; index += 2) {
+        if (index + 1 == argc || !load.take(argv[index], argv[index + 1])) {
+            std::printf("usage: bench_serial_lag [--busy N] [--beside COMMAND]\n");
+            return 2;
+        }
+    }
+    aerolap::testing::CompetingLoad competing;
 
     // Both ends stay open until the program ends; the reader thread polls the far end to the last.
     int farEnd = -1;
@@ -206,6 +215,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(kSettleBeforeStart, [&] {
         startedAt = Clock::now();
         form.Command5.click();
+        competing.start(load.busy, load.beside);
     });
     QTimer watch;
     watch.setInterval(kWatchInterval);
@@ -217,6 +227,8 @@ int main(int argc, char** argv) {
     });
     watch.start();
     QCoreApplication::exec();
+    std::printf("beside: %s\n", load.described().c_str());
+    competing.stop();
 
     std::vector<std::pair<Clock::time_point, std::string>> arrived;
     for (const auto& entry : reader.frames()) {

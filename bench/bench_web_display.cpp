@@ -7,6 +7,7 @@
 // extra CPU and memory with 200 clients, and the frames' lateness against their seconds.
 #include "ScriptedMessageBoxes.h"
 #include "SystemServiceDoubles.h"
+#include "engine/Cycle.h"
 #include "pilots_display/DisplayStatePublisher.h"
 #include "systems/qt/QtTimerDriver.h"
 #include "ui/main/MainWindow.h"
@@ -213,9 +214,10 @@ int main(int argc, char** argv) {
     SteadyMonotonicSource time;
     MainWindow window(system.servicesWith(time, cues, serialPort, messageBoxes));
     Form1& form = window.form();
-    DisplayStatePublisher displayState(form, [&app](std::function<void()> task) {
+    Cycle cycle(form, [&app](std::function<void()> task) {
         QMetaObject::invokeMethod(&app, std::move(task), Qt::QueuedConnection);
     });
+    DisplayStatePublisher displayState(cycle);
     displayState.changed.connect([&server](const DisplayState& state) { server.publish(state); });
     QtTimerDriver driver(time);
     for (Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4, &form.Timer5,

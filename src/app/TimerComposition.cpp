@@ -63,9 +63,7 @@ MainWindowServices TimerComposition::replayed(const MainWindowServices& services
 }
 
 bool TimerComposition::anyTickRunning() {
-    const auto running = timers();
-    return std::any_of(running.begin(), running.end(),
-                       [](const Timer* timer) { return timer->firing(); });
+    return std::ranges::any_of(timers(), [](const Timer* timer) { return timer->firing(); });
 }
 
 void TimerComposition::load(const std::optional<std::string>& scheduleFile,

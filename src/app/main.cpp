@@ -41,14 +41,15 @@
 namespace {
 
 /// An entry of the main window's context menu, with its shortcut, that brings a window up.
-void offerWindow(QWidget& view, QAction& entry, const QKeySequence& shortcut, QWidget& window) {
-    entry.setShortcut(shortcut);
-    QObject::connect(&entry, &QAction::triggered, &window, [&window] {
+void offerWindow(QWidget& view, const char* entry, const QKeySequence& shortcut, QWidget& window) {
+    auto* action = new QAction(QString::fromUtf8(entry), &view);
+    action->setShortcut(shortcut);
+    QObject::connect(action, &QAction::triggered, &window, [&window] {
         window.show();
         window.raise();
         window.activateWindow();
     });
-    view.addAction(&entry);
+    view.addAction(action);
 }
 
 /// Starts the pilots' display on the port the director chose and prints where pilots find it.
@@ -167,17 +168,13 @@ int main(int argc, char** argv) {
     aerolap::Form1View view(timer.window(), fonts);
     system.adoptMainWindow(view);
     aerolap::PilotsDisplayWindow pilotsWindow(addresses, whyOff, &view);
-    QAction showPilotsWindow(QStringLiteral("Pilots' display..."));
-    offerWindow(view, showPilotsWindow, QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
+    offerWindow(view, "Pilots' display...", QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
     aerolap::ScheduleWindow scheduleWindow(timer.scheduleRunner(), timer.schedule(), time,
                                            timer.messageBoxes(), &view);
-    QAction showScheduleWindow(QStringLiteral("Contest schedule..."));
-    offerWindow(view, showScheduleWindow, QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
+    offerWindow(view, "Contest schedule...", QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
     aerolap::ScoresWindow scoresWindow(timer.scores(), timer.scheduleRunner(), &view);
-    QAction showScoresWindow(QCoreApplication::translate("main", "Scores..."));
-    offerWindow(view, showScoresWindow, QKeySequence(Qt::CTRL | Qt::Key_K), scoresWindow);
+    offerWindow(view, "Scores...", QKeySequence(Qt::CTRL | Qt::Key_K), scoresWindow);
     std::unique_ptr<aerolap::DirectorsRemoteWindow> remoteWindow;
-    QAction showRemoteWindow(QStringLiteral("Director's remote..."));
     if (remoteAccess) {
         QStringList remoteAddresses;
         for (const QString& address : addresses) {
@@ -185,19 +182,17 @@ int main(int argc, char** argv) {
         }
         remoteWindow = std::make_unique<aerolap::DirectorsRemoteWindow>(
             *remoteAccess, remoteAddresses, whyOff, &view);
-        offerWindow(view, showRemoteWindow, QKeySequence(), *remoteWindow);
+        offerWindow(view, "Director's remote...", QKeySequence(), *remoteWindow);
     }
     aerolap::NoticesWindow noticesWindow(notices, &view);
-    QAction showNoticesWindow(QStringLiteral("Notices..."));
-    offerWindow(view, showNoticesWindow, QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
+    offerWindow(view, "Notices...", QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
     aerolap::DayLogWindow dayLogWindow(
         [&timer] {
             timer.files().flush(aerolap::FileWriter::kPatience);
             return QString::fromStdString(aerolap::todaysReportHtml(dayLogFolder()));
         },
         &view);
-    QAction showDayLogWindow(QStringLiteral("Day log..."));
-    offerWindow(view, showDayLogWindow, QKeySequence(Qt::CTRL | Qt::Key_L), dayLogWindow);
+    offerWindow(view, "Day log...", QKeySequence(Qt::CTRL | Qt::Key_L), dayLogWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     if (options.scoresFile) {

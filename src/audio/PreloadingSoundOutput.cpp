@@ -3,6 +3,8 @@
 #include "AlertSound.h"
 #include "platform/CurrentThreadName.h"
 
+#include <algorithm>
+#include <ranges>
 #include <system_error>
 #include <utility>
 
@@ -53,12 +55,8 @@ void PreloadingSoundOutput::request(const std::string& path, bool optional) {
 void PreloadingSoundOutput::waitUntilDecoded() {
     std::unique_lock lock(m_mutex);
     m_decoded.wait(lock, [this] {
-        for (const auto& [path, entry] : m_entries) {
-            if (!entry.decodedAt) {
-                return false;
-            }
-        }
-        return true;
+        return std::ranges::all_of(std::views::values(m_entries),
+                                   [](const Entry& entry) { return entry.decodedAt.has_value(); });
     });
 }
 
@@ -89,10 +87,8 @@ void PreloadingSoundOutput::run() {
         }
         if (m_watched != m_entries.size()) {
             // Watched before they are looked at, so that no change can slip in between.
-            std::vector<std::filesystem::path> paths;
-            for (const auto& [path, entry] : m_entries) {
-                paths.emplace_back(path);
-            }
+            const auto files = std::views::keys(m_entries);
+            const std::vector<std::filesystem::path> paths(files.begin(), files.end());
             m_watched = m_entries.size();
             m_mayHaveChanged = true;
             lock.unlock();
@@ -102,10 +98,8 @@ void PreloadingSoundOutput::run() {
         }
         if (m_mayHaveChanged) {
             m_mayHaveChanged = false;
-            std::vector<std::string> paths;
-            for (const auto& [path, entry] : m_entries) {
-                paths.push_back(path);
-            }
+            const auto files = std::views::keys(m_entries);
+            const std::vector<std::string> paths(files.begin(), files.end());
             lock.unlock();
             for (const std::string& path : paths) {
                 decodeIfChanged(path);

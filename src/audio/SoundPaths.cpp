@@ -3,6 +3,7 @@
 #include "ScheduleSoundFiles.h"
 #include "SoundFiles.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string_view>
 
@@ -56,10 +57,8 @@ findSoundRoot(const std::optional<std::filesystem::path>& chosen,
     if (chosen) {
         return *chosen;
     }
-    for (const auto& candidate : candidates) {
-        if (isFolder(candidate)) {
-            return candidate;
-        }
+    if (const auto found = std::ranges::find_if(candidates, isFolder); found != candidates.end()) {
+        return *found;
     }
     return candidates.empty() ? std::filesystem::path{} : candidates.back();
 }

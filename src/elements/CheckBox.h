@@ -24,13 +24,7 @@ public:
 
     int value() const { return m_value; }
     bool ticked() const { return m_value == kChecked; }
-    void setValue(int value) {
-        if (value == m_value) {
-            return;
-        }
-        m_value = value;
-        clicked.emit();
-    }
+    void setValue(int value) { storeAndRaise(m_value, value, clicked); }
 
     Signal<> clicked;
 

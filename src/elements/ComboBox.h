@@ -17,13 +17,7 @@ public:
 
     const std::vector<std::string>& items() const { return m_items; }
     const std::string& text() const { return m_text; }
-    void setText(const std::string& text) {
-        if (text == m_text) {
-            return;
-        }
-        m_text = text;
-        textChanged.emit();
-    }
+    void setText(const std::string& text) { storeAndRaise(m_text, text, textChanged); }
 
     /// The operator picked list entry `index`.
     void choose(std::size_t index) {

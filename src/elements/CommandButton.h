@@ -15,11 +15,7 @@ public:
 
     const std::string& caption() const { return m_caption; }
     void setCaption(const std::string& caption) {
-        if (caption == m_caption) {
-            return;
-        }
-        m_caption = caption;
-        captionChanged.emit();
+        storeAndRaise(m_caption, caption, captionChanged);
     }
 
     void click() { clicked.emit(); }

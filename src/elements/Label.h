@@ -15,13 +15,7 @@ public:
         : VisibleElement(visible), m_caption(std::move(caption)) {}
 
     const std::string& caption() const { return m_caption; }
-    void setCaption(const std::string& caption) {
-        if (caption == m_caption) {
-            return;
-        }
-        m_caption = caption;
-        changed.emit();
-    }
+    void setCaption(const std::string& caption) { storeAndRaise(m_caption, caption, changed); }
 
     Signal<> changed;
 

@@ -14,11 +14,7 @@ void OptionButton::select() {
 }
 
 void OptionButton::setSelected(bool selected) {
-    if (selected == m_selected) {
-        return;
-    }
-    m_selected = selected;
-    selectionChanged.emit(selected);
+    storeAndRaise(m_selected, selected, selectionChanged, selected);
 }
 
 void OptionGroup::add(OptionButton& button) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -25,5 +26,17 @@ public:
 private:
     std::vector<Slot> m_slots;
 };
+
+/// Stores `value` in `member` and raises `changed` with `args`, unless `member` already holds it:
+/// rewriting the same value, as the 10 ms polls do, causes nothing downstream.
+template <typename T, typename... Args>
+void storeAndRaise(T& member, const std::type_identity_t<T>& value, const Signal<Args...>& changed,
+                   std::type_identity_t<Args>... args) {
+    if (value == member) {
+        return;
+    }
+    member = value;
+    changed.emit(args...);
+}
 
 } // namespace aerolap

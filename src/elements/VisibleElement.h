@@ -14,13 +14,7 @@ public:
     VisibleElement& operator=(const VisibleElement&) = delete;
 
     bool visible() const { return m_visible; }
-    void setVisible(bool visible) {
-        if (visible == m_visible) {
-            return;
-        }
-        m_visible = visible;
-        visibilityChanged.emit(visible);
-    }
+    void setVisible(bool visible) { storeAndRaise(m_visible, visible, visibilityChanged, visible); }
 
     Signal<bool> visibilityChanged;
 

@@ -13,13 +13,7 @@ public:
     Window(std::string title, bool visible) : VisibleElement(visible), m_title(std::move(title)) {}
 
     const std::string& title() const { return m_title; }
-    void setTitle(const std::string& title) {
-        if (title == m_title) {
-            return;
-        }
-        m_title = title;
-        titleChanged.emit();
-    }
+    void setTitle(const std::string& title) { storeAndRaise(m_title, title, titleChanged); }
 
     Signal<> titleChanged;
 

@@ -39,7 +39,8 @@ constexpr std::array<Switch, 13> kSwitches{{
      [](Announcements& a) -> bool& { return a.minuteBeeps; }},
 }};
 
-constexpr std::array<std::pair<Task, OptionButton Form1::*>, 4> kTaskOptions{{
+using TaskOption = std::pair<Task, OptionButton Form1::*>;
+constexpr std::array<TaskOption, 4> kTaskOptions{{
     {Task::ThreeMinutes, &Form1::Option1},
     {Task::TenMinutes, &Form1::Option2},
     {Task::Free, &Form1::Option3},
@@ -91,21 +92,14 @@ bool gatesOpen(const Announcements& announcements, const CueRow& row) {
 }
 
 Task selectedTask(const Form1& form) {
-    for (const auto& [task, option] : kTaskOptions) {
-        if ((form.*option).selected()) {
-            return task;
-        }
-    }
-    return Task::TenMinutes;
+    const auto selected = std::ranges::find_if(
+        kTaskOptions, [&form](const auto& each) { return (form.*each.second).selected(); });
+    return selected == kTaskOptions.end() ? Task::TenMinutes : selected->first;
 }
 
 OptionButton& optionOf(Form1& form, Task task) {
-    for (const auto& [each, option] : kTaskOptions) {
-        if (each == task) {
-            return form.*option;
-        }
-    }
-    return form.Option2;
+    const auto option = std::ranges::find(kTaskOptions, task, &TaskOption::first);
+    return option == kTaskOptions.end() ? form.Option2 : form.*option->second;
 }
 
 } // namespace aerolap

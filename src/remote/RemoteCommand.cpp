@@ -1,14 +1,14 @@
 #include "RemoteCommand.h"
 
+#include "engine/NameTable.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <array>
-#include <utility>
 
 namespace aerolap {
 
 namespace {
-constexpr std::array<std::pair<RemoteAction, std::string_view>, 6> kNames{{
+constexpr NameTable<RemoteAction, 6> kNames{{
     {RemoteAction::Start, "start"},
     {RemoteAction::Stop, "stop"},
     {RemoteAction::Reset, "reset"},
@@ -18,15 +18,6 @@ constexpr std::array<std::pair<RemoteAction, std::string_view>, 6> kNames{{
 }};
 // Rounds and groups of any real contest day fit many times over.
 constexpr int kLargestPlace = 999;
-
-std::optional<RemoteAction> actionNamed(const QString& name) {
-    for (const auto& [action, text] : kNames) {
-        if (name.toStdString() == text) {
-            return action;
-        }
-    }
-    return std::nullopt;
-}
 
 /// A whole number from 1 to kLargestPlace, or nothing.
 std::optional<int> placeNumber(const QJsonValue& value) {
@@ -39,12 +30,7 @@ std::optional<int> placeNumber(const QJsonValue& value) {
 } // namespace
 
 std::string_view actionName(RemoteAction action) {
-    for (const auto& [each, text] : kNames) {
-        if (each == action) {
-            return text;
-        }
-    }
-    return {};
+    return nameOf(kNames, action);
 }
 
 std::string describe(const RemoteCommand& command) {
@@ -61,7 +47,8 @@ CommandParse parseSignedCommand(const QByteArray& body) {
         return {std::nullopt, "not a command"};
     }
     const QJsonObject object = document.object();
-    const auto action = actionNamed(object.value(QStringLiteral("command")).toString());
+    const auto action =
+        keyNamed(kNames, object.value(QStringLiteral("command")).toString().toStdString());
     if (!action) {
         return {std::nullopt, "unknown command"};
     }

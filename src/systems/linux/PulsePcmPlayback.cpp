@@ -20,8 +20,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Small enough that a new stream is heard within a few milliseconds, large enough that the
-// server never runs dry while the stream is fed.
+// How far ahead of the sink the server mixes a cue: small, so that a cue is heard within a few
+// milliseconds and a newer one cuts it as quickly on a sink that cannot take back what it mixed.
+// It is not how far ahead the program feeds the server: the server holds the whole cue.
 constexpr auto kTargetLatency = 40ms;
 
 /// Holds the mainloop lock for one scope, so that callbacks never run half way through a change.
@@ -46,30 +47,37 @@ pa_sample_spec sampleSpecOf(const PcmSound& sound) {
 
 } // namespace
 
-/// One sound on its way to the server: its stream, fed from the sound's samples as the server asks,
-/// drained at the end and closed on its own once drained.
+/// One sound on its way to the server: its stream, handed the whole sound as soon as it is ready,
+/// so that no late wake-up of the sound thread can leave the server without samples. Only a sound
+/// longer than the server's buffer (4 MB: 95 s at 22 kHz mono) is handed over in parts, each when
+/// half of what the server holds has played. Drained at the end and closed on its own once drained.
 class PulsePcmPlayback::CueStream {
 public:
-    CueStream(pa_context* context, std::shared_ptr<const PcmSound> sound)
-        : m_sound(std::move(sound)) {
-        const pa_sample_spec format = sampleSpecOf(*m_sound);
-        if (!pa_sample_spec_valid(&format)) {
+    CueStream(pa_mainloop_api* api, pa_context* context, std::shared_ptr<const PcmSound> sound)
+        : m_api(api), m_sound(std::move(sound)), m_format(sampleSpecOf(*m_sound)) {
+        if (!pa_sample_spec_valid(&m_format)) {
             return;
         }
-        m_stream = pa_stream_new(context, "cue", &format, nullptr);
+        m_stream = pa_stream_new(context, "cue", &m_format, nullptr);
         if (m_stream == nullptr) {
             return;
         }
         const auto targetBytes = static_cast<std::uint32_t>(
-            pa_usec_to_bytes(std::chrono::microseconds(kTargetLatency).count(), &format));
+            pa_usec_to_bytes(std::chrono::microseconds(kTargetLatency).count(), &m_format));
+        // The server's own largest buffer, and a start with the first samples, however short
+        // the sound.
         const pa_buffer_attr buffer{.maxlength = static_cast<std::uint32_t>(-1),
                                     .tlength = targetBytes,
-                                    .prebuf = static_cast<std::uint32_t>(-1),
+                                    .prebuf = static_cast<std::uint32_t>(m_sound->bytesPerFrame()),
                                     .minreq = static_cast<std::uint32_t>(-1),
                                     .fragsize = static_cast<std::uint32_t>(-1)};
-        pa_stream_set_write_callback(m_stream, &CueStream::onWritable, this);
-        if (pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY,
-                                       nullptr, nullptr) < 0) {
+        pa_stream_set_state_callback(m_stream, &CueStream::onState, this);
+        // Started only once the server holds the sound: for each part of a sound (64 KB) that
+        // reaches a started stream before the sink first took from it, the server mixes the sink's
+        // buffer again, and what a null sink played then lacks about 10 ms of the sound each time.
+        const auto flags =
+            static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED);
+        if (pa_stream_connect_playback(m_stream, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
             close();
         }
     }
@@ -78,24 +86,48 @@ public:
     CueStream(const CueStream&) = delete;
     CueStream& operator=(const CueStream&) = delete;
 
+private:
     bool finished() const { return m_stream == nullptr; }
 
-private:
-    static void onWritable(pa_stream* stream, std::size_t requested, void* self) {
+    static void onState(pa_stream* stream, void* self) {
         auto& cue = *static_cast<CueStream*>(self);
-        const auto& samples = cue.m_sound->bytes;
-        const std::size_t count = std::min(requested, samples.size() - cue.m_written);
-        if (count > 0 && pa_stream_write(stream, samples.data() + cue.m_written, count, nullptr, 0,
-                                         PA_SEEK_RELATIVE) < 0) {
+        const pa_stream_state_t state = pa_stream_get_state(stream);
+        if (state == PA_STREAM_READY) {
+            cue.handOver(0);
+            if (!cue.finished()) {
+                pa_operation* start = pa_stream_cork(stream, 0, nullptr, nullptr);
+                if (start != nullptr) {
+                    pa_operation_unref(start);
+                }
+            }
+        } else if (!PA_STREAM_IS_GOOD(state)) {
             cue.close();
+        }
+    }
+
+    /// Hands the server as much of the rest of the sound as its buffer takes beside the `queued`
+    /// bytes it still holds. Writing past what the server asks for is allowed up to its buffer.
+    void handOver(std::int64_t queued) {
+        const std::int64_t room =
+            static_cast<std::int64_t>(pa_stream_get_buffer_attr(m_stream)->maxlength) - queued;
+        const auto& samples = m_sound->bytes;
+        const std::size_t frame = m_sound->bytesPerFrame();
+        const std::size_t count =
+            std::min(static_cast<std::size_t>(std::max<std::int64_t>(room, 0)) / frame * frame,
+                     samples.size() - m_written);
+        if (count > 0 && pa_stream_write(m_stream, samples.data() + m_written, count, nullptr, 0,
+                                         PA_SEEK_RELATIVE) < 0) {
+            close();
             return;
         }
-        cue.m_written += count;
-        if (cue.m_written == samples.size()) {
-            pa_stream_set_write_callback(stream, nullptr, nullptr);
-            // Draining also starts a sound shorter than the server's start threshold.
-            cue.m_drain = pa_stream_drain(stream, &CueStream::onDrained, self);
+        m_written += count;
+        if (m_written == samples.size()) {
+            m_drain = pa_stream_drain(m_stream, &CueStream::onDrained, this);
+            return;
         }
+        const pa_usec_t held =
+            pa_bytes_to_usec(static_cast<std::uint64_t>(queued) + count, &m_format);
+        handOverAgainAfter(held / 2);
     }
 
     static void onDrained(pa_stream* /*stream*/, int /*success*/, void* self) {
@@ -105,23 +137,64 @@ private:
         cue.close();
     }
 
-    void close() {
-        if (m_drain != nullptr) {
-            pa_operation_cancel(m_drain);
-            pa_operation_unref(m_drain);
-            m_drain = nullptr;
-        }
-        if (m_stream != nullptr) {
-            pa_stream_set_write_callback(m_stream, nullptr, nullptr);
-            pa_stream_disconnect(m_stream);
-            pa_stream_unref(m_stream);
-            m_stream = nullptr;
+    void handOverAgainAfter(pa_usec_t wait) {
+        const auto onDue = [](pa_mainloop_api* /*api*/, pa_time_event* /*event*/,
+                              const timeval* /*due*/, void* self) {
+            auto& cue = *static_cast<CueStream*>(self);
+            // How much the server still holds, from its next account of the stream.
+            cue.m_account = pa_stream_update_timing_info(cue.m_stream, &CueStream::onAccount, self);
+            if (cue.m_account == nullptr) {
+                cue.close();
+            }
+        };
+        pa_context* context = pa_stream_get_context(m_stream);
+        if (m_handOverEvent == nullptr) {
+            m_handOverEvent = pa_context_rttime_new(context, pa_rtclock_now() + wait, onDue, this);
+        } else {
+            pa_context_rttime_restart(context, m_handOverEvent, pa_rtclock_now() + wait);
         }
     }
 
+    static void onAccount(pa_stream* stream, int success, void* self) {
+        auto& cue = *static_cast<CueStream*>(self);
+        pa_operation_unref(std::exchange(cue.m_account, nullptr));
+        const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+        if (success == 0 || timing == nullptr) {
+            cue.close();
+            return;
+        }
+        cue.handOver(timing->write_index - timing->read_index);
+    }
+
+    static void cancel(pa_operation*& operation) {
+        if (operation != nullptr) {
+            pa_operation_cancel(operation);
+            pa_operation_unref(std::exchange(operation, nullptr));
+        }
+    }
+
+    void close() {
+        cancel(m_drain);
+        cancel(m_account);
+        if (m_handOverEvent != nullptr) {
+            m_api->time_free(std::exchange(m_handOverEvent, nullptr));
+        }
+        if (m_stream == nullptr) {
+            return;
+        }
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_disconnect(m_stream);
+        pa_stream_unref(m_stream);
+        m_stream = nullptr;
+    }
+
+    pa_mainloop_api* m_api;
     std::shared_ptr<const PcmSound> m_sound;
+    pa_sample_spec m_format;
     pa_stream* m_stream = nullptr;
     pa_operation* m_drain = nullptr;
+    pa_operation* m_account = nullptr;
+    pa_time_event* m_handOverEvent = nullptr;
     std::size_t m_written = 0;
 };
 
@@ -286,7 +359,8 @@ void PulsePcmPlayback::dropContext() {
 
 void PulsePcmPlayback::startPending() {
     if (m_pending) {
-        m_playing = std::make_unique<CueStream>(m_context, std::exchange(m_pending, nullptr));
+        m_playing = std::make_unique<CueStream>(pa_threaded_mainloop_get_api(m_mainloop), m_context,
+                                                std::exchange(m_pending, nullptr));
     }
 }
 

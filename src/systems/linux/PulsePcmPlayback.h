@@ -18,11 +18,13 @@ namespace aerolap {
 
 /// Plays decoded sounds through the PulseAudio server, one playback stream per sound, opened when
 /// the sound starts and closed when it has drained or a newer sound cuts it, so nothing runs while
-/// the program is quiet. Without a server every request is dropped at once; a server that appears
-/// later is found on a later request; one that was lost is tried every second until it is back,
-/// so that the next cue is heard even when it is minutes away. The caller only hands the sound
-/// over and wakes the sound thread: it never waits for the server's lock, so a poll that asks for
-/// a cue is not held up. The server's default output is watched while it answers.
+/// the program is quiet. The server is handed each sound whole before it starts, so that a cue
+/// plays to its end however late the program's threads run meanwhile. Without a server every
+/// request is dropped at once; a server that appears later is found on a later request; one that
+/// was lost is tried every second until it is back, so that the next cue is heard even when it is
+/// minutes away. The caller only hands the sound over and wakes the sound thread: it never waits
+/// for the server's lock, so a poll that asks for a cue is not held up. The server's default output
+/// is watched while it answers.
 class PulsePcmPlayback final : public PcmPlayback {
 public:
     /// Told, on the sound thread, each time the server starts or stops answering.

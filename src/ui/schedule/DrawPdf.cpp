@@ -1,8 +1,10 @@
 #include "DrawPdf.h"
 
+#include "ui/widgets/LayoutFonts.h"
 #include "ui/widgets/PdfPages.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace aerolap {
 
@@ -55,9 +57,7 @@ void writeIndex(PdfPages& flow, const Draw& draw) {
     flow.text(QStringLiteral("Pilots: round/group"), 11, true);
     flow.down();
     std::vector<int> order(draw.pilots.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = static_cast<int>(i);
-    }
+    std::iota(order.begin(), order.end(), 0);
     std::ranges::sort(order, [&](int a, int b) {
         return QString::localeAwareCompare(
                    QString::fromStdString(draw.pilots[static_cast<std::size_t>(a)].name),
@@ -77,8 +77,8 @@ void writeIndex(PdfPages& flow, const Draw& draw) {
             flights << QStringLiteral("(withdrawn from round %1)").arg(*who.withdrawnFrom + 1);
         }
         flow.need(1);
-        flow.text(QString::fromStdString(who.name), 9, true, 0, flow.font(9).pointSize() * 60);
-        flow.text(flights.join(QStringLiteral("  ")), 9, false, flow.font(9).pointSize() * 60);
+        flow.text(QString::fromStdString(who.name), 9, true, 0, printFont(9).pointSize() * 60);
+        flow.text(flights.join(QStringLiteral("  ")), 9, false, printFont(9).pointSize() * 60);
         flow.down();
     }
 }

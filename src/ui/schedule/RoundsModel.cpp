@@ -10,26 +10,17 @@ namespace aerolap {
 
 namespace {
 
-constexpr std::array kColumns{RoundField::Task,   RoundField::Title,   RoundField::Working,
-                              RoundField::Groups, RoundField::Flights, RoundField::Preparation};
+/// A column of the table: the field it shows and its heading.
+struct Column {
+    RoundField field;
+    const char* heading;
+};
 
-QString headerOf(RoundField field) {
-    switch (field) {
-    case RoundField::Task:
-        return QStringLiteral("Task");
-    case RoundField::Title:
-        return QStringLiteral("Title");
-    case RoundField::Working:
-        return QStringLiteral("Working");
-    case RoundField::Groups:
-        return QStringLiteral("Groups");
-    case RoundField::Flights:
-        return QStringLiteral("Flights");
-    case RoundField::Preparation:
-        return QStringLiteral("Preparation");
-    }
-    return {};
-}
+constexpr std::array kColumns{
+    Column{RoundField::Task, "Task"},       Column{RoundField::Title, "Title"},
+    Column{RoundField::Working, "Working"}, Column{RoundField::Groups, "Groups"},
+    Column{RoundField::Flights, "Flights"}, Column{RoundField::Preparation, "Preparation"},
+};
 
 QString textOf(const ScheduleRound& round, RoundField field) {
     switch (field) {
@@ -76,7 +67,7 @@ QVariant RoundsModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         return textOf(m_runner.schedule().rounds[static_cast<std::size_t>(index.row())],
-                      kColumns[static_cast<std::size_t>(index.column())]);
+                      kColumns[static_cast<std::size_t>(index.column())].field);
     }
     if (role == Qt::FontRole && index.row() == m_runner.position().round) {
         // The round of the cycle in hand stands out.
@@ -90,7 +81,7 @@ QVariant RoundsModel::data(const QModelIndex& index, int role) const {
 QVariant RoundsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < columnCount()) {
-        return headerOf(kColumns[static_cast<std::size_t>(section)]);
+        return QString::fromLatin1(kColumns[static_cast<std::size_t>(section)].heading);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -109,7 +100,7 @@ bool RoundsModel::setData(const QModelIndex& index, const QVariant& value, int r
     }
     LoadedSchedule edited =
         withRoundField(m_runner.schedule(), static_cast<std::size_t>(index.row()),
-                       kColumns[static_cast<std::size_t>(index.column())],
+                       kColumns[static_cast<std::size_t>(index.column())].field,
                        value.toString().toStdString(), "The schedule");
     if (!edited.schedule) {
         m_messageBoxes.show({edited.error, "Aerolap", MessageIcon::Critical, MessageButtons::Ok});

@@ -46,10 +46,12 @@ QString where(SchedulePosition position) {
         .arg(position.flight + 1);
 }
 
-QPushButton* button(const QString& text, QWidget* parent, QLayout* layout) {
-    auto* made = new QPushButton(text, parent);
+/// A button at the end of `layout` that calls `clicked` on `window`.
+template <typename Slot>
+void addButton(ScheduleWindow* window, QLayout* layout, const char* text, Slot clicked) {
+    auto* made = new QPushButton(QString::fromUtf8(text), window);
     layout->addWidget(made);
-    return made;
+    QObject::connect(made, &QPushButton::clicked, window, clicked);
 }
 
 } // namespace
@@ -67,10 +69,8 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
     setWindowTitle(QStringLiteral("Contest schedule"));
     auto* layout = new QVBoxLayout(this);
     auto* files = new QHBoxLayout;
-    connect(button(QStringLiteral("Open..."), this, files), &QPushButton::clicked, this,
-            &ScheduleWindow::open);
-    connect(button(QStringLiteral("Save"), this, files), &QPushButton::clicked, this,
-            &ScheduleWindow::save);
+    addButton(this, files, "Open...", &ScheduleWindow::open);
+    addButton(this, files, "Save", &ScheduleWindow::save);
     files->addWidget(m_extendedFrame);
     layout->addLayout(files);
 
@@ -88,14 +88,10 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
             &ScheduleWindow::showGroups);
 
     auto* draws = new QHBoxLayout;
-    connect(button(QStringLiteral("Import draw..."), this, draws), &QPushButton::clicked, this,
-            &ScheduleWindow::importDraw);
-    connect(button(QStringLiteral("Generate draw..."), this, draws), &QPushButton::clicked, this,
-            &ScheduleWindow::generateDraw);
-    connect(button(QStringLiteral("Withdraw pilot..."), this, draws), &QPushButton::clicked, this,
-            &ScheduleWindow::withdrawPilot);
-    connect(button(QStringLiteral("Print draw..."), this, draws), &QPushButton::clicked, this,
-            &ScheduleWindow::printDraw);
+    addButton(this, draws, "Import draw...", &ScheduleWindow::importDraw);
+    addButton(this, draws, "Generate draw...", &ScheduleWindow::generateDraw);
+    addButton(this, draws, "Withdraw pilot...", &ScheduleWindow::withdrawPilot);
+    addButton(this, draws, "Print draw...", &ScheduleWindow::printDraw);
     m_drawSummary->setObjectName(QStringLiteral("drawSummary"));
     draws->addWidget(m_drawSummary, 1);
     layout->addLayout(draws);
@@ -108,10 +104,8 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
                                     QString::fromStdString(TimeText::fromSeconds(task.working))));
     }
     rounds->addWidget(m_presets);
-    connect(button(QStringLiteral("Add round"), this, rounds), &QPushButton::clicked, this,
-            &ScheduleWindow::addRound);
-    connect(button(QStringLiteral("Remove round"), this, rounds), &QPushButton::clicked, this,
-            &ScheduleWindow::removeRound);
+    addButton(this, rounds, "Add round", &ScheduleWindow::addRound);
+    addButton(this, rounds, "Remove round", &ScheduleWindow::removeRound);
     layout->addLayout(rounds);
 
     m_current->setObjectName(QStringLiteral("current"));
@@ -120,17 +114,14 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
     layout->addWidget(m_next);
 
     auto* moves = new QHBoxLayout;
-    connect(button(QStringLiteral("Back one"), this, moves), &QPushButton::clicked, this,
-            [this] { moved(m_runner.back()); });
-    connect(button(QStringLiteral("Skip"), this, moves), &QPushButton::clicked, this,
-            [this] { moved(m_runner.skip()); });
+    addButton(this, moves, "Back one", [this] { moved(m_runner.back()); });
+    addButton(this, moves, "Skip", [this] { moved(m_runner.skip()); });
     for (QSpinBox*& spin : m_jumpTo) {
         spin = new QSpinBox(this);
         spin->setRange(1, 99);
         moves->addWidget(spin);
     }
-    connect(button(QStringLiteral("Jump"), this, moves), &QPushButton::clicked, this,
-            &ScheduleWindow::jump);
+    addButton(this, moves, "Jump", &ScheduleWindow::jump);
     layout->addLayout(moves);
 
     connect(m_extendedFrame, &QCheckBox::toggled, this, &ScheduleWindow::setExtendedFrame);

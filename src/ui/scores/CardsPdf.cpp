@@ -2,6 +2,7 @@
 
 #include "scoring/RulesListing.h"
 #include "scoring/ScoreText.h"
+#include "ui/widgets/LayoutFonts.h"
 #include "ui/widgets/PdfPages.h"
 
 #include <QCoreApplication>
@@ -77,7 +78,7 @@ void drawCard(PdfPages& pages, int x, int width, const CardText& card, const QSt
     pages.text(place, 8, false, x + pad, width - 2 * pad);
     pages.down();
     QPainter& painter = pages.painter();
-    painter.setFont(PdfPages::font(7));
+    painter.setFont(printFont(7));
     painter.drawText(QRect(x + pad, pages.y(), width - 2 * pad, 2 * line),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, task);
     pages.down(2);
@@ -88,7 +89,7 @@ void drawCard(PdfPages& pages, int x, int width, const CardText& card, const QSt
         const QRect box(x + pad + column * boxWidth, pages.y() + row * 2 * line, boxWidth,
                         2 * line);
         painter.drawRect(box);
-        painter.setFont(PdfPages::font(6));
+        painter.setFont(printFont(6));
         painter.drawText(box.adjusted(pad / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, labels[i]);
     }
     const int rows = (static_cast<int>(labels.size()) + across - 1) / across;

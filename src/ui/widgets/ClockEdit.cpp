@@ -1,10 +1,10 @@
 #include "ClockEdit.h"
 
+#include "Follow.h"
 #include "elements/TimeText.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QRegularExpressionValidator>
 #include <QWheelEvent>
 #include <algorithm>
@@ -52,12 +52,7 @@ ClockEdit::ClockEdit(Clock& clock, QWidget* parent) : QLineEdit(parent), m_clock
     showClockText();
 
     // The clock outlives the field in the program, but not necessarily in every composition.
-    QPointer<ClockEdit> self(this);
-    clock.textWritten.connect([self] {
-        if (self) {
-            self->showClockText();
-        }
-    });
+    follow(clock.textWritten, this, [this] { showClockText(); });
 }
 
 void ClockEdit::showClockText() {
@@ -105,11 +100,8 @@ void ClockEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     case Qt::Key_Up:
-        step(+1);
-        event->accept();
-        return;
     case Qt::Key_Down:
-        step(-1);
+        step(event->key() == Qt::Key_Up ? +1 : -1);
         event->accept();
         return;
     default:

@@ -29,12 +29,8 @@ PdfPages::PdfPages(const QString& path, const QString& title, QString heading)
     }
     m_width = m_painter.viewport().width();
     m_height = m_painter.viewport().height();
-    m_line = QFontMetrics(font(kTextPoints), &m_writer).height() * 5 / 4;
+    m_line = QFontMetrics(printFont(kTextPoints), &m_writer).height() * 5 / 4;
     startPage();
-}
-
-QFont PdfPages::font(int points, bool bold) {
-    return printFont(points, bold);
 }
 
 void PdfPages::needHeight(int height) {
@@ -55,7 +51,7 @@ void PdfPages::startPage() {
 }
 
 void PdfPages::text(const QString& line, int points, bool bold, int x, int width) {
-    m_painter.setFont(font(points, bold));
+    m_painter.setFont(printFont(points, bold));
     m_painter.drawText(QRect(x, m_y, width < 0 ? m_width - x : width, m_line),
                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
 }
@@ -79,8 +75,8 @@ void PdfPages::columns(const std::vector<QString>& headings,
 }
 
 void PdfPages::table(const QStringList& headings, const std::vector<QStringList>& rows) {
-    const QFontMetrics plain(font(kTextPoints), &m_writer);
-    const QFontMetrics bold(font(kTextPoints, true), &m_writer);
+    const QFontMetrics plain(printFont(kTextPoints), &m_writer);
+    const QFontMetrics bold(printFont(kTextPoints, true), &m_writer);
     const int gap = m_line / 2;
     std::vector<int> widths;
     for (qsizetype i = 0; i < headings.size(); ++i) {

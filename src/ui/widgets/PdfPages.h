@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
@@ -25,7 +24,6 @@ public:
     /// Ends the file; says whether all of it was written.
     bool finish() { return m_painter.end(); }
 
-    static QFont font(int points, bool bold = false);
     QPainter& painter() { return m_painter; }
     int width() const { return m_width; }
     /// The height of a line of text, and the room between two.

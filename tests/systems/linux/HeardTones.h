@@ -16,14 +16,19 @@ namespace aerolap::testing {
 /// Tones the tests play and tell apart on a private server's null sink.
 
 /// A square wave, which crosses zero as often as a sine of its frequency does.
-inline std::shared_ptr<const PcmSound> tone(int frequency, double seconds) {
+inline std::shared_ptr<const PcmSound> tone(int frequency, double seconds, int rate = 22050,
+                                            std::uint16_t channels = 1) {
     std::vector<std::uint8_t> bytes;
-    for (int i = 0; i < static_cast<int>(seconds * 22050); ++i) {
-        const bool high = i * frequency * 2 / 22050 % 2 == 0;
-        bytes.insert(bytes.end(), {0, high ? std::uint8_t{0x30} : std::uint8_t{0xD0}}); // ±12288
+    for (long long i = 0; i < static_cast<long long>(seconds * rate); ++i) {
+        const bool high = i * frequency * 2 / rate % 2 == 0;
+        for (std::uint16_t channel = 0; channel < channels; ++channel) {
+            bytes.insert(bytes.end(),
+                         {0, high ? std::uint8_t{0x30} : std::uint8_t{0xD0}}); // ±12288
+        }
     }
-    return std::make_shared<const PcmSound>(
-        PcmSound{SampleFormat::Signed16LittleEndian, 22050, 1, std::move(bytes)});
+    return std::make_shared<const PcmSound>(PcmSound{SampleFormat::Signed16LittleEndian,
+                                                     static_cast<std::uint32_t>(rate), channels,
+                                                     std::move(bytes)});
 }
 
 /// The monitor of the server's "cues" sink, read in 20 ms blocks of 8 kHz mono; null when the

@@ -5,8 +5,11 @@
 #include "audio/SoundFileDecoder.h"
 #include "systems/linux/PosixRegularFileOpener.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace aerolap::testing {
@@ -52,7 +55,10 @@ protected:
         while (heard.find(letter) == std::string::npos && heard.size() < 1000) {
             heard += heardNext(monitor);
         }
-        for (int i = 0; i < blocksMore; ++i) {
+        listenFor(blocksMore);
+    }
+    void listenFor(int blocks) {
+        for (int i = 0; i < blocks; ++i) {
             heard += heardNext(monitor);
         }
     }
@@ -74,6 +80,44 @@ TEST_F(PulseNullSink, PlaysASoundUntilANewerOneReplacesIt) {
     EXPECT_EQ(heard.find('A', firstB), std::string::npos) << "the older sound came back: " << heard;
     EXPECT_NEAR(static_cast<double>(std::count(heard.begin(), heard.end(), 'B')), 15, 2) << heard;
     EXPECT_EQ(heard.back(), '.') << heard;
+}
+
+/// How long the one run of `letter` in `heard` is; fails when there is more than one, which is a
+/// sound with a gap in it.
+std::size_t lengthOfTheOneRun(const std::string& heard, char letter) {
+    const auto first = heard.find(letter);
+    const auto last = heard.rfind(letter);
+    EXPECT_NE(first, std::string::npos) << heard;
+    EXPECT_EQ(heard.find_first_not_of(letter, first), last + 1) << "a gap in the sound: " << heard;
+    return first == std::string::npos ? 0 : last - first + 1;
+}
+
+// The server is handed a cue whole, so a cue that has started plays to its end however late the
+// program's threads run next: here the whole program is stopped as the cue begins, as a machine
+// busy with other work may hold it up, and the cue plays on to its end all the same.
+TEST_F(PulseNullSink, ACueThatHasStartedPlaysToItsEndWhileTheProgramIsHeldUp) {
+    ASSERT_NO_FATAL_FAILURE(startServerAndListen());
+    pid_t program = -1;
+    char path[] = AEROLAP_PLAY_AND_HOLD;
+    char seconds[] = "2";
+    char* arguments[] = {path, seconds, nullptr};
+    ASSERT_EQ(::posix_spawn(&program, path, nullptr, nullptr, arguments, environ), 0);
+    listenUntil('A', 0);
+    ::kill(program, SIGSTOP);
+    listenFor(125);
+    ::kill(program, SIGKILL);
+    ::waitpid(program, nullptr, 0);
+    EXPECT_NEAR(static_cast<double>(lengthOfTheOneRun(heard, 'A')), 100, 2) << heard;
+}
+
+// A sound longer than the server's buffer of 4 MB (5.5 s at 192 kHz stereo) is handed over in
+// parts, and plays whole without a gap where one part meets the next.
+TEST_F(PulseNullSink, ASoundLongerThanTheServersBufferPlaysWholeWithoutAGap) {
+    ASSERT_NO_FATAL_FAILURE(startServerAndListen());
+    PulsePcmPlayback playback;
+    playback.play(tone(500, 7, 192000, 2));
+    listenUntil('A', 375);
+    EXPECT_NEAR(static_cast<double>(lengthOfTheOneRun(heard, 'A')), 350, 3) << heard;
 }
 
 // What the decoder makes of each encoding plays whole, at its own rate and channel count.
