@@ -17,7 +17,10 @@ using namespace std::chrono_literals;
 /// a frame the port did not take.
 DayReport aDay() {
     constexpr long long kAt = 1'781'341'200'000;
-    ReportedCycle cycle{kAt, true, "TO 10 MINUTI", {}, {}, {}, {}, {}, "landing window over"};
+    ReportedCycle cycle;
+    cycle.startWallMs = kAt;
+    cycle.task = "TO 10 MINUTI";
+    cycle.ending = "landing window over";
     cycle.phases = {{"preparation", kAt, 30, 30s},
                     {"working", kAt + 30'000, 600, 600s},
                     {"landing", kAt + 630'000, 30, 30s}};
