@@ -141,7 +141,7 @@ struct RemoteCommanded {
 
 /// A change to the contest's scores ("score"): `what` changed ("card", "confirmation",
 /// "reflight_group", "rules"), in which round and group (counted from 0; none for the rules), for
-/// which pilot, from what to what, and where it came from: "laptop", or a phone by its name.
+/// which pilot, and from what to what.
 struct ScoreChanged {
     std::string what;
     std::optional<int> round;
@@ -149,10 +149,9 @@ struct ScoreChanged {
     std::string pilot;
     std::string oldValue;
     std::string newValue;
-    std::string source;
     template <typename F> void fields(F& f) {
         f("what", what)("round", round)("group", group)("pilot", pilot)("old", oldValue);
-        f("new", newValue)("source", source);
+        f("new", newValue);
     }
 };
 

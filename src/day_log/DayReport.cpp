@@ -131,10 +131,9 @@ private:
         }
     }
     void take(const DayLogLine& line, const ScoreChanged& changed) {
-        ReportedScore score{line.wallMs,   changed.what,     changed.round,    changed.group,
-                            changed.pilot, changed.oldValue, changed.newValue, changed.source};
-        const auto flew = [&score](const ReportedCycle& cycle) {
-            return score.round && cycle.round == score.round && cycle.group == score.group;
+        ReportedScore score{line.wallMs, changed};
+        const auto flew = [&changed](const ReportedCycle& cycle) {
+            return changed.round && cycle.round == changed.round && cycle.group == changed.group;
         };
         if (m_cycle && flew(*m_cycle)) {
             m_cycle->scores.push_back(std::move(score));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DayLogLine.h"
+
 #include <chrono>
 #include <optional>
 #include <string>
@@ -50,16 +52,10 @@ struct ReportedGap {
     std::string wentOn;
 };
 
-/// A change to the scores as the day log has it (see `ScoreChanged`).
+/// A change to the scores as the day log has it, and when it was made.
 struct ReportedScore {
     long long wallMs = 0;
-    std::string what;
-    std::optional<int> round;
-    std::optional<int> group;
-    std::string pilot;
-    std::string oldValue;
-    std::string newValue;
-    std::string source;
+    ScoreChanged change;
 };
 
 struct ReportedCycle {

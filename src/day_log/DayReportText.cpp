@@ -86,11 +86,12 @@ std::string cycleHeading(const ReportedCycle& cycle, std::size_t number) {
 
 /// A score change in one line, with its round and group where no cycle's heading gives them.
 std::string scoreText(const ReportedScore& score, bool withPlace) {
-    const std::string place = withPlace ? placeText(score.round, score.group) : "";
-    return wallText(score.wallMs) + "  " + (place.empty() ? "" : place + ", ") + score.what +
-           (score.pilot.empty() ? "" : " " + score.pilot) + ": " +
-           (score.oldValue.empty() ? "(none)" : score.oldValue) + " -> " +
-           (score.newValue.empty() ? "(none)" : score.newValue) + "  (" + score.source + ")";
+    const ScoreChanged& change = score.change;
+    const std::string place = withPlace ? placeText(change.round, change.group) : "";
+    return wallText(score.wallMs) + "  " + (place.empty() ? "" : place + ", ") + change.what +
+           (change.pilot.empty() ? "" : " " + change.pilot) + ": " +
+           (change.oldValue.empty() ? "(none)" : change.oldValue) + " -> " +
+           (change.newValue.empty() ? "(none)" : change.newValue);
 }
 
 /// A cycle in one line: how many cues and frames, and how many of them went wrong.

@@ -59,16 +59,11 @@ FileWriter::~FileWriter() {
     m_thread.join();
 }
 
-void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path, QByteArray bytes,
-                         Written written) {
+void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path,
+                         QByteArray bytes) {
     {
         const std::lock_guard lock(m_mutex);
-        Whole& whole = m_wholes[path];
-        whole.kind = &kind;
-        whole.bytes = std::move(bytes);
-        if (written) {
-            whole.written.push_back(std::move(written));
-        }
+        m_wholes.insert_or_assign(path, std::pair(&kind, std::move(bytes)));
     }
     m_wake.notify_one();
 }
@@ -107,14 +102,8 @@ void FileWriter::run() {
         m_writing = true;
         lock.unlock();
         for (const auto& [path, whole] : wholes) {
-            auto fault = makeFolderOf(path);
-            if (!fault) {
-                fault = saveWholeFile(path.string(), whole.bytes);
-            }
-            tell(*whole.kind, path, fault);
-            for (const Written& written : whole.written) {
-                written(!fault);
-            }
+            const auto fault = makeFolderOf(path);
+            tell(*whole.first, path, fault ? fault : saveWholeFile(path.string(), whole.second));
         }
         writeLines(std::move(lines));
         lock.lock();

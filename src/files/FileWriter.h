@@ -8,13 +8,11 @@
 #include <cstddef>
 #include <deque>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace aerolap {
 
@@ -50,24 +48,14 @@ public:
     FileWriter(const FileWriter&) = delete;
     FileWriter& operator=(const FileWriter&) = delete;
 
-    /// Told on the files' thread whether the content it was handed over with, or a newer one that
-    /// replaced it before it was written, is now in the file.
-    using Written = std::function<void(bool written)>;
-
     /// Replaces the file at `path` with `bytes` in one step, making its folder.
-    void replace(const KeptFile& kind, const std::filesystem::path& path, QByteArray bytes,
-                 Written written = {});
+    void replace(const KeptFile& kind, const std::filesystem::path& path, QByteArray bytes);
     /// Appends `line` and a line end to the file at `path`, making its folder.
     void append(const KeptFile& kind, std::filesystem::path path, std::string line);
     /// Waits at most `limit` for all that was handed over so far; says whether it is done.
     bool flush(std::chrono::milliseconds limit);
 
 private:
-    struct Whole {
-        const KeptFile* kind;
-        QByteArray bytes;
-        std::vector<Written> written;
-    };
     struct Line {
         const KeptFile* kind;
         std::filesystem::path path;
@@ -91,7 +79,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
-    std::map<std::filesystem::path, Whole> m_wholes;
+    std::map<std::filesystem::path, std::pair<const KeptFile*, QByteArray>> m_wholes;
     std::deque<Line> m_lines;
     std::map<const KeptFile*, std::size_t> m_dropped;
     bool m_writing = false;

@@ -185,8 +185,7 @@ std::optional<std::string> ScoresSession::placeFault(GroupPlace group) {
     return std::nullopt;
 }
 
-EntryOutcome ScoresSession::enter(GroupPlace group, Card card, const std::string& source,
-                                  Saved saved) {
+EntryOutcome ScoresSession::enter(GroupPlace group, Card card) {
     if (auto fault = placeFault(group)) {
         return {false, *fault};
     }
@@ -205,15 +204,12 @@ EntryOutcome ScoresSession::enter(GroupPlace group, Card card, const std::string
     GroupSheet& sheet = m_sheet.group(group.round, group.group);
     const auto old = sheet.cards.find(name);
     if (old != sheet.cards.end() && old->second == card) {
-        if (saved) {
-            save(std::move(saved));
-        }
         return {true, {}};
     }
     const std::string was = old == sheet.cards.end() ? "" : cardText(old->second);
     sheet.cards.insert_or_assign(name, card);
     sheet.confirmed = false;
-    record({"card", group.round, group.group, name, was, cardText(card), source}, std::move(saved));
+    record({"card", group.round, group.group, name, was, cardText(card)});
     return {true, {}};
 }
 
@@ -229,7 +225,7 @@ EntryOutcome ScoresSession::confirmGroup(GroupPlace group) {
     }
     if (!entered->confirmed) {
         m_sheet.group(group.round, group.group).confirmed = true;
-        record({"confirmation", group.round, group.group, "", "provisional", "confirmed", kLaptop});
+        record({"confirmation", group.round, group.group, "", "provisional", "confirmed"});
     }
     return {true, {}};
 }
@@ -287,8 +283,7 @@ EntryOutcome ScoresSession::addReflightGroup(int round, const std::vector<int>& 
             m_runner.schedule().draw->pilots[static_cast<std::size_t>(pilot)].name);
     }
     record({"reflight_group", round, group, "", "",
-            "granted " + grantedNames + (fillerNames.empty() ? "" : "; filling " + fillerNames),
-            kLaptop});
+            "granted " + grantedNames + (fillerNames.empty() ? "" : "; filling " + fillerNames)});
     return {true, {}};
 }
 
@@ -302,20 +297,20 @@ EntryOutcome ScoresSession::setRules(const ContestRules& rules, std::optional<in
     const std::string was = rulesText(m_sheet.rules, m_sheet.flyOffFrom);
     m_sheet.rules = rules;
     m_sheet.flyOffFrom = flyOffFrom;
-    record({"rules", std::nullopt, std::nullopt, "", was, rulesText(rules, flyOffFrom), kLaptop});
+    record({"rules", std::nullopt, std::nullopt, "", was, rulesText(rules, flyOffFrom)});
     return {true, {}};
 }
 
-void ScoresSession::record(ScoreChanged change, Saved saved) {
-    save(std::move(saved));
+void ScoresSession::record(ScoreChanged change) {
+    save();
     m_log.record(std::move(change));
     touched();
 }
 
-void ScoresSession::save(Saved saved) {
+void ScoresSession::save() {
     const std::filesystem::path path = file();
     if (!path.empty()) {
-        m_files.replace(kScoresFile, path, scoreSheetJson(m_sheet), std::move(saved));
+        m_files.replace(kScoresFile, path, scoreSheetJson(m_sheet));
     }
 }
 

@@ -33,9 +33,6 @@ struct EntryOutcome {
     std::string refusal;
 };
 
-/// The day log's name for what is entered at the laptop itself.
-inline constexpr const char* kLaptop = "laptop";
-
 /// The contest's scores while the program runs, tied to the schedule in hand and its draw: the
 /// schedule gives each round's task, the draw the pilots, groups and teams, and the scores file
 /// (beside the schedule's file, or the one the director named) the rest. The file is read when a
@@ -45,9 +42,6 @@ inline constexpr const char* kLaptop = "laptop";
 /// the results are worked out when asked for, once after each change.
 class ScoresSession {
 public:
-    /// Told on the files' thread once the scores file holds the entry (or could not be written).
-    using Saved = FileWriter::Written;
-
     /// Made after the schedule's runner and session: it hears their changes after them.
     ScoresSession(ScheduleRunner& runner, ScheduleSession& schedule, FileWriter& files, DayLog& log,
                   NoticeBoard& notices);
@@ -75,9 +69,7 @@ public:
 
     /// Takes `card` (its `pilot` the contest's number) for the group, in place of the pilot's
     /// card there, if the round's task allows it; a confirmed group becomes provisional again.
-    /// `source` names where it came from in the day log; `saved` is told once it is in the file.
-    EntryOutcome enter(GroupPlace group, Card card, const std::string& source = kLaptop,
-                       Saved saved = {});
+    EntryOutcome enter(GroupPlace group, Card card);
     /// The jury confirms the group's scores: they are no longer provisional.
     EntryOutcome confirmGroup(GroupPlace group);
     /// Adds a group at the end of the round for the pilots granted a re-flight and the pilots
@@ -95,8 +87,8 @@ public:
 private:
     void load();
     std::optional<std::string> placeFault(GroupPlace group);
-    void record(ScoreChanged change, Saved saved = {});
-    void save(Saved saved = {});
+    void record(ScoreChanged change);
+    void save();
     void touched();
 
     ScheduleRunner& m_runner;

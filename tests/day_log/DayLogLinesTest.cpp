@@ -58,8 +58,7 @@ TEST(DayLogLines, ReadBackAsWritten) {
              PortChanged{3, std::nullopt, true, false},
              ScheduleMoved{true, 2, 1, 0, ScheduleState::Gap}, LaptopSlept{65s, shown},
              NoticePosted{"Ütf-8 <and> \"quotes\"", true, 1'781'341'200'000},
-             ScoreChanged{"card", 2, 1, "Dário", "1:00", "1:05, no-show", "phone 1"},
-             LinesMissing{true, 7}}) {
+             ScoreChanged{"card", 2, 1, "Dário", "1:00", "1:05, no-show"}, LinesMissing{true, 7}}) {
         const std::string text = lineText({at, 1'781'341'200'000, event});
         const auto read = readLine(text);
         ASSERT_TRUE(std::holds_alternative<DayLogLine>(read)) << text;
