@@ -54,6 +54,8 @@ TEST(CommandLine, RefusesBadOptionsWithStatusTwoTheReasonAndTheUsage) {
         {"--day-report|--late-ms|-1", "--late-ms takes milliseconds, not '-1'"},
         {"--day-report|--html|", "--html needs a file"},
         {"--day-report|2026-06-13|2026-06-14", "unexpected argument '2026-06-14'"},
+        {"--results-csv|r.csv", "--results-csv goes with --results"},
+        {"--results|", "--results needs a file"},
         {"--remote|no", "--remote takes on or off, not 'no'"},
         {"--remote", "Missing value after '--remote'."}};
     for (const auto& [line, reason] : lines) {
@@ -108,6 +110,20 @@ TEST(CommandLine, ReadsTheDayReportWithItsDateItsPageAndItsLateness) {
     EXPECT_EQ(today.settings->lateCue, std::chrono::milliseconds(20));
     EXPECT_EQ(parse({"--day-report", "--late-ms", "0"}).result.settings->lateCue,
               std::chrono::milliseconds(0));
+}
+
+TEST(CommandLine, ReadsTheResultsTheirExportAndTheScoresFile) {
+    const ParsedCommandLine parsed =
+        parse({"--results", "day.json", "--results-csv", "r.csv"}, {{"AEROLAP_SCORES", "s.json"}})
+            .result;
+    ASSERT_TRUE(parsed.settings);
+    EXPECT_EQ(parsed.settings->resultsSchedule, "day.json");
+    EXPECT_EQ(parsed.settings->resultsCsv, "r.csv");
+    EXPECT_EQ(parsed.settings->scoresFile, "s.json");
+    EXPECT_EQ(
+        parse({"--scores", "t.json"}, {{"AEROLAP_SCORES", "s.json"}}).result.settings->scoresFile,
+        "t.json")
+        << "the option over the variable";
 }
 
 /// The text with each run of blanks and line breaks made one space, as help2man reads it.

@@ -38,6 +38,7 @@ struct Refused {
     const char* name;
     const char* json;
     const char* fault;
+    friend void PrintTo(const Refused& row, std::ostream* out) { *out << row.name; }
 };
 
 constexpr Refused kRefused[] = {
