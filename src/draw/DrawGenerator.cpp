@@ -245,6 +245,10 @@ Draw redrawFrom(Draw draw, int firstRound, int rounds) {
             best = std::move(tried);
         }
     }
+    // The rounds drawn again have none of the re-flight groups added to them.
+    if (std::ssize(best->reflightGroups) > firstRound) {
+        best->reflightGroups.resize(static_cast<std::size_t>(std::max(firstRound, 0)));
+    }
     return std::move(*best);
 }
 

@@ -247,7 +247,8 @@ EntryOutcome ScoresSession::addReflightGroup(int round, const std::vector<int>& 
     if (granted.empty()) {
         return refused(said("Choose at least one pilot granted the re-flight."));
     }
-    Draw& draw = *schedule.draw;
+    // A copy: the schedule is handed on whole beside it.
+    Draw draw = *schedule.draw;
     DrawnGroup added = granted;
     added.insert(added.end(), fillers.begin(), fillers.end());
     std::set<int> flew;

@@ -115,9 +115,13 @@ TEST(GeneratedDraw, IsTheSameForTheSameSeedAndAnotherForAnother) {
     EXPECT_NE(generateDraw(list, {6, 0, 43}, 5).rounds, first.rounds);
 }
 
+// A re-flight group added to a flown round stays; one of a round drawn again goes with it.
 TEST(Withdrawal, DrawsTheRoundsNotFlownAgainAndKeepsTheFlownOnes) {
-    const Draw before = generateDraw(pilots(17, 0), {6, 0, 9}, 6);
+    Draw before = generateDraw(pilots(17, 0), {6, 0, 9}, 6);
     ASSERT_EQ(before.rounds[2].size(), 3U);
+    before.rounds[1].push_back({0, 1});
+    before.rounds[4].push_back({2, 3});
+    before.reflightGroups = {0, 1, 0, 0, 1};
     // Round 3 is under way: group 1 has flown, group 2 is in the air.
     const Draw after = withdrawPilot(before, 4, {2, 2}, 6);
     EXPECT_EQ(after.pilots[4].withdrawnFrom, 3);
@@ -138,6 +142,8 @@ TEST(Withdrawal, DrawsTheRoundsNotFlownAgainAndKeepsTheFlownOnes) {
     }
     // Sixteen pilots in groups of at most six: still three groups.
     EXPECT_EQ(after.rounds[5].size(), 3U);
+    EXPECT_EQ(after.rounds[4].size(), 3U);
+    EXPECT_EQ(after.reflightGroups, (std::vector<int>{0, 1, 0}));
 }
 
 TEST(Withdrawal, StrikesAPilotOutOfAnImportedDrawFromTheFirstOpenGroup) {
