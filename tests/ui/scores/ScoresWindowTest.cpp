@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -106,6 +107,20 @@ TEST_F(ScoresWindowTest, TypesACardQuicklyWithItsScoresAsTypedAndTabToTheNextPil
     type("flights", 0, "105 150");
     EXPECT_EQ(shown("raw", 0), "60");
     EXPECT_EQ(entered({1, 0}, "Anna")->flights[1].target, 120);
+}
+
+// Shown again, the window opens on the group before the one the schedule has in hand, its first
+// pilot's field ready for typing.
+TEST_F(ScoresWindowTest, OpensOnTheGroupJustFlown) {
+    window.hide();
+    ASSERT_TRUE(world.timer.scheduleRunner().jumpTo({1, 1, 0}));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QApplication::processEvents();
+    EXPECT_EQ(window.findChild<QSpinBox*>("round")->value(), 2);
+    EXPECT_EQ(window.findChild<QSpinBox*>("group")->value(), 1);
+    EXPECT_EQ(shown("pilot", 0) + "|" + shown("pilot", 1), "Anna|Carla, Jr.");
+    EXPECT_TRUE(field("targets", 0)->hasFocus());
 }
 
 struct Bad {
