@@ -185,14 +185,21 @@ std::optional<std::string> ScoresSession::placeFault(GroupPlace group) {
     return std::nullopt;
 }
 
-EntryOutcome ScoresSession::enter(GroupPlace group, Card card) {
+std::optional<std::string> ScoresSession::cardPlaceFault(GroupPlace group, int pilot) {
     if (auto fault = placeFault(group)) {
+        return fault;
+    }
+    if (pilot < 0 || pilot >= std::ssize(contest().pilots)) {
+        return said("There is no pilot %1 in the contest.").arg(pilot).toStdString();
+    }
+    return std::nullopt;
+}
+
+EntryOutcome ScoresSession::enter(GroupPlace group, Card card) {
+    if (auto fault = cardPlaceFault(group, card.pilot)) {
         return {false, *fault};
     }
     const ScoredContest& scored = contest();
-    if (card.pilot < 0 || card.pilot >= std::ssize(scored.pilots)) {
-        return refused(said("There is no pilot %1 in the contest.").arg(card.pilot));
-    }
     const RoundRules& rules = scored.contest.rounds[static_cast<std::size_t>(group.round)].rules;
     if (auto fault = cardFault(card, rules)) {
         return {false, *fault};
@@ -210,6 +217,23 @@ EntryOutcome ScoresSession::enter(GroupPlace group, Card card) {
     sheet.cards.insert_or_assign(name, card);
     sheet.confirmed = false;
     record({"card", group.round, group.group, name, was, cardText(card)});
+    return {true, {}};
+}
+
+EntryOutcome ScoresSession::clearCard(GroupPlace group, int pilot) {
+    if (auto fault = cardPlaceFault(group, pilot)) {
+        return {false, *fault};
+    }
+    const std::string name = contest().pilots[static_cast<std::size_t>(pilot)].name;
+    const GroupSheet* entered = m_sheet.find(group.round, group.group);
+    if (entered == nullptr || !entered->cards.contains(name)) {
+        return {true, {}};
+    }
+    GroupSheet& sheet = m_sheet.group(group.round, group.group);
+    const std::string was = cardText(sheet.cards.at(name));
+    sheet.cards.erase(name);
+    sheet.confirmed = false;
+    record({"card", group.round, group.group, name, was, ""});
     return {true, {}};
 }
 

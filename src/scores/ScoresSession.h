@@ -70,6 +70,9 @@ public:
     /// Takes `card` (its `pilot` the contest's number) for the group, in place of the pilot's
     /// card there, if the round's task allows it; a confirmed group becomes provisional again.
     EntryOutcome enter(GroupPlace group, Card card);
+    /// Takes the pilot's card out of the group (one entered for the wrong pilot, say): the pilot
+    /// has no card there any more, and a confirmed group becomes provisional again.
+    EntryOutcome clearCard(GroupPlace group, int pilot);
     /// The jury confirms the group's scores: they are no longer provisional.
     EntryOutcome confirmGroup(GroupPlace group);
     /// Adds a group at the end of the round for the pilots granted a re-flight and the pilots
@@ -87,6 +90,7 @@ public:
 private:
     void load();
     std::optional<std::string> placeFault(GroupPlace group);
+    std::optional<std::string> cardPlaceFault(GroupPlace group, int pilot);
     void record(ScoreChanged change);
     void save();
     void touched();

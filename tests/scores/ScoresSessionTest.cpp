@@ -126,6 +126,24 @@ TEST_F(ScoresSessionTest, RefusesBadEntriesWithTheirReasonAndChangesNothing) {
               "Open a schedule first: the scores come with it.");
 }
 
+// A card taken out leaves its group provisional without it, in the file and the day log.
+TEST_F(ScoresSessionTest, ACardTakenOutLeavesTheGroup) {
+    ASSERT_TRUE(scores.enter({0, 0}, cardOf(kAnna, {250})).taken);
+    ASSERT_TRUE(scores.enter({0, 0}, cardOf(kBruno, {200})).taken);
+    ASSERT_TRUE(scores.confirmGroup({0, 0}).taken);
+    EXPECT_EQ(said(scores.clearCard({0, 0}, kAnna)), "taken");
+    EXPECT_EQ(said(scores.clearCard({0, 1}, kCarla)), "taken") << "no card: nothing to do";
+    EXPECT_EQ(said(scores.clearCard({0, 0}, 7)), "There is no pilot 7 in the contest.");
+    EXPECT_EQ(scoreOf(0, 0, kAnna), -1);
+    EXPECT_EQ(scoreOf(0, 0, kBruno), 1000);
+    EXPECT_TRUE(scores.results().rounds[0][0].provisional);
+    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(saved(), scores.sheet());
+    EXPECT_EQ(scores.sheet().rounds.size(), 1U) << "no group made for a card that was not there";
+    const ScoreChanged last = logged().back();
+    EXPECT_EQ(last.pilot + "|" + last.oldValue + "|" + last.newValue, "Anna|4:10|");
+}
+
 // A scores file that cannot be read is kept aside and named; the scores start empty and the next
 // entry writes a good file in its place.
 TEST_F(ScoresSessionTest, AnUnreadableScoresFileIsKeptAsideAndNamed) {

@@ -384,7 +384,9 @@ void ScoresWindow::commit(Row& row) {
         }
     }
     const QString name = row.name;
-    const EntryOutcome outcome = m_session.enter(shown(), std::get<Card>(card));
+    // The session may build the rows again: `row` is not used past this.
+    const EntryOutcome outcome = blank ? m_session.clearCard(shown(), row.pilot)
+                                       : m_session.enter(shown(), std::get<Card>(card));
     if (!outcome.taken) {
         const auto again = std::ranges::find(m_rows, name, &Row::name);
         if (again != m_rows.end()) {
@@ -392,7 +394,7 @@ void ScoresWindow::commit(Row& row) {
         }
         return;
     }
-    tell(tr("%1: entered.").arg(name));
+    tell((blank ? tr("%1: card cleared.") : tr("%1: entered.")).arg(name));
 }
 
 void ScoresWindow::markFault(Row& row, const QString& fault) {

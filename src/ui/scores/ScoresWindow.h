@@ -22,9 +22,9 @@ namespace aerolap {
 /// `259 130 45`, Tab to the next pilot; a poker round's targets beside them), with the penalty
 /// and the mark, and each row's raw and normalised score as it is typed. A row is entered when
 /// its field is left; a bad one keeps what was typed and says what is wrong at the field, the
-/// card entered before staying as it was. Beside it the group's confirmation, the re-flight
-/// groups, the rules, and the results on paper and as CSV. It enters through the session and
-/// decides nothing itself.
+/// card entered before staying as it was; a row emptied takes its card out. Beside it the group's
+/// confirmation, the re-flight groups, the rules, and the results on paper and as CSV. It enters
+/// through the session and decides nothing itself.
 class ScoresWindow final : public QWidget {
     Q_OBJECT
 

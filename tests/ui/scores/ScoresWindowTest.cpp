@@ -37,6 +37,7 @@ struct ScoresWindowTest : ::testing::Test {
         QLineEdit* edit = field(name, row);
         edit->setFocus();
         edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, QString::fromUtf8(typed));
         if (leave) {
             QTest::keyClick(edit, Qt::Key_Tab);
@@ -177,6 +178,11 @@ TEST_F(ScoresWindowTest, ConfirmsTheGroupUntilACardOfItChanges) {
     EXPECT_FALSE(world.timer.scores().results().rounds[0][0].provisional);
     type("flights", 0, "420");
     EXPECT_EQ(label("task"), "Task A, working time 7:00: provisional");
+    click(QStringLiteral("Confirm group"));
+    type("flights", 0, "");
+    EXPECT_EQ(label("message"), "Anna: card cleared.");
+    EXPECT_EQ(entered({0, 0}, "Anna"), nullptr);
+    EXPECT_EQ(label("task"), "Task A, working time 7:00: nothing entered");
 
     reflight = ReflightChoice{{1}, {2}};
     click(QStringLiteral("Re-flight group..."));
