@@ -239,5 +239,16 @@ TEST_F(ScoresWindowTest, PrintsTheResultsAndTheCardsAndExportsTheCsv) {
               resultsCsv(world.timer.scores().contest(), world.timer.scores().results()));
 }
 
+// The dropped rounds read back as the rules dialog shows them; what is no list of steps is refused.
+TEST(DropSteps, ReadBackAsShownAndRefuseWhatIsNoStep) {
+    const std::vector<DropStep> steps{{5, 1}, {9, 2}};
+    EXPECT_EQ(dropStepsText(steps), "5:1 9:2");
+    EXPECT_EQ(dropStepsFrom(QStringLiteral(" 5:1  9:2 ")), steps);
+    EXPECT_EQ(dropStepsFrom(QString()), std::vector<DropStep>{});
+    for (const char* bad : {"5", "5:1:2", "0:1", "5:-1", "a:b", "5;1", "100:1"}) {
+        EXPECT_FALSE(dropStepsFrom(QString::fromLatin1(bad))) << bad;
+    }
+}
+
 } // namespace
 } // namespace aerolap::testing
