@@ -191,14 +191,14 @@ void ScoresWindow::rebuild() {
             m_grid->addWidget(edit, line, column);
             connect(edit, &QLineEdit::textEdited, this, &ScoresWindow::preview);
             connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
-                const auto found = std::ranges::find(m_rows, edit, &Row::flights);
-                const auto byTargets = std::ranges::find(m_rows, edit, &Row::targets);
-                const auto byPenalty = std::ranges::find(m_rows, edit, &Row::penalty);
-                for (const auto each : {found, byTargets, byPenalty}) {
-                    if (each != m_rows.end()) {
-                        commit(*each);
-                        return;
-                    }
+                const auto typedIn = std::ranges::find_if(m_rows, [edit](const Row& each) {
+                    return edit == each.targets || edit == each.flights || edit == each.penalty;
+                });
+                // A poker row's targets are typed before its times: the row waits for them.
+                const bool timesToCome = typedIn != m_rows.end() && edit == typedIn->targets &&
+                                         typedIn->flights->text().isEmpty();
+                if (typedIn != m_rows.end() && !timesToCome) {
+                    commit(*typedIn);
                 }
             });
         };

@@ -105,6 +105,7 @@ TEST_F(ScoresWindowTest, TypesACardQuicklyWithItsScoresAsTypedAndTabToTheNextPil
     EXPECT_TRUE(field("targets", 0)->hasFocus());
     type("targets", 0, "100 200");
     EXPECT_TRUE(field("flights", 0)->hasFocus()) << "a poker row's times after its targets";
+    EXPECT_TRUE(field("targets", 0)->styleSheet().isEmpty()) << "no fault before the times";
     type("flights", 0, "105 150");
     EXPECT_EQ(shown("raw", 0), "60");
     EXPECT_EQ(entered({1, 0}, "Anna")->flights[1].target, 120);
