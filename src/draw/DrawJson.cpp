@@ -157,7 +157,14 @@ std::variant<Draw, DrawFieldFault> drawFromJson(const QJsonValue& value,
         if (rounds.toArray().size() > roundCount) {
             throw DrawFieldFault{"draw, rounds", "has more rounds than the schedule"};
         }
-        const QJsonArray reflights = object.value(QStringLiteral("reflight_groups")).toArray();
+        const QJsonValue reflightsValue = object.value(QStringLiteral("reflight_groups"));
+        const QJsonArray reflights = reflightsValue.toArray();
+        const DrawFieldFault badReflights{"draw, reflight_groups",
+                                          "must give each round from 0 to its number of groups"};
+        if (!reflightsValue.isUndefined() &&
+            (!reflightsValue.isArray() || reflights.size() > rounds.toArray().size())) {
+            throw badReflights;
+        }
         for (const QJsonValue& round : rounds.toArray()) {
             const std::size_t index = draw.rounds.size();
             const std::string field = "draw, round " + std::to_string(index + 1);
@@ -165,8 +172,7 @@ std::variant<Draw, DrawFieldFault> drawFromJson(const QJsonValue& value,
             const auto groups = added.isUndefined() ? std::optional(0)
                                                     : wholeNumber(added, 0, groupsPerRound[index]);
             if (!groups) {
-                throw DrawFieldFault{"draw, reflight_groups", "must give each round from 0 to its "
-                                                              "number of groups"};
+                throw badReflights;
             }
             draw.rounds.push_back(roundFrom(round, field, draw, groupsPerRound[index], *groups));
             draw.reflightGroups.push_back(*groups);
