@@ -307,16 +307,16 @@ void ScoresWindow::preview() {
     Round round{*rules, {Group{}}, false};
     std::vector<const Row*> scored;
     for (const Row& row : m_rows) {
-        auto card = typed(row);
-        if (auto* entered = std::get_if<Card>(&card)) {
-            round.groups[0].cards.push_back(*entered);
-        } else if (const Card* kept = stored(row)) {
-            round.groups[0].cards.push_back(*kept);
-        } else {
+        const auto card = typed(row);
+        const Card* entered = std::get_if<Card>(&card);
+        // A bad entry shows the card it leaves standing; a blank row shows none.
+        const Card* shown = isBlank(row) ? nullptr : entered != nullptr ? entered : stored(row);
+        if (shown == nullptr) {
             row.raw->clear();
             row.score->clear();
             continue;
         }
+        round.groups[0].cards.push_back(*shown);
         scored.push_back(&row);
     }
     const GroupResult result = scoreGroups(round).front();
@@ -324,6 +324,12 @@ void ScoresWindow::preview() {
         scored[i]->raw->setText(QString::number(result.cards[i].raw));
         scored[i]->score->setText(text(shownScore(result.cards[i].score)));
     }
+}
+
+bool ScoresWindow::isBlank(const Row& row) {
+    return row.flights->text().trimmed().isEmpty() &&
+           (row.targets == nullptr || row.targets->text().trimmed().isEmpty()) &&
+           row.penalty->text().trimmed().isEmpty() && row.mark->currentIndex() == 0;
 }
 
 std::variant<Card, QString> ScoresWindow::typed(const Row& row) {
@@ -370,9 +376,7 @@ void ScoresWindow::commit(Row& row) {
         markFault(row, *fault);
         return;
     }
-    const bool blank = row.flights->text().trimmed().isEmpty() &&
-                       (row.targets == nullptr || row.targets->text().trimmed().isEmpty()) &&
-                       row.penalty->text().trimmed().isEmpty() && row.mark->currentIndex() == 0;
+    const bool blank = isBlank(row);
     if (blank && stored(row) == nullptr) {
         return;
     }

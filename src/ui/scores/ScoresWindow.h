@@ -56,6 +56,8 @@ private:
     GroupPlace shown() const;
     std::optional<RoundRules> roundRules();
     const Card* stored(const Row& row) const;
+    /// Nothing typed and nothing marked: no card, or one to take out.
+    static bool isBlank(const Row& row);
     void rebuild();
     void refresh();
     void preview();

@@ -84,6 +84,7 @@ TEST_F(ScoresWindowTest, TypesACardQuicklyWithItsScoresAsTypedAndTabToTheNextPil
     EXPECT_TRUE(field("flights", 0)->hasFocus());
     type("flights", 0, "259 130 410", false);
     EXPECT_EQ(shown("raw", 0) + "|" + shown("score", 0), "250|1000.0");
+    EXPECT_EQ(shown("raw", 1) + shown("score", 1), "") << "nothing typed for Bruno yet";
     EXPECT_EQ(entered({0, 0}, "Anna"), nullptr) << "not before the field is left";
     QTest::keyClick(field("flights", 0), Qt::Key_Tab);
     EXPECT_EQ(secondsOf(entered({0, 0}, "Anna")), (std::vector<int>{179, 90, 250}));
