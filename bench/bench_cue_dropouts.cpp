@@ -10,13 +10,11 @@
 #include "CycleOnQtTimers.h"
 #include "Figures.h"
 #include "MonitorRecorder.h"
+#include "PreloadedCuePlayer.h"
 #include "TestSoundServer.h"
 #include "WavBytes.h"
-#include "audio/PreloadingSoundOutput.h"
 #include "audio/SoundFileDecoder.h"
-#include "audio/SoundOutputCuePlayer.h"
 #include "notices/NoticeBoard.h"
-#include "systems/linux/InotifyFileChangeWatch.h"
 #include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/ServerOrDevicePlayback.h"
 
@@ -188,16 +186,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     const SoundPaths paths = SoundPaths::underRoot(options.sounds);
-    const PosixRegularFileOpener regularFiles;
-    PreloadingSoundOutput output(playback, paths.everyCueFile(),
-                                 std::make_unique<InotifyFileChangeWatch>(),
-                                 [&regularFiles](const std::filesystem::path& file) {
-                                     return decodeSoundFile(file, regularFiles);
-                                 });
-    output.waitUntilDecoded();
-    SoundOutputCuePlayer player(output, paths);
+    testing::PreloadedCuePlayer cues(playback, paths.everyCueFile(), paths);
 
-    testing::CycleOnQtTimers cycle(player);
+    testing::CycleOnQtTimers cycle(cues.player());
     Form1& form = cycle.form();
     announceEverything(form);
     if (options.working.empty()) {

@@ -7,13 +7,10 @@
 #include "CycleOnQtTimers.h"
 #include "Figures.h"
 #include "MonitorRecorder.h"
+#include "PreloadedCuePlayer.h"
 #include "TestSoundServer.h"
 #include "WavBytes.h"
-#include "audio/PreloadingSoundOutput.h"
 #include "audio/SoundFiles.h"
-#include "audio/SoundOutputCuePlayer.h"
-#include "systems/linux/InotifyFileChangeWatch.h"
-#include "systems/linux/PosixRegularFileOpener.h"
 #include "systems/linux/PulsePcmPlayback.h"
 
 #include <QCoreApplication>
@@ -69,15 +66,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     PulsePcmPlayback playback;
-    const PosixRegularFileOpener regularFiles;
-    PreloadingSoundOutput output(playback, files, std::make_unique<InotifyFileChangeWatch>(),
-                                 [&regularFiles](const std::filesystem::path& file) {
-                                     return decodeSoundFile(file, regularFiles);
-                                 });
-    output.waitUntilDecoded();
-    SoundOutputCuePlayer player(output, paths);
+    testing::PreloadedCuePlayer cues(playback, files, paths);
 
-    testing::CycleOnQtTimers cycle(player);
+    testing::CycleOnQtTimers cycle(cues.player());
     Form1& form = cycle.form();
     form.Clock3.commitEdit(kWorkingTime);
     form.Option3.select();
