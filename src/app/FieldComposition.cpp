@@ -21,6 +21,14 @@ void FieldComposition::feedPages(PilotsDisplayThread& pages) {
     // The draw goes ahead of the state that names its version, on the same queue.
     state.drawChanged.connect(
         [&pages](const std::optional<DrawDocument>& draw) { pages.publishDraw(draw); });
+    // So do the results, built here on the GUI thread once per version.
+    ResultsFeed& results = m_results.emplace(m_timer.scores());
+    pages.publishResults(results.json());
+    state.showResultsVersion(results.version());
+    results.changed.connect([&pages, &results, &state] {
+        pages.publishResults(results.json());
+        state.showResultsVersion(results.version());
+    });
     pages.publish(state.current());
     state.changed.connect([&pages](const DisplayState& shown) { pages.publish(shown); });
 }

@@ -43,6 +43,8 @@ struct DisplayState {
     CyclePhase phase = CyclePhase::Ready;
     /// Only while a schedule is loaded.
     std::optional<ScheduledCycle> schedule;
+    /// The version of the results document the page can fetch; 0 while there is none.
+    int resultsVersion = 0;
 
     friend bool operator==(const DisplayState&, const DisplayState&) = default;
 };

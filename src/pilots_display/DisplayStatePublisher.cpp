@@ -17,10 +17,19 @@ void DisplayStatePublisher::refresh(const CycleSnapshot& cycle) {
         refreshDraw();
         state.schedule = scheduledCycleOf(*m_runner, m_draw ? m_draw->version : 0);
     }
+    state.resultsVersion = m_current.resultsVersion;
     if (state == m_current) {
         return;
     }
     m_current = std::move(state);
+    changed.emit(m_current);
+}
+
+void DisplayStatePublisher::showResultsVersion(int version) {
+    if (version == m_current.resultsVersion) {
+        return;
+    }
+    m_current.resultsVersion = version;
     changed.emit(m_current);
 }
 

@@ -19,6 +19,8 @@ public:
     const DisplayState& current() const { return m_current; }
     /// The draw for the page, with the version the state refers to; nothing without a draw.
     const std::optional<DrawDocument>& draw() const { return m_draw; }
+    /// The state names this version of the results from now on; raised at once if it is new.
+    void showResultsVersion(int version);
 
     Signal<const DisplayState&> changed;
     /// Raised before the state that refers to the new version.

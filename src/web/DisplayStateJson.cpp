@@ -46,6 +46,9 @@ QByteArray displayStateJson(const DisplayState& state) {
             }
         }
     }
+    if (state.resultsVersion > 0) {
+        object.insert(QStringLiteral("results"), state.resultsVersion);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 

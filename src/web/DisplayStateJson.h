@@ -16,7 +16,7 @@ namespace aerolap {
 /// version of /api/draw it refers to), "pilots" and "on_deck" (lists of names: the group in hand
 /// and the next group), "on_deck_cycle" (where the next group's first flight is in /api/draw's
 /// cycles) and, while a START is due, "start_in" (seconds from now) and "start_cycle" (the cycle
-/// it begins).
+/// it begins). Once there are results, "results" is the version of /api/results they refer to.
 QByteArray displayStateJson(const DisplayState& state);
 
 /// The draw as /api/draw serves it: {"version": 3, "name": ..., "date": "2026-06-07",

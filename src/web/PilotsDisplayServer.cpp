@@ -25,6 +25,7 @@ constexpr qint64 kMaxIncomingMessage = 1024;
 const QString kPagePath = QStringLiteral("/");
 const QString kStatePath = QStringLiteral("/api/state");
 const QString kDrawPath = QStringLiteral("/api/draw");
+const QString kResultsPath = QStringLiteral("/api/results");
 const QString kWebSocketPath = QStringLiteral("/ws");
 
 QByteArray embeddedPage() {
@@ -41,7 +42,8 @@ QString exactPath(const QHttpServerRequest& request) {
 
 PilotsDisplayServer::PilotsDisplayServer(ConnectionLimits limits, QObject* parent)
     : QAbstractHttpServer(parent), m_listener(new GuardedTcpServer(limits, this)),
-      m_page(embeddedPage()), m_json(displayStateJson({})), m_drawJson(drawDocumentJson({})) {
+      m_page(embeddedPage()), m_json(displayStateJson({})), m_drawJson(drawDocumentJson({})),
+      m_resultsJson(QByteArrayLiteral("{\"version\":0}")) {
     connect(this, &QAbstractHttpServer::newWebSocketConnection, this,
             &PilotsDisplayServer::adoptWebSockets);
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { sendToAll(); });
@@ -93,7 +95,11 @@ bool PilotsDisplayServer::handleRequest(const QHttpServerRequest& request, QTcpS
         m_remote->handle(request, makeResponder(request, socket));
         return true;
     }
-    if (path != kPagePath && path != kStatePath && path != kDrawPath && path != kWebSocketPath) {
+    const QByteArray* document = path == kStatePath     ? &m_json
+                                 : path == kDrawPath    ? &m_drawJson
+                                 : path == kResultsPath ? &m_resultsJson
+                                                        : nullptr;
+    if (path != kPagePath && path != kWebSocketPath && document == nullptr) {
         return false;
     }
     QHttpServerResponder responder = makeResponder(request, socket);
@@ -101,9 +107,10 @@ bool PilotsDisplayServer::handleRequest(const QHttpServerRequest& request, QTcpS
         responder.write({{"Allow", "GET"}}, Status::MethodNotAllowed);
     } else if (path == kPagePath) {
         responder.write(m_page, {{"Content-Type", "text/html; charset=utf-8"}});
-    } else if (path == kStatePath || path == kDrawPath) {
-        // Never from a cache: the state changes every second, the draw with its version.
-        responder.write(path == kStatePath ? m_json : m_drawJson,
+    } else if (document != nullptr) {
+        // Never from a cache: the state changes every second, the draw and results with their
+        // versions.
+        responder.write(*document,
                         {{"Content-Type", "application/json"}, {"Cache-Control", "no-store"}});
     } else {
         responder.write(Status::UpgradeRequired);

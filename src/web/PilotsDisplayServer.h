@@ -18,7 +18,8 @@ namespace aerolap {
 class RemoteRoutes;
 
 /// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, GET /api/draw the
-/// draw (fetched again only when the state names a new version), /ws a WebSocket that carries the
+/// draw and GET /api/results the results (each fetched again only when the state names a new
+/// version), /ws a WebSocket that carries the
 /// state on connecting, on every change and after each 1.5 s without one, so that the page notices
 /// a lost connection; with no WebSocket client it sends nothing. Nothing else: other paths are 404,
 /// other methods 405, and nothing a client sends can change the timer (the director's remote,
@@ -35,6 +36,8 @@ public:
     void publish(const DisplayState& state);
     /// What /api/draw serves from now on.
     void publishDraw(const std::optional<DrawDocument>& draw);
+    /// What /api/results serves from now on: the results, made elsewhere once per version.
+    void publishResults(const QByteArray& json) { m_resultsJson = json; }
     /// Serves the director's remote too, under /remote; without it those paths are not found.
     void serveRemote(RemoteRoutes* routes) { m_remote = routes; }
 
@@ -53,6 +56,7 @@ private:
     QByteArray m_page;
     QByteArray m_json;
     QByteArray m_drawJson;
+    QByteArray m_resultsJson;
     std::vector<std::unique_ptr<QWebSocket>> m_clients;
     QTimer m_heartbeat;
     RemoteRoutes* m_remote = nullptr;

@@ -42,6 +42,12 @@ void PilotsDisplayThread::publishDraw(const std::optional<DrawDocument>& draw) {
         m_server, [server = m_server, draw] { server->publishDraw(draw); }, Qt::QueuedConnection);
 }
 
+void PilotsDisplayThread::publishResults(const QByteArray& json) {
+    QMetaObject::invokeMethod(
+        m_server, [server = m_server, json] { server->publishResults(json); },
+        Qt::QueuedConnection);
+}
+
 void PilotsDisplayThread::serveRemote(RemoteAccess& access, RemoteRoutes::HandOver handOver) {
     QMetaObject::invokeMethod(
         m_server,

@@ -22,6 +22,7 @@ public:
     /// Hands the state over without waiting.
     void publish(const DisplayState& state);
     void publishDraw(const std::optional<DrawDocument>& draw);
+    void publishResults(const QByteArray& json);
     /// Serves the director's remote from now on, handing each checked command over.
     void serveRemote(RemoteAccess& access, RemoteRoutes::HandOver handOver);
     void publishDirectorState(const QByteArray& json);

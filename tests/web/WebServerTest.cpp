@@ -83,6 +83,8 @@ const Exchange kExchanges[] = {
      R"({"phase":"working","status":"TEMPO OPERATIVO","time":"00.09.59"})"},
     {"NoDrawYet", "GET /api/draw", "HTTP/1.1 200", R"({"version":0})"},
     {"PostToTheDraw", "POST /api/draw", "HTTP/1.1 405", "Allow: GET"},
+    {"NoResultsYet", "GET /api/results", "HTTP/1.1 200", R"({"version":0})"},
+    {"PostToTheResults", "POST /api/results", "HTTP/1.1 405", "Allow: GET"},
     {"WebSocketUpgrade", "GET /ws " + kUpgrade, "HTTP/1.1 101",
      "Sec-WebSocket-Accept: s3pPLMBiTxaQ9kYGzzhZRbK+xOo="}, // the key's answer, RFC 6455
     {"PlainRequestForTheWebSocket", "GET /ws", "HTTP/1.1 426"},
@@ -130,7 +132,8 @@ TEST_F(WebServer, BeatsAgainForAClientThatComesAfterTheLastOneLeft) {
 }
 
 TEST_F(WebServer, ServesTheLastDrawPublishedNeverFromACache) {
-    server.publishDraw(DrawDocument{3, "Club", "2026-06-07", {"Anna"}, {{{"Anna"}}}, {{1, 1, 1, 90}}});
+    server.publishDraw(
+        DrawDocument{3, "Club", "2026-06-07", {"Anna"}, {{{"Anna"}}}, {{1, 1, 1, 90}}});
     const QByteArray answer = exchange("GET /api/draw HTTP/1.1\r\nHost: x\r\n\r\n");
     EXPECT_TRUE(answer.contains("Cache-Control: no-store")) << answer.toStdString();
     EXPECT_TRUE(answer.contains(R"({"cycles":[[1,1,1,90]],"date":"2026-06-07","name":"Club",)"
