@@ -33,6 +33,12 @@ QString text(const std::string& value) {
     return QString::fromStdString(value);
 }
 
+QLabel* labelFor(const QString& caption, QWidget* buddy) {
+    auto* label = new QLabel(caption, buddy->parentWidget());
+    label->setBuddy(buddy);
+    return label;
+}
+
 QPushButton* button(const QString& caption, QWidget* parent, QLayout* layout) {
     auto* made = new QPushButton(caption, parent);
     layout->addWidget(made);
@@ -50,9 +56,11 @@ ScoresWindow::ScoresWindow(ScoresSession& session, ScheduleRunner& runner, QWidg
     setWindowTitle(tr("Scores"));
     auto* layout = new QVBoxLayout(this);
     auto* place = new QHBoxLayout;
-    place->addWidget(new QLabel(tr("Round"), this));
+    // The director types cards at the keyboard: Alt and a letter reach the round, the group and
+    // the buttons used most.
+    place->addWidget(labelFor(tr("&Round"), m_round));
     place->addWidget(m_round);
-    place->addWidget(new QLabel(tr("Group"), this));
+    place->addWidget(labelFor(tr("&Group"), m_group));
     place->addWidget(m_group);
     place->addWidget(m_task, 1);
     layout->addLayout(place);
@@ -69,18 +77,18 @@ ScoresWindow::ScoresWindow(ScoresSession& session, ScheduleRunner& runner, QWidg
     layout->addWidget(m_message);
 
     auto* group = new QHBoxLayout;
-    connect(button(tr("Confirm group"), this, group), &QPushButton::clicked, this,
+    connect(button(tr("&Confirm group"), this, group), &QPushButton::clicked, this,
             &ScoresWindow::confirm);
     connect(button(tr("Re-flight group..."), this, group), &QPushButton::clicked, this,
             &ScoresWindow::addReflight);
     connect(button(tr("Rules..."), this, group), &QPushButton::clicked, this,
             &ScoresWindow::editRules);
     group->addStretch();
-    connect(button(tr("Print results..."), this, group), &QPushButton::clicked, this,
+    connect(button(tr("&Print results..."), this, group), &QPushButton::clicked, this,
             &ScoresWindow::printResults);
     connect(button(tr("Print cards..."), this, group), &QPushButton::clicked, this,
             &ScoresWindow::printCards);
-    connect(button(tr("Export CSV..."), this, group), &QPushButton::clicked, this,
+    connect(button(tr("E&xport CSV..."), this, group), &QPushButton::clicked, this,
             &ScoresWindow::exportCsv);
     layout->addLayout(group);
 

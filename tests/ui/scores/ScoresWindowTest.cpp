@@ -45,7 +45,7 @@ struct ScoresWindowTest : ::testing::Test {
     }
     void click(const QString& caption) {
         for (auto* button : window.findChildren<QPushButton*>()) {
-            if (button->text() == caption) {
+            if (button->text().remove(QLatin1Char('&')) == caption) {
                 button->click();
             }
         }
