@@ -86,6 +86,16 @@ bool FileWriter::flush(std::chrono::milliseconds limit) {
                            [this] { return !m_writing && m_wholes.empty() && m_lines.empty(); });
 }
 
+std::optional<QByteArray> FileWriter::pending(const std::filesystem::path& path) {
+    const std::lock_guard lock(m_mutex);
+    for (const auto* wholes : {&m_wholes, &m_inFlight}) {
+        if (const auto found = wholes->find(path); found != wholes->end()) {
+            return found->second.second;
+        }
+    }
+    return std::nullopt;
+}
+
 void FileWriter::run() {
     nameCurrentThread("files");
     std::unique_lock lock(m_mutex);
@@ -94,7 +104,8 @@ void FileWriter::run() {
         if (m_wholes.empty() && m_lines.empty()) {
             return;
         }
-        const auto wholes = std::exchange(m_wholes, {});
+        m_inFlight = std::exchange(m_wholes, {});
+        const auto wholes = m_inFlight;
         std::deque<Line> lines = std::exchange(m_lines, {});
         for (const auto& [kind, count] : std::exchange(m_dropped, {})) {
             m_trouble[kind].dropped += count;
@@ -107,6 +118,7 @@ void FileWriter::run() {
         }
         writeLines(std::move(lines));
         lock.lock();
+        m_inFlight.clear();
         m_writing = false;
         m_idle.notify_all();
     }

@@ -54,6 +54,9 @@ public:
     void append(const KeptFile& kind, std::filesystem::path path, std::string line);
     /// Waits at most `limit` for all that was handed over so far; says whether it is done.
     bool flush(std::chrono::milliseconds limit);
+    /// The newest content handed over to replace the file at `path` and not yet written, if any:
+    /// what the file is about to hold, for whoever would read it back without waiting.
+    std::optional<QByteArray> pending(const std::filesystem::path& path);
 
 private:
     struct Line {
@@ -80,6 +83,8 @@ private:
     std::condition_variable m_wake;
     std::condition_variable m_idle;
     std::map<std::filesystem::path, std::pair<const KeptFile*, QByteArray>> m_wholes;
+    /// Those the writing thread is writing now.
+    std::map<std::filesystem::path, std::pair<const KeptFile*, QByteArray>> m_inFlight;
     std::deque<Line> m_lines;
     std::map<const KeptFile*, std::size_t> m_dropped;
     bool m_writing = false;

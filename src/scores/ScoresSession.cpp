@@ -81,10 +81,12 @@ void ScoresSession::load() {
     m_sheet = {};
     const std::filesystem::path path = file();
     std::error_code error;
-    // The file read back must hold what was handed to the writer for it.
-    m_files.flush(FileWriter::kPatience);
-    if (!path.empty() && std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
-        auto read = readScoresFile(path);
+    // What was handed to the writer for the file and is not written yet is what the file is about
+    // to hold: it is read from there, rather than the GUI thread waiting for the disk.
+    const auto unwritten = path.empty() ? std::nullopt : m_files.pending(path);
+    if (unwritten ||
+        (!path.empty() && std::filesystem::exists(std::filesystem::symlink_status(path, error)))) {
+        auto read = unwritten ? scoreSheetFromJson(*unwritten) : readScoresFile(path);
         if (auto* sheet = std::get_if<ScoreSheet>(&read)) {
             m_sheet = std::move(*sheet);
         } else {

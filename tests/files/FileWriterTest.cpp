@@ -83,6 +83,34 @@ TEST_F(FileWriterTest, WhileAWriteIsHeldUpRecordsAreReplacedAndLinesBeyondTheRoo
     EXPECT_EQ(contentOf(log), "lost 1 before 0\ndropped 7 before 0\n0\n1\n2\n3\n4\n");
 }
 
+// Held inside the write of a record (its failure is being told), the writer still says what the
+// record is about to hold, the newest handed over first; once written, nothing is pending.
+TEST_F(FileWriterTest, WhatIsHandedOverIsPendingUntilWrittenEvenWhileBeingWritten) {
+    std::promise<void> held;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    notices.listen([&, first = true](const Notice& notice) mutable {
+        if (notice.urgency == Notice::Urgency::ActNow && std::exchange(first, false)) {
+            held.set_value();
+            released.wait();
+        }
+    });
+    std::ofstream(folder) << "a file where the folder should be";
+    FileWriter writer(notices);
+    EXPECT_EQ(writer.pending(record), std::nullopt);
+    writer.replace(kRecord, record, "first");
+    held.get_future().wait();
+    EXPECT_EQ(writer.pending(record), "first") << "being written";
+    writer.replace(kRecord, record, "second");
+    EXPECT_EQ(writer.pending(record), "second");
+    EXPECT_EQ(writer.pending(log), std::nullopt);
+    std::filesystem::remove(folder);
+    release.set_value();
+    ASSERT_TRUE(writer.flush(FileWriter::kPatience));
+    EXPECT_EQ(writer.pending(record), std::nullopt);
+    EXPECT_EQ(contentOf(record), "second");
+}
+
 // A folder that is a file: one notice for each file, naming it and the fault, however many writes
 // fail; and one more for each once it can be written again.
 TEST_F(FileWriterTest, AFailureIsOneNoticeAndOneMoreWhenTheFileIsWrittenAgain) {
