@@ -2,8 +2,6 @@
 
 #include "ResultsJson.h"
 
-#include <QJsonDocument>
-
 namespace aerolap {
 
 ResultsFeed::ResultsFeed(ScoresSession& scores) : m_scores(scores) {
@@ -12,16 +10,16 @@ ResultsFeed::ResultsFeed(ScoresSession& scores) : m_scores(scores) {
 }
 
 void ResultsFeed::rebuild() {
-    QJsonObject shown = resultsJson(m_scores.contest(), m_scores.results());
+    std::string shown = resultsJson(m_scores.contest(), m_scores.results());
     // A change the page cannot see (a schedule's times, a pilot's card written again the same)
     // costs the phones nothing.
     if (m_version > 0 && shown == m_shown) {
         return;
     }
     m_shown = std::move(shown);
-    QJsonObject versioned = m_shown;
-    versioned.insert(QStringLiteral("version"), ++m_version);
-    m_json = QJsonDocument(versioned).toJson(QJsonDocument::Compact);
+    // The version goes in first, before the rest of the object's members.
+    m_json = QByteArray::fromStdString("{\"version\":" + std::to_string(++m_version) + "," +
+                                       m_shown.substr(1));
     changed.emit();
 }
 

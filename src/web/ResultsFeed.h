@@ -4,7 +4,7 @@
 #include "scores/ScoresSession.h"
 
 #include <QByteArray>
-#include <QJsonObject>
+#include <string>
 
 namespace aerolap {
 
@@ -30,7 +30,7 @@ private:
     void rebuild();
 
     ScoresSession& m_scores;
-    QJsonObject m_shown;
+    std::string m_shown;
     QByteArray m_json;
     int m_version = 0;
 };

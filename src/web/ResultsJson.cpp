@@ -1,136 +1,182 @@
 #include "ResultsJson.h"
 
+#include "JsonText.h"
 #include "scores/CardText.h"
 #include "scoring/ScoreText.h"
-
-#include <QJsonArray>
-#include <QJsonObject>
 
 namespace aerolap {
 
 namespace {
 
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
-
-QString score(double value) {
-    return text(shownScore(value));
-}
-
-QString markOf(const Card& card) {
+const char* markOf(const Card& card) {
     switch (card.mark) {
     case CardMark::Unsigned:
-        return QStringLiteral("unsigned");
+        return "unsigned";
     case CardMark::NoShow:
-        return QStringLiteral("no-show");
+        return "no-show";
     case CardMark::Signed:
         break;
     }
-    return card.grantedReflight ? QStringLiteral("re-flight") : QString();
+    return card.grantedReflight ? "re-flight" : "";
+}
+
+/// Where each pilot's cards are: [round][pilot] -> (group, card) for each, in the groups' order.
+using CardPlaces = std::vector<std::vector<std::vector<std::pair<std::size_t, std::size_t>>>>;
+
+CardPlaces cardPlacesOf(const ScoredContest& scored) {
+    CardPlaces places(
+        scored.contest.rounds.size(),
+        std::vector<std::vector<std::pair<std::size_t, std::size_t>>>(scored.pilots.size()));
+    for (std::size_t r = 0; r < places.size(); ++r) {
+        const auto& groups = scored.contest.rounds[r].groups;
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            for (std::size_t c = 0; c < groups[g].cards.size(); ++c) {
+                places[r][static_cast<std::size_t>(groups[g].cards[c].pilot)].emplace_back(g, c);
+            }
+        }
+    }
+    return places;
 }
 
 /// Every card the pilot has in the round, re-flights included, with its group's scores.
-QJsonArray cardsJson(const ScoredContest& scored, const Results& results, int pilot, int round) {
-    QJsonArray cards;
+void writeCards(JsonText& json, const ScoredContest& scored, const Results& results,
+                const CardPlaces& places, int pilot, int round) {
+    json.openArray();
     const auto r = static_cast<std::size_t>(round);
-    const auto& groups = scored.contest.rounds[r].groups;
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        for (std::size_t c = 0; c < groups[g].cards.size(); ++c) {
-            const Card& card = groups[g].cards[c];
-            if (card.pilot != pilot) {
-                continue;
-            }
-            const CardResult& scoredCard = results.rounds[r][g].cards[c];
-            cards.append(QJsonObject{{QStringLiteral("group"), static_cast<int>(g) + 1},
-                                     {QStringLiteral("flights"), text(flightsText(card))},
-                                     {QStringLiteral("raw"), scoredCard.raw},
-                                     {QStringLiteral("score"), score(scoredCard.score)},
-                                     {QStringLiteral("mark"), markOf(card)}});
-        }
+    for (const auto& [g, c] : places[r][static_cast<std::size_t>(pilot)]) {
+        const Card& card = scored.contest.rounds[r].groups[g].cards[c];
+        const CardResult& scoredCard = results.rounds[r][g].cards[c];
+        json.openObject()
+            .name("group")
+            .value(static_cast<int>(g) + 1)
+            .name("flights")
+            .value(flightsText(card))
+            .name("raw")
+            .value(scoredCard.raw)
+            .name("score")
+            .value(shownScore(scoredCard.score))
+            .name("mark")
+            .value(markOf(card))
+            .closeObject();
     }
-    return cards;
+    json.closeArray();
 }
 
-QJsonObject pilotJson(const ScoredContest& scored, const Results& results,
-                      const PilotStanding& pilot) {
-    QJsonArray rounds;
-    for (const PilotRound& round : pilot.rounds) {
-        rounds.append(QJsonObject{
-            {QStringLiteral("round"), round.round + 1},
-            {QStringLiteral("score"), score(round.score)},
-            {QStringLiteral("penalty"), round.penalty},
-            {QStringLiteral("dropped"), round.dropped},
-            {QStringLiteral("provisional"), round.provisional},
-            {QStringLiteral("completed"), round.completed},
-            {QStringLiteral("cards"), cardsJson(scored, results, pilot.pilot, round.round)}});
-    }
+void writePilot(JsonText& json, const ScoredContest& scored, const Results& results,
+                const CardPlaces& places, const PilotStanding& pilot) {
     const DrawPilot& who = scored.pilots[static_cast<std::size_t>(pilot.pilot)];
-    QJsonObject object{{QStringLiteral("name"), text(who.name)},
-                       {QStringLiteral("team"), text(who.team)},
-                       {QStringLiteral("total"), score(pilot.total)},
-                       {QStringLiteral("penalty"), pilot.penalty},
-                       {QStringLiteral("valid"), pilot.valid},
-                       {QStringLiteral("disqualified"), pilot.disqualified},
-                       {QStringLiteral("provisional"), pilot.provisional},
-                       {QStringLiteral("rounds"), rounds}};
+    json.openObject()
+        .name("name")
+        .value(who.name)
+        .name("team")
+        .value(who.team)
+        .name("total")
+        .value(shownScore(pilot.total))
+        .name("penalty")
+        .value(pilot.penalty)
+        .name("valid")
+        .value(pilot.valid)
+        .name("disqualified")
+        .value(pilot.disqualified)
+        .name("provisional")
+        .value(pilot.provisional);
     if (pilot.rank) {
-        object.insert(QStringLiteral("rank"), *pilot.rank);
+        json.name("rank").value(*pilot.rank);
     }
-    return object;
+    json.name("rounds").openArray();
+    for (const PilotRound& round : pilot.rounds) {
+        json.openObject()
+            .name("round")
+            .value(round.round + 1)
+            .name("score")
+            .value(shownScore(round.score))
+            .name("penalty")
+            .value(round.penalty)
+            .name("dropped")
+            .value(round.dropped)
+            .name("provisional")
+            .value(round.provisional)
+            .name("completed")
+            .value(round.completed)
+            .name("cards");
+        writeCards(json, scored, results, places, pilot.pilot, round.round);
+        json.closeObject();
+    }
+    json.closeArray().closeObject();
 }
 
-QJsonArray standingsJson(const ScoredContest& scored, const Results& results,
-                         const Standings& standings) {
-    QJsonArray pilots;
+void writeStandings(JsonText& json, const ScoredContest& scored, const Results& results,
+                    const CardPlaces& places, const Standings& standings) {
+    json.openArray();
     for (const PilotStanding& pilot : standings.pilots) {
-        pilots.append(pilotJson(scored, results, pilot));
+        writePilot(json, scored, results, places, pilot);
     }
-    return pilots;
+    json.closeArray();
 }
 
-QJsonArray teamsJson(const ScoredContest& scored, const std::vector<TeamStanding>& teams) {
-    QJsonArray list;
+void writeTeams(JsonText& json, const ScoredContest& scored,
+                const std::vector<TeamStanding>& teams) {
+    json.openArray();
     for (const TeamStanding& team : teams) {
-        QJsonArray counted;
+        json.openObject()
+            .name("rank")
+            .value(team.rank)
+            .name("name")
+            .value(team.name)
+            .name("total")
+            .value(shownScore(team.total))
+            .name("provisional")
+            .value(team.provisional)
+            .name("counted")
+            .openArray();
         for (const int pilot : team.counted) {
-            counted.append(text(scored.pilots[static_cast<std::size_t>(pilot)].name));
+            json.value(scored.pilots[static_cast<std::size_t>(pilot)].name);
         }
-        list.append(QJsonObject{{QStringLiteral("rank"), team.rank},
-                                {QStringLiteral("name"), text(team.name)},
-                                {QStringLiteral("counted"), counted},
-                                {QStringLiteral("total"), score(team.total)},
-                                {QStringLiteral("provisional"), team.provisional}});
+        json.closeArray().closeObject();
     }
-    return list;
+    json.closeArray();
 }
 
 } // namespace
 
-QJsonObject resultsJson(const ScoredContest& scored, const Results& results) {
-    QJsonArray rounds;
-    for (std::size_t r = 0; r < scored.contest.rounds.size(); ++r) {
-        const Round& round = scored.contest.rounds[r];
-        // A round whose task is none of the F3K letters is not scored, and has no task here.
-        rounds.append(QJsonObject{
-            {QStringLiteral("task"),
-             scored.scorable[r] ? QString(QChar::fromLatin1(round.rules.task)) : QString()},
-            {QStringLiteral("fly_off"), round.flyOff}});
-    }
+std::string resultsJson(const ScoredContest& scored, const Results& results) {
     bool provisional = false;
     for (const auto& round : results.rounds) {
         for (const GroupResult& group : round) {
             provisional = provisional || (group.provisional && !group.cards.empty());
         }
     }
-    return {{QStringLiteral("name"), text(scored.name)},
-            {QStringLiteral("date"), text(scored.date)},
-            {QStringLiteral("provisional"), provisional},
-            {QStringLiteral("minimum_rounds"), scored.contest.rules.minimumRounds},
-            {QStringLiteral("rounds"), rounds},
-            {QStringLiteral("standings"), standingsJson(scored, results, results.standings)},
-            {QStringLiteral("fly_off"), standingsJson(scored, results, results.flyOff)},
-            {QStringLiteral("teams"), teamsJson(scored, results.teams)}};
+    JsonText json;
+    json.openObject()
+        .name("name")
+        .value(scored.name)
+        .name("date")
+        .value(scored.date)
+        .name("provisional")
+        .value(provisional)
+        .name("minimum_rounds")
+        .value(scored.contest.rules.minimumRounds)
+        .name("rounds")
+        .openArray();
+    for (std::size_t r = 0; r < scored.contest.rounds.size(); ++r) {
+        const Round& round = scored.contest.rounds[r];
+        // A round whose task is none of the F3K letters is not scored, and has no task here.
+        json.openObject()
+            .name("task")
+            .value(scored.scorable[r] ? std::string(1, round.rules.task) : std::string())
+            .name("fly_off")
+            .value(round.flyOff)
+            .closeObject();
+    }
+    const CardPlaces places = cardPlacesOf(scored);
+    json.closeArray().name("standings");
+    writeStandings(json, scored, results, places, results.standings);
+    json.name("fly_off");
+    writeStandings(json, scored, results, places, results.flyOff);
+    json.name("teams");
+    writeTeams(json, scored, results.teams);
+    json.closeObject();
+    return json.text();
 }
 
 } // namespace aerolap

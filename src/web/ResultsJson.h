@@ -3,7 +3,7 @@
 #include "scores/ScoredContest.h"
 #include "scoring/Results.h"
 
-#include <QJsonObject>
+#include <string>
 
 namespace aerolap {
 
@@ -18,7 +18,8 @@ namespace aerolap {
 /// "disqualified", "provisional", "rounds": [{"round" (counted from 1), "score", "penalty",
 /// "dropped", "provisional", "completed", "cards": [{"group" (from 1), "flights" ("2:59 1:30"),
 /// "raw", "score", "mark" ("", "unsigned", "no-show" or "re-flight")}]}]}. Scores are text with
-/// one decimal, as the printed results show them.
-QJsonObject resultsJson(const ScoredContest& scored, const Results& results);
+/// one decimal, as the printed results show them. Written as text directly: it is made on the GUI
+/// thread after each change of the scores, and a tree of Qt's JSON values costs several times more.
+std::string resultsJson(const ScoredContest& scored, const Results& results);
 
 } // namespace aerolap

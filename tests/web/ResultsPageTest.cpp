@@ -3,6 +3,7 @@
 // through the page's server with the state that names it.
 #include "ContestDay.h"
 #include "TimedComposition.h"
+#include "web/JsonText.h"
 #include "web/ResultsFeed.h"
 #include "web/ResultsJson.h"
 
@@ -28,7 +29,11 @@ Card pokerCard(int pilot, int seconds, int target) {
 
 struct ResultsForThePage : ::testing::Test {
     ResultsForThePage() { world.loadSchedule(kContestDay); }
-    QJsonObject shown() { return resultsJson(scores.contest(), scores.results()); }
+    QJsonObject shown() {
+        return QJsonDocument::fromJson(
+                   QByteArray::fromStdString(resultsJson(scores.contest(), scores.results())))
+            .object();
+    }
     void enter(GroupPlace group, const Card& card) {
         ASSERT_TRUE(scores.enter(group, card).taken) << scores.enter(group, card).refusal;
     }
@@ -115,6 +120,17 @@ TEST_F(ResultsForThePage, FeedMakesANewVersionOnlyWhenWhatThePageShowsChanges) {
     QJsonObject unversioned = served;
     unversioned.remove(QStringLiteral("version"));
     EXPECT_EQ(unversioned, shown());
+}
+
+TEST(JsonText, TextWithQuotesBackslashesAndControlCharactersReadsBackAsWritten) {
+    const std::string name = "Carla \"CJ\" \\ Jr.\n\t\x01 Dário";
+    JsonText json;
+    json.openObject().name("name").value(name).name("list").openArray().value(1).value(true);
+    json.closeArray().closeObject();
+    const QJsonObject read =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.text())).object();
+    EXPECT_EQ(read["name"].toString().toStdString(), name) << json.text();
+    EXPECT_EQ(read["list"], (QJsonArray{1, true}));
 }
 
 /// The whole program's page server on a loopback port, fed as the program feeds it.
