@@ -5,6 +5,7 @@
 // on the machine's monotonic clock. Three runs of the first 40 s of a cycle: no client, one client,
 // 200 clients. Prints the message delay after the frame of the same second, the server process's
 // extra CPU and memory with 200 clients, and the frames' lateness against their seconds.
+#include "FrameStamps.h"
 #include "ScriptedMessageBoxes.h"
 #include "SystemServiceDoubles.h"
 #include "engine/Cycle.h"
@@ -34,36 +35,13 @@ namespace {
 
 using namespace std::chrono_literals;
 using namespace aerolap;
-using Clock = std::chrono::steady_clock;
+using testing::SilentCues;
+using testing::StampingSerialPort;
+using testing::stampNs;
 
 constexpr auto kRun = 40s;
 constexpr auto kSettle = 2s;
 constexpr int kManyClients = 200;
-
-long long stampNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
-        .count();
-}
-
-/// An always-open port that stamps each frame as the display link hands it over.
-class StampingSerialPort final : public SerialPortControl {
-public:
-    void setCommPort(std::int16_t) override {}
-    void setSettings(const std::string&) override {}
-    bool setPortOpen(bool) override { return true; }
-    bool portOpen() const override { return true; }
-    bool output(const std::string& bytes) override {
-        frames.push_back({stampNs(), bytes});
-        return true;
-    }
-
-    std::vector<std::pair<long long, std::string>> frames;
-};
-
-class SilentCues final : public CuePlayer {
-public:
-    void playCue(const std::string&) override {}
-};
 
 /// The child: `count` clients, each printing "client stamp time" whenever its time changes.
 int runClients(quint16 port, int count, int seconds) {
