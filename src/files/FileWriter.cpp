@@ -61,9 +61,13 @@ FileWriter::~FileWriter() {
 
 void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path,
                          QByteArray bytes) {
+    replace(kind, path, [bytes = std::move(bytes)] { return bytes; });
+}
+
+void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path, Content content) {
     {
         const std::lock_guard lock(m_mutex);
-        m_wholes.insert_or_assign(path, std::pair(&kind, std::move(bytes)));
+        m_wholes.insert_or_assign(path, std::pair(&kind, std::move(content)));
     }
     m_wake.notify_one();
 }
@@ -90,7 +94,7 @@ std::optional<QByteArray> FileWriter::pending(const std::filesystem::path& path)
     const std::lock_guard lock(m_mutex);
     for (const auto* wholes : {&m_wholes, &m_inFlight}) {
         if (const auto found = wholes->find(path); found != wholes->end()) {
-            return found->second.second;
+            return found->second.second();
         }
     }
     return std::nullopt;
@@ -105,6 +109,7 @@ void FileWriter::run() {
             return;
         }
         m_inFlight = std::exchange(m_wholes, {});
+        // Copies of the contents' makers, which share what they make the content from.
         const auto wholes = m_inFlight;
         std::deque<Line> lines = std::exchange(m_lines, {});
         for (const auto& [kind, count] : std::exchange(m_dropped, {})) {
@@ -114,7 +119,7 @@ void FileWriter::run() {
         lock.unlock();
         for (const auto& [path, whole] : wholes) {
             const auto fault = makeFolderOf(path);
-            tell(*whole.first, path, fault ? fault : saveWholeFile(path.string(), whole.second));
+            tell(*whole.first, path, fault ? fault : saveWholeFile(path.string(), whole.second()));
         }
         writeLines(std::move(lines));
         lock.lock();

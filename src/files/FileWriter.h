@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -48,8 +49,14 @@ public:
     FileWriter(const FileWriter&) = delete;
     FileWriter& operator=(const FileWriter&) = delete;
 
+    /// What a file is replaced with, made when it is written.
+    using Content = std::function<QByteArray()>;
+
     /// Replaces the file at `path` with `bytes` in one step, making its folder.
     void replace(const KeptFile& kind, const std::filesystem::path& path, QByteArray bytes);
+    /// The same with what `content` makes, on the writing thread, so that a large file costs the
+    /// caller only a copy of its data; one replaced before it is written is never made.
+    void replace(const KeptFile& kind, const std::filesystem::path& path, Content content);
     /// Appends `line` and a line end to the file at `path`, making its folder.
     void append(const KeptFile& kind, std::filesystem::path path, std::string line);
     /// Waits at most `limit` for all that was handed over so far; says whether it is done.
@@ -82,9 +89,9 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
-    std::map<std::filesystem::path, std::pair<const KeptFile*, QByteArray>> m_wholes;
+    std::map<std::filesystem::path, std::pair<const KeptFile*, Content>> m_wholes;
     /// Those the writing thread is writing now.
-    std::map<std::filesystem::path, std::pair<const KeptFile*, QByteArray>> m_inFlight;
+    std::map<std::filesystem::path, std::pair<const KeptFile*, Content>> m_inFlight;
     std::deque<Line> m_lines;
     std::map<const KeptFile*, std::size_t> m_dropped;
     bool m_writing = false;

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <memory>
 #include <set>
 
 namespace aerolap {
@@ -337,7 +338,11 @@ void ScoresSession::record(ScoreChanged change) {
 void ScoresSession::save() {
     const std::filesystem::path path = file();
     if (!path.empty()) {
-        m_files.replace(kScoresFile, path, scoreSheetJson(m_sheet));
+        // Written out on the writer's thread: for a whole contest it takes longer than all the
+        // scoring.
+        m_files.replace(kScoresFile, path, [sheet = std::make_shared<const ScoreSheet>(m_sheet)] {
+            return scoreSheetJson(*sheet);
+        });
     }
 }
 

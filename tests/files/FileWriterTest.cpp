@@ -84,8 +84,9 @@ TEST_F(FileWriterTest, WhileAWriteIsHeldUpRecordsAreReplacedAndLinesBeyondTheRoo
 }
 
 // Held inside the write of a record (its failure is being told), the writer still says what the
-// record is about to hold, the newest handed over first; once written, nothing is pending.
-TEST_F(FileWriterTest, WhatIsHandedOverIsPendingUntilWrittenEvenWhileBeingWritten) {
+// record is about to hold, the newest handed over first; once written, nothing is pending. A
+// content handed over to be made is made on the writing thread, and not at all once replaced.
+TEST_F(FileWriterTest, WhatIsHandedOverIsPendingUntilWrittenAndMadeOnlyWhenWritten) {
     std::promise<void> held;
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
@@ -101,7 +102,16 @@ TEST_F(FileWriterTest, WhatIsHandedOverIsPendingUntilWrittenEvenWhileBeingWritte
     writer.replace(kRecord, record, "first");
     held.get_future().wait();
     EXPECT_EQ(writer.pending(record), "first") << "being written";
-    writer.replace(kRecord, record, "second");
+    int replacedMade = 0;
+    writer.replace(kRecord, record, [&replacedMade] {
+        ++replacedMade;
+        return QByteArray("replaced");
+    });
+    std::thread::id madeOn;
+    writer.replace(kRecord, record, [&madeOn] {
+        madeOn = std::this_thread::get_id();
+        return QByteArray("second");
+    });
     EXPECT_EQ(writer.pending(record), "second");
     EXPECT_EQ(writer.pending(log), std::nullopt);
     std::filesystem::remove(folder);
@@ -109,6 +119,8 @@ TEST_F(FileWriterTest, WhatIsHandedOverIsPendingUntilWrittenEvenWhileBeingWritte
     ASSERT_TRUE(writer.flush(FileWriter::kPatience));
     EXPECT_EQ(writer.pending(record), std::nullopt);
     EXPECT_EQ(contentOf(record), "second");
+    EXPECT_NE(madeOn, std::this_thread::get_id());
+    EXPECT_EQ(replacedMade, 0);
 }
 
 // A folder that is a file: one notice for each file, naming it and the fault, however many writes
