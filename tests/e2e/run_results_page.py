@@ -76,6 +76,8 @@ def results_reach_the_page(program, work):
         page = lambda: driver.execute_script(PAGE)  # noqa: E731
         mine = lambda expected: lambda: page()["mine"] == expected  # noqa: E731
         cycle.wait_until(mine(MINE[0]), 10, f"{MINE[0]!r} under the clock")
+        cycle.check(driver.execute_script("return document.getElementById('show-results').hidden"),
+                    "the page offers results before any card is entered")
         keys(main_window, "ctrl+k")
         scores = cycle.find_window("Scores", 15)
         for number, times in enumerate(GROUPS, start=1):
