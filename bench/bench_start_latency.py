@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 # How soon START takes effect after the director lets go of the mouse button: the release build on a
-# private Xvfb under openbox, as in the whole-cycle test, clicked through the X server's test extension.
-# The button is pressed, then released and the server waited for (XSync), so the release happened
-# between the two readings of the clock around it; the program's day log stamps its "start" line on the
-# same clock (CLOCK_BOOTTIME, which is CLOCK_MONOTONIC on a machine that has not slept). Each START is
-# followed by STOP and RESET, then a rest of a few seconds, so that the program is idle, as a director's
-# laptop is between cycles, when the next click comes. With --busy N, N processes spin beside it, as
-# other programs on a busy laptop would, at the program's own priority.
+# private Xvfb under openbox, as in the whole-cycle test, with the LED display on port 1 and the pilots'
+# page on, as at the field, clicked through the X server's test extension. The button is pressed, then
+# released and the server waited for (XSync), so the release happened between the two readings of the
+# clock around it; the program's day log stamps its "start" line on the same clock (CLOCK_BOOTTIME,
+# which is CLOCK_MONOTONIC on a machine that has not slept). Each START is followed by STOP and RESET,
+# then a rest of a few seconds, so that the program is idle, as a director's laptop is between cycles,
+# when the next click comes. With --busy N, N processes spin beside it, as other programs on a busy
+# laptop would, at the program's own priority.
 
 import argparse, ctypes, json, os, random, socket, statistics, sys, time  # noqa: E401
 from pathlib import Path
@@ -70,8 +71,11 @@ def run(program, work, samples, rest_s, busy):
     cycle.write_tones(work / "sounds")
     cycle.wait_for_recording(cycle.start_sound_server(work))
     cycle.start_display()
-    app = cycle.start([program, "--web-port", str(cycle_port())], env={**cycle.ENV, "QT_QPA_PLATFORM": "xcb",
-                                                         "AEROLAP_SOUNDS": str(work / "sounds")})
+    # The LED display on port 1, a pseudo-terminal whose far end is read all along, as a display would.
+    far_end, port_fd = os.openpty()
+    cycle.collect(far_end)
+    app = cycle.start([program, "--web-port", str(cycle_port())], env={
+        **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": os.ttyname(port_fd), "AEROLAP_SOUNDS": str(work / "sounds")})
     window = cycle.close_about_box()
     spin(busy)
     pointer = TestPointer(cycle.ENV["DISPLAY"])
@@ -89,6 +93,7 @@ def run(program, work, samples, rest_s, busy):
             time.sleep(0.3)
             pointer.click(x + width // 2, y + height // 2)
     app.terminate()
+    os.close(port_fd)
     return after_release, after_sent
 
 
