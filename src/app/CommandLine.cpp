@@ -10,7 +10,7 @@ namespace {
 constexpr int kBadUsage = 2;
 
 QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text);
 }
 
 QString variableShown(const SettingDeclaration& declaration) {

@@ -16,7 +16,7 @@ RemoteAccess::RemoteAccess(const MonotonicSource& time, const WallClock& wall, N
 
 std::string RemoteAccess::cleanName(std::string_view typed) {
     QString name;
-    for (const QChar each : QString::fromUtf8(typed.data(), static_cast<qsizetype>(typed.size()))) {
+    for (const QChar each : QString::fromUtf8(typed)) {
         if (each.isPrint()) {
             name += each;
         }
