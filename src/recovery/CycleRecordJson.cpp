@@ -6,9 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimeZone>
-#include <array>
 #include <chrono>
-#include <utility>
 
 namespace aerolap {
 

@@ -4,7 +4,6 @@
 
 #include <condition_variable>
 #include <mutex>
-#include <stop_token>
 #include <thread>
 
 namespace aerolap {
