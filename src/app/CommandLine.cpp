@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <algorithm>
 
 namespace aerolap {
 
@@ -136,12 +137,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments,
         return refused(parser, parser.errorText());
     }
     const QStringList positional = parser.positionalArguments();
-    qsizetype taken = 0;
-    for (const SettingDeclaration& declaration : settingDeclarations()) {
-        if (!declaration.argument.empty() && parser.isSet(qText(declaration.name))) {
-            taken = 1;
-        }
-    }
+    const qsizetype taken = std::ranges::any_of(settingDeclarations(), [&parser](const auto& each) {
+        return !each.argument.empty() && parser.isSet(qText(each.name));
+    });
     if (positional.size() > taken) {
         return refused(parser,
                        QStringLiteral("unexpected argument '%1'").arg(positional.at(taken)));
