@@ -48,16 +48,8 @@ std::optional<std::string> appendLines(const std::filesystem::path& path, const 
 } // namespace
 
 FileWriter::FileWriter(NoticeBoard& notices, std::size_t queuedLines)
-    : m_notices(notices), m_queuedLines(queuedLines), m_thread([this] { run(); }) {}
-
-FileWriter::~FileWriter() {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_wake.notify_one();
-    m_thread.join();
-}
+    : m_notices(notices), m_queuedLines(queuedLines),
+      m_thread([this](const std::stop_token& stop) { run(stop); }) {}
 
 void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path,
                          QByteArray bytes) {
@@ -86,14 +78,11 @@ bool FileWriter::flush(std::chrono::milliseconds limit) {
                            [this] { return !m_writing && m_wholes.empty() && m_lines.empty(); });
 }
 
-void FileWriter::run() {
+void FileWriter::run(const std::stop_token& stop) {
     nameCurrentThread("files");
     std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_wake.wait(lock, [this] { return m_stopping || !m_wholes.empty() || !m_lines.empty(); });
-        if (m_wholes.empty() && m_lines.empty()) {
-            return;
-        }
+    // What is handed over before the end is still written.
+    while (m_wake.wait(lock, stop, [this] { return !m_wholes.empty() || !m_lines.empty(); })) {
         const auto wholes = std::exchange(m_wholes, {});
         std::deque<Line> lines = std::exchange(m_lines, {});
         for (const auto& [kind, count] : std::exchange(m_dropped, {})) {

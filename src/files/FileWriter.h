@@ -11,6 +11,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <thread>
 
@@ -43,10 +44,6 @@ public:
     static constexpr std::chrono::milliseconds kPatience = std::chrono::seconds(2);
 
     explicit FileWriter(NoticeBoard& notices, std::size_t queuedLines = kQueuedLines);
-    /// Writes all that was handed over, then stops the thread.
-    ~FileWriter();
-    FileWriter(const FileWriter&) = delete;
-    FileWriter& operator=(const FileWriter&) = delete;
 
     /// Replaces the file at `path` with `bytes` in one step, making its folder.
     void replace(const KeptFile& kind, const std::filesystem::path& path, QByteArray bytes);
@@ -68,7 +65,7 @@ private:
         std::size_t dropped = 0;
     };
 
-    void run();
+    void run(const std::stop_token& stop);
     void writeLines(std::deque<Line> lines);
     void tell(const KeptFile& kind, const std::filesystem::path& path,
               const std::optional<std::string>& fault);
@@ -77,17 +74,17 @@ private:
     const std::size_t m_queuedLines;
 
     std::mutex m_mutex;
-    std::condition_variable m_wake;
+    std::condition_variable_any m_wake;
     std::condition_variable m_idle;
     std::map<std::filesystem::path, std::pair<const KeptFile*, QByteArray>> m_wholes;
     std::deque<Line> m_lines;
     std::map<const KeptFile*, std::size_t> m_dropped;
     bool m_writing = false;
-    bool m_stopping = false;
 
     // The writing thread's own.
     std::map<const KeptFile*, Trouble> m_trouble;
-    std::thread m_thread;
+    /// Last, so that it ends first: on its way out it writes all that was handed over.
+    std::jthread m_thread;
 };
 
 } // namespace aerolap

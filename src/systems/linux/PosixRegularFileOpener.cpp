@@ -10,13 +10,8 @@ namespace aerolap {
 namespace {
 
 FileRefusal refusalOf(const struct stat& status, std::uintmax_t largestBytes) {
-    if (!S_ISREG(status.st_mode)) {
-        return FileRefusal::NotRegular;
-    }
-    if (static_cast<std::uintmax_t>(status.st_size) > largestBytes) {
-        return FileRefusal::TooLarge;
-    }
-    return status.st_size == 0 ? FileRefusal::Empty : FileRefusal::None;
+    return refusalFor(S_ISREG(status.st_mode), static_cast<std::uintmax_t>(status.st_size),
+                      largestBytes);
 }
 
 OpenedRegularFile unreadable() {
