@@ -31,7 +31,7 @@ struct FieldServices {
 /// kept fine while a cycle runs, the pilots' page fed with each state and draw, and the director's
 /// remote, whose commands are carried out on the timer's own thread, as the window's buttons would
 /// be, and recorded in the day log. Made after the timer, it hears each snapshot after the
-/// timer's own parts, in the order of its members.
+/// timer's own parts, in the order in which it connects them.
 class FieldComposition {
 public:
     FieldComposition(TimerComposition& timer, const FieldServices& services);
@@ -44,8 +44,6 @@ private:
                      const FieldServices& services);
 
     TimerComposition& m_timer;
-    DisplayAwakeWhileRunning m_displayAwake;
-    FineTimersDuringCycle m_fineTimers;
     std::optional<RemoteCommandDesk> m_remoteDesk;
 };
 
