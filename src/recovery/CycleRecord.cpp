@@ -2,7 +2,7 @@
 
 #include "elements/TimeText.h"
 #include "engine/CycleTexts.h"
-#include "engine/NameTable.h"
+#include "platform/NameTable.h"
 
 #include <array>
 #include <chrono>

@@ -2,7 +2,7 @@
 
 #include "engine/CyclePhase.h"
 #include "engine/CycleTexts.h"
-#include "engine/NameTable.h"
+#include "platform/NameTable.h"
 
 namespace aerolap {
 

@@ -3,7 +3,7 @@
 #include "DrawPdf.h"
 #include "RoundsModel.h"
 #include "elements/TimeText.h"
-#include "engine/NameTable.h"
+#include "platform/NameTable.h"
 #include "schedule/F3kTasks.h"
 #include "schedule/ScheduleFile.h"
 
