@@ -47,6 +47,17 @@ std::string textField(const QJsonObject& object, const char* name) {
     return field(object, name, QJsonValue::String).toString().toStdString();
 }
 
+/// A text field that must name a value, read by `named` (`taskCaptioned`, ...).
+template <typename Value>
+Value namedField(const QJsonObject& object, const char* name,
+                 std::optional<Value> (*named)(std::string_view)) {
+    const std::optional<Value> value = named(textField(object, name));
+    if (!value) {
+        throw BadField{name};
+    }
+    return *value;
+}
+
 bool flagField(const QJsonObject& object, const char* name) {
     return field(object, name, QJsonValue::Bool).toBool();
 }
@@ -63,11 +74,7 @@ CycleRecord recordOf(const QJsonObject& object) {
     CycleRecord record;
     record.clean = flagField(object, "clean");
     const QJsonObject settings = field(object, "settings", QJsonValue::Object).toObject();
-    const auto task = taskCaptioned(textField(settings, "task"));
-    if (!task) {
-        throw BadField{"task"};
-    }
-    record.settings.task = *task;
+    record.settings.task = namedField(settings, "task", taskCaptioned);
     record.settings.preparation = textField(settings, "preparation");
     record.settings.working = textField(settings, "working");
     record.settings.loop = flagField(settings, "loop");
@@ -85,11 +92,7 @@ CycleRecord recordOf(const QJsonObject& object) {
         const QJsonObject cycle = field(object, "cycle", QJsonValue::Object).toObject();
         RecordedCycle& running = record.cycle.emplace();
         running.began = momentField(cycle, "began");
-        const auto phase = spokenPhaseNamed(textField(cycle, "phase"));
-        if (!phase) {
-            throw BadField{"phase"};
-        }
-        running.phase = *phase;
+        running.phase = namedField(cycle, "phase", spokenPhaseNamed);
         running.phaseBegan = momentField(cycle, "phase_began");
         running.preparation = textField(cycle, "preparation");
         running.working = textField(cycle, "working");
@@ -106,11 +109,7 @@ CycleRecord recordOf(const QJsonObject& object) {
         place.flight = countField(schedule, "flight");
         // Earlier versions kept the schedule's state beside its own file.
         if (schedule.contains("state")) {
-            const auto state = scheduleStateNamed(textField(schedule, "state"));
-            if (!state) {
-                throw BadField{"state"};
-            }
-            place.state = *state;
+            place.state = namedField(schedule, "state", scheduleStateNamed);
         }
     }
     return record;
