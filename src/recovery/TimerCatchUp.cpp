@@ -56,8 +56,7 @@ std::chrono::nanoseconds TimerCatchUp::lateness(const Timer& timer) {
 
 void TimerCatchUp::ticking(const Timer& timer) {
     settle();
-    Booking& booking = bookingOf(timer);
-    booking.ranAt = m_replay.time().now();
+    bookingOf(timer).ranAt = m_replay.time().now();
 }
 
 TimerCatchUp::Booking* TimerCatchUp::earliestBefore(TimePoint limit, bool inclusive) {
