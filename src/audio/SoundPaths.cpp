@@ -1,7 +1,6 @@
 #include "SoundPaths.h"
 
 #include "ScheduleSoundFiles.h"
-#include "SoundFiles.h"
 
 #include <algorithm>
 #include <cctype>
@@ -41,10 +40,7 @@ std::string SoundPaths::fileFor(const std::string& cuePath) const {
 
 std::vector<std::string> SoundPaths::everyCueFile() const {
     std::vector<std::string> files;
-    for (const std::string_view cue : sounds::kAll) {
-        files.push_back(fileFor(std::string(cue)));
-    }
-    for (const std::string& cue : sounds::allScheduleCues()) {
+    for (const std::string& cue : sounds::everyCue()) {
         files.push_back(fileFor(cue));
     }
     return files;
