@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <ranges>
 
 namespace aerolap {
 
@@ -15,19 +16,14 @@ constexpr std::size_t kFieldCount = 4;
 /// The four comma-separated fields, or nothing when there are more or fewer.
 std::optional<std::array<std::string_view, kFieldCount>> fieldsOf(std::string_view text) {
     std::array<std::string_view, kFieldCount> fields;
-    for (std::size_t i = 0; i + 1 < kFieldCount; ++i) {
-        const std::size_t comma = text.find(',');
-        if (comma == std::string_view::npos) {
+    std::size_t count = 0;
+    for (const auto field : std::views::split(text, ',')) {
+        if (count == kFieldCount) {
             return std::nullopt;
         }
-        fields[i] = text.substr(0, comma);
-        text.remove_prefix(comma + 1);
+        fields[count++] = std::string_view(field.begin(), field.end());
     }
-    if (text.find(',') != std::string_view::npos) {
-        return std::nullopt;
-    }
-    fields[kFieldCount - 1] = text;
-    return fields;
+    return count == kFieldCount ? std::optional(fields) : std::nullopt;
 }
 
 std::optional<int> wholeNumberOf(std::string_view field) {
