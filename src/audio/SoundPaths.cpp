@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ranges>
 #include <string_view>
 
 namespace aerolap {
@@ -25,15 +26,10 @@ std::string SoundPaths::fileFor(const std::string& cuePath) const {
         return cuePath;
     }
     std::filesystem::path file = *m_root;
-    std::string_view rest = withoutDrive(cuePath);
-    while (!rest.empty()) {
-        const std::size_t separator = rest.find('\\');
-        const std::string_view part = rest.substr(0, separator);
+    for (const auto part : std::views::split(withoutDrive(cuePath), '\\')) {
         if (!part.empty()) {
-            file /= std::filesystem::path(part);
+            file /= std::filesystem::path(std::string_view(part.begin(), part.end()));
         }
-        rest =
-            separator == std::string_view::npos ? std::string_view{} : rest.substr(separator + 1);
     }
     return file.string();
 }
