@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 # How soon START takes effect after the director lets go of the mouse button: the release build on a
-# private Xvfb under openbox, as in the whole-cycle test, clicked through the X server's test extension.
-# The button is pressed, then released and the server waited for (XSync), so the release happened
-# between the two readings of the clock around it; the program's day log stamps its "start" line on the
-# same clock (CLOCK_BOOTTIME, which is CLOCK_MONOTONIC on a machine that has not slept). Each START is
-# followed by STOP and RESET, then a rest of a few seconds, so that the program is idle, as a director's
-# laptop is between cycles, when the next click comes.
+# private Xvfb under openbox, as in the whole-cycle test, with the LED display on port 1 and the pilots'
+# page on, as at the field, clicked through the X server's test extension. The button is pressed, then
+# released and the server waited for (XSync), so the release happened between the two readings of the
+# clock around it; the program's day log stamps its "start" line on the same clock (CLOCK_BOOTTIME,
+# which is CLOCK_MONOTONIC on a machine that has not slept). Each START is followed by STOP and RESET,
+# then a rest of a few seconds, so that the program is idle, as a director's laptop is between cycles,
+# when the next click comes. With --busy N, N processes spin beside it, as other programs on a busy
+# laptop would, at the program's own priority.
 
-import argparse, ctypes, json, random, socket, statistics, sys, time  # noqa: E401
+import argparse, ctypes, json, os, random, socket, statistics, sys, time  # noqa: E401
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "e2e"))
@@ -58,14 +60,24 @@ def start_lines(log_folder):
     return lines
 
 
-def run(program, work, samples, rest_s):
+def spin(count):
+    # Each in a session of its own, ended with the program by the whole-cycle harness.
+    for _ in range(count):
+        cycle.start([sys.executable, "-c", "while True: pass"], start_new_session=True)
+
+
+def run(program, work, samples, rest_s, busy):
     cycle.set_environment(work)
     cycle.write_tones(work / "sounds")
     cycle.wait_for_recording(cycle.start_sound_server(work))
     cycle.start_display()
-    app = cycle.start([program, "--web-port", str(cycle_port())], env={**cycle.ENV, "QT_QPA_PLATFORM": "xcb",
-                                                         "AEROLAP_SOUNDS": str(work / "sounds")})
+    # The LED display on port 1, a pseudo-terminal whose far end is read all along, as a display would.
+    far_end, port_fd = os.openpty()
+    cycle.collect(far_end)
+    app = cycle.start([program, "--web-port", str(cycle_port())], env={
+        **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": os.ttyname(port_fd), "AEROLAP_SOUNDS": str(work / "sounds")})
     window = cycle.close_about_box()
+    spin(busy)
     pointer = TestPointer(cycle.ENV["DISPLAY"])
     x, y, width, height = cycle.box(window, cycle.COMMAND5_START)
     log_folder = work / "home" / ".local" / "share" / "Aerolap" / "log"
@@ -81,6 +93,7 @@ def run(program, work, samples, rest_s):
             time.sleep(0.3)
             pointer.click(x + width // 2, y + height // 2)
     app.terminate()
+    os.close(port_fd)
     return after_release, after_sent
 
 
@@ -89,15 +102,18 @@ def main():
     parser.add_argument("--program", required=True, type=Path)
     parser.add_argument("--samples", type=int, default=20)
     parser.add_argument("--rest", type=float, default=3.0, help="seconds idle before each START (about)")
+    parser.add_argument("--busy", type=int, default=0, help="processes that spin beside the program")
     arguments = parser.parse_args()
     sys.argv = [sys.argv[0], "--program", str(arguments.program)]
     figures = {}
 
     def body(program, work):
-        figures["release"], figures["sent"] = run(program, work, arguments.samples, arguments.rest)
+        figures["release"], figures["sent"] = run(program, work, arguments.samples, arguments.rest,
+                                                   max(arguments.busy, 0))
 
     status = cycle.main(body, "START LATENCY")
     if figures:
+        print(f"beside: {max(arguments.busy, 0)} spinning processes; load averages {os.getloadavg()}")
         print(f"The first START after start-up: {figures['release'][0]:.2f} ms after the release reached the server")
         for name, values in (("after the release reached the server", figures["release"]),
                              ("after the release was sent", figures["sent"])):

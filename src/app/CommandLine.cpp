@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <algorithm>
 
 namespace aerolap {
 
@@ -10,7 +11,7 @@ namespace {
 constexpr int kBadUsage = 2;
 
 QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text);
 }
 
 QString variableShown(const SettingDeclaration& declaration) {
@@ -136,12 +137,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments,
         return refused(parser, parser.errorText());
     }
     const QStringList positional = parser.positionalArguments();
-    qsizetype taken = 0;
-    for (const SettingDeclaration& declaration : settingDeclarations()) {
-        if (!declaration.argument.empty() && parser.isSet(qText(declaration.name))) {
-            taken = 1;
-        }
-    }
+    const qsizetype taken = std::ranges::any_of(settingDeclarations(), [&parser](const auto& each) {
+        return !each.argument.empty() && parser.isSet(qText(each.name));
+    });
     if (positional.size() > taken) {
         return refused(parser,
                        QStringLiteral("unexpected argument '%1'").arg(positional.at(taken)));

@@ -2,14 +2,13 @@
 
 namespace aerolap {
 
-DisplayAwakeWhileRunning::DisplayAwakeWhileRunning(Cycle& cycle, StayAwake& stayAwake)
-    : m_stayAwake(stayAwake) {
-    cycle.settled.connect([this](const CycleSnapshot& snapshot) {
+void keepDisplayAwakeWhileRunning(Cycle& cycle, StayAwake& stayAwake) {
+    cycle.settled.connect([&stayAwake, wasHeld = false](const CycleSnapshot& snapshot) mutable {
         const bool held = cycleRuns(snapshot.phase) ||
                           (snapshot.schedule && snapshot.schedule->state == ScheduleState::Gap);
-        if (held != m_held) {
-            m_held = held;
-            m_stayAwake.holdDisplay(held);
+        if (held != wasHeld) {
+            wasHeld = held;
+            stayAwake.holdDisplay(held);
         }
     });
 }

@@ -8,15 +8,6 @@ namespace aerolap {
 /// Holds the display lit while a cycle runs, or a schedule does (its gaps included), and lets it
 /// go at READY, after STOP and when the schedule pauses or ends. It follows the cycle's snapshots
 /// and tells the system only when the answer changes.
-class DisplayAwakeWhileRunning {
-public:
-    DisplayAwakeWhileRunning(Cycle& cycle, StayAwake& stayAwake);
-    DisplayAwakeWhileRunning(const DisplayAwakeWhileRunning&) = delete;
-    DisplayAwakeWhileRunning& operator=(const DisplayAwakeWhileRunning&) = delete;
-
-private:
-    StayAwake& m_stayAwake;
-    bool m_held = false;
-};
+void keepDisplayAwakeWhileRunning(Cycle& cycle, StayAwake& stayAwake);
 
 } // namespace aerolap

@@ -5,8 +5,9 @@
 namespace aerolap {
 
 FieldComposition::FieldComposition(TimerComposition& timer, const FieldServices& services)
-    : m_timer(timer), m_displayAwake(timer.cycle(), services.stayAwake),
-      m_fineTimers(timer.cycle(), services.timerResolution) {
+    : m_timer(timer) {
+    keepDisplayAwakeWhileRunning(timer.cycle(), services.stayAwake);
+    keepTimersFineDuringCycle(timer.cycle(), services.timerResolution);
     if (services.pages == nullptr) {
         return;
     }

@@ -30,10 +30,9 @@ struct FieldServices {
 
 /// What of the timer reaches beyond its window at the field: the laptop held awake and its timers
 /// kept fine while a cycle runs, the pilots' page fed with each state, draw and version of the
-/// results, and the director's
-/// remote, whose commands are carried out on the timer's own thread, as the window's buttons would
-/// be, and recorded in the day log. Made after the timer, it hears each snapshot after the
-/// timer's own parts, in the order of its members.
+/// results, and the director's remote, whose commands are carried out on the timer's own thread, as
+/// the window's buttons would be, and recorded in the day log. Made after the timer, it hears each
+/// snapshot after the timer's own parts, in the order in which it connects them.
 class FieldComposition {
 public:
     FieldComposition(TimerComposition& timer, const FieldServices& services);
@@ -46,8 +45,6 @@ private:
                      const FieldServices& services);
 
     TimerComposition& m_timer;
-    DisplayAwakeWhileRunning m_displayAwake;
-    FineTimersDuringCycle m_fineTimers;
     std::optional<ResultsFeed> m_results;
     std::optional<RemoteCommandDesk> m_remoteDesk;
 };

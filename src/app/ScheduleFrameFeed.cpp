@@ -5,20 +5,15 @@
 namespace aerolap {
 
 ScheduleFrameFeed::ScheduleFrameFeed(const ScheduleRunner& runner, Cycle& cycle,
-                                     SerialDisplayLink& link)
-    : m_runner(runner) {
+                                     SerialDisplayLink& link) {
     link.setFrameFormat([&runner, &cycle](std::string_view minutesSeconds) {
         return scheduleFrame(runner, cycle, minutesSeconds);
     });
-    cycle.stopped.connect([this, &link] {
-        if (extendedFrame()) {
+    cycle.stopped.connect([&runner, &link] {
+        if (runner.loaded() && runner.schedule().extendedFrame) {
             link.sendRunningTime();
         }
     });
-}
-
-bool ScheduleFrameFeed::extendedFrame() const {
-    return m_runner.loaded() && m_runner.schedule().extendedFrame;
 }
 
 } // namespace aerolap

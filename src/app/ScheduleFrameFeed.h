@@ -12,13 +12,6 @@ namespace aerolap {
 class ScheduleFrameFeed {
 public:
     ScheduleFrameFeed(const ScheduleRunner& runner, Cycle& cycle, SerialDisplayLink& link);
-    ScheduleFrameFeed(const ScheduleFrameFeed&) = delete;
-    ScheduleFrameFeed& operator=(const ScheduleFrameFeed&) = delete;
-
-private:
-    bool extendedFrame() const;
-
-    const ScheduleRunner& m_runner;
 };
 
 } // namespace aerolap

@@ -32,8 +32,6 @@ public:
     /// `soundFolder`, when chosen, replaces the system's way of finding the sound files.
     SystemServices(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& notices);
     ~SystemServices();
-    SystemServices(const SystemServices&) = delete;
-    SystemServices& operator=(const SystemServices&) = delete;
 
     /// The monotonic time that goes on while the machine is suspended, and how long it was.
     const MonotonicSource& time() const;

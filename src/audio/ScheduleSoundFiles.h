@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SoundFiles.h"
 #include "SoundLengths.h"
 
 #include <string>
@@ -28,9 +29,11 @@ inline std::string numberCue(int number) {
     return R"(c:\schedule\)" + std::to_string(number) + ".wav";
 }
 
-/// Every announcement file of the schedule, for the checks that walk the whole set.
-inline std::vector<std::string> allScheduleCues() {
-    std::vector<std::string> cues{kRound, kGroup, kFlight, kTestFlights, kNoFlying};
+/// Every sound file the program plays, the cycle's (`kAll`) before the schedule's, for the checks
+/// that walk the whole set.
+inline std::vector<std::string> everyCue() {
+    std::vector<std::string> cues(kAll.begin(), kAll.end());
+    cues.insert(cues.end(), {kRound, kGroup, kFlight, kTestFlights, kNoFlying});
     for (int number = 1; number <= kHighestNumber; ++number) {
         cues.push_back(numberCue(number));
     }

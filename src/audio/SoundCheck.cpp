@@ -11,9 +11,7 @@ namespace aerolap {
 bool checkSounds(const SoundPaths& paths, const RegularFileOpener& files, std::ostream& out,
                  const CheckedSoundPlayer& play) {
     int failures = 0;
-    std::vector<std::string> cues(sounds::kAll.begin(), sounds::kAll.end());
-    const std::vector<std::string> optional = sounds::allScheduleCues();
-    cues.insert(cues.end(), optional.begin(), optional.end());
+    const std::vector<std::string> cues = sounds::everyCue();
     for (std::size_t i = 0; i < cues.size(); ++i) {
         const std::string file = paths.fileFor(cues[i]);
         const DecodedSoundFile decoded = decodeSoundFile(file, files);

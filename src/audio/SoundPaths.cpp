@@ -1,10 +1,10 @@
 #include "SoundPaths.h"
 
 #include "ScheduleSoundFiles.h"
-#include "SoundFiles.h"
 
 #include <algorithm>
 #include <cctype>
+#include <ranges>
 #include <string_view>
 
 namespace aerolap {
@@ -26,25 +26,17 @@ std::string SoundPaths::fileFor(const std::string& cuePath) const {
         return cuePath;
     }
     std::filesystem::path file = *m_root;
-    std::string_view rest = withoutDrive(cuePath);
-    while (!rest.empty()) {
-        const std::size_t separator = rest.find('\\');
-        const std::string_view part = rest.substr(0, separator);
+    for (const auto part : std::views::split(withoutDrive(cuePath), '\\')) {
         if (!part.empty()) {
-            file /= std::filesystem::path(part);
+            file /= std::filesystem::path(std::string_view(part.begin(), part.end()));
         }
-        rest =
-            separator == std::string_view::npos ? std::string_view{} : rest.substr(separator + 1);
     }
     return file.string();
 }
 
 std::vector<std::string> SoundPaths::everyCueFile() const {
     std::vector<std::string> files;
-    for (const std::string_view cue : sounds::kAll) {
-        files.push_back(fileFor(std::string(cue)));
-    }
-    for (const std::string& cue : sounds::allScheduleCues()) {
+    for (const std::string& cue : sounds::everyCue()) {
         files.push_back(fileFor(cue));
     }
     return files;

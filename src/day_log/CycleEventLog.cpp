@@ -55,14 +55,11 @@ void CycleEventLog::record(const CycleSnapshot& snapshot) {
 void CycleEventLog::recordPhase(const CycleSnapshot& snapshot) {
     m_phase = snapshot.phase;
     const auto& running = snapshot.running;
-    PhaseBegan phase{m_phase,
-                     std::nullopt,
-                     0,
-                     false,
-                     false,
-                     snapshot.settings.loop,
-                     snapshot.settings.announcements,
-                     std::string(taskCaption(snapshot.settings.task))};
+    PhaseBegan phase{.phase = m_phase,
+                     .began = std::nullopt,
+                     .loop = snapshot.settings.loop,
+                     .announcements = snapshot.settings.announcements,
+                     .task = std::string(taskCaption(snapshot.settings.task))};
     if (running) {
         phase.began = running->phaseBegan;
         phase.seconds = running->phaseLength;

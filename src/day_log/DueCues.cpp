@@ -12,21 +12,14 @@ namespace aerolap {
 
 namespace {
 
-/// The poll's table of a phase and the cue its end plays when the time runs out.
-struct PhaseTable {
-    std::span<const CueRow> rows;
-    const char* endCue = nullptr;
-};
-
 PhaseTable tableOf(const PhaseBegan& settings) {
     switch (settings.phase) {
     case CyclePhase::Preparation:
-        return {PreparationCountdown::rows(settings.vuz),
-                PreparationCountdown::endCue(settings.vuz)};
+        return PreparationCountdown::table(settings.vuz);
     case CyclePhase::WorkingTime:
-        return {WorkingTimeCountdown::rows(), WorkingTimeCountdown::endCue()};
+        return WorkingTimeCountdown::table();
     case CyclePhase::Landing:
-        return {LandingWindow::rows(), LandingWindow::endCue()};
+        return LandingWindow::table();
     default:
         return {};
     }

@@ -6,14 +6,6 @@
 
 namespace aerolap {
 
-namespace {
-
-void strikeOut(DrawnGroup& group, int pilot) {
-    std::erase(group, pilot);
-}
-
-} // namespace
-
 Draw withdrawPilot(Draw draw, int pilot, FirstOpenGroup open, int rounds) {
     const int firstWholeRound = open.group == 0 ? open.round : open.round + 1;
     draw.pilots.at(static_cast<std::size_t>(pilot)).withdrawnFrom = firstWholeRound;
@@ -21,7 +13,7 @@ Draw withdrawPilot(Draw draw, int pilot, FirstOpenGroup open, int rounds) {
         DrawnRound& partFlown = draw.rounds[static_cast<std::size_t>(open.round)];
         for (std::size_t group = static_cast<std::size_t>(open.group); group < partFlown.size();
              ++group) {
-            strikeOut(partFlown[group], pilot);
+            std::erase(partFlown[group], pilot);
         }
     }
     if (draw.generation) {
@@ -32,7 +24,7 @@ Draw withdrawPilot(Draw draw, int pilot, FirstOpenGroup open, int rounds) {
     for (std::size_t round = static_cast<std::size_t>(std::max(firstWholeRound, 0));
          round < draw.rounds.size(); ++round) {
         for (DrawnGroup& group : draw.rounds[round]) {
-            strikeOut(group, pilot);
+            std::erase(group, pilot);
         }
     }
     return draw;

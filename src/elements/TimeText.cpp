@@ -26,13 +26,10 @@ std::optional<int> secondsOf(int hours, int minutes, int seconds) {
 } // namespace
 
 std::optional<int> toSeconds(std::string_view text) {
-    if (text.size() != 8 || text[2] != '.' || text[5] != '.') {
+    constexpr std::array<std::size_t, 6> kDigitsAt{0, 1, 3, 4, 6, 7};
+    if (text.size() != 8 || text[2] != '.' || text[5] != '.' ||
+        !std::ranges::all_of(kDigitsAt, [text](std::size_t at) { return isDigit(text[at]); })) {
         return std::nullopt;
-    }
-    for (std::size_t at : {0U, 1U, 3U, 4U, 6U, 7U}) {
-        if (!isDigit(text[at])) {
-            return std::nullopt;
-        }
     }
     return secondsOf(twoDigits(text, 0), twoDigits(text, 3), twoDigits(text, 6));
 }
@@ -71,10 +68,7 @@ std::optional<std::string> fromTyped(std::string_view typed) {
         return std::nullopt;
     }
     const auto seconds = secondsOf(parts[0], parts[1], parts[2]);
-    if (!seconds) {
-        return std::nullopt;
-    }
-    return fromSeconds(*seconds);
+    return seconds ? std::optional(fromSeconds(*seconds)) : std::nullopt;
 }
 
 } // namespace aerolap::TimeText

@@ -29,6 +29,12 @@ struct TimedCue {
     const char* file;
 };
 
+/// A poll's cue rows and the cue its end plays when the time runs out.
+struct PhaseTable {
+    std::span<const CueRow> rows;
+    const char* endCue = nullptr;
+};
+
 /// Every box `row` names is ticked in `form`.
 bool gatesOpen(const Form1& form, const CueRow& row);
 

@@ -37,14 +37,11 @@ void Cycle::followRunningCycle() {
         preparation->runningChanged.connect([this](bool running) {
             if (running) {
                 m_running = RunningCycle{
-                    m_form.Clock1.countStartedAt().value_or(MonotonicSource::TimePoint{}),
-                    {},
-                    0,
-                    m_form.Clock2.clockTimeText(),
-                    m_form.Clock3.clockTimeText(),
-                    m_form.Timer6.enabled(),
-                    false,
-                    m_form.Timer4.enabled()};
+                    .began = m_form.Clock1.countStartedAt().value_or(MonotonicSource::TimePoint{}),
+                    .preparation = m_form.Clock2.clockTimeText(),
+                    .working = m_form.Clock3.clockTimeText(),
+                    .vuz = m_form.Timer6.enabled(),
+                    .minuteBeeps = m_form.Timer4.enabled()};
             }
         });
     }

@@ -27,8 +27,6 @@ public:
 
     /// Made after the window's handlers, so that it hears each event after them.
     Cycle(Form1& form, RunSoon runSoon);
-    Cycle(const Cycle&) = delete;
-    Cycle& operator=(const Cycle&) = delete;
 
     /// Presses the button if the window shows it; says whether it did.
     bool press(CycleCommand command);

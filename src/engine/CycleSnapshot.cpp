@@ -1,6 +1,6 @@
 #include "CycleSnapshot.h"
 
-#include "NameTable.h"
+#include "platform/NameTable.h"
 
 namespace aerolap {
 

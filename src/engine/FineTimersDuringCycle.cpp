@@ -2,7 +2,7 @@
 
 namespace aerolap {
 
-FineTimersDuringCycle::FineTimersDuringCycle(Cycle& cycle, TimerResolution& resolution) {
+void keepTimersFineDuringCycle(Cycle& cycle, TimerResolution& resolution) {
     resolution.setFine(cycleRuns(cycle.lastSettled().phase));
     cycle.settled.connect([&resolution](const CycleSnapshot& snapshot) {
         resolution.setFine(cycleRuns(snapshot.phase));

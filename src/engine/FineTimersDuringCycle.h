@@ -9,11 +9,6 @@ namespace aerolap {
 /// window), so that the polls hold their one-second grid, and gives them back at READY or after
 /// STOP, when nothing is timed. It follows the cycle's snapshots, so the resolution changes only
 /// when the cycle starts or ends, never between two steps of a handler.
-class FineTimersDuringCycle {
-public:
-    FineTimersDuringCycle(Cycle& cycle, TimerResolution& resolution);
-    FineTimersDuringCycle(const FineTimersDuringCycle&) = delete;
-    FineTimersDuringCycle& operator=(const FineTimersDuringCycle&) = delete;
-};
+void keepTimersFineDuringCycle(Cycle& cycle, TimerResolution& resolution);
 
 } // namespace aerolap

@@ -24,8 +24,6 @@ namespace aerolap {
 /// only. The README's developer section lists the names with their roles.
 struct Form1 {
     explicit Form1(const MonotonicSource& time);
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
 
     // The window itself, created hidden; the load sequence decides when it is shown.
     Window window{"Aerolap-Vuz by Birno ver.3.4.2 VERSIONE INGLESE", false};

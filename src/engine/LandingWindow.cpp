@@ -47,12 +47,8 @@ void LandingWindow::Timer1_Timer() {
     }
 }
 
-std::span<const CueRow> LandingWindow::rows() {
-    return kRows;
-}
-
-const char* LandingWindow::endCue() {
-    return kEndCue;
+PhaseTable LandingWindow::table() {
+    return {kRows, kEndCue};
 }
 
 } // namespace aerolap

@@ -5,8 +5,6 @@
 #include "Form1.h"
 #include "audio/CuePlayer.h"
 
-#include <span>
-
 namespace aerolap {
 
 /// The landing-window poll: the optional landing call, the last ten seconds, and at "00.00.00"
@@ -19,8 +17,7 @@ public:
     void Timer1_Timer();
 
     /// The cue rows of the poll, and the cue at the window's end.
-    static std::span<const CueRow> rows();
-    static const char* endCue();
+    static PhaseTable table();
 
 private:
     Form1& m_form;

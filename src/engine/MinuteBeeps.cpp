@@ -30,10 +30,6 @@ void MinuteBeeps::Timer4_Timer() {
     pollCueRows(m_form, m_cues, kRows);
 }
 
-std::vector<TimedCue> MinuteBeeps::cues() {
-    return timedCuesOf(kRows);
-}
-
 std::span<const CueRow> MinuteBeeps::rows() {
     return kRows;
 }

@@ -15,8 +15,6 @@ public:
 
     void Timer4_Timer();
 
-    /// Every beep, whatever its boxes.
-    static std::vector<TimedCue> cues();
     /// The beeps' rows, with their boxes.
     static std::span<const CueRow> rows();
 

@@ -33,41 +33,39 @@ constexpr std::array kVuzRows{
 } // namespace
 
 void PreparationCountdown::Timer2_Timer() {
-    poll({&Form1::Timer2, kStandardRows, kStandardEndCue, false});
+    poll(&Form1::Timer2, false);
 }
 
 void PreparationCountdown::Timer6_Timer() {
-    poll({&Form1::Timer6, kVuzRows, kVuzEndCue, true});
+    poll(&Form1::Timer6, true);
 }
 
-std::span<const CueRow> PreparationCountdown::rows(bool vuz) {
-    return vuz ? std::span<const CueRow>(kVuzRows) : std::span<const CueRow>(kStandardRows);
-}
-
-const char* PreparationCountdown::endCue(bool vuz) {
-    return vuz ? kVuzEndCue : kStandardEndCue;
+PhaseTable PreparationCountdown::table(bool vuz) {
+    return vuz ? PhaseTable{kVuzRows, kVuzEndCue} : PhaseTable{kStandardRows, kStandardEndCue};
 }
 
 std::vector<TimedCue> PreparationCountdown::standardCues() {
     std::vector<TimedCue> cues = timedCuesOf(kStandardRows);
     cues.push_back({0, kStandardEndCue});
-    std::ranges::copy(MinuteBeeps::cues(), std::back_inserter(cues));
+    std::ranges::copy(timedCuesOf(MinuteBeeps::rows()), std::back_inserter(cues));
     return cues;
 }
 
-void PreparationCountdown::poll(const Variant& variant) {
-    if (!pollPhase(m_form, m_cues, kPreparationStatus, variant.rows)) {
+void PreparationCountdown::poll(Timer Form1::*ownTimer, bool vuz) {
+    const PhaseTable phase = table(vuz);
+    if (!pollPhase(m_form, m_cues, kPreparationStatus, phase.rows)) {
         return;
     }
-    m_cues.playCue(variant.endCue);
-    (m_form.*variant.ownTimer).setEnabled(false);
+    m_cues.playCue(phase.endCue);
+    (m_form.*ownTimer).setEnabled(false);
 
     // The working time is read only now, so an edit during the preparation still counts.
     startCountdown(m_form, m_form.Clock3.clockTimeText());
     m_form.Timer3.setEnabled(true);
     m_form.Timer4.setEnabled(true);
 
-    if (variant.offersLandingButton) {
+    // Only the Vuz count offers the landing button.
+    if (vuz) {
         m_form.Command3.setVisible(true);
     }
 }

@@ -4,8 +4,6 @@
 #include "Form1.h"
 #include "audio/CuePlayer.h"
 
-#include <span>
-
 namespace aerolap {
 
 /// The two preparation polls, one algorithm with two cue tables: the standard one counts down in
@@ -24,18 +22,10 @@ public:
 
     /// The cue rows of the standard or the Vuz count, and the cue its end plays, as the polls
     /// play them: for whoever checks afterwards what a cycle should have sounded.
-    static std::span<const CueRow> rows(bool vuz);
-    static const char* endCue(bool vuz);
+    static PhaseTable table(bool vuz);
 
 private:
-    struct Variant {
-        Timer Form1::*ownTimer;
-        std::span<const CueRow> rows;
-        const char* endCue;
-        bool offersLandingButton;
-    };
-
-    void poll(const Variant& variant);
+    void poll(Timer Form1::*ownTimer, bool vuz);
 
     Form1& m_form;
     CuePlayer& m_cues;

@@ -44,12 +44,8 @@ void WorkingTimeCountdown::Timer3_Timer() {
     m_form.Command3.setVisible(false);
 }
 
-std::span<const CueRow> WorkingTimeCountdown::rows() {
-    return kRows;
-}
-
-const char* WorkingTimeCountdown::endCue() {
-    return kEndCue;
+PhaseTable WorkingTimeCountdown::table() {
+    return {kRows, kEndCue};
 }
 
 } // namespace aerolap

@@ -4,8 +4,6 @@
 #include "Form1.h"
 #include "audio/CuePlayer.h"
 
-#include <span>
-
 namespace aerolap {
 
 /// The working-time poll: the spoken minutes three seconds early, thirty seconds, the last five,
@@ -18,8 +16,7 @@ public:
     void Timer3_Timer();
 
     /// The cue rows of the poll, and the cue its end plays when the time runs out.
-    static std::span<const CueRow> rows();
-    static const char* endCue();
+    static PhaseTable table();
 
 private:
     Form1& m_form;

@@ -27,8 +27,6 @@ public:
     static constexpr std::size_t kKeptEntries = 500;
 
     NoticeBoard(const WallClock& clock, std::ostream& errors) : m_clock(clock), m_errors(errors) {}
-    NoticeBoard(const NoticeBoard&) = delete;
-    NoticeBoard& operator=(const NoticeBoard&) = delete;
 
     void post(std::string text, Notice::Urgency urgency = Notice::Urgency::Info);
 

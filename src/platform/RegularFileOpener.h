@@ -17,6 +17,17 @@ using OpenedFile = std::unique_ptr<std::FILE, FileCloser>;
 /// Why a file was not opened.
 enum class FileRefusal { None, Missing, NotRegular, Empty, TooLarge, Unreadable };
 
+/// What the checks on a file's kind and size refuse, the same on every system.
+inline FileRefusal refusalFor(bool regular, std::uintmax_t size, std::uintmax_t largestBytes) {
+    if (!regular) {
+        return FileRefusal::NotRegular;
+    }
+    if (size > largestBytes) {
+        return FileRefusal::TooLarge;
+    }
+    return size == 0 ? FileRefusal::Empty : FileRefusal::None;
+}
+
 struct OpenedRegularFile {
     OpenedFile file;
     FileRefusal refusal = FileRefusal::None;

@@ -10,9 +10,8 @@ std::optional<std::string> serialDeviceName(std::int16_t port, DeviceNaming nami
     if (const auto chosen = named.find(port); chosen != named.end()) {
         return chosen->second;
     }
-    const std::string number = std::to_string(port);
     if (naming == DeviceNaming::Windows) {
-        return "COM" + number;
+        return "COM" + std::to_string(port);
     }
     return "/dev/ttyS" + std::to_string(port - 1);
 }

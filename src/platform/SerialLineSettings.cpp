@@ -1,8 +1,11 @@
 #include "SerialLineSettings.h"
 
+#include "NameTable.h"
+
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <ranges>
 
 namespace aerolap {
 
@@ -13,19 +16,14 @@ constexpr std::size_t kFieldCount = 4;
 /// The four comma-separated fields, or nothing when there are more or fewer.
 std::optional<std::array<std::string_view, kFieldCount>> fieldsOf(std::string_view text) {
     std::array<std::string_view, kFieldCount> fields;
-    for (std::size_t i = 0; i + 1 < kFieldCount; ++i) {
-        const std::size_t comma = text.find(',');
-        if (comma == std::string_view::npos) {
+    std::size_t count = 0;
+    for (const auto field : std::views::split(text, ',')) {
+        if (count == kFieldCount) {
             return std::nullopt;
         }
-        fields[i] = text.substr(0, comma);
-        text.remove_prefix(comma + 1);
+        fields[count++] = std::string_view(field.begin(), field.end());
     }
-    if (text.find(',') != std::string_view::npos) {
-        return std::nullopt;
-    }
-    fields[kFieldCount - 1] = text;
-    return fields;
+    return count == kFieldCount ? std::optional(fields) : std::nullopt;
 }
 
 std::optional<int> wholeNumberOf(std::string_view field) {
@@ -38,37 +36,26 @@ std::optional<int> wholeNumberOf(std::string_view field) {
     return value;
 }
 
+constexpr NameTable<SerialParity, 5> kParities{{
+    {SerialParity::None, "n"},
+    {SerialParity::Even, "e"},
+    {SerialParity::Odd, "o"},
+    {SerialParity::Mark, "m"},
+    {SerialParity::Space, "s"},
+}};
+
+constexpr NameTable<SerialStopBits, 3> kStopBits{{
+    {SerialStopBits::One, "1"},
+    {SerialStopBits::OneAndHalf, "1.5"},
+    {SerialStopBits::Two, "2"},
+}};
+
 std::optional<SerialParity> parityOf(std::string_view field) {
     if (field.size() != 1) {
         return std::nullopt;
     }
-    switch (std::tolower(static_cast<unsigned char>(field.front()))) {
-    case 'n':
-        return SerialParity::None;
-    case 'e':
-        return SerialParity::Even;
-    case 'o':
-        return SerialParity::Odd;
-    case 'm':
-        return SerialParity::Mark;
-    case 's':
-        return SerialParity::Space;
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<SerialStopBits> stopBitsOf(std::string_view field) {
-    if (field == "1") {
-        return SerialStopBits::One;
-    }
-    if (field == "1.5") {
-        return SerialStopBits::OneAndHalf;
-    }
-    if (field == "2") {
-        return SerialStopBits::Two;
-    }
-    return std::nullopt;
+    const auto letter = static_cast<char>(std::tolower(static_cast<unsigned char>(field.front())));
+    return keyNamed(kParities, std::string_view(&letter, 1));
 }
 
 } // namespace
@@ -84,7 +71,7 @@ std::optional<SerialLineSettings> SerialLineSettings::parse(std::string_view tex
     const auto baudRate = wholeNumberOf((*fields)[0]);
     const auto parity = parityOf((*fields)[1]);
     const auto dataBits = wholeNumberOf((*fields)[2]);
-    const auto stopBits = stopBitsOf((*fields)[3]);
+    const auto stopBits = keyNamed(kStopBits, (*fields)[3]);
     if (!baudRate || *baudRate <= 0 || !parity || !dataBits || *dataBits < kFewestDataBits ||
         *dataBits > kMostDataBits || !stopBits) {
         return std::nullopt;

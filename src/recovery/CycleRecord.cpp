@@ -2,6 +2,7 @@
 
 #include "elements/TimeText.h"
 #include "engine/CycleTexts.h"
+#include "platform/NameTable.h"
 
 #include <array>
 #include <chrono>
@@ -16,20 +17,21 @@ int secondsOf(const std::string& time) {
     return TimeText::toSeconds(time).value_or(0);
 }
 
-const char* spokenPhase(CyclePhase phase) {
-    switch (phase) {
-    case CyclePhase::Preparation:
-        return "preparation";
-    case CyclePhase::WorkingTime:
-        return "working time";
-    case CyclePhase::Landing:
-        return "landing window";
-    default:
-        return "ready";
-    }
-}
+constexpr NameTable<CyclePhase, 3> kSpokenPhases{{
+    {CyclePhase::Preparation, "preparation"},
+    {CyclePhase::WorkingTime, "working time"},
+    {CyclePhase::Landing, "landing window"},
+}};
 
 } // namespace
+
+std::string_view spokenPhase(CyclePhase phase) {
+    return nameOf(kSpokenPhases, phase);
+}
+
+std::optional<CyclePhase> spokenPhaseNamed(std::string_view name) {
+    return keyNamed(kSpokenPhases, name);
+}
 
 std::optional<CycleStanding> standingAt(const RecordedCycle& cycle, const CycleSettings& settings,
                                         WallClock::TimePoint now) {

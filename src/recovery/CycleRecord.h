@@ -37,6 +37,11 @@ struct CycleRecord {
     bool operator==(const CycleRecord&) const = default;
 };
 
+/// A running phase as a record and the resume question name it: "preparation", "working time" or
+/// "landing window".
+std::string_view spokenPhase(CyclePhase phase);
+std::optional<CyclePhase> spokenPhaseNamed(std::string_view name);
+
 /// Where a recorded cycle stands at a later moment, as its clock would show it.
 struct CycleStanding {
     CyclePhase phase;

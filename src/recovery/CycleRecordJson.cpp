@@ -6,9 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimeZone>
-#include <array>
 #include <chrono>
-#include <utility>
 
 namespace aerolap {
 
@@ -16,16 +14,6 @@ namespace {
 
 constexpr int kFormat = 1;
 constexpr auto kFormatKey = "aerolap_state";
-
-constexpr std::array<std::pair<CyclePhase, const char*>, 3> kPhases{{
-    {CyclePhase::Preparation, "preparation"},
-    {CyclePhase::WorkingTime, "working time"},
-    {CyclePhase::Landing, "landing window"},
-}};
-
-QString key(const char* name) {
-    return QString::fromLatin1(name);
-}
 
 QString momentText(WallClock::TimePoint moment) {
     const auto ms =
@@ -39,7 +27,7 @@ struct BadField {
 };
 
 QJsonValue field(const QJsonObject& object, const char* name, QJsonValue::Type type) {
-    const QJsonValue value = object.value(key(name));
+    const QJsonValue value = object.value(name);
     if (value.type() != type) {
         throw BadField{name};
     }
@@ -59,6 +47,17 @@ std::string textField(const QJsonObject& object, const char* name) {
     return field(object, name, QJsonValue::String).toString().toStdString();
 }
 
+/// A text field that must name a value, read by `named` (`taskCaptioned`, ...).
+template <typename Value>
+Value namedField(const QJsonObject& object, const char* name,
+                 std::optional<Value> (*named)(std::string_view)) {
+    const std::optional<Value> value = named(textField(object, name));
+    if (!value) {
+        throw BadField{name};
+    }
+    return *value;
+}
+
 bool flagField(const QJsonObject& object, const char* name) {
     return field(object, name, QJsonValue::Bool).toBool();
 }
@@ -75,17 +74,12 @@ CycleRecord recordOf(const QJsonObject& object) {
     CycleRecord record;
     record.clean = flagField(object, "clean");
     const QJsonObject settings = field(object, "settings", QJsonValue::Object).toObject();
-    const auto task = taskCaptioned(textField(settings, "task"));
-    if (!task) {
-        throw BadField{"task"};
-    }
-    record.settings.task = *task;
+    record.settings.task = namedField(settings, "task", taskCaptioned);
     record.settings.preparation = textField(settings, "preparation");
     record.settings.working = textField(settings, "working");
     record.settings.loop = flagField(settings, "loop");
     // Files of earlier versions name the switches by the boxes that hold them.
-    const char* const switchesKey =
-        settings.contains(key("announcements")) ? "announcements" : "boxes";
+    const char* const switchesKey = settings.contains("announcements") ? "announcements" : "boxes";
     const QJsonObject switches = field(settings, switchesKey, QJsonValue::Object).toObject();
     for (auto each = switches.begin(); each != switches.end(); ++each) {
         if (!each.value().isBool() ||
@@ -94,17 +88,11 @@ CycleRecord recordOf(const QJsonObject& object) {
             throw BadField{switchesKey};
         }
     }
-    if (object.contains(key("cycle"))) {
+    if (object.contains("cycle")) {
         const QJsonObject cycle = field(object, "cycle", QJsonValue::Object).toObject();
         RecordedCycle& running = record.cycle.emplace();
         running.began = momentField(cycle, "began");
-        const QString phase = field(cycle, "phase", QJsonValue::String).toString();
-        const auto known = std::ranges::find_if(
-            kPhases, [&phase](const auto& each) { return phase == key(each.second); });
-        if (known == kPhases.end()) {
-            throw BadField{"phase"};
-        }
-        running.phase = known->first;
+        running.phase = namedField(cycle, "phase", spokenPhaseNamed);
         running.phaseBegan = momentField(cycle, "phase_began");
         running.preparation = textField(cycle, "preparation");
         running.working = textField(cycle, "working");
@@ -112,7 +100,7 @@ CycleRecord recordOf(const QJsonObject& object) {
         running.landingButton = flagField(cycle, "landing_button");
         running.minuteBeeps = flagField(cycle, "minute_beeps");
     }
-    if (object.contains(key("schedule"))) {
+    if (object.contains("schedule")) {
         const QJsonObject schedule = field(object, "schedule", QJsonValue::Object).toObject();
         SchedulePlace& place = record.schedule.emplace();
         place.file = textField(schedule, "file");
@@ -120,12 +108,8 @@ CycleRecord recordOf(const QJsonObject& object) {
         place.group = countField(schedule, "group");
         place.flight = countField(schedule, "flight");
         // Earlier versions kept the schedule's state beside its own file.
-        if (schedule.contains(key("state"))) {
-            const auto state = scheduleStateNamed(textField(schedule, "state"));
-            if (!state) {
-                throw BadField{"state"};
-            }
-            place.state = *state;
+        if (schedule.contains("state")) {
+            place.state = namedField(schedule, "state", scheduleStateNamed);
         }
     }
     return record;
@@ -136,39 +120,37 @@ CycleRecord recordOf(const QJsonObject& object) {
 QByteArray cycleRecordJson(const CycleRecord& record) {
     QJsonObject switches;
     for (const auto& [name, on] : namedSwitches(record.settings.announcements)) {
-        switches.insert(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), on);
+        switches.insert(QString::fromUtf8(name), on);
     }
     QJsonObject object{
-        {key(kFormatKey), kFormat},
-        {key("clean"), record.clean},
-        {key("settings"),
-         QJsonObject{{key("task"), QString::fromUtf8(taskCaption(record.settings.task).data())},
-                     {key("preparation"), QString::fromStdString(record.settings.preparation)},
-                     {key("working"), QString::fromStdString(record.settings.working)},
-                     {key("loop"), record.settings.loop},
-                     {key("announcements"), switches}}},
+        {kFormatKey, kFormat},
+        {"clean", record.clean},
+        {"settings",
+         QJsonObject{{"task", QString::fromUtf8(taskCaption(record.settings.task))},
+                     {"preparation", QString::fromStdString(record.settings.preparation)},
+                     {"working", QString::fromStdString(record.settings.working)},
+                     {"loop", record.settings.loop},
+                     {"announcements", switches}}},
     };
     if (const auto& cycle = record.cycle) {
-        const auto phase =
-            std::ranges::find(kPhases, cycle->phase, &decltype(kPhases)::value_type::first);
-        object.insert(key("cycle"),
-                      QJsonObject{{key("began"), momentText(cycle->began)},
-                                  {key("phase"), key(phase->second)},
-                                  {key("phase_began"), momentText(cycle->phaseBegan)},
-                                  {key("preparation"), QString::fromStdString(cycle->preparation)},
-                                  {key("working"), QString::fromStdString(cycle->working)},
-                                  {key("vuz"), cycle->vuz},
-                                  {key("landing_button"), cycle->landingButton},
-                                  {key("minute_beeps"), cycle->minuteBeeps}});
+        object.insert("cycle",
+                      QJsonObject{{"began", momentText(cycle->began)},
+                                  {"phase", QString::fromUtf8(spokenPhase(cycle->phase))},
+                                  {"phase_began", momentText(cycle->phaseBegan)},
+                                  {"preparation", QString::fromStdString(cycle->preparation)},
+                                  {"working", QString::fromStdString(cycle->working)},
+                                  {"vuz", cycle->vuz},
+                                  {"landing_button", cycle->landingButton},
+                                  {"minute_beeps", cycle->minuteBeeps}});
     }
     if (const auto& schedule = record.schedule) {
-        object.insert(key("schedule"),
-                      QJsonObject{{key("file"), QString::fromStdString(schedule->file)},
-                                  {key("round"), schedule->round + 1},
-                                  {key("group"), schedule->group + 1},
-                                  {key("flight"), schedule->flight + 1},
-                                  {key("state"),
-                                   QString::fromUtf8(scheduleStateName(schedule->state).data())}});
+        object.insert(
+            "schedule",
+            QJsonObject{{"file", QString::fromStdString(schedule->file)},
+                        {"round", schedule->round + 1},
+                        {"group", schedule->group + 1},
+                        {"flight", schedule->flight + 1},
+                        {"state", QString::fromUtf8(scheduleStateName(schedule->state))}});
     }
     return QJsonDocument(object).toJson();
 }
@@ -188,10 +170,10 @@ std::variant<CycleRecord, std::string> parseCycleRecord(const QByteArray& bytes)
                std::to_string(error.offset) + ")";
     }
     const QJsonObject object = document.object();
-    if (!document.isObject() || !object.value(key(kFormatKey)).isDouble()) {
+    if (!document.isObject() || !object.value(kFormatKey).isDouble()) {
         return std::string("is not a state file of Aerolap");
     }
-    if (const int format = object.value(key(kFormatKey)).toInt(); format != kFormat) {
+    if (const int format = object.value(kFormatKey).toInt(); format != kFormat) {
         return "was written by " +
                std::string(format > kFormat ? "a newer version" : "another version") +
                " of Aerolap (its format " + std::to_string(format) + ", this one reads " +

@@ -6,11 +6,11 @@
 namespace aerolap {
 
 TimerCatchUp::TimerCatchUp(Replay& replay, std::span<Timer* const> timers) : m_replay(replay) {
+    // Reserved, so that each booking stays where its connections point.
     m_bookings.reserve(timers.size());
     for (Timer* timer : timers) {
-        m_bookings.push_back({timer, TickSchedule(*timer), false, 0, std::nullopt});
-    }
-    for (Booking& booking : m_bookings) {
+        Booking& booking =
+            m_bookings.emplace_back(timer, TickSchedule(*timer), false, 0, std::nullopt);
         booking.timer->runningChanged.connect([this, &booking](bool running) {
             settle();
             booking.running = running;
@@ -56,8 +56,7 @@ std::chrono::nanoseconds TimerCatchUp::lateness(const Timer& timer) {
 
 void TimerCatchUp::ticking(const Timer& timer) {
     settle();
-    Booking& booking = bookingOf(timer);
-    booking.ranAt = m_replay.time().now();
+    bookingOf(timer).ranAt = m_replay.time().now();
 }
 
 TimerCatchUp::Booking* TimerCatchUp::earliestBefore(TimePoint limit, bool inclusive) {

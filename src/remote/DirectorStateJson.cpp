@@ -6,15 +6,9 @@
 
 namespace aerolap {
 
-namespace {
-QString text(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-} // namespace
-
 QByteArray directorStateJson(const CycleSnapshot& cycle, const Schedule* schedule) {
-    QJsonObject state{{"phase", text(phaseName(cycle.phase))},
-                      {"task", text(taskCaption(cycle.settings.task))},
+    QJsonObject state{{"phase", QString::fromUtf8(phaseName(cycle.phase))},
+                      {"task", QString::fromUtf8(taskCaption(cycle.settings.task))},
                       {"preparation", QString::fromStdString(cycle.settings.preparation)},
                       {"working", QString::fromStdString(cycle.settings.working)}};
     if (const auto& place = cycle.schedule; place && schedule != nullptr) {
@@ -22,10 +16,11 @@ QByteArray directorStateJson(const CycleSnapshot& cycle, const Schedule* schedul
         for (const ScheduleRound& round : schedule->rounds) {
             groups.append(round.groups);
         }
-        state.insert("schedule", QJsonObject{{"state", text(scheduleStateName(place->state))},
-                                             {"round", place->round + 1},
-                                             {"group", place->group + 1},
-                                             {"groups", groups}});
+        state.insert("schedule",
+                     QJsonObject{{"state", QString::fromUtf8(scheduleStateName(place->state))},
+                                 {"round", place->round + 1},
+                                 {"group", place->group + 1},
+                                 {"groups", groups}});
     }
     return QJsonDocument(state).toJson(QJsonDocument::Compact);
 }

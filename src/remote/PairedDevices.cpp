@@ -141,13 +141,10 @@ void PairedDevices::acceptedFrom(PairedDevice& device, std::uint64_t sequence) {
     save();
 }
 
-bool PairedDevices::revoke(const std::string& id) {
-    const auto removed =
-        std::erase_if(m_devices, [&id](const auto& each) { return each.id == id; });
-    if (removed > 0) {
+void PairedDevices::revoke(const std::string& id) {
+    if (std::erase_if(m_devices, [&id](const auto& each) { return each.id == id; }) > 0) {
         save();
     }
-    return removed > 0;
 }
 
 void PairedDevices::revokeAll() {

@@ -43,7 +43,7 @@ public:
     const PairedDevice& add(std::string name);
     /// Keeps a command's sequence number and the moment it came.
     void acceptedFrom(PairedDevice& device, std::uint64_t sequence);
-    bool revoke(const std::string& id);
+    void revoke(const std::string& id);
     void revokeAll();
 
 private:

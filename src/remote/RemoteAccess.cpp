@@ -16,7 +16,7 @@ RemoteAccess::RemoteAccess(const MonotonicSource& time, const WallClock& wall, N
 
 std::string RemoteAccess::cleanName(std::string_view typed) {
     QString name;
-    for (const QChar each : QString::fromUtf8(typed.data(), static_cast<qsizetype>(typed.size()))) {
+    for (const QChar each : QString::fromUtf8(typed)) {
         if (each.isPrint()) {
             name += each;
         }
@@ -80,19 +80,11 @@ RemoteAccess::Check RemoteAccess::checkLocked(const SignedCommand& signedCommand
 }
 
 void RemoteAccess::openPairing() {
-    {
-        std::scoped_lock lock(m_mutex);
-        m_gate.open();
-    }
-    changed();
+    changeAndTell([this] { m_gate.open(); });
 }
 
 void RemoteAccess::closePairing() {
-    {
-        std::scoped_lock lock(m_mutex);
-        m_gate.close();
-    }
-    changed();
+    changeAndTell([this] { m_gate.close(); });
 }
 
 std::optional<std::string> RemoteAccess::pairingCode() const {
@@ -106,24 +98,24 @@ std::vector<PairedDevice> RemoteAccess::devices() const {
 }
 
 void RemoteAccess::revoke(const std::string& id) {
-    {
-        std::scoped_lock lock(m_mutex);
-        m_devices.revoke(id);
-    }
-    changed();
+    changeAndTell([this, &id] { m_devices.revoke(id); });
 }
 
 void RemoteAccess::revokeAll() {
-    {
-        std::scoped_lock lock(m_mutex);
-        m_devices.revokeAll();
-    }
-    changed();
+    changeAndTell([this] { m_devices.revokeAll(); });
 }
 
 void RemoteAccess::onChange(std::function<void()> listener) {
     std::scoped_lock lock(m_mutex);
     m_listener = std::move(listener);
+}
+
+void RemoteAccess::changeAndTell(const std::function<void()>& change) {
+    {
+        std::scoped_lock lock(m_mutex);
+        change();
+    }
+    changed();
 }
 
 void RemoteAccess::changed() {

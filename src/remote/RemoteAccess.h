@@ -58,6 +58,8 @@ public:
 
 private:
     Check checkLocked(const SignedCommand& signedCommand);
+    /// Makes `change` under the lock, then tells the listener.
+    void changeAndTell(const std::function<void()>& change);
     void changed();
 
     mutable std::mutex m_mutex;

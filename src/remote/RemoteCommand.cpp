@@ -1,6 +1,6 @@
 #include "RemoteCommand.h"
 
-#include "engine/NameTable.h"
+#include "platform/NameTable.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -3,8 +3,6 @@
 #include "audio/ScheduleSoundFiles.h"
 #include "engine/PreparationCountdown.h"
 
-#include <optional>
-
 namespace aerolap {
 
 namespace {

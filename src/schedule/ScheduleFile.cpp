@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <algorithm>
+#include <ranges>
 #include <stdexcept>
 
 namespace aerolap {
@@ -34,11 +35,8 @@ public:
         : m_rest(std::move(object)), m_prefix(std::move(prefix)) {}
 
     std::optional<QJsonValue> take(const char* key) {
-        const QString name = QString::fromLatin1(key);
-        if (!m_rest.contains(name)) {
-            return std::nullopt;
-        }
-        return m_rest.take(name);
+        const QJsonValue value = m_rest.take(QString::fromLatin1(key));
+        return value.isUndefined() ? std::nullopt : std::optional(value);
     }
 
     std::string field(const char* key) const { return m_prefix + key; }
@@ -215,11 +213,8 @@ QJsonObject roundObject(const ScheduleRound& round) {
 } // namespace
 
 std::vector<int> groupsPerRound(const Schedule& schedule) {
-    std::vector<int> groups;
-    for (const ScheduleRound& round : schedule.rounds) {
-        groups.push_back(round.groups);
-    }
-    return groups;
+    const auto groups = std::views::transform(schedule.rounds, &ScheduleRound::groups);
+    return {groups.begin(), groups.end()};
 }
 
 LoadedSchedule loadSchedule(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include "engine/CyclePhase.h"
 #include "engine/CycleTexts.h"
+#include "platform/NameTable.h"
 
 namespace aerolap {
 
@@ -11,17 +12,11 @@ std::string twoDigits(int number) {
     return {static_cast<char>('0' + number / 10 % 10), static_cast<char>('0' + number % 10)};
 }
 
-const char* preparationCode(const ScheduleRunner& runner) {
-    switch (runner.window()) {
-    case ScheduleRunner::Window::TestFlights:
-        return "TT";
-    case ScheduleRunner::Window::NoFly:
-        return "NF";
-    case ScheduleRunner::Window::None:
-        break;
-    }
-    return "PT";
-}
+constexpr NameTable<ScheduleRunner::Window, 3> kPreparationCodes{{
+    {ScheduleRunner::Window::TestFlights, "TT"},
+    {ScheduleRunner::Window::NoFly, "NF"},
+    {ScheduleRunner::Window::None, "PT"},
+}};
 
 } // namespace
 
@@ -41,9 +36,9 @@ std::optional<std::string> scheduleFrame(const ScheduleRunner& runner, const Cyc
                        ? nextPosition(runner.schedule(), runner.position())
                        : runner.position();
     }
-    const char* state = "PT";
+    std::string_view state = "PT";
     if (phase == CyclePhase::Preparation) {
-        state = preparationCode(runner);
+        state = nameOf(kPreparationCodes, runner.window());
     } else if (phase == CyclePhase::WorkingTime) {
         state = handingOver ? "LT" : "WT";
     } else if (phase == CyclePhase::Landing) {
@@ -56,7 +51,7 @@ std::optional<std::string> scheduleFrame(const ScheduleRunner& runner, const Cyc
     // Outside the schedule, past its last cycle, round and group are 00.
     return "R" + twoDigits(position ? position->round + 1 : 0) + "G" +
            twoDigits(position ? position->group + 1 : 0) + "T" + std::string(minutesSeconds) +
-           state + "\r";
+           std::string(state) + "\r";
 }
 
 } // namespace aerolap

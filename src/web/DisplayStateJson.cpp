@@ -19,12 +19,10 @@ QJsonArray namesJson(const std::vector<std::string>& names) {
 } // namespace
 
 QByteArray displayStateJson(const DisplayState& state) {
-    const std::string_view phase = phaseName(state.phase);
     QJsonObject object{
         {QStringLiteral("time"), QString::fromStdString(state.time)},
         {QStringLiteral("status"), QString::fromStdString(state.status)},
-        {QStringLiteral("phase"),
-         QString::fromLatin1(phase.data(), static_cast<qsizetype>(phase.size()))},
+        {QStringLiteral("phase"), QString::fromLatin1(phaseName(state.phase))},
     };
     if (const auto& cycle = state.schedule) {
         object.insert(QStringLiteral("round"), cycle->round);

@@ -14,8 +14,6 @@ class PilotsDisplayThread {
 public:
     explicit PilotsDisplayThread(ConnectionLimits limits = {});
     ~PilotsDisplayThread();
-    PilotsDisplayThread(const PilotsDisplayThread&) = delete;
-    PilotsDisplayThread& operator=(const PilotsDisplayThread&) = delete;
 
     /// Waits for the server to listen: its port, or nothing and why not.
     std::pair<std::optional<quint16>, QString> start(const QHostAddress& address, quint16 port);

@@ -277,7 +277,7 @@ struct RecordingTimerResolution final : TimerResolution {
 // for a moment between two phases.
 TEST_F(Engine, AsksForFineTimersOnlyWhileACycleRuns) {
     RecordingTimerResolution resolution(time);
-    const FineTimersDuringCycle fineTimers(cycle, resolution);
+    keepTimersFineDuringCycle(cycle, resolution);
     time.advance(2s);
     form.Command5.click();
     time.runSoonTasks();

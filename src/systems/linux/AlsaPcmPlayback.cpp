@@ -76,21 +76,12 @@ std::optional<DeviceBuffer> configure(snd_pcm_t* device, const PcmSound& sound,
 } // namespace
 
 AlsaPcmPlayback::AlsaPcmPlayback(std::function<void()> soundThreadStarted)
-    : m_thread([this, started = std::move(soundThreadStarted)] {
+    : m_thread([this, started = std::move(soundThreadStarted)](const std::stop_token& stop) {
           if (started) {
               started();
           }
-          run();
+          run(stop);
       }) {}
-
-AlsaPcmPlayback::~AlsaPcmPlayback() {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_wake.notify_all();
-    m_thread.join();
-}
 
 void AlsaPcmPlayback::play(std::shared_ptr<const PcmSound> sound) {
     if (!sound || sound->bytes.empty()) {
@@ -103,27 +94,27 @@ void AlsaPcmPlayback::play(std::shared_ptr<const PcmSound> sound) {
     m_wake.notify_all();
 }
 
-bool AlsaPcmPlayback::newerSoundWithin(std::chrono::microseconds wait) {
+bool AlsaPcmPlayback::newerSoundWithin(std::chrono::microseconds wait,
+                                       const std::stop_token& stop) {
     std::unique_lock lock(m_mutex);
-    return m_wake.wait_for(lock, wait, [this] { return m_handedOver != nullptr || m_stopping; });
+    return m_wake.wait_for(lock, stop, wait, [this] { return m_handedOver != nullptr; }) ||
+           stop.stop_requested();
 }
 
-void AlsaPcmPlayback::run() {
+void AlsaPcmPlayback::run(const std::stop_token& stop) {
     nameCurrentThread("ALSA playback");
     std::unique_lock lock(m_mutex);
-    while (true) {
-        m_wake.wait(lock, [this] { return m_handedOver != nullptr || m_stopping; });
-        if (m_stopping) {
-            return;
-        }
+    // A sound handed over as the program ends is not started.
+    while (m_wake.wait(lock, stop, [this] { return m_handedOver != nullptr; }) &&
+           !stop.stop_requested()) {
         const std::shared_ptr<const PcmSound> sound = std::exchange(m_handedOver, nullptr);
         lock.unlock();
-        playOnDevice(*sound);
+        playOnDevice(*sound, stop);
         lock.lock();
     }
 }
 
-void AlsaPcmPlayback::playOnDevice(const PcmSound& sound) {
+void AlsaPcmPlayback::playOnDevice(const PcmSound& sound, const std::stop_token& stop) {
     snd_pcm_t* opened = nullptr;
     if (snd_pcm_open(&opened, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0) {
         return;
@@ -151,7 +142,7 @@ void AlsaPcmPlayback::playOnDevice(const PcmSound& sound) {
         }
         written += static_cast<std::size_t>(done);
         // The device plays on by itself meanwhile: the rest is due once half its buffer played.
-        if (written < totalFrames && newerSoundWithin(buffer->playTime(buffer->frames / 2))) {
+        if (written < totalFrames && newerSoundWithin(buffer->playTime(buffer->frames / 2), stop)) {
             snd_pcm_drop(device.get());
             return;
         }
@@ -160,7 +151,7 @@ void AlsaPcmPlayback::playOnDevice(const PcmSound& sound) {
     if (snd_pcm_delay(device.get(), &queued) < 0 || queued < 0) {
         queued = 0;
     }
-    if (newerSoundWithin(buffer->playTime(static_cast<snd_pcm_uframes_t>(queued)))) {
+    if (newerSoundWithin(buffer->playTime(static_cast<snd_pcm_uframes_t>(queued)), stop)) {
         snd_pcm_drop(device.get());
         return;
     }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <stop_token>
 #include <thread>
 
 namespace aerolap {
@@ -22,24 +23,20 @@ class AlsaPcmPlayback final : public PcmPlayback {
 public:
     /// `soundThreadStarted` runs first thing on the thread that feeds the device.
     explicit AlsaPcmPlayback(std::function<void()> soundThreadStarted = {});
-    ~AlsaPcmPlayback() override;
-    AlsaPcmPlayback(const AlsaPcmPlayback&) = delete;
-    AlsaPcmPlayback& operator=(const AlsaPcmPlayback&) = delete;
 
     void play(std::shared_ptr<const PcmSound> sound) override;
 
 private:
-    void run();
+    void run(const std::stop_token& stop);
     /// Plays `sound` until it ends or a newer one is handed over.
-    void playOnDevice(const PcmSound& sound);
+    void playOnDevice(const PcmSound& sound, const std::stop_token& stop);
     /// Waits up to `wait` for a newer sound or the end; true when one came.
-    bool newerSoundWithin(std::chrono::microseconds wait);
+    bool newerSoundWithin(std::chrono::microseconds wait, const std::stop_token& stop);
 
     std::mutex m_mutex;
-    std::condition_variable m_wake;
+    std::condition_variable_any m_wake;
     std::shared_ptr<const PcmSound> m_handedOver;
-    bool m_stopping = false;
-    std::thread m_thread;
+    std::jthread m_thread;
 };
 
 } // namespace aerolap

@@ -31,8 +31,6 @@ public:
 
     /// The buses are those of the machine in the program, a private one in tests.
     DBusStayAwake(QDBusConnection systemBus, QDBusConnection sessionBus, NoticeBoard& notices);
-    DBusStayAwake(const DBusStayAwake&) = delete;
-    DBusStayAwake& operator=(const DBusStayAwake&) = delete;
 
     void holdDisplay(bool held) override;
 

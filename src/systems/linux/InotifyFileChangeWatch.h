@@ -16,8 +16,6 @@ class InotifyFileChangeWatch final : public FileChangeWatch {
 public:
     InotifyFileChangeWatch();
     ~InotifyFileChangeWatch() override;
-    InotifyFileChangeWatch(const InotifyFileChangeWatch&) = delete;
-    InotifyFileChangeWatch& operator=(const InotifyFileChangeWatch&) = delete;
 
     void watch(const std::vector<std::filesystem::path>& files, Changed changed) override;
 

@@ -10,13 +10,8 @@ namespace aerolap {
 namespace {
 
 FileRefusal refusalOf(const struct stat& status, std::uintmax_t largestBytes) {
-    if (!S_ISREG(status.st_mode)) {
-        return FileRefusal::NotRegular;
-    }
-    if (static_cast<std::uintmax_t>(status.st_size) > largestBytes) {
-        return FileRefusal::TooLarge;
-    }
-    return status.st_size == 0 ? FileRefusal::Empty : FileRefusal::None;
+    return refusalFor(S_ISREG(status.st_mode), static_cast<std::uintmax_t>(status.st_size),
+                      largestBytes);
 }
 
 OpenedRegularFile unreadable() {
@@ -39,20 +34,18 @@ OpenedRegularFile PosixRegularFileOpener::open(const std::filesystem::path& path
     if (fd < 0) {
         return unreadable();
     }
-    if (::fstat(fd, &status) != 0) {
-        OpenedRegularFile result = unreadable();
-        ::close(fd);
-        return result;
-    }
-    if (const FileRefusal refusal = refusalOf(status, largestBytes); refusal != FileRefusal::None) {
-        ::close(fd);
-        return {nullptr, refusal, {}};
-    }
     OpenedFile file(::fdopen(fd, "rb"));
     if (!file) {
         OpenedRegularFile result = unreadable();
         ::close(fd);
         return result;
+    }
+    // From here on the stream closes the descriptor on every way out.
+    if (::fstat(fd, &status) != 0) {
+        return unreadable();
+    }
+    if (const FileRefusal refusal = refusalOf(status, largestBytes); refusal != FileRefusal::None) {
+        return {nullptr, refusal, {}};
     }
     return {std::move(file), FileRefusal::None, {}};
 }

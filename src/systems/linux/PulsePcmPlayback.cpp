@@ -45,6 +45,11 @@ pa_sample_spec sampleSpecOf(const PcmSound& sound) {
             .channels = static_cast<std::uint8_t>(sound.channels)};
 }
 
+/// The connection's state, failed when there is none.
+pa_context_state_t stateOf(pa_context* context) {
+    return context != nullptr ? pa_context_get_state(context) : PA_CONTEXT_FAILED;
+}
+
 } // namespace
 
 /// One sound on its way to the server: its stream, handed the whole sound as soon as it is ready,
@@ -287,7 +292,7 @@ bool PulsePcmPlayback::waitForServer(std::chrono::milliseconds limit) {
     }
     const auto state = [this] {
         const MainloopLock lock(m_mainloop);
-        return m_context != nullptr ? pa_context_get_state(m_context) : PA_CONTEXT_FAILED;
+        return stateOf(m_context);
     };
     if (!PA_CONTEXT_IS_GOOD(state())) {
         const MainloopLock lock(m_mainloop);
@@ -316,8 +321,7 @@ void PulsePcmPlayback::startHandedOver() {
         m_playing.reset();
         m_pending = std::move(sound);
     }
-    const pa_context_state_t state =
-        m_context != nullptr ? pa_context_get_state(m_context) : PA_CONTEXT_FAILED;
+    const pa_context_state_t state = stateOf(m_context);
     if (state == PA_CONTEXT_READY) {
         startPending();
     } else if (!PA_CONTEXT_IS_GOOD(state) &&
@@ -396,10 +400,7 @@ void PulsePcmPlayback::retryLostServerSoon() {
     const auto onDue = [](pa_mainloop_api* /*api*/, pa_time_event* /*event*/,
                           const timeval* /*due*/, void* self) {
         auto& playback = *static_cast<PulsePcmPlayback*>(self);
-        const pa_context_state_t state = playback.m_context != nullptr
-                                             ? pa_context_get_state(playback.m_context)
-                                             : PA_CONTEXT_FAILED;
-        if (!PA_CONTEXT_IS_GOOD(state)) {
+        if (!PA_CONTEXT_IS_GOOD(stateOf(playback.m_context))) {
             playback.connect(); // a failure asks for the next try
         }
     };

@@ -35,8 +35,6 @@ public:
                               PulseSinkWatch::Listener sinkListener = {},
                               std::function<void()> soundThreadStarted = {});
     ~PulsePcmPlayback() override;
-    PulsePcmPlayback(const PulsePcmPlayback&) = delete;
-    PulsePcmPlayback& operator=(const PulsePcmPlayback&) = delete;
 
     void play(std::shared_ptr<const PcmSound> sound) override;
 

@@ -31,8 +31,6 @@ public:
     using BusOpener = std::function<QDBusConnection()>;
 
     RealtimeKitPriority(BusOpener openSystemBus, NoticeBoard& notices);
-    RealtimeKitPriority(const RealtimeKitPriority&) = delete;
-    RealtimeKitPriority& operator=(const RealtimeKitPriority&) = delete;
 
     void raiseTimingThread() override;
     void raiseSoundThread() override;

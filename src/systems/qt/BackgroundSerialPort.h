@@ -40,8 +40,6 @@ public:
                          std::chrono::milliseconds retryInterval = kRetryInterval,
                          std::function<void()> onThreadStart = {});
     ~BackgroundSerialPort() override;
-    BackgroundSerialPort(const BackgroundSerialPort&) = delete;
-    BackgroundSerialPort& operator=(const BackgroundSerialPort&) = delete;
 
     void setCommPort(std::int16_t port) override;
     void setSettings(const std::string& settings) override;

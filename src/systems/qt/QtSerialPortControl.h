@@ -30,8 +30,6 @@ public:
 
     QtSerialPortControl(DeviceNaming naming, SerialAccess access, SerialDevices devices,
                         Notice notice, StableName stableName = {});
-    QtSerialPortControl(const QtSerialPortControl&) = delete;
-    QtSerialPortControl& operator=(const QtSerialPortControl&) = delete;
 
     void setCommPort(std::int16_t port) override;
     void setSettings(const std::string& settings) override;

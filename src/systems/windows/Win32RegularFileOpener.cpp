@@ -27,13 +27,8 @@ bool isMissing(DWORD error) {
 }
 
 FileRefusal refusalOf(DWORD attributes, std::uint64_t size, std::uintmax_t largestBytes) {
-    if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0) {
-        return FileRefusal::NotRegular;
-    }
-    if (size > largestBytes) {
-        return FileRefusal::TooLarge;
-    }
-    return size == 0 ? FileRefusal::Empty : FileRefusal::None;
+    return refusalFor((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0, size,
+                      largestBytes);
 }
 
 std::uint64_t sizeOf(DWORD high, DWORD low) {

@@ -29,8 +29,6 @@ public:
     static constexpr std::string_view kApplicationTitle = "Aerolap";
 
     frmAbout(const AboutBoxServices& services, Window& mainWindow);
-    frmAbout(const frmAbout&) = delete;
-    frmAbout& operator=(const frmAbout&) = delete;
 
     /// The title bar text is written by `Form_Load`.
     Window window{"", false};

@@ -51,9 +51,7 @@ void frmAboutView::buildElements(const QFont& labelFont) {
     }
     // These stay black whatever the desktop's text colour.
     for (QLabel* black : {title, description, disclaimer}) {
-        QPalette palette = black->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        black->setPalette(palette);
+        setColour(black, QPalette::WindowText, Qt::black);
     }
 
     auto* cmdOK = addButton(this, m_about.cmdOK, "cmdOK", twips(4245, 2625, 1260, 345), font());

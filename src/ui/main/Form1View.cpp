@@ -54,9 +54,7 @@ Form1View::Form1View(MainWindow& window, const LayoutFonts& fonts, QWidget* pare
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(kClientSize);
     setFont(systemDefaultFont(m_fonts));
-    QPalette backgroundPalette = palette();
-    backgroundPalette.setColor(QPalette::Window, kBackground);
-    setPalette(backgroundPalette);
+    setColour(this, QPalette::Window, kBackground);
     setAutoFillBackground(true);
 
     buildWindowElements();
@@ -71,10 +69,8 @@ void Form1View::buildWindowElements() {
     auto* display = addLabel(this, f.Label2, "Label2", twips(2040, 2280, 6855, 1455),
                              layoutFont(arial, 72, false, true), Qt::AlignHCenter);
     // The display is painted in the desktop's own colours for documents, not in the window's.
-    QPalette displayPalette = display->palette();
-    displayPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
-    displayPalette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Text));
-    display->setPalette(displayPalette);
+    setColour(display, QPalette::Window, QApplication::palette().color(QPalette::Base));
+    setColour(display, QPalette::WindowText, QApplication::palette().color(QPalette::Text));
 
     // The status line's text is meant in the desktop's colour; Qt knows none, so it keeps the
     // window text colour.
@@ -105,9 +101,7 @@ void Form1View::buildWindowElements() {
     // Created after the status line, so that the open panel covers it.
     auto* panel = place(new QFrame(this), "Frame1", twips(1800, 3720, 7335, 3375));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    QPalette panelPalette = panel->palette();
-    panelPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
-    panel->setPalette(panelPalette);
+    setColour(panel, QPalette::Window, QApplication::palette().color(QPalette::Window));
     panel->setAutoFillBackground(true);
     buildSetUpPanel(panel);
     followVisibility(panel, f.Frame1);

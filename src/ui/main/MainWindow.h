@@ -17,8 +17,6 @@ namespace aerolap {
 class MainWindow {
 public:
     explicit MainWindow(const MainWindowServices& services);
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
 
     Form1& form() { return m_form; }
     SerialDisplayLink& displayLink() { return m_displayLink; }

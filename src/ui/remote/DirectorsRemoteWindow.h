@@ -19,8 +19,6 @@ public:
     DirectorsRemoteWindow(RemoteAccess& access, const QStringList& addresses, const QString& note,
                           QWidget* parent = nullptr);
     ~DirectorsRemoteWindow() override;
-    DirectorsRemoteWindow(const DirectorsRemoteWindow&) = delete;
-    DirectorsRemoteWindow& operator=(const DirectorsRemoteWindow&) = delete;
 
 protected:
     void showEvent(QShowEvent* event) override;

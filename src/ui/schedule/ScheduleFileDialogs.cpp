@@ -1,12 +1,10 @@
 #include "ScheduleFileDialogs.h"
 
-#include <QButtonGroup>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QInputDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>

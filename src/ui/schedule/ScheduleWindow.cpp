@@ -3,6 +3,7 @@
 #include "DrawPdf.h"
 #include "RoundsModel.h"
 #include "elements/TimeText.h"
+#include "platform/NameTable.h"
 #include "schedule/F3kTasks.h"
 #include "schedule/ScheduleFile.h"
 
@@ -23,21 +24,13 @@ namespace aerolap {
 
 namespace {
 
-QString nameOf(ScheduleRunner::State state) {
-    switch (state) {
-    case ScheduleRunner::State::Waiting:
-        return QStringLiteral("waiting for START");
-    case ScheduleRunner::State::Running:
-        return QStringLiteral("cycle running");
-    case ScheduleRunner::State::Gap:
-        return QStringLiteral("gap");
-    case ScheduleRunner::State::Paused:
-        return QStringLiteral("stopped");
-    case ScheduleRunner::State::Finished:
-        return QStringLiteral("schedule done");
-    }
-    return {};
-}
+constexpr NameTable<ScheduleRunner::State, 5> kStateNames{{
+    {ScheduleRunner::State::Waiting, "waiting for START"},
+    {ScheduleRunner::State::Running, "cycle running"},
+    {ScheduleRunner::State::Gap, "gap"},
+    {ScheduleRunner::State::Paused, "stopped"},
+    {ScheduleRunner::State::Finished, "schedule done"},
+}};
 
 QString where(SchedulePosition position) {
     return QStringLiteral("round %1, group %2, flight %3")
@@ -145,7 +138,7 @@ void ScheduleWindow::refresh() {
         return;
     }
     m_current->setText(where(m_runner.position()) + QStringLiteral(": ") +
-                       nameOf(m_runner.state()));
+                       QString::fromLatin1(nameOf(kStateNames, m_runner.state())));
     const auto startsAt = m_runner.nextCycleStartsAt();
     const auto next = nextPosition(m_runner.schedule(), m_runner.position());
     const bool inGap = m_runner.state() == ScheduleRunner::State::Gap;

@@ -32,6 +32,12 @@ Qt::CheckState checkState(int value) {
 
 } // namespace
 
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 void followWindow(QWidget* widget, Window& window) {
     widget->setWindowTitle(text(window.title()));
     follow(window.titleChanged, widget,
@@ -125,9 +131,7 @@ void addLine(QWidget* container, const char* name, QPoint from, QPoint to) {
     const QRect geometry(start,
                          QSize(std::max(end.x() - start.x(), 1), std::max(end.y() - start.y(), 1)));
     auto* line = place(new QFrame(container), name, geometry);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
-    line->setPalette(palette);
+    setColour(line, QPalette::Window, line->palette().color(QPalette::WindowText));
     line->setAutoFillBackground(true);
 }
 

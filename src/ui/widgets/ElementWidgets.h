@@ -26,6 +26,9 @@ template <typename Widget> Widget* place(Widget* widget, const char* name, const
     return widget;
 }
 
+/// Paints `role` of `widget` in `colour`, the rest of its palette left as it was.
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
+
 /// Gives `widget` the window's title and shows it while the window is visible.
 void followWindow(QWidget* widget, Window& window);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -15,23 +16,15 @@ using NameTable = std::array<std::pair<Key, std::string_view>, size>;
 /// The name of `key`; empty when the table has none for it.
 template <typename Key, std::size_t size>
 std::string_view nameOf(const NameTable<Key, size>& names, Key key) {
-    for (const auto& [each, name] : names) {
-        if (each == key) {
-            return name;
-        }
-    }
-    return {};
+    const auto named = std::ranges::find(names, key, &std::pair<Key, std::string_view>::first);
+    return named == names.end() ? std::string_view() : named->second;
 }
 
 /// The value called `name`; nothing when no value is.
 template <typename Key, std::size_t size>
 std::optional<Key> keyNamed(const NameTable<Key, size>& names, std::string_view name) {
-    for (const auto& [each, named] : names) {
-        if (named == name) {
-            return each;
-        }
-    }
-    return std::nullopt;
+    const auto named = std::ranges::find(names, name, &std::pair<Key, std::string_view>::second);
+    return named == names.end() ? std::nullopt : std::optional(named->first);
 }
 
 } // namespace aerolap
