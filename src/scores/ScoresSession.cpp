@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <memory>
 #include <set>
+#include <utility>
 
 namespace aerolap {
 
@@ -218,7 +219,7 @@ EntryOutcome ScoresSession::enter(GroupPlace group, Card card) {
     }
     const std::string was = old == sheet.cards.end() ? "" : cardText(old->second);
     sheet.cards.insert_or_assign(name, card);
-    sheet.confirmed = false;
+    m_provisionalOnly = !std::exchange(sheet.confirmed, false);
     record({"card", group.round, group.group, name, was, cardText(card)});
     return {true, {}};
 }
@@ -235,7 +236,7 @@ EntryOutcome ScoresSession::clearCard(GroupPlace group, int pilot) {
     GroupSheet& sheet = m_sheet.group(group.round, group.group);
     const std::string was = cardText(sheet.cards.at(name));
     sheet.cards.erase(name);
-    sheet.confirmed = false;
+    m_provisionalOnly = !std::exchange(sheet.confirmed, false);
     record({"card", group.round, group.group, name, was, ""});
     return {true, {}};
 }
@@ -352,6 +353,7 @@ void ScoresSession::touched() {
     m_results.reset();
     ++m_version;
     changed.emit();
+    m_provisionalOnly = false;
 }
 
 } // namespace aerolap

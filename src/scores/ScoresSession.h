@@ -86,6 +86,9 @@ public:
 
     /// Raised after each change that `version` counts.
     Signal<> changed;
+    /// While `changed` is told: the change was only a card typed into, or taken out of, a group
+    /// not confirmed before it, which the pilots need not see until the group is confirmed.
+    bool changedProvisionalOnly() const { return m_provisionalOnly; }
 
 private:
     void load();
@@ -106,6 +109,7 @@ private:
     std::optional<Results> m_results;
     std::uint64_t m_scheduleRevision = 0;
     std::uint64_t m_version = 0;
+    bool m_provisionalOnly = false;
 };
 
 } // namespace aerolap

@@ -6,7 +6,13 @@ namespace aerolap {
 
 ResultsFeed::ResultsFeed(ScoresSession& scores) : m_scores(scores) {
     rebuild();
-    scores.changed.connect([this] { rebuild(); });
+    // Results reach the phones when a group is confirmed, not with each card typed before: a
+    // new version has every phone fetch the whole document.
+    scores.changed.connect([this] {
+        if (!m_scores.changedProvisionalOnly()) {
+            rebuild();
+        }
+    });
 }
 
 void ResultsFeed::rebuild() {

@@ -8,10 +8,12 @@
 
 namespace aerolap {
 
-/// The results for the pilots' page, built once after each change of the scores on the thread the
-/// scores live on, between the timer's handlers, so that the server's thread only hands the bytes
-/// out. The version grows only when what the page would show changes: the page fetches
-/// /api/results once per version. Handing the bytes to the server is left to those who listen.
+/// The results for the pilots' page, built once after each change of the scores that the pilots
+/// should see (a confirmation, a correction, the rules; not a card typed into a group still being
+/// entered) on the thread the scores live on, between the timer's handlers, so that the server's
+/// thread only hands the bytes out. The version grows only when what the page would show changes:
+/// the page fetches /api/results once per version. Handing the bytes to the server is left to those
+/// who listen.
 class ResultsFeed {
 public:
     explicit ResultsFeed(ScoresSession& scores);

@@ -100,26 +100,30 @@ TEST_F(ResultsForThePage, ShowEachPilotsRoundsAndCardsInTheStandingsOrderAndTheT
     EXPECT_EQ(teams[1].toObject()["name"], "Club B");
 }
 
-// Nothing the page cannot see costs the phones a fetch: the same card again, the same schedule
-// opened again.
-TEST_F(ResultsForThePage, FeedMakesANewVersionOnlyWhenWhatThePageShowsChanges) {
+// Nothing the pilots need not see yet costs the phones a fetch: a card typed into a group still
+// being entered, the same card again, the same schedule opened again. The confirmation does, and
+// so does a correction to a confirmed group, which makes it provisional again.
+TEST_F(ResultsForThePage, FeedMakesANewVersionOnlyWhenWhatThePilotsShouldSeeChanges) {
     ResultsFeed feed(scores);
     int raised = 0;
     feed.changed.connect([&raised] { ++raised; });
     EXPECT_EQ(feed.version(), 1);
     enter({0, 0}, cardOf(kAnna, {250}));
-    EXPECT_EQ(feed.version(), 2);
     enter({0, 0}, cardOf(kAnna, {250}));
+    EXPECT_EQ(feed.version(), 1);
+    ASSERT_TRUE(scores.confirmGroup({0, 0}).taken);
     world.loadSchedule(kContestDay);
     EXPECT_EQ(feed.version(), 2);
-    ASSERT_TRUE(scores.confirmGroup({0, 0}).taken);
-    EXPECT_EQ(feed.version(), 3);
-    EXPECT_EQ(raised, 2);
     const QJsonObject served = QJsonDocument::fromJson(feed.json()).object();
-    EXPECT_EQ(served["version"], 3);
+    EXPECT_EQ(served["version"], 2);
     QJsonObject unversioned = served;
     unversioned.remove(QStringLiteral("version"));
     EXPECT_EQ(unversioned, shown());
+    enter({0, 0}, cardOf(kAnna, {240}));
+    EXPECT_EQ(feed.version(), 3);
+    enter({0, 0}, cardOf(kAnna, {230}));
+    EXPECT_EQ(feed.version(), 3);
+    EXPECT_EQ(raised, 2);
 }
 
 TEST(JsonText, TextWithQuotesBackslashesAndControlCharactersReadsBackAsWritten) {
@@ -168,7 +172,7 @@ TEST_F(ResultsServed, AConfirmedGroupReachesTheServerWithTheStateThatNamesIt) {
     ScoresSession& scores = world.timer.scores();
     ASSERT_TRUE(scores.enter({0, 0}, cardOf(kBruno, {200})).taken);
     ASSERT_TRUE(scores.confirmGroup({0, 0}).taken);
-    EXPECT_EQ(versionOnceServed(opened + 2), opened + 2);
+    EXPECT_EQ(versionOnceServed(opened + 1), opened + 1);
     const QJsonObject results = fetched("/api/results");
     EXPECT_EQ(results["provisional"], false);
     EXPECT_EQ(results["standings"].toArray()[0].toObject()["name"], "Bruno");
