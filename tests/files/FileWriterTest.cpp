@@ -40,6 +40,21 @@ struct FileWriterTest : ::testing::Test {
         return found;
     }
 
+    /// The writing thread, once a write fails for the folder that is a file, is held inside the
+    /// notice it tells until `release` is set; `held` says it is there.
+    void holdTheFirstFailure() {
+        notices.listen([this, first = true](const Notice& notice) mutable {
+            if (notice.urgency == Notice::Urgency::ActNow && std::exchange(first, false)) {
+                held.set_value();
+                released.wait();
+            }
+        });
+        std::ofstream(folder) << "a file where the folder should be";
+    }
+
+    std::promise<void> held;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
     QTemporaryDir dir;
     std::filesystem::path folder = dir.filePath(QStringLiteral("files")).toStdString();
     std::filesystem::path record = folder / "record.json";
@@ -55,16 +70,7 @@ struct FileWriterTest : ::testing::Test {
 // the log can be written, the lost one before the dropped one.
 TEST_F(FileWriterTest, WhileAWriteIsHeldUpRecordsAreReplacedAndLinesBeyondTheRoomCounted) {
     constexpr std::size_t kRoom = 5;
-    std::promise<void> held;
-    std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    notices.listen([&, first = true](const Notice& notice) mutable {
-        if (notice.urgency == Notice::Urgency::ActNow && std::exchange(first, false)) {
-            held.set_value();
-            released.wait();
-        }
-    });
-    std::ofstream(folder) << "a file where the folder should be";
+    holdTheFirstFailure();
     FileWriter writer(notices, kRoom);
     writer.append(kLog, log, "first");
     held.get_future().wait();
@@ -87,16 +93,7 @@ TEST_F(FileWriterTest, WhileAWriteIsHeldUpRecordsAreReplacedAndLinesBeyondTheRoo
 // record is about to hold, the newest handed over first; once written, nothing is pending. A
 // content handed over to be made is made on the writing thread, and not at all once replaced.
 TEST_F(FileWriterTest, WhatIsHandedOverIsPendingUntilWrittenAndMadeOnlyWhenWritten) {
-    std::promise<void> held;
-    std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    notices.listen([&, first = true](const Notice& notice) mutable {
-        if (notice.urgency == Notice::Urgency::ActNow && std::exchange(first, false)) {
-            held.set_value();
-            released.wait();
-        }
-    });
-    std::ofstream(folder) << "a file where the folder should be";
+    holdTheFirstFailure();
     FileWriter writer(notices);
     EXPECT_EQ(writer.pending(record), std::nullopt);
     writer.replace(kRecord, record, "first");
