@@ -13,11 +13,22 @@ namespace aerolap {
 PreloadingSoundOutput::PreloadingSoundOutput(PcmPlayback& playback,
                                              const std::vector<std::string>& files,
                                              std::unique_ptr<FileChangeWatch> watch, Decoder decode)
-    : m_playback(playback), m_decode(std::move(decode)), m_watch(std::move(watch)) {
+    : m_playback(playback), m_watch(std::move(watch)), m_decode(std::move(decode)) {
     for (const std::string& file : files) {
         m_entries.try_emplace(file);
     }
-    m_thread = std::jthread([this](const std::stop_token& stop) { run(stop); });
+    m_thread = std::thread([this] { run(); });
+}
+
+PreloadingSoundOutput::~PreloadingSoundOutput() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_all();
+    m_thread.join();
+    // Gone before the members its callback reaches.
+    m_watch.reset();
 }
 
 void PreloadingSoundOutput::playFileAsync(const std::string& path) {
@@ -60,13 +71,10 @@ PreloadingSoundOutput::Signature PreloadingSoundOutput::signatureOf(const std::s
     return signature;
 }
 
-void PreloadingSoundOutput::run(const std::stop_token& stop) {
+void PreloadingSoundOutput::run() {
     nameCurrentThread("sound decoding");
     std::unique_lock lock(m_mutex);
-    const auto workToDo = [this] {
-        return m_request || m_watched != m_entries.size() || m_mayHaveChanged;
-    };
-    while (m_wake.wait(lock, stop, workToDo) && !stop.stop_requested()) {
+    while (!m_stopping) {
         if (m_request) {
             const Request request = *std::exchange(m_request, std::nullopt);
             lock.unlock();
@@ -75,7 +83,9 @@ void PreloadingSoundOutput::run(const std::stop_token& stop) {
             if (request.sequence == m_sequence) {
                 playLocked(m_entries[request.path], request.optional);
             }
-        } else if (m_watched != m_entries.size()) {
+            continue;
+        }
+        if (m_watched != m_entries.size()) {
             // Watched before they are looked at, so that no change can slip in between.
             const auto files = std::views::keys(m_entries);
             const std::vector<std::filesystem::path> paths(files.begin(), files.end());
@@ -84,7 +94,9 @@ void PreloadingSoundOutput::run(const std::stop_token& stop) {
             lock.unlock();
             m_watch->watch(paths, [this] { filesMayHaveChanged(); });
             lock.lock();
-        } else {
+            continue;
+        }
+        if (m_mayHaveChanged) {
             m_mayHaveChanged = false;
             const auto files = std::views::keys(m_entries);
             const std::vector<std::string> paths(files.begin(), files.end());
@@ -94,13 +106,17 @@ void PreloadingSoundOutput::run(const std::stop_token& stop) {
             }
             lock.lock();
             m_decoded.notify_all();
+            continue;
         }
+        m_wake.wait(lock);
     }
 }
 
 void PreloadingSoundOutput::filesMayHaveChanged() {
-    const std::lock_guard lock(m_mutex);
-    m_mayHaveChanged = true;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_mayHaveChanged = true;
+    }
     m_wake.notify_all();
 }
 

@@ -33,6 +33,9 @@ public:
     /// files), and from then on watches them, and any file asked for later, through `watch`.
     PreloadingSoundOutput(PcmPlayback& playback, const std::vector<std::string>& files,
                           std::unique_ptr<FileChangeWatch> watch, Decoder decode);
+    ~PreloadingSoundOutput() override;
+    PreloadingSoundOutput(const PreloadingSoundOutput&) = delete;
+    PreloadingSoundOutput& operator=(const PreloadingSoundOutput&) = delete;
 
     void playFileAsync(const std::string& path) override;
     void playFileIfPlayableAsync(const std::string& path) override;
@@ -60,17 +63,18 @@ private:
     };
 
     static Signature signatureOf(const std::string& path);
-    void run(const std::stop_token& stop);
+    void run();
     void filesMayHaveChanged();
     void decodeIfChanged(const std::string& path);
     void request(const std::string& path, bool optional);
     void playLocked(const Entry& entry, bool optional);
 
     PcmPlayback& m_playback;
+    std::unique_ptr<FileChangeWatch> m_watch;
     Decoder m_decode;
 
     std::mutex m_mutex;
-    std::condition_variable_any m_wake;
+    std::condition_variable m_wake;
     std::condition_variable m_decoded;
     std::map<std::string, Entry> m_entries;
     std::optional<Request> m_request;
@@ -78,9 +82,8 @@ private:
     /// How many of the files the watch has been given.
     std::size_t m_watched = 0;
     bool m_mayHaveChanged = true;
-    /// Gone before the members its callback reaches, and after the thread that feeds it.
-    std::unique_ptr<FileChangeWatch> m_watch;
-    std::jthread m_thread;
+    bool m_stopping = false;
+    std::thread m_thread;
 };
 
 } // namespace aerolap

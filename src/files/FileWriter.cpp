@@ -48,8 +48,16 @@ std::optional<std::string> appendLines(const std::filesystem::path& path, const 
 } // namespace
 
 FileWriter::FileWriter(NoticeBoard& notices, std::size_t queuedLines)
-    : m_notices(notices), m_queuedLines(queuedLines),
-      m_thread([this](const std::stop_token& stop) { run(stop); }) {}
+    : m_notices(notices), m_queuedLines(queuedLines), m_thread([this] { run(); }) {}
+
+FileWriter::~FileWriter() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_one();
+    m_thread.join();
+}
 
 void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path,
                          QByteArray bytes) {
@@ -92,11 +100,15 @@ std::optional<QByteArray> FileWriter::pending(const std::filesystem::path& path)
     return std::nullopt;
 }
 
-void FileWriter::run(const std::stop_token& stop) {
+void FileWriter::run() {
     nameCurrentThread("files");
     std::unique_lock lock(m_mutex);
-    // What is handed over before the end is still written.
-    while (m_wake.wait(lock, stop, [this] { return !m_wholes.empty() || !m_lines.empty(); })) {
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_stopping || !m_wholes.empty() || !m_lines.empty(); });
+        // What is handed over before the end is still written.
+        if (m_wholes.empty() && m_lines.empty()) {
+            return;
+        }
         m_inFlight = std::exchange(m_wholes, {});
         // Copies of the contents' makers, which share what they make the content from.
         const auto wholes = m_inFlight;

@@ -12,7 +12,6 @@
 #include <map>
 #include <mutex>
 #include <optional>
-#include <stop_token>
 #include <string>
 #include <thread>
 
@@ -45,6 +44,10 @@ public:
     static constexpr std::chrono::milliseconds kPatience = std::chrono::seconds(2);
 
     explicit FileWriter(NoticeBoard& notices, std::size_t queuedLines = kQueuedLines);
+    /// Writes all that was handed over, then stops the thread.
+    ~FileWriter();
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
 
     /// What a file is replaced with, made when it is written.
     using Content = std::function<QByteArray()>;
@@ -75,7 +78,7 @@ private:
         std::size_t dropped = 0;
     };
 
-    void run(const std::stop_token& stop);
+    void run();
     void writeLines(std::deque<Line> lines);
     void tell(const KeptFile& kind, const std::filesystem::path& path,
               const std::optional<std::string>& fault);
@@ -84,7 +87,7 @@ private:
     const std::size_t m_queuedLines;
 
     std::mutex m_mutex;
-    std::condition_variable_any m_wake;
+    std::condition_variable m_wake;
     std::condition_variable m_idle;
     std::map<std::filesystem::path, std::pair<const KeptFile*, Content>> m_wholes;
     /// Those the writing thread is writing now.
@@ -92,11 +95,11 @@ private:
     std::deque<Line> m_lines;
     std::map<const KeptFile*, std::size_t> m_dropped;
     bool m_writing = false;
+    bool m_stopping = false;
 
     // The writing thread's own.
     std::map<const KeptFile*, Trouble> m_trouble;
-    /// Last, so that it ends first: on its way out it writes all that was handed over.
-    std::jthread m_thread;
+    std::thread m_thread;
 };
 
 } // namespace aerolap

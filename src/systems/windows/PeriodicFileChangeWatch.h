@@ -15,14 +15,18 @@ namespace aerolap {
 class PeriodicFileChangeWatch final : public FileChangeWatch {
 public:
     PeriodicFileChangeWatch();
+    ~PeriodicFileChangeWatch() override;
+    PeriodicFileChangeWatch(const PeriodicFileChangeWatch&) = delete;
+    PeriodicFileChangeWatch& operator=(const PeriodicFileChangeWatch&) = delete;
 
     void watch(const std::vector<std::filesystem::path>& files, Changed changed) override;
 
 private:
     std::mutex m_mutex;
-    std::condition_variable_any m_wake;
+    std::condition_variable m_wake;
+    bool m_stopping = false;
     Changed m_changed;
-    std::jthread m_thread;
+    std::thread m_thread;
 };
 
 } // namespace aerolap

@@ -15,7 +15,16 @@
 namespace aerolap {
 
 Win32PcmPlayback::Win32PcmPlayback(TimingThreadPriority& priority)
-    : m_thread([this, &priority](const std::stop_token& stop) { run(priority, stop); }) {}
+    : m_thread([this, &priority] { run(priority); }) {}
+
+Win32PcmPlayback::~Win32PcmPlayback() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_all();
+    m_thread.join();
+}
 
 void Win32PcmPlayback::play(std::shared_ptr<const PcmSound> sound) {
     if (!sound) {
@@ -29,14 +38,16 @@ void Win32PcmPlayback::play(std::shared_ptr<const PcmSound> sound) {
     m_wake.notify_all();
 }
 
-void Win32PcmPlayback::run(TimingThreadPriority& priority, const std::stop_token& stop) {
+void Win32PcmPlayback::run(TimingThreadPriority& priority) {
     nameCurrentThread("aerolap-sound");
     priority.raiseSoundThread();
     std::unique_ptr<const std::vector<std::uint8_t>> playing;
     std::unique_lock lock(m_mutex);
-    // A sound handed over as the program ends is not started.
-    while (m_wake.wait(lock, stop, [this] { return m_handedOver != nullptr; }) &&
-           !stop.stop_requested()) {
+    while (true) {
+        m_wake.wait(lock, [this] { return m_handedOver != nullptr || m_stopping; });
+        if (m_stopping) {
+            break;
+        }
         const std::shared_ptr<const PcmSound> sound = std::exchange(m_handedOver, nullptr);
         lock.unlock();
         auto image = std::make_unique<const std::vector<std::uint8_t>>(wavFileImage(*sound));

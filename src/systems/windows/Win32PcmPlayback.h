@@ -6,7 +6,6 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
-#include <stop_token>
 #include <thread>
 
 namespace aerolap {
@@ -21,16 +20,20 @@ namespace aerolap {
 class Win32PcmPlayback final : public PcmPlayback {
 public:
     explicit Win32PcmPlayback(TimingThreadPriority& priority);
+    ~Win32PcmPlayback() override;
+    Win32PcmPlayback(const Win32PcmPlayback&) = delete;
+    Win32PcmPlayback& operator=(const Win32PcmPlayback&) = delete;
 
     void play(std::shared_ptr<const PcmSound> sound) override;
 
 private:
-    void run(TimingThreadPriority& priority, const std::stop_token& stop);
+    void run(TimingThreadPriority& priority);
 
     std::mutex m_mutex;
-    std::condition_variable_any m_wake;
+    std::condition_variable m_wake;
     std::shared_ptr<const PcmSound> m_handedOver;
-    std::jthread m_thread;
+    bool m_stopping = false;
+    std::thread m_thread;
 };
 
 } // namespace aerolap
