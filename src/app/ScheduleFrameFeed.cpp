@@ -4,8 +4,7 @@
 
 namespace aerolap {
 
-ScheduleFrameFeed::ScheduleFrameFeed(const ScheduleRunner& runner, Cycle& cycle,
-                                     SerialDisplayLink& link) {
+void feedScheduleFrames(const ScheduleRunner& runner, Cycle& cycle, SerialDisplayLink& link) {
     link.setFrameFormat([&runner, &cycle](std::string_view minutesSeconds) {
         return scheduleFrame(runner, cycle, minutesSeconds);
     });

@@ -7,11 +7,8 @@ namespace aerolap {
 
 /// Gives the LED display the schedule's frame while the loaded schedule asks for the extended
 /// one; with it, a STOP, which changes no digit, is sent as well, so that a board that reads the
-/// state shows it. Made after the window: the STOP handler has run when the frame is taken, so
+/// state shows it. Wired after the window: the STOP handler has run when the frame is taken, so
 /// it reads the cycle stopped.
-class ScheduleFrameFeed {
-public:
-    ScheduleFrameFeed(const ScheduleRunner& runner, Cycle& cycle, SerialDisplayLink& link);
-};
+void feedScheduleFrames(const ScheduleRunner& runner, Cycle& cycle, SerialDisplayLink& link);
 
 } // namespace aerolap

@@ -1,5 +1,7 @@
 #include "TimerComposition.h"
 
+#include "ScheduleFrameFeed.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -17,7 +19,8 @@ namespace aerolap {
 //  3. The schedule runner, which the parts below watch, and its file's session; then the scores,
 //     which hear a schedule opened once the runner has it.
 //  4. The spoken announcements, the schedule's frame and the pilots' display state. These share
-//     no event, so their order among themselves is free.
+//     no event, so their order among themselves is free. The frame is wired in the body: it hears
+//     only STOP, which no part after the runner hears, so it keeps its place after the runner.
 //  5. What comes back after a suspend or a crash: the catch-up books every timer's ticks, the
 //     recorder writes the state from each snapshot.
 //  6. The day log's listeners, which record the snapshots, the catch-up and the resume.
@@ -41,7 +44,6 @@ TimerComposition::TimerComposition(const MainWindowServices& services, Cycle::Ru
       m_schedule(m_scheduleRunner, m_messageBoxes),
       m_scores(m_scheduleRunner, m_schedule, m_files, m_dayLog, recovery.notices),
       m_announcer(m_scheduleRunner, m_cycle, m_replay.cues(), m_replay.time()),
-      m_scheduleFrames(m_scheduleRunner, m_cycle, m_window.displayLink()),
       m_displayState(m_cycle, &m_scheduleRunner), m_catchUp(m_replay, timers()),
       m_stateFile(recovery.stateFolder, m_files, recovery.notices),
       m_recorder(m_cycle, services.time, recovery.wall, m_stateFile),
@@ -50,6 +52,7 @@ TimerComposition::TimerComposition(const MainWindowServices& services, Cycle::Ru
       m_suspendWatch(m_catchUp, services.time, recovery.suspended, recovery.notices),
       m_cycleEvents(m_dayLog, m_cycle, m_suspendWatch, m_crashResume, recovery.notices),
       m_wall(recovery.wall) {
+    feedScheduleFrames(m_scheduleRunner, m_cycle, m_window.displayLink());
     m_cycle.placeSchedule([this] { return m_schedule.place(); });
     m_loggedCues.follow(m_cycle);
     m_loggedPort.follow(m_cycle);

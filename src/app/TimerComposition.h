@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ScheduleFrameFeed.h"
 #include "day_log/CycleEventLog.h"
 #include "day_log/DayLog.h"
 #include "day_log/LoggedCuePlayer.h"
@@ -104,7 +103,6 @@ private:
     ScheduleSession m_schedule;
     ScoresSession m_scores;
     ScheduleAnnouncer m_announcer;
-    ScheduleFrameFeed m_scheduleFrames;
     DisplayStatePublisher m_displayState;
     TimerCatchUp m_catchUp;
     StateFile m_stateFile;
