@@ -3,13 +3,15 @@
 #include "ScheduleSoundFiles.h"
 #include "SoundFiles.h"
 
+#include <chrono>
 #include <filesystem>
 #include <iomanip>
+#include <thread>
 
 namespace aerolap {
 
 bool checkSounds(const SoundPaths& paths, const RegularFileOpener& files, std::ostream& out,
-                 const CheckedSoundPlayer& play) {
+                 PcmPlayback* playback) {
     int failures = 0;
     const std::vector<std::string> cues = sounds::everyCue();
     for (std::size_t i = 0; i < cues.size(); ++i) {
@@ -34,9 +36,13 @@ bool checkSounds(const SoundPaths& paths, const RegularFileOpener& files, std::o
         out << "plays: " << decoded.encoding << ", " << decoded.sampleRate << " Hz, "
             << decoded.channels << " channel(s), " << std::fixed << std::setprecision(2)
             << decoded.seconds << " s\n";
-        if (play) {
+        if (playback != nullptr) {
             out << std::flush;
-            play(file, *decoded.sound);
+            const PcmSound& sound = *decoded.sound;
+            playback->play(decoded.sound);
+            const double seconds = static_cast<double>(sound.bytes.size()) /
+                                   static_cast<double>(sound.bytesPerFrame() * sound.sampleRate);
+            std::this_thread::sleep_for(std::chrono::duration<double>(seconds + 0.3));
         }
     }
     out << (failures == 0 ? std::string("Every cue file plays.")

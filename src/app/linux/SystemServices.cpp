@@ -18,7 +18,6 @@
 
 #include <chrono>
 #include <system_error>
-#include <thread>
 
 namespace aerolap {
 namespace {
@@ -108,16 +107,8 @@ std::unique_ptr<StayAwake> SystemServices::stayAwake() {
 bool SystemServices::checkSounds(std::ostream& out, bool play) {
     ServerOrDevicePlayback& playback = m_parts->playback;
     const std::string output = playback.outputAfterWaiting(2s);
-    CheckedSoundPlayer player;
-    if (play) {
-        player = [&playback](const std::string&, const PcmSound& sound) {
-            playback.play(std::make_shared<const PcmSound>(sound));
-            const double seconds = static_cast<double>(sound.bytes.size()) /
-                                   static_cast<double>(sound.bytesPerFrame() * sound.sampleRate);
-            std::this_thread::sleep_for(std::chrono::duration<double>(seconds) + 300ms);
-        };
-    }
-    const bool allPlay = aerolap::checkSounds(m_parts->paths, m_parts->files, out, player);
+    const bool allPlay =
+        aerolap::checkSounds(m_parts->paths, m_parts->files, out, play ? &playback : nullptr);
     out << "Output: " << output << "\n";
     return allPlay;
 }

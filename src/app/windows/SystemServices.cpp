@@ -18,15 +18,11 @@
 
 #include <QWidget>
 #include <QWindow>
-#include <chrono>
 #include <iostream>
-#include <thread>
 #include <windows.h>
 
 namespace aerolap {
 namespace {
-
-using namespace std::chrono_literals;
 
 /// Where the cue paths point when nothing else is said.
 constexpr const char* kFixedSoundFolder = R"(C:\reriva3rira)";
@@ -137,16 +133,8 @@ std::unique_ptr<StayAwake> SystemServices::stayAwake() {
 }
 
 bool SystemServices::checkSounds(std::ostream& out, bool play) {
-    CheckedSoundPlayer player;
-    if (play) {
-        player = [this](const std::string&, const PcmSound& sound) {
-            m_parts->playback.play(std::make_shared<const PcmSound>(sound));
-            const double seconds = static_cast<double>(sound.bytes.size()) /
-                                   static_cast<double>(sound.bytesPerFrame() * sound.sampleRate);
-            std::this_thread::sleep_for(std::chrono::duration<double>(seconds) + 300ms);
-        };
-    }
-    const bool allPlay = aerolap::checkSounds(m_parts->paths, m_parts->files, out, player);
+    const bool allPlay = aerolap::checkSounds(m_parts->paths, m_parts->files, out,
+                                              play ? &m_parts->playback : nullptr);
     out << "Output: Windows PlaySound, each file decoded ahead and played from memory\n";
     return allPlay;
 }
