@@ -45,10 +45,7 @@ JsonText& JsonText::close(char bracket) {
 }
 
 void JsonText::separate() {
-    if (std::exchange(m_named, false)) {
-        return;
-    }
-    if (m_filled.empty()) {
+    if (std::exchange(m_named, false) || m_filled.empty()) {
         return;
     }
     if (m_filled.back()) {
