@@ -39,10 +39,11 @@ QLabel* labelFor(const QString& caption, QWidget* buddy) {
     return label;
 }
 
-QPushButton* button(const QString& caption, QWidget* parent, QLayout* layout) {
-    auto* made = new QPushButton(caption, parent);
+template <typename Window>
+void button(const QString& caption, Window* window, QLayout* layout, void (Window::*clicked)()) {
+    auto* made = new QPushButton(caption, window);
     layout->addWidget(made);
-    return made;
+    QObject::connect(made, &QPushButton::clicked, window, clicked);
 }
 
 } // namespace
@@ -77,19 +78,13 @@ ScoresWindow::ScoresWindow(ScoresSession& session, ScheduleRunner& runner, QWidg
     layout->addWidget(m_message);
 
     auto* group = new QHBoxLayout;
-    connect(button(tr("&Confirm group"), this, group), &QPushButton::clicked, this,
-            &ScoresWindow::confirm);
-    connect(button(tr("Re-flight group..."), this, group), &QPushButton::clicked, this,
-            &ScoresWindow::addReflight);
-    connect(button(tr("Rules..."), this, group), &QPushButton::clicked, this,
-            &ScoresWindow::editRules);
+    button(tr("&Confirm group"), this, group, &ScoresWindow::confirm);
+    button(tr("Re-flight group..."), this, group, &ScoresWindow::addReflight);
+    button(tr("Rules..."), this, group, &ScoresWindow::editRules);
     group->addStretch();
-    connect(button(tr("&Print results..."), this, group), &QPushButton::clicked, this,
-            &ScoresWindow::printResults);
-    connect(button(tr("Print cards..."), this, group), &QPushButton::clicked, this,
-            &ScoresWindow::printCards);
-    connect(button(tr("E&xport CSV..."), this, group), &QPushButton::clicked, this,
-            &ScoresWindow::exportCsv);
+    button(tr("&Print results..."), this, group, &ScoresWindow::printResults);
+    button(tr("Print cards..."), this, group, &ScoresWindow::printCards);
+    button(tr("E&xport CSV..."), this, group, &ScoresWindow::exportCsv);
     layout->addLayout(group);
 
     connect(m_round, &QSpinBox::valueChanged, this, [this] {
@@ -265,11 +260,7 @@ void ScoresWindow::rebuild() {
 }
 
 void ScoresWindow::refresh() {
-    std::vector<int> pilots;
-    for (const Row& row : m_rows) {
-        pilots.push_back(row.pilot);
-    }
-    if (roundRules() && pilots != m_session.pilotsOf(shown())) {
+    if (roundRules() && !std::ranges::equal(m_rows, m_session.pilotsOf(shown()), {}, &Row::pilot)) {
         rebuild();
         return;
     }
