@@ -58,12 +58,7 @@ QString resultsHeading(const ScoredContest& scored) {
 }
 
 QString provisionalNote(const Results& results) {
-    int open = 0;
-    for (const auto& round : results.rounds) {
-        for (const GroupResult& group : round) {
-            open += group.provisional && !group.cards.empty() ? 1 : 0;
-        }
-    }
+    const int open = unconfirmedGroups(results);
     return open == 0
                ? QString()
                : said("PROVISIONAL: %n group(s) not confirmed; their scores are marked *.", open);

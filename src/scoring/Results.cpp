@@ -72,4 +72,14 @@ Results scoreContest(const Contest& contest) {
     return results;
 }
 
+int unconfirmedGroups(const Results& results) {
+    int open = 0;
+    for (const auto& round : results.rounds) {
+        open += static_cast<int>(std::ranges::count_if(round, [](const GroupResult& group) {
+            return group.provisional && !group.cards.empty();
+        }));
+    }
+    return open;
+}
+
 } // namespace aerolap

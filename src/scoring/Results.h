@@ -83,4 +83,8 @@ struct Results {
 /// rules. Knows nothing of where the cards came from or how the results are shown.
 Results scoreContest(const Contest& contest);
 
+/// The groups that have cards and are not confirmed yet: their scores may still change, and so
+/// may every standing.
+int unconfirmedGroups(const Results& results);
+
 } // namespace aerolap

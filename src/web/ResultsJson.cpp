@@ -140,12 +140,6 @@ void writeTeams(JsonText& json, const ScoredContest& scored,
 } // namespace
 
 std::string resultsJson(const ScoredContest& scored, const Results& results) {
-    bool provisional = false;
-    for (const auto& round : results.rounds) {
-        for (const GroupResult& group : round) {
-            provisional = provisional || (group.provisional && !group.cards.empty());
-        }
-    }
     JsonText json;
     json.openObject()
         .name("name")
@@ -153,7 +147,7 @@ std::string resultsJson(const ScoredContest& scored, const Results& results) {
         .name("date")
         .value(scored.date)
         .name("provisional")
-        .value(provisional)
+        .value(unconfirmedGroups(results) > 0)
         .name("minimum_rounds")
         .value(scored.contest.rules.minimumRounds)
         .name("rounds")
