@@ -63,9 +63,10 @@ std::optional<ReflightChoice> askForReflight(QWidget& parent, const QStringList&
 }
 
 template <typename Value>
-QComboBox* choices(QDialog& dialog, std::initializer_list<std::pair<const char*, Value>> items,
-                   Value now) {
-    auto* box = new QComboBox(&dialog);
+QComboBox* choices(QFormLayout& form, const QString& label,
+                   std::initializer_list<std::pair<const char*, Value>> items, Value now) {
+    auto* box = new QComboBox(form.parentWidget());
+    form.addRow(label, box);
     for (const auto& [text, value] : items) {
         box->addItem(said(text), static_cast<int>(value));
         if (value == now) {
@@ -75,8 +76,9 @@ QComboBox* choices(QDialog& dialog, std::initializer_list<std::pair<const char*,
     return box;
 }
 
-QSpinBox* number(QDialog& dialog, int low, int high, int now) {
-    auto* spin = new QSpinBox(&dialog);
+QSpinBox* number(QFormLayout& form, const QString& label, int low, int high, int now) {
+    auto* spin = new QSpinBox(form.parentWidget());
+    form.addRow(label, spin);
     spin->setRange(low, high);
     spin->setValue(now);
     return spin;
@@ -89,39 +91,34 @@ std::optional<RulesChoice> askForRules(QWidget& parent, const RulesChoice& now, 
     auto* form = new QFormLayout(&dialog);
     auto* dropped = new QLineEdit(dropStepsText(rules.droppedRounds), &dialog);
     form->addRow(said("Rounds dropped (from rounds:dropped):"), dropped);
-    QSpinBox* minimum = number(dialog, 0, 99, rules.minimumRounds);
-    form->addRow(said("Completed rounds for a final score:"), minimum);
-    QSpinBox* penalty = number(dialog, 0, kMostPenalty, rules.penaltyLimit);
-    form->addRow(said("Penalty points that disqualify, over:"), penalty);
+    QSpinBox* minimum =
+        number(*form, said("Completed rounds for a final score:"), 0, 99, rules.minimumRounds);
+    QSpinBox* penalty = number(*form, said("Penalty points that disqualify, over:"), 0,
+                               kMostPenalty, rules.penaltyLimit);
     QComboBox* reflight = choices(
-        dialog,
+        *form, said("Re-flight:"),
         {std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "The re-flown pilot takes the re-flight"),
                    ReflightRule::ReflownPilotTakesReflight),
          std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "The better of two for everyone"),
                    ReflightRule::BetterOfTwoForEveryone)},
         rules.reflight);
-    form->addRow(said("Re-flight:"), reflight);
     QComboBox* team = choices(
-        dialog,
+        *form, said("Team result:"),
         {std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Nominated members"),
                    TeamRule::NominatedMembers),
          std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Best members"), TeamRule::BestMembers)},
         rules.team);
-    form->addRow(said("Team result:"), team);
-    QSpinBox* members = number(dialog, 1, 99, rules.teamMembersCounted);
-    form->addRow(said("Members counted:"), members);
-    QSpinBox* poker = number(dialog, 1, 9, rules.pokerTargets);
-    form->addRow(said("Poker targets counted:"), poker);
+    QSpinBox* members = number(*form, said("Members counted:"), 1, 99, rules.teamMembersCounted);
+    QSpinBox* poker = number(*form, said("Poker targets counted:"), 1, 9, rules.pokerTargets);
     QComboBox* taskD = choices(
-        dialog,
+        *form, said("Task D:"),
         {std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Two flights"), TaskDForm::TwoFlights),
          std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Ladder of 30 s to 120 s"),
                    TaskDForm::Ladder)},
         rules.taskD);
-    form->addRow(said("Task D:"), taskD);
-    QSpinBox* flyOff = number(dialog, 0, rounds, now.flyOffFrom ? *now.flyOffFrom + 1 : 0);
+    QSpinBox* flyOff = number(*form, said("Fly-off from round:"), 0, rounds,
+                              now.flyOffFrom ? *now.flyOffFrom + 1 : 0);
     flyOff->setSpecialValueText(said("none"));
-    form->addRow(said("Fly-off from round:"), flyOff);
     form->addRow(okAndCancel(dialog));
     while (dialog.exec() == QDialog::Accepted) {
         const auto steps = dropStepsFrom(dropped->text());
