@@ -379,13 +379,7 @@ void ScoresWindow::commit(Row& row) {
     if (blank && stored(row) == nullptr) {
         return;
     }
-    row.faulty = false;
-    for (QLineEdit* edit : {row.targets, row.flights, row.penalty}) {
-        if (edit != nullptr) {
-            edit->setStyleSheet({});
-            edit->setToolTip({});
-        }
-    }
+    showFaultOn(row, {});
     const QString name = row.name;
     // The session may build the rows again: `row` is not used past this.
     const EntryOutcome outcome = blank ? m_session.clearCard(shown(), row.pilot)
@@ -401,14 +395,18 @@ void ScoresWindow::commit(Row& row) {
 }
 
 void ScoresWindow::markFault(Row& row, const QString& fault) {
-    row.faulty = true;
+    showFaultOn(row, fault);
+    tell(fault + QStringLiteral(" ") + tr("Nothing was entered: the card stays as it was."), true);
+}
+
+void ScoresWindow::showFaultOn(Row& row, const QString& fault) {
+    row.faulty = !fault.isEmpty();
     for (QLineEdit* edit : {row.targets, row.flights, row.penalty}) {
         if (edit != nullptr) {
-            edit->setStyleSheet(QStringLiteral("background: #ffd6d6"));
+            edit->setStyleSheet(row.faulty ? QStringLiteral("background: #ffd6d6") : QString());
             edit->setToolTip(fault);
         }
     }
-    tell(fault + QStringLiteral(" ") + tr("Nothing was entered: the card stays as it was."), true);
 }
 
 void ScoresWindow::tell(const QString& message, bool fault) {

@@ -64,6 +64,8 @@ private:
     void commit(Row& row);
     std::variant<Card, QString> typed(const Row& row);
     void markFault(Row& row, const QString& fault);
+    /// Colours the row's fields and gives them the fault as their tip; no fault clears them.
+    static void showFaultOn(Row& row, const QString& fault);
     void tell(const QString& message, bool fault = false);
     void confirm();
     void addReflight();
