@@ -146,14 +146,13 @@ std::vector<int> ScoresSession::pilotsOf(GroupPlace group) {
     const ScoredContest& scored = contest();
     std::vector<int> pilots;
     const auto& draw = m_runner.loaded() ? m_runner.schedule().draw : std::nullopt;
+    // A negative place, made unsigned, lies past every end.
     const auto r = static_cast<std::size_t>(group.round);
     const auto g = static_cast<std::size_t>(group.group);
-    if (draw && group.round >= 0 && r < draw->rounds.size() && group.group >= 0 &&
-        g < draw->rounds[r].size()) {
+    if (draw && r < draw->rounds.size() && g < draw->rounds[r].size()) {
         pilots = draw->rounds[r][g];
     }
-    if (group.round >= 0 && r < scored.contest.rounds.size() && group.group >= 0 &&
-        g < scored.contest.rounds[r].groups.size()) {
+    if (r < scored.contest.rounds.size() && g < scored.contest.rounds[r].groups.size()) {
         for (const Card& card : scored.contest.rounds[r].groups[g].cards) {
             if (std::ranges::find(pilots, card.pilot) == pilots.end()) {
                 pilots.push_back(card.pilot);
