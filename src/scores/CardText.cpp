@@ -2,6 +2,8 @@
 
 #include "scoring/ScoreText.h"
 
+#include <QtGlobal>
+
 namespace aerolap {
 
 namespace {
@@ -29,6 +31,18 @@ std::string flightsText(const Card& card) {
         return shownTime(flight.seconds) +
                (flight.target > 0 ? "/" + shownTime(flight.target) : std::string());
     });
+}
+
+const char* cardMark(const Card& card) {
+    switch (card.mark) {
+    case CardMark::Unsigned:
+        return QT_TRANSLATE_NOOP("Results", "unsigned");
+    case CardMark::NoShow:
+        return QT_TRANSLATE_NOOP("Results", "no-show");
+    case CardMark::Signed:
+        break;
+    }
+    return card.grantedReflight ? QT_TRANSLATE_NOOP("Results", "re-flight") : "";
 }
 
 std::string cardText(const Card& card) {

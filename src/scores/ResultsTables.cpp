@@ -35,18 +35,6 @@ QString rankCell(const PilotStanding& pilot) {
     return pilot.rank ? QString::number(*pilot.rank) : QStringLiteral("-");
 }
 
-QString markOf(const Card& card) {
-    switch (card.mark) {
-    case CardMark::Unsigned:
-        return said("unsigned");
-    case CardMark::NoShow:
-        return said("no-show");
-    case CardMark::Signed:
-        break;
-    }
-    return card.grantedReflight ? said("re-flight") : QString();
-}
-
 } // namespace
 
 QString resultsHeading(const ScoredContest& scored) {
@@ -113,7 +101,8 @@ ResultsTable roundTable(const ScoredContest& scored, const Results& results, int
                 {QString::number(g + 1) + (group.provisional ? QStringLiteral("*") : QString()),
                  nameOf(scored, card.pilot), QString::fromStdString(flightsText(card)),
                  QString::number(group.cards[c].raw), score(group.cards[c].score),
-                 card.penalty == 0 ? QString() : QString::number(card.penalty), markOf(card)});
+                 card.penalty == 0 ? QString() : QString::number(card.penalty),
+                 said(cardMark(card))});
         }
     }
     return table;

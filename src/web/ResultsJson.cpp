@@ -8,18 +8,6 @@ namespace aerolap {
 
 namespace {
 
-const char* markOf(const Card& card) {
-    switch (card.mark) {
-    case CardMark::Unsigned:
-        return "unsigned";
-    case CardMark::NoShow:
-        return "no-show";
-    case CardMark::Signed:
-        break;
-    }
-    return card.grantedReflight ? "re-flight" : "";
-}
-
 /// Where each pilot's cards are: [round][pilot] -> (group, card) for each, in the groups' order.
 using CardPlaces = std::vector<std::vector<std::vector<std::pair<std::size_t, std::size_t>>>>;
 
@@ -56,7 +44,7 @@ void writeCards(JsonText& json, const ScoredContest& scored, const Results& resu
             .name("score")
             .value(shownScore(scoredCard.score))
             .name("mark")
-            .value(markOf(card))
+            .value(cardMark(card))
             .closeObject();
     }
     json.closeArray();
