@@ -34,8 +34,6 @@ public:
     PreloadingSoundOutput(PcmPlayback& playback, const std::vector<std::string>& files,
                           std::unique_ptr<FileChangeWatch> watch, Decoder decode);
     ~PreloadingSoundOutput() override;
-    PreloadingSoundOutput(const PreloadingSoundOutput&) = delete;
-    PreloadingSoundOutput& operator=(const PreloadingSoundOutput&) = delete;
 
     void playFileAsync(const std::string& path) override;
     void playFileIfPlayableAsync(const std::string& path) override;

@@ -46,8 +46,6 @@ public:
     explicit FileWriter(NoticeBoard& notices, std::size_t queuedLines = kQueuedLines);
     /// Writes all that was handed over, then stops the thread.
     ~FileWriter();
-    FileWriter(const FileWriter&) = delete;
-    FileWriter& operator=(const FileWriter&) = delete;
 
     /// What a file is replaced with, made when it is written.
     using Content = std::function<QByteArray()>;

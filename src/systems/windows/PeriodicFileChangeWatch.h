@@ -16,8 +16,6 @@ class PeriodicFileChangeWatch final : public FileChangeWatch {
 public:
     PeriodicFileChangeWatch();
     ~PeriodicFileChangeWatch() override;
-    PeriodicFileChangeWatch(const PeriodicFileChangeWatch&) = delete;
-    PeriodicFileChangeWatch& operator=(const PeriodicFileChangeWatch&) = delete;
 
     void watch(const std::vector<std::filesystem::path>& files, Changed changed) override;
 

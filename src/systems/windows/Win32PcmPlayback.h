@@ -21,8 +21,6 @@ class Win32PcmPlayback final : public PcmPlayback {
 public:
     explicit Win32PcmPlayback(TimingThreadPriority& priority);
     ~Win32PcmPlayback() override;
-    Win32PcmPlayback(const Win32PcmPlayback&) = delete;
-    Win32PcmPlayback& operator=(const Win32PcmPlayback&) = delete;
 
     void play(std::shared_ptr<const PcmSound> sound) override;
 
