@@ -1,6 +1,9 @@
 #include "FieldComposition.h"
 
 #include "remote/DirectorStateJson.h"
+#include "web/TimekeeperGroupJson.h"
+
+#include <algorithm>
 
 namespace aerolap {
 
@@ -14,6 +17,7 @@ FieldComposition::FieldComposition(TimerComposition& timer, const FieldServices&
     feedPages(*services.pages);
     if (services.remote != nullptr) {
         serveRemote(*services.pages, *services.remote, services);
+        serveTimekeepers(*services.pages, *services.remote, services);
     }
 }
 
@@ -56,6 +60,34 @@ void FieldComposition::serveRemote(PilotsDisplayThread& pages, RemoteAccess& rem
     };
     publish(m_timer.cycle().lastSettled());
     m_timer.cycle().settled.connect(publish);
+}
+
+void FieldComposition::serveTimekeepers(PilotsDisplayThread& pages, RemoteAccess& remote,
+                                        const FieldServices& services) {
+    TimekeeperDesk& desk = m_timekeeperDesk.emplace(
+        m_timer.scores(), m_timer.scheduleRunner(), [&remote](const auto& id) {
+            return std::ranges::count(remote.devices(DeviceRole::Timekeeper), id,
+                                      &PairedDevice::id) > 0;
+        });
+    const auto onTimerThread = services.onTimerThread;
+    pages.serveTimekeepers(
+        remote,
+        {[&desk, onTimerThread](std::string device, std::string name, PilotClaim claim,
+                                TimekeeperRoutes::Reply reply) {
+             onTimerThread(
+                 [&desk, device, name, claim, reply] { reply(desk.claim(device, name, claim)); });
+         },
+         [&desk, onTimerThread](std::string device, PhoneCard card, TimekeeperRoutes::Reply reply) {
+             onTimerThread([&desk, device, card, reply] { desk.takeCard(device, card, reply); });
+         }});
+    const auto publish = [this, &pages, &desk] {
+        pages.publishTimekeeperGroup(
+            timekeeperGroupJson(m_timer.scores(), m_timer.scheduleRunner(), desk));
+    };
+    publish();
+    m_timer.scheduleRunner().changed.connect(publish);
+    m_timer.scores().changed.connect(publish);
+    desk.claimsChanged.connect(publish);
 }
 
 } // namespace aerolap

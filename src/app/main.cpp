@@ -24,7 +24,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/notices/NoticesWindow.h"
 #include "ui/pilots/PilotsDisplayWindow.h"
-#include "ui/remote/DirectorsRemoteWindow.h"
+#include "ui/remote/PairingWindow.h"
 #include "ui/schedule/ScheduleWindow.h"
 #include "ui/scores/ScoresWindow.h"
 #include "web/PageAddresses.h"
@@ -174,15 +174,24 @@ int main(int argc, char** argv) {
     offerWindow(view, "Contest schedule...", QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
     aerolap::ScoresWindow scoresWindow(timer.scores(), timer.scheduleRunner(), &view);
     offerWindow(view, "Scores...", QKeySequence(Qt::CTRL | Qt::Key_K), scoresWindow);
-    std::unique_ptr<aerolap::DirectorsRemoteWindow> remoteWindow;
+    std::unique_ptr<aerolap::PairingWindow> remoteWindow;
+    std::unique_ptr<aerolap::PairingWindow> timekeepersWindow;
     if (remoteAccess) {
-        QStringList remoteAddresses;
-        for (const QString& address : addresses) {
-            remoteAddresses << address + QStringLiteral("remote");
-        }
-        remoteWindow = std::make_unique<aerolap::DirectorsRemoteWindow>(
-            *remoteAccess, remoteAddresses, whyOff, &view);
+        const auto pageOf = [&addresses](const QString& page) {
+            QStringList pages;
+            for (const QString& address : addresses) {
+                pages << address + page;
+            }
+            return pages;
+        };
+        remoteWindow = std::make_unique<aerolap::PairingWindow>(
+            *remoteAccess, aerolap::DeviceRole::Director, pageOf(QStringLiteral("remote")), whyOff,
+            &view);
         offerWindow(view, "Director's remote...", QKeySequence(), *remoteWindow);
+        timekeepersWindow = std::make_unique<aerolap::PairingWindow>(
+            *remoteAccess, aerolap::DeviceRole::Timekeeper, pageOf(QStringLiteral("timekeeper")),
+            whyOff, &scoresWindow);
+        scoresWindow.offerTimekeepers(*timekeepersWindow);
     }
     aerolap::NoticesWindow noticesWindow(notices, &view);
     offerWindow(view, "Notices...", QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);

@@ -141,7 +141,7 @@ struct RemoteCommanded {
 
 /// A change to the contest's scores ("score"): `what` changed ("card", "confirmation",
 /// "reflight_group", "rules"), in which round and group (counted from 0; none for the rules), for
-/// which pilot, and from what to what.
+/// which pilot, from what to what, and where it was made.
 struct ScoreChanged {
     std::string what;
     std::optional<int> round;
@@ -149,9 +149,11 @@ struct ScoreChanged {
     std::string pilot;
     std::string oldValue;
     std::string newValue;
+    /// The timekeeper's phone the change came from, by its name; none for one made at the laptop.
+    std::optional<std::string> phone{};
     template <typename F> void fields(F& f) {
         f("what", what)("round", round)("group", group)("pilot", pilot)("old", oldValue);
-        f("new", newValue);
+        f("new", newValue)("phone", phone);
     }
 };
 

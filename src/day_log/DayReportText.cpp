@@ -91,7 +91,8 @@ std::string scoreText(const ReportedScore& score, bool withPlace) {
     return wallText(score.wallMs) + "  " + (place.empty() ? "" : place + ", ") + change.what +
            (change.pilot.empty() ? "" : " " + change.pilot) + ": " +
            (change.oldValue.empty() ? "(none)" : change.oldValue) + " -> " +
-           (change.newValue.empty() ? "(none)" : change.newValue);
+           (change.newValue.empty() ? "(none)" : change.newValue) +
+           (change.phone ? ", from the phone \"" + *change.phone + "\"" : "");
 }
 
 /// A cycle in one line: how many cues and frames, and how many of them went wrong.

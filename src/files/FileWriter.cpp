@@ -64,10 +64,18 @@ void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path
     replace(kind, path, [bytes = std::move(bytes)] { return bytes; });
 }
 
-void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path, Content content) {
+void FileWriter::replace(const KeptFile& kind, const std::filesystem::path& path, Content content,
+                         Written written) {
     {
         const std::lock_guard lock(m_mutex);
-        m_wholes.insert_or_assign(path, std::pair(&kind, std::move(content)));
+        Whole& whole = m_wholes[path];
+        whole.kind = &kind;
+        whole.content = std::move(content);
+        // A newer content holds all an older one did, so whoever waited for the older one waits
+        // for it.
+        if (written) {
+            whole.waiting.push_back(std::move(written));
+        }
     }
     m_wake.notify_one();
 }
@@ -94,7 +102,7 @@ std::optional<QByteArray> FileWriter::pending(const std::filesystem::path& path)
     const std::lock_guard lock(m_mutex);
     for (const auto* wholes : {&m_wholes, &m_inFlight}) {
         if (const auto found = wholes->find(path); found != wholes->end()) {
-            return found->second.second();
+            return found->second.content();
         }
     }
     return std::nullopt;
@@ -119,8 +127,14 @@ void FileWriter::run() {
         m_writing = true;
         lock.unlock();
         for (const auto& [path, whole] : wholes) {
-            const auto fault = makeFolderOf(path);
-            tell(*whole.first, path, fault ? fault : saveWholeFile(path.string(), whole.second()));
+            auto fault = makeFolderOf(path);
+            if (!fault) {
+                fault = saveWholeFile(path.string(), whole.content());
+            }
+            tell(*whole.kind, path, fault);
+            for (const Written& written : whole.waiting) {
+                written(!fault);
+            }
         }
         writeLines(std::move(lines));
         lock.lock();

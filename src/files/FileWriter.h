@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace aerolap {
 
@@ -49,12 +50,16 @@ public:
 
     /// What a file is replaced with, made when it is written.
     using Content = std::function<QByteArray()>;
+    /// Told on the writing thread, once the content handed over with it (or a newer one) has been
+    /// written, or has failed to be: whether the file now holds it.
+    using Written = std::function<void(bool saved)>;
 
     /// Replaces the file at `path` with `bytes` in one step, making its folder.
     void replace(const KeptFile& kind, const std::filesystem::path& path, QByteArray bytes);
     /// The same with what `content` makes, on the writing thread, so that a large file costs the
     /// caller only a copy of its data; one replaced before it is written is never made.
-    void replace(const KeptFile& kind, const std::filesystem::path& path, Content content);
+    void replace(const KeptFile& kind, const std::filesystem::path& path, Content content,
+                 Written written = {});
     /// Appends `line` and a line end to the file at `path`, making its folder.
     void append(const KeptFile& kind, std::filesystem::path path, std::string line);
     /// Waits at most `limit` for all that was handed over so far; says whether it is done.
@@ -64,6 +69,11 @@ public:
     std::optional<QByteArray> pending(const std::filesystem::path& path);
 
 private:
+    struct Whole {
+        const KeptFile* kind;
+        Content content;
+        std::vector<Written> waiting;
+    };
     struct Line {
         const KeptFile* kind;
         std::filesystem::path path;
@@ -87,9 +97,9 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
-    std::map<std::filesystem::path, std::pair<const KeptFile*, Content>> m_wholes;
+    std::map<std::filesystem::path, Whole> m_wholes;
     /// Those the writing thread is writing now.
-    std::map<std::filesystem::path, std::pair<const KeptFile*, Content>> m_inFlight;
+    std::map<std::filesystem::path, Whole> m_inFlight;
     std::deque<Line> m_lines;
     std::map<const KeptFile*, std::size_t> m_dropped;
     bool m_writing = false;

@@ -29,9 +29,9 @@ QByteArray signedText(const RemoteCommand& command) {
            QByteArray::fromStdString(std::string(actionName(command.action))) + '\n' + arguments;
 }
 
-bool signatureMatches(const RemoteCommand& command, const QByteArray& signature,
+bool signatureMatches(const QByteArray& text, const QByteArray& signature,
                       const QByteArray& secret) {
-    return equalInConstantTime(signature, hmacSha256(secret, signedText(command)).toHex());
+    return equalInConstantTime(signature, hmacSha256(secret, text).toHex());
 }
 
 } // namespace aerolap

@@ -17,8 +17,8 @@ bool equalInConstantTime(const QByteArray& a, const QByteArray& b);
 /// command and its arguments, one to a line. The page builds the same text.
 QByteArray signedText(const RemoteCommand& command);
 
-/// Whether `signature` (lower-case hex) is the command's HMAC under `secret`.
-bool signatureMatches(const RemoteCommand& command, const QByteArray& signature,
+/// Whether `signature` (lower-case hex) is the HMAC of `text` under `secret`.
+bool signatureMatches(const QByteArray& text, const QByteArray& signature,
                       const QByteArray& secret);
 
 } // namespace aerolap

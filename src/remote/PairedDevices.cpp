@@ -38,24 +38,32 @@ QString dayOf(WallClock::TimePoint at) {
 }
 
 QJsonObject toJson(const PairedDevice& device) {
-    return {{"id", QString::fromStdString(device.id)},
-            {"name", QString::fromStdString(device.name)},
-            {"paired", msSinceEpoch(device.pairedAt)},
-            {"last_seen", msSinceEpoch(device.lastSeen)},
-            {"secret", QString::fromLatin1(device.secret.toBase64())},
-            {"sequence", QString::number(device.lastSequence)}};
+    QJsonObject written{{"id", QString::fromStdString(device.id)},
+                        {"name", QString::fromStdString(device.name)},
+                        {"paired", msSinceEpoch(device.pairedAt)},
+                        {"last_seen", msSinceEpoch(device.lastSeen)},
+                        {"secret", QString::fromLatin1(device.secret.toBase64())},
+                        {"sequence", QString::number(device.lastSequence)}};
+    // Written only for a timekeeper's, so that a file of the remote alone reads as before.
+    if (device.role == DeviceRole::Timekeeper) {
+        written.insert("role", "timekeeper");
+    }
+    return written;
 }
 
 std::optional<PairedDevice> deviceFrom(const QJsonValue& value) {
     const QJsonObject object = value.toObject();
     bool isNumber = false;
+    const QString role = object.value("role").toString(QStringLiteral("director"));
     PairedDevice device{object.value("id").toString().toStdString(),
                         object.value("name").toString().toStdString(),
+                        role == "timekeeper" ? DeviceRole::Timekeeper : DeviceRole::Director,
                         fromMsSinceEpoch(object.value("paired").toInteger()),
                         fromMsSinceEpoch(object.value("last_seen").toInteger()),
                         QByteArray::fromBase64(object.value("secret").toString().toLatin1()),
                         object.value("sequence").toString().toULongLong(&isNumber)};
-    if (device.id.empty() || device.secret.size() != PairedDevices::kSecretBytes || !isNumber) {
+    if (device.id.empty() || device.secret.size() != PairedDevices::kSecretBytes || !isNumber ||
+        (role != "director" && role != "timekeeper")) {
         return std::nullopt;
     }
     return device;
@@ -127,16 +135,20 @@ PairedDevice* PairedDevices::find(const std::string& id) {
     return found == m_devices.end() ? nullptr : &*found;
 }
 
-const PairedDevice& PairedDevices::add(std::string name) {
+const PairedDevice& PairedDevices::add(std::string name, DeviceRole role) {
     const auto now = m_wall.now();
-    m_devices.push_back({randomBytes(kIdBytes).toHex().toStdString(), std::move(name), now, now,
-                         randomBytes(kSecretBytes), 0});
+    m_devices.push_back({randomBytes(kIdBytes).toHex().toStdString(), std::move(name), role, now,
+                         now, randomBytes(kSecretBytes), 0});
     save();
     return m_devices.back();
 }
 
 void PairedDevices::acceptedFrom(PairedDevice& device, std::uint64_t sequence) {
     device.lastSequence = sequence;
+    heardFrom(device);
+}
+
+void PairedDevices::heardFrom(PairedDevice& device) {
     device.lastSeen = m_wall.now();
     save();
 }
@@ -147,8 +159,8 @@ void PairedDevices::revoke(const std::string& id) {
     }
 }
 
-void PairedDevices::revokeAll() {
-    m_devices.clear();
+void PairedDevices::revokeAll(DeviceRole role) {
+    std::erase_if(m_devices, [role](const auto& each) { return each.role == role; });
     save();
 }
 

@@ -12,11 +12,16 @@
 
 namespace aerolap {
 
+/// What a paired phone may do: drive the timer as the director's remote, or only hand in the
+/// score cards of the pilots its timekeeper times.
+enum class DeviceRole { Director, Timekeeper };
+
 /// A phone the director paired: its random id and secret, the name the director typed, and the
 /// last sequence number it used, so that no command of it can be played again.
 struct PairedDevice {
     std::string id;
     std::string name;
+    DeviceRole role = DeviceRole::Director;
     WallClock::TimePoint pairedAt;
     WallClock::TimePoint lastSeen;
     QByteArray secret;
@@ -40,11 +45,13 @@ public:
     PairedDevice* find(const std::string& id);
 
     /// A new device with a fresh id and secret from the system's random source.
-    const PairedDevice& add(std::string name);
+    const PairedDevice& add(std::string name, DeviceRole role);
     /// Keeps a command's sequence number and the moment it came.
     void acceptedFrom(PairedDevice& device, std::uint64_t sequence);
+    /// Keeps the moment a message came that carries no sequence number (a timekeeper's).
+    void heardFrom(PairedDevice& device);
     void revoke(const std::string& id);
-    void revokeAll();
+    void revokeAll(DeviceRole role);
 
 private:
     void load();

@@ -3,16 +3,28 @@
 #include "CommandSignature.h"
 
 #include <QString>
+#include <algorithm>
+#include <iterator>
 
 namespace aerolap {
 
 namespace {
 constexpr qsizetype kLongestName = 40;
+
+/// Who the notices and refusals name for a role.
+std::string partOf(DeviceRole role) {
+    return role == DeviceRole::Director ? "The director's remote" : "Timekeepers";
+}
+std::string windowOf(DeviceRole role) {
+    return role == DeviceRole::Director ? "\"Director's remote\""
+                                        : "\"Timekeepers...\" in the Scores window";
+}
 } // namespace
 
 RemoteAccess::RemoteAccess(const MonotonicSource& time, const WallClock& wall, NoticeBoard& notices,
                            std::filesystem::path stateFolder, FileWriter& files)
-    : m_gate(time), m_devices(std::move(stateFolder), wall, notices, files), m_notices(notices) {}
+    : m_gates{PairingGate(time), PairingGate(time)},
+      m_devices(std::move(stateFolder), wall, notices, files), m_notices(notices) {}
 
 std::string RemoteAccess::cleanName(std::string_view typed) {
     QString name;
@@ -24,34 +36,60 @@ std::string RemoteAccess::cleanName(std::string_view typed) {
     return name.simplified().left(kLongestName).toStdString();
 }
 
-RemoteAccess::Pairing RemoteAccess::pair(std::string_view code, std::string_view typedName) {
+RemoteAccess::Pairing RemoteAccess::pair(DeviceRole role, std::string_view code,
+                                         std::string_view typedName, const std::string& address) {
     const std::string name = cleanName(typedName);
     if (name.empty()) {
         return {std::nullopt, "Type a name for this device.", {}};
     }
     std::unique_lock lock(m_mutex);
     using Verdict = PairingGate::Verdict;
-    const PairingGate::Outcome outcome = m_gate.attempt(code);
+    const PairingGate::Outcome outcome = gate(role).attempt(code, address);
     switch (outcome.verdict) {
     case Verdict::Accepted:
         break;
     case Verdict::Closed:
         return {std::nullopt,
-                "Pairing is closed: open \"Director's remote\" on the laptop to see the code.",
+                "Pairing is closed: open " + windowOf(role) + " on the laptop to see the code.",
                 {}};
     case Verdict::Wrong:
-        return {std::nullopt, "Wrong code.", outcome.retryAfter};
+        lock.unlock();
+        if (outcome.codeReplaced) {
+            m_notices.post(partOf(role) + ": " + std::to_string(PairingGate::kWrongCodesPerCode) +
+                               " wrong pairing codes; a new code is shown. Revoke any device "
+                               "that is not one of yours.",
+                           Notice::Urgency::ActNow);
+            changed();
+        }
+        return {std::nullopt,
+                outcome.codeReplaced ? "Wrong code. The laptop now shows a new code."
+                                     : "Wrong code.",
+                outcome.retryAfter};
     case Verdict::Wait:
         return {std::nullopt, "Wait before the next try.", outcome.retryAfter};
-    case Verdict::Locked:
-        return {std::nullopt, "Too many wrong codes: pairing is locked for a minute.",
-                outcome.retryAfter};
     }
-    const PairedDevice device = m_devices.add(name);
+    const PairedDevice device = m_devices.add(name, role);
     lock.unlock();
-    m_notices.post("The director's remote: \"" + name + "\" is paired.", Notice::Urgency::ActNow);
+    m_notices.post(partOf(role) + ": \"" + name + "\" is paired.", Notice::Urgency::ActNow);
     changed();
     return {device, {}, {}};
+}
+
+PairedDevice* RemoteAccess::signer(const std::string& id, DeviceRole role, const QByteArray& text,
+                                   const QByteArray& signature, std::string& refusal) {
+    PairedDevice* device = m_devices.find(id);
+    if (device == nullptr) {
+        refusal = "This device is not paired (or was revoked): pair it again.";
+    } else if (!signatureMatches(text, signature, device->secret)) {
+        refusal = "The signature is wrong.";
+    } else if (device->role != role) {
+        refusal = role == DeviceRole::Director
+                      ? "This device is paired as a timekeeper's: it can only hand in cards."
+                      : "This device is paired as the director's remote, not as a timekeeper's.";
+    } else {
+        return device;
+    }
+    return nullptr;
 }
 
 RemoteAccess::Check RemoteAccess::check(const SignedCommand& signedCommand) {
@@ -65,12 +103,11 @@ RemoteAccess::Check RemoteAccess::check(const SignedCommand& signedCommand) {
 RemoteAccess::Check RemoteAccess::checkLocked(const SignedCommand& signedCommand) {
     const RemoteCommand& command = signedCommand.command;
     std::scoped_lock lock(m_mutex);
-    PairedDevice* device = m_devices.find(command.device);
+    Check outcome;
+    PairedDevice* device = signer(command.device, DeviceRole::Director, signedText(command),
+                                  signedCommand.signature, outcome.refusal);
     if (device == nullptr) {
-        return {std::nullopt, "This device is not paired (or was revoked): pair it again."};
-    }
-    if (!signatureMatches(command, signedCommand.signature, device->secret)) {
-        return {std::nullopt, "The command's signature is wrong."};
+        return outcome;
     }
     if (command.sequence <= device->lastSequence) {
         return {std::nullopt, "The command came out of order or twice."};
@@ -79,35 +116,57 @@ RemoteAccess::Check RemoteAccess::checkLocked(const SignedCommand& signedCommand
     return {device->name, {}};
 }
 
-void RemoteAccess::openPairing() {
-    changeAndTell([this] { m_gate.open(); });
+RemoteAccess::Check RemoteAccess::checkTimekeeper(const std::string& id, const QByteArray& text,
+                                                  const QByteArray& signature) {
+    Check outcome;
+    {
+        std::scoped_lock lock(m_mutex);
+        PairedDevice* device = signer(id, DeviceRole::Timekeeper, text, signature, outcome.refusal);
+        if (device == nullptr) {
+            return outcome;
+        }
+        m_devices.heardFrom(*device);
+        outcome.deviceName = device->name;
+    }
+    changed(); // last seen
+    return outcome;
 }
 
-void RemoteAccess::closePairing() {
-    changeAndTell([this] { m_gate.close(); });
+void RemoteAccess::openPairing(DeviceRole role) {
+    changeAndTell([this, role] { gate(role).open(); });
 }
 
-std::optional<std::string> RemoteAccess::pairingCode() const {
+void RemoteAccess::closePairing(DeviceRole role) {
+    changeAndTell([this, role] { gate(role).close(); });
+}
+
+std::optional<std::string> RemoteAccess::pairingCode(DeviceRole role) const {
     std::scoped_lock lock(m_mutex);
-    return m_gate.isOpen() ? std::optional(m_gate.code()) : std::nullopt;
+    return gate(role).isOpen() ? std::optional(gate(role).code()) : std::nullopt;
 }
 
-std::vector<PairedDevice> RemoteAccess::devices() const {
+std::vector<PairedDevice> RemoteAccess::devices(DeviceRole role) const {
     std::scoped_lock lock(m_mutex);
-    return m_devices.all();
+    std::vector<PairedDevice> inRole;
+    std::ranges::copy_if(m_devices.all(), std::back_inserter(inRole),
+                         [role](const PairedDevice& each) { return each.role == role; });
+    return inRole;
 }
-
 void RemoteAccess::revoke(const std::string& id) {
     changeAndTell([this, &id] { m_devices.revoke(id); });
 }
 
-void RemoteAccess::revokeAll() {
-    changeAndTell([this] { m_devices.revokeAll(); });
+void RemoteAccess::revokeAll(DeviceRole role) {
+    changeAndTell([this, role] { m_devices.revokeAll(role); });
 }
 
-void RemoteAccess::onChange(std::function<void()> listener) {
+void RemoteAccess::onChange(const void* owner, std::function<void()> listener) {
     std::scoped_lock lock(m_mutex);
-    m_listener = std::move(listener);
+    if (listener) {
+        m_listeners.insert_or_assign(owner, std::move(listener));
+    } else {
+        m_listeners.erase(owner);
+    }
 }
 
 void RemoteAccess::changeAndTell(const std::function<void()>& change) {
@@ -121,8 +180,8 @@ void RemoteAccess::changeAndTell(const std::function<void()>& change) {
 void RemoteAccess::changed() {
     // Under the lock, so that a listener taken away is never called after.
     std::scoped_lock lock(m_mutex);
-    if (m_listener) {
-        m_listener();
+    for (const auto& [owner, listener] : m_listeners) {
+        listener();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PhoneCard.h"
 #include "scoring/Card.h"
 #include "scoring/ScoringRules.h"
 
@@ -22,6 +23,8 @@ struct GroupSheet {
     /// pilots of the group fill it.
     bool reflight = false;
     std::set<std::string> granted;
+    /// Where each card that came from a timekeeper's phone came from, by the pilot's name.
+    std::map<std::string, PhoneCardOrigin> fromPhones;
 
     friend bool operator==(const GroupSheet&, const GroupSheet&) = default;
 };

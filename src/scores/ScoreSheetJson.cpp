@@ -200,6 +200,18 @@ Flight readFlight(const QJsonValue& value, const std::string& where) {
     return flight;
 }
 
+PhoneCardOrigin readOrigin(const QJsonValue& value, const std::string& where) {
+    Fields fields(value, where);
+    PhoneCardOrigin origin{fields.text("card"), 0, fields.text("device"), fields.text("signed_by")};
+    bool isNumber = false;
+    origin.made = QString::fromStdString(fields.text("made")).toULongLong(&isNumber);
+    if (!isNumber) {
+        throw BadField(fields.field("made"), "must be a whole number in quotes");
+    }
+    fields.finish();
+    return origin;
+}
+
 GroupSheet readGroup(const QJsonValue& value, const std::string& where) {
     Fields fields(value, where);
     GroupSheet group;
@@ -223,6 +235,9 @@ GroupSheet readGroup(const QJsonValue& value, const std::string& where) {
         }
         read.penalty = card.integer("penalty", 0, kMostPoints, 0);
         read.mark = card.choice("mark", kMarks, CardMark::Signed);
+        if (const auto phone = card.take("phone")) {
+            group.fromPhones.emplace(pilot, readOrigin(*phone, of + ", phone"));
+        }
         card.finish();
         if (!group.cards.emplace(pilot, std::move(read)).second) {
             throw BadField(of, "the pilot has two cards in the group");
@@ -322,6 +337,15 @@ QJsonObject groupJson(const GroupSheet& group) {
         }
         if (card.mark != CardMark::Signed) {
             written.insert(QStringLiteral("mark"), nameOf(kMarks, card.mark));
+        }
+        if (const auto origin = group.fromPhones.find(pilot); origin != group.fromPhones.end()) {
+            const PhoneCardOrigin& from = origin->second;
+            written.insert(
+                QStringLiteral("phone"),
+                QJsonObject{{QStringLiteral("card"), QString::fromStdString(from.id)},
+                            {QStringLiteral("made"), QString::number(from.made)},
+                            {QStringLiteral("device"), QString::fromStdString(from.device)},
+                            {QStringLiteral("signed_by"), QString::fromStdString(from.signedBy)}});
         }
         cards.append(written);
     }

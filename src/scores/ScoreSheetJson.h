@@ -11,7 +11,7 @@ namespace aerolap {
 /// The scores file's format, written in it as "format" and "version": a program reads the
 /// versions up to its own and names a newer one rather than guess at it.
 inline constexpr const char* kScoresFormat = "aerolap-scores";
-inline constexpr int kScoresVersion = 1;
+inline constexpr int kScoresVersion = 2;
 
 /// The sheet as the scores file keeps it, JSON:
 /// {"format": "aerolap-scores", "version": 1,

@@ -199,6 +199,11 @@ std::optional<std::string> ScoresSession::cardPlaceFault(GroupPlace group, int p
 }
 
 EntryOutcome ScoresSession::enter(GroupPlace group, Card card) {
+    return enterCard(group, std::move(card), std::nullopt);
+}
+
+EntryOutcome ScoresSession::enterCard(GroupPlace group, Card card,
+                                      std::optional<std::string> phone) {
     if (auto fault = cardPlaceFault(group, card.pilot)) {
         return {false, *fault};
     }
@@ -219,8 +224,89 @@ EntryOutcome ScoresSession::enter(GroupPlace group, Card card) {
     const std::string was = old == sheet.cards.end() ? "" : cardText(old->second);
     sheet.cards.insert_or_assign(name, card);
     m_provisionalOnly = !std::exchange(sheet.confirmed, false);
-    record({"card", group.round, group.group, name, was, cardText(card)});
+    record({"card", group.round, group.group, name, was, cardText(card), std::move(phone)});
     return {true, {}};
+}
+
+std::optional<PhoneAnswer> ScoresSession::phoneCardVerdict(const PhoneCard& card) {
+    using Kind = PhoneAnswer::Kind;
+    const GroupPlace group{card.round, card.group};
+    if (!m_runner.loaded() || file().empty()) {
+        return PhoneAnswer{Kind::TryLater, *placeFault(group)};
+    }
+    if (auto fault = placeFault(group)) {
+        return PhoneAnswer{Kind::Refused, *fault};
+    }
+    const auto pilot = pilotNumber(contest(), card.pilot);
+    if (!pilot || std::ranges::count(pilotsOf(group), *pilot) == 0) {
+        return PhoneAnswer{Kind::Refused, said("%1 does not fly in group %2 of round %3.")
+                                              .arg(QString::fromStdString(card.pilot))
+                                              .arg(card.group + 1)
+                                              .arg(card.round + 1)
+                                              .toStdString()};
+    }
+    const GroupSheet* sheet = m_sheet.find(card.round, card.group);
+    const auto* taken = sheet == nullptr ? nullptr : [&]() -> const PhoneCardOrigin* {
+        const auto found = sheet->fromPhones.find(card.pilot);
+        return found == sheet->fromPhones.end() ? nullptr : &found->second;
+    }();
+    if (taken != nullptr && taken->id == card.origin.id && taken->made == card.origin.made) {
+        return PhoneAnswer{Kind::Taken, said("This card was already on the laptop.").toStdString()};
+    }
+    // A version that left the phone earlier and arrived later must not undo the newer one.
+    if (taken != nullptr && card.origin.made < taken->made) {
+        return PhoneAnswer{Kind::Taken,
+                           said("A newer card of this pilot is on the laptop.").toStdString()};
+    }
+    if (sheet != nullptr && sheet->confirmed) {
+        return PhoneAnswer{Kind::Conflict,
+                           said("Group %1 of round %2 is already confirmed: ask the director to "
+                                "change the card at the laptop.")
+                               .arg(card.group + 1)
+                               .arg(card.round + 1)
+                               .toStdString()};
+    }
+    return std::nullopt;
+}
+
+void ScoresSession::takeFromPhone(const PhoneCard& card, std::function<void(PhoneAnswer)> answer) {
+    using Kind = PhoneAnswer::Kind;
+    if (auto verdict = phoneCardVerdict(card)) {
+        if (verdict->kind != Kind::Taken) {
+            answer(std::move(*verdict));
+            return;
+        }
+        // Said only once the file holds it: the first answer may have been lost with a write.
+        save([answer = std::move(answer), verdict = std::move(*verdict)](bool saved) {
+            answer(saved
+                       ? verdict
+                       : PhoneAnswer{Kind::TryLater,
+                                     said("The laptop cannot save the scores now.").toStdString()});
+        });
+        return;
+    }
+    const GroupPlace group{card.round, card.group};
+    const GroupSheet* sheet = m_sheet.find(card.round, card.group);
+    Card entered{*pilotNumber(contest(), card.pilot), card.flights};
+    // The penalty is the director's to give; a card from the phone leaves it standing.
+    if (sheet != nullptr && sheet->cards.contains(card.pilot)) {
+        entered.penalty = sheet->cards.at(card.pilot).penalty;
+    }
+    const EntryOutcome outcome = enterCard(group, entered, card.origin.device);
+    if (!outcome.taken) {
+        answer({Kind::Refused, outcome.refusal});
+        return;
+    }
+    m_sheet.group(card.round, card.group).fromPhones.insert_or_assign(card.pilot, card.origin);
+    const QString taken = said("%1's card for round %2, group %3 is on the laptop.")
+                              .arg(QString::fromStdString(card.pilot))
+                              .arg(card.round + 1)
+                              .arg(card.group + 1);
+    save([answer = std::move(answer), taken = taken.toStdString()](bool saved) {
+        answer(saved ? PhoneAnswer{Kind::Taken, taken}
+                     : PhoneAnswer{Kind::TryLater,
+                                   said("The laptop cannot save the scores now.").toStdString()});
+    });
 }
 
 EntryOutcome ScoresSession::clearCard(GroupPlace group, int pilot) {
@@ -235,6 +321,7 @@ EntryOutcome ScoresSession::clearCard(GroupPlace group, int pilot) {
     GroupSheet& sheet = m_sheet.group(group.round, group.group);
     const std::string was = cardText(sheet.cards.at(name));
     sheet.cards.erase(name);
+    sheet.fromPhones.erase(name);
     m_provisionalOnly = !std::exchange(sheet.confirmed, false);
     record({"card", group.round, group.group, name, was, ""});
     return {true, {}};
@@ -335,14 +422,17 @@ void ScoresSession::record(ScoreChanged change) {
     touched();
 }
 
-void ScoresSession::save() {
+void ScoresSession::save(FileWriter::Written written) {
     const std::filesystem::path path = file();
     if (!path.empty()) {
         // Written out on the writer's thread: for a whole contest it takes longer than all the
         // scoring.
-        m_files.replace(kScoresFile, path, [sheet = std::make_shared<const ScoreSheet>(m_sheet)] {
-            return scoreSheetJson(*sheet);
-        });
+        m_files.replace(
+            kScoresFile, path,
+            [sheet = std::make_shared<const ScoreSheet>(m_sheet)] {
+                return scoreSheetJson(*sheet);
+            },
+            std::move(written));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PhoneCard.h"
 #include "ScoreSheet.h"
 #include "ScoredContest.h"
 #include "day_log/DayLog.h"
@@ -13,6 +14,7 @@
 #include <compare>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,6 +72,12 @@ public:
     /// Takes `card` (its `pilot` the contest's number) for the group, in place of the pilot's
     /// card there, if the round's task allows it; a confirmed group becomes provisional again.
     EntryOutcome enter(GroupPlace group, Card card);
+    /// Takes a card from a timekeeper's phone, exactly once: a copy of a card already taken (the
+    /// same id), or an older version of it, changes nothing; a card that would change a group
+    /// confirmed meanwhile is a conflict for the director; anything else goes through the checks
+    /// of a card typed in. `answer` is told on the writer's thread once the card is saved (or at
+    /// once when it is not taken), so that the phone forgets it only when the laptop has it.
+    void takeFromPhone(const PhoneCard& card, std::function<void(PhoneAnswer)> answer);
     /// Takes the pilot's card out of the group (one entered for the wrong pilot, say): the pilot
     /// has no card there any more, and a confirmed group becomes provisional again.
     EntryOutcome clearCard(GroupPlace group, int pilot);
@@ -94,8 +102,10 @@ private:
     void load();
     std::optional<std::string> placeFault(GroupPlace group);
     std::optional<std::string> cardPlaceFault(GroupPlace group, int pilot);
+    EntryOutcome enterCard(GroupPlace group, Card card, std::optional<std::string> phone);
+    std::optional<PhoneAnswer> phoneCardVerdict(const PhoneCard& card);
     void record(ScoreChanged change);
-    void save();
+    void save(FileWriter::Written written = {});
     void touched();
 
     ScheduleRunner& m_runner;

@@ -1,7 +1,7 @@
 #include "PilotsDisplayServer.h"
 
 #include "DisplayStateJson.h"
-#include "RemoteRoutes.h"
+#include "PhoneRoutes.h"
 
 #include <QFile>
 #include <QHttpServerRequest>
@@ -91,9 +91,11 @@ bool PilotsDisplayServer::handleRequest(const QHttpServerRequest& request, QTcpS
     if (request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0) {
         return isGet && path == kWebSocketPath;
     }
-    if (m_remote != nullptr && RemoteRoutes::owns(path)) {
-        m_remote->handle(request, makeResponder(request, socket));
-        return true;
+    for (PhoneRoutes* phones : m_phones) {
+        if (phones->owns(path)) {
+            phones->handle(request, makeResponder(request, socket));
+            return true;
+        }
     }
     const QByteArray* document = path == kStatePath     ? &m_json
                                  : path == kDrawPath    ? &m_drawJson

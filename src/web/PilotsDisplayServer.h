@@ -15,7 +15,7 @@ class QWebSocket;
 
 namespace aerolap {
 
-class RemoteRoutes;
+class PhoneRoutes;
 
 /// Serves the pilots' display: GET / the page, GET /api/state the state as JSON, GET /api/draw the
 /// draw and GET /api/results the results (each fetched again only when the state names a new
@@ -23,7 +23,8 @@ class RemoteRoutes;
 /// state on connecting, on every change and after each 1.5 s without one, so that the page notices
 /// a lost connection; with no WebSocket client it sends nothing. Nothing else: other paths are 404,
 /// other methods 405, and nothing a client sends can change the timer (the director's remote,
-/// under /remote, is apart: see `serveRemote`). What it shows comes in through `publish`.
+/// under /remote, and the timekeepers' cards, under /timekeeper, are apart: see `servePhones`).
+/// What it shows comes in through `publish`.
 class PilotsDisplayServer final : public QAbstractHttpServer {
 public:
     explicit PilotsDisplayServer(ConnectionLimits limits = {}, QObject* parent = nullptr);
@@ -38,8 +39,9 @@ public:
     void publishDraw(const std::optional<DrawDocument>& draw);
     /// What /api/results serves from now on: the results, made elsewhere once per version.
     void publishResults(const QByteArray& json) { m_resultsJson = json; }
-    /// Serves the director's remote too, under /remote; without it those paths are not found.
-    void serveRemote(RemoteRoutes* routes) { m_remote = routes; }
+    /// Serves a page for paired phones too, under its own path; without it those paths are not
+    /// found.
+    void servePhones(PhoneRoutes* routes) { m_phones.push_back(routes); }
 
     std::size_t webSocketClients() const { return m_clients.size(); }
     int openConnections() const { return m_listener->openConnections(); }
@@ -59,7 +61,7 @@ private:
     QByteArray m_resultsJson;
     std::vector<std::unique_ptr<QWebSocket>> m_clients;
     QTimer m_heartbeat;
-    RemoteRoutes* m_remote = nullptr;
+    std::vector<PhoneRoutes*> m_phones;
 };
 
 } // namespace aerolap

@@ -53,7 +53,7 @@ void PilotsDisplayThread::serveRemote(RemoteAccess& access, RemoteRoutes::HandOv
         m_server,
         [&] {
             m_remote = new RemoteRoutes(access, std::move(handOver), m_server);
-            m_server->serveRemote(m_remote);
+            m_server->servePhones(m_remote);
         },
         Qt::BlockingQueuedConnection);
 }
@@ -61,6 +61,23 @@ void PilotsDisplayThread::serveRemote(RemoteAccess& access, RemoteRoutes::HandOv
 void PilotsDisplayThread::publishDirectorState(const QByteArray& json) {
     QMetaObject::invokeMethod(
         m_remote, [remote = m_remote, json] { remote->publishDirectorState(json); },
+        Qt::QueuedConnection);
+}
+
+void PilotsDisplayThread::serveTimekeepers(RemoteAccess& access,
+                                           TimekeeperRoutes::HandOver handOver) {
+    QMetaObject::invokeMethod(
+        m_server,
+        [&] {
+            m_timekeepers = new TimekeeperRoutes(access, std::move(handOver), m_server);
+            m_server->servePhones(m_timekeepers);
+        },
+        Qt::BlockingQueuedConnection);
+}
+
+void PilotsDisplayThread::publishTimekeeperGroup(const QByteArray& json) {
+    QMetaObject::invokeMethod(
+        m_timekeepers, [timekeepers = m_timekeepers, json] { timekeepers->publishGroup(json); },
         Qt::QueuedConnection);
 }
 

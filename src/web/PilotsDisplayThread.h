@@ -2,6 +2,7 @@
 
 #include "PilotsDisplayServer.h"
 #include "RemoteRoutes.h"
+#include "TimekeeperRoutes.h"
 
 #include <QThread>
 
@@ -24,12 +25,16 @@ public:
     /// Serves the director's remote from now on, handing each checked command over.
     void serveRemote(RemoteAccess& access, RemoteRoutes::HandOver handOver);
     void publishDirectorState(const QByteArray& json);
+    /// Serves the timekeepers' card page from now on, handing each checked message over.
+    void serveTimekeepers(RemoteAccess& access, TimekeeperRoutes::HandOver handOver);
+    void publishTimekeeperGroup(const QByteArray& json);
 
 private:
     QThread m_thread;
     QObject m_context;
     PilotsDisplayServer* m_server = nullptr;
     RemoteRoutes* m_remote = nullptr;
+    TimekeeperRoutes* m_timekeepers = nullptr;
 };
 
 } // namespace aerolap

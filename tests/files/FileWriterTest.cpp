@@ -92,18 +92,28 @@ TEST_F(FileWriterTest, WhileAWriteIsHeldUpRecordsAreReplacedAndLinesBeyondTheRoo
 // Held inside the write of a record (its failure is being told), the writer still says what the
 // record is about to hold, the newest handed over first; once written, nothing is pending. A
 // content handed over to be made is made on the writing thread, and not at all once replaced.
+// Whoever waits for a content to be written hears whether it was, or the newer one that replaced
+// it, and only then.
 TEST_F(FileWriterTest, WhatIsHandedOverIsPendingUntilWrittenAndMadeOnlyWhenWritten) {
     holdTheFirstFailure();
     FileWriter writer(notices);
     EXPECT_EQ(writer.pending(record), std::nullopt);
-    writer.replace(kRecord, record, "first");
+    std::vector<std::string> told;
+    const auto tell = [&told](std::string what) {
+        return [&told, what](bool saved) { told.push_back(what + (saved ? " saved" : " lost")); };
+    };
+    writer.replace(
+        kRecord, record, [] { return QByteArray("first"); }, tell("first"));
     held.get_future().wait();
     EXPECT_EQ(writer.pending(record), "first") << "being written";
     int replacedMade = 0;
-    writer.replace(kRecord, record, [&replacedMade] {
-        ++replacedMade;
-        return QByteArray("replaced");
-    });
+    writer.replace(
+        kRecord, record,
+        [&replacedMade] {
+            ++replacedMade;
+            return QByteArray("replaced");
+        },
+        tell("replaced"));
     std::thread::id madeOn;
     writer.replace(kRecord, record, [&madeOn] {
         madeOn = std::this_thread::get_id();
@@ -112,8 +122,10 @@ TEST_F(FileWriterTest, WhatIsHandedOverIsPendingUntilWrittenAndMadeOnlyWhenWritt
     EXPECT_EQ(writer.pending(record), "second");
     EXPECT_EQ(writer.pending(log), std::nullopt);
     std::filesystem::remove(folder);
+    EXPECT_TRUE(told.empty());
     release.set_value();
     ASSERT_TRUE(writer.flush(FileWriter::kPatience));
+    EXPECT_EQ(told, (std::vector<std::string>{"first lost", "replaced saved"}));
     EXPECT_EQ(writer.pending(record), std::nullopt);
     EXPECT_EQ(contentOf(record), "second");
     EXPECT_NE(madeOn, std::this_thread::get_id());

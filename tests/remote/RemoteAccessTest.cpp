@@ -1,4 +1,5 @@
-// The director's remote without its transport: who may pair, and which commands get through.
+// The phones' access without its transport: who may pair in which role, and which commands and
+// timekeepers' messages get through.
 #include "remote/RemoteAccess.h"
 
 #include "VirtualTime.h"
@@ -52,17 +53,18 @@ TEST(CommandSignature, CoversEveryFieldInTheTextThePageSigns) {
     EXPECT_EQ(signedText({"d1", 17, RemoteAction::Stop}), "aerolap-remote-1\nd1\n17\nstop\n");
     const QByteArray secret(32, 'k');
     const QByteArray signature = hmacSha256(secret, signedText(jump)).toHex();
-    EXPECT_TRUE(signatureMatches(jump, signature, secret));
+    EXPECT_TRUE(signatureMatches(signedText(jump), signature, secret));
     for (RemoteCommand changed : {RemoteCommand{"d2", 17, RemoteAction::Jump, 3, 2},
                                   RemoteCommand{"d1", 18, RemoteAction::Jump, 3, 2},
                                   RemoteCommand{"d1", 17, RemoteAction::Jump, 3, 1}}) {
-        EXPECT_FALSE(signatureMatches(changed, signature, secret)) << signedText(changed).data();
+        EXPECT_FALSE(signatureMatches(signedText(changed), signature, secret))
+            << signedText(changed).data();
     }
     QByteArray lastByteOff = signature;
     lastByteOff.back() = lastByteOff.back() == '0' ? '1' : '0';
-    EXPECT_FALSE(signatureMatches(jump, lastByteOff, secret));
-    EXPECT_FALSE(signatureMatches(jump, signature.left(63), secret));
-    EXPECT_FALSE(signatureMatches(jump, signature, QByteArray(32, 'K')));
+    EXPECT_FALSE(signatureMatches(signedText(jump), lastByteOff, secret));
+    EXPECT_FALSE(signatureMatches(signedText(jump), signature.left(63), secret));
+    EXPECT_FALSE(signatureMatches(signedText(jump), signature, QByteArray(32, 'K')));
 }
 
 struct Body {
@@ -98,37 +100,58 @@ const Body kBodies[] = {
 INSTANTIATE_TEST_SUITE_P(, Bodies, ::testing::ValuesIn(kBodies),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(PairingGate, WrongCodesWaitLongerEachTimeAndTheFifthLocksForAMinute) {
+TEST(PairingGate, WrongCodesHoldBackTheirOwnAddressAndFiveReplaceTheCode) {
     VirtualTime time;
     PairingGate gate(time);
-    EXPECT_EQ(gate.attempt("000000").verdict, Verdict::Closed);
+    EXPECT_EQ(gate.attempt("000000", "a").verdict, Verdict::Closed);
     gate.open();
     ASSERT_EQ(gate.code().size(), 6u);
-    const std::string wrong = gate.code() == "999999" ? "000000" : "999999";
+    const auto wrongFor = [&gate] { return gate.code() == "999999" ? "000000" : "999999"; };
     for (const auto wait : {1s, 2s, 4s, 8s}) {
-        const auto outcome = gate.attempt(wrong);
+        const auto outcome = gate.attempt(wrongFor(), "hostile");
         EXPECT_EQ(outcome.verdict, Verdict::Wrong);
         EXPECT_EQ(outcome.retryAfter, wait);
+        EXPECT_FALSE(outcome.codeReplaced);
         time.advance(wait - 1ms);
-        // Even the right code is not heard before the wait is over.
-        EXPECT_EQ(gate.attempt(gate.code()).verdict, Verdict::Wait);
+        // Even the right code is not heard from that address before the wait is over.
+        EXPECT_EQ(gate.attempt(gate.code(), "hostile").verdict, Verdict::Wait);
         time.advance(1ms);
     }
-    EXPECT_EQ(gate.attempt(wrong).verdict, Verdict::Locked);
-    time.advance(59s);
-    const auto locked = gate.attempt(gate.code());
-    EXPECT_EQ(locked.verdict, Verdict::Locked);
-    EXPECT_EQ(locked.retryAfter, 1s);
+    const std::string used = gate.code();
+    const auto fifth = gate.attempt(wrongFor(), "hostile");
+    EXPECT_TRUE(fifth.codeReplaced);
+    EXPECT_EQ(fifth.retryAfter, 16s);
+    EXPECT_NE(gate.code(), used) << "a fresh code after five wrong ones";
+    EXPECT_EQ(gate.attempt(used, "timekeeper").verdict,
+              gate.code() == used ? Verdict::Accepted : Verdict::Wrong);
     time.advance(1s);
-    // After the lock the count starts again: one wrong code waits a second.
-    EXPECT_EQ(gate.attempt(wrong).retryAfter, 1s);
-    time.advance(1s);
+    EXPECT_EQ(gate.attempt(gate.code(), "other timekeeper").verdict, Verdict::Accepted)
+        << "another address is never held back";
     const std::string code = gate.code();
-    EXPECT_EQ(gate.attempt(code).verdict, Verdict::Accepted);
-    EXPECT_EQ(gate.attempt(code).verdict, gate.code() == code ? Verdict::Accepted : Verdict::Wrong)
+    EXPECT_EQ(gate.attempt(code, "third").verdict, Verdict::Accepted);
+    EXPECT_EQ(gate.attempt(code, "fourth").verdict,
+              gate.code() == code ? Verdict::Accepted : Verdict::Wrong)
         << "a code pairs one device";
+    for (int count = 7; count <= 12; ++count) {
+        time.advance(PairingGate::kLongestWait);
+        EXPECT_LE(gate.attempt(wrongFor(), "hostile").retryAfter, PairingGate::kLongestWait);
+    }
     gate.close();
-    EXPECT_EQ(gate.attempt(gate.code()).verdict, Verdict::Closed);
+    EXPECT_EQ(gate.attempt(gate.code(), "a").verdict, Verdict::Closed);
+}
+
+TEST(PairingGate, ManyAddressesNeitherGrowWithoutBoundNorOutlastTheCodesCount) {
+    VirtualTime time;
+    PairingGate gate(time);
+    gate.open();
+    int replaced = 0;
+    for (std::size_t address = 0; address < 3 * PairingGate::kAddressesKept; ++address) {
+        const std::string wrong = gate.code() == "999999" ? "000000" : "999999";
+        replaced += gate.attempt(wrong, std::to_string(address)).codeReplaced ? 1 : 0;
+    }
+    EXPECT_EQ(replaced,
+              static_cast<int>(3 * PairingGate::kAddressesKept) / PairingGate::kWrongCodesPerCode);
+    EXPECT_EQ(gate.attempt(gate.code(), "latecomer").verdict, Verdict::Accepted);
 }
 
 /// A state folder of its own, the notices told, and a wall clock that can move to the next day.
@@ -138,9 +161,10 @@ struct Remote : ::testing::Test {
         files.flush(FileWriter::kPatience);
         return RemoteAccess(time, wall, notices, folder.path().toStdString(), files);
     }
-    PairedDevice paired(RemoteAccess& remote, std::string_view name = "Phone") {
-        remote.openPairing();
-        return remote.pair(*remote.pairingCode(), name).device.value();
+    PairedDevice paired(RemoteAccess& remote, std::string_view name = "Phone",
+                        DeviceRole role = DeviceRole::Director) {
+        remote.openPairing(role);
+        return remote.pair(role, *remote.pairingCode(role), name, "phone").device.value();
     }
     static SignedCommand signedBy(const PairedDevice& device, std::uint64_t sequence,
                                   RemoteAction action = RemoteAction::Start) {
@@ -165,37 +189,75 @@ struct Remote : ::testing::Test {
 
 TEST_F(Remote, PairingGivesALongRandomSecretAndIsAnnouncedAndKeptForTheDay) {
     auto remote = access();
-    EXPECT_FALSE(remote.pair("123456", "Phone").device) << "closed until the window shows it";
-    remote.openPairing();
-    EXPECT_EQ(remote.pair(*remote.pairingCode(), " \t\n").refusal, "Type a name for this device.");
-    const std::string code = *remote.pairingCode();
-    const auto first = remote.pair(code, "Director\x07's  phone");
+    constexpr auto kDirector = DeviceRole::Director;
+    EXPECT_FALSE(remote.pair(kDirector, "123456", "Phone", "a").device)
+        << "closed until the window shows it";
+    remote.openPairing(kDirector);
+    EXPECT_EQ(remote.pair(kDirector, *remote.pairingCode(kDirector), " \t\n", "a").refusal,
+              "Type a name for this device.");
+    const std::string code = *remote.pairingCode(kDirector);
+    const auto first = remote.pair(kDirector, code, "Director\x07's  phone", "a");
     ASSERT_TRUE(first.device) << first.refusal;
     EXPECT_EQ(first.device->name, "Director's phone");
     EXPECT_EQ(first.device->secret.size(), 32);
-    EXPECT_NE(*remote.pairingCode(), code);
-    const auto second = remote.pair(*remote.pairingCode(), std::string(60, 'x'));
+    EXPECT_NE(*remote.pairingCode(kDirector), code);
+    const auto second =
+        remote.pair(kDirector, *remote.pairingCode(kDirector), std::string(60, 'x'), "b");
     ASSERT_TRUE(second.device);
     EXPECT_EQ(second.device->name.size(), 40u);
     EXPECT_NE(first.device->secret, second.device->secret);
     EXPECT_NE(first.device->id, second.device->id);
     EXPECT_NE(lines.str().find("\"Director's phone\" is paired"), std::string::npos);
 
-    EXPECT_EQ(access().devices(), remote.devices()) << "kept in the state folder";
+    EXPECT_EQ(access().devices(kDirector), remote.devices(kDirector)) << "kept in the state folder";
     wall.days = std::chrono::days(1);
-    EXPECT_TRUE(access().devices().empty());
+    EXPECT_TRUE(access().devices(kDirector).empty());
     EXPECT_NE(lines.str().find("are forgotten"), std::string::npos) << lines.str();
 }
 
-TEST_F(Remote, AWrongCodeIsRefusedWithTheWaitAndNoDeviceIsAdded) {
+TEST_F(Remote, EachRolePairsWithItsOwnCodeAndAStrangersWrongCodesHoldBackOnlyThem) {
     auto remote = access();
-    remote.openPairing();
-    const std::string wrong = *remote.pairingCode() == "000000" ? "000001" : "000000";
-    const auto refused = remote.pair(wrong, "Stranger");
+    constexpr auto kTimekeeper = DeviceRole::Timekeeper;
+    remote.openPairing(kTimekeeper);
+    EXPECT_FALSE(remote.pairingCode(DeviceRole::Director)) << "the remote's pairing stays closed";
+    const std::string code = *remote.pairingCode(kTimekeeper);
+    EXPECT_NE(remote.pair(DeviceRole::Director, code, "Phone", "a").refusal.find("closed"),
+              std::string::npos);
+    const std::string wrong = code == "000000" ? "000001" : "000000";
+    const auto refused = remote.pair(kTimekeeper, wrong, "Stranger", "stranger");
     EXPECT_EQ(refused.refusal, "Wrong code.");
     EXPECT_EQ(refused.retryAfter, 1s);
-    EXPECT_EQ(remote.pair(*remote.pairingCode(), "Director").refusal, "Wait before the next try.");
-    EXPECT_TRUE(remote.devices().empty());
+    EXPECT_EQ(remote.pair(kTimekeeper, code, "Stranger", "stranger").refusal,
+              "Wait before the next try.");
+    const auto timekeeper = remote.pair(kTimekeeper, code, "Timekeeper 1", "timekeeper");
+    ASSERT_TRUE(timekeeper.device) << timekeeper.refusal;
+    EXPECT_EQ(timekeeper.device->role, kTimekeeper);
+    EXPECT_EQ(remote.devices(kTimekeeper).size(), 1u);
+    EXPECT_TRUE(remote.devices(DeviceRole::Director).empty());
+    EXPECT_EQ(access().devices(kTimekeeper).front().role, kTimekeeper) << "the role is kept";
+    EXPECT_NE(lines.str().find("Timekeepers: \"Timekeeper 1\" is paired"), std::string::npos);
+}
+
+TEST_F(Remote, ATimekeepersPhoneHandsInSignedMessagesAndNothingElse) {
+    auto remote = access();
+    const PairedDevice director = paired(remote, "Director");
+    const PairedDevice timekeeper = paired(remote, "Timekeeper", DeviceRole::Timekeeper);
+    EXPECT_EQ(remote.check(signedBy(timekeeper, 1)).refusal,
+              "This device is paired as a timekeeper's: it can only hand in cards.");
+    const QByteArray text = "aerolap-card-1\nwhatever the card says";
+    const auto sign = [&text](const PairedDevice& device) {
+        return hmacSha256(device.secret, text).toHex();
+    };
+    EXPECT_EQ(remote.checkTimekeeper(timekeeper.id, text, sign(timekeeper)).deviceName,
+              "Timekeeper");
+    EXPECT_TRUE(remote.checkTimekeeper(timekeeper.id, text, sign(timekeeper)).deviceName)
+        << "a card sent again is for the intake to know, not refused here";
+    EXPECT_EQ(remote.checkTimekeeper(timekeeper.id, text + "x", sign(timekeeper)).refusal,
+              "The signature is wrong.");
+    EXPECT_FALSE(remote.checkTimekeeper(director.id, text, sign(director)).deviceName);
+    remote.revokeAll(DeviceRole::Timekeeper);
+    EXPECT_FALSE(remote.checkTimekeeper(timekeeper.id, text, sign(timekeeper)).deviceName);
+    EXPECT_TRUE(remote.check(signedBy(director, 1)).deviceName) << "the director's stays";
 }
 
 TEST_F(Remote, OnlySignedCommandsOfAPairedDeviceInRisingOrderGetThrough) {
@@ -209,7 +271,7 @@ TEST_F(Remote, OnlySignedCommandsOfAPairedDeviceInRisingOrderGetThrough) {
 
     SignedCommand forged = signedBy(phone, 9, RemoteAction::Stop);
     forged.command.action = RemoteAction::Reset;
-    EXPECT_EQ(remote.check(forged).refusal, "The command's signature is wrong.");
+    EXPECT_EQ(remote.check(forged).refusal, "The signature is wrong.");
     SignedCommand stranger = signedBy(phone, 10);
     stranger.command.device = "unknown";
     EXPECT_EQ(remote.check(stranger).refusal,
@@ -222,9 +284,9 @@ TEST_F(Remote, OnlySignedCommandsOfAPairedDeviceInRisingOrderGetThrough) {
     remote.revoke(phone.id);
     EXPECT_FALSE(remote.check(signedBy(phone, 20)).deviceName);
     EXPECT_TRUE(remote.check(signedBy(tablet, 2)).deviceName);
-    remote.revokeAll();
+    remote.revokeAll(DeviceRole::Director);
     EXPECT_FALSE(remote.check(signedBy(tablet, 3)).deviceName);
-    EXPECT_TRUE(access().devices().empty());
+    EXPECT_TRUE(access().devices(DeviceRole::Director).empty());
 }
 
 TEST_F(Remote, AnUnreadableFileIsNamedAndPairingStartsAfresh) {
@@ -233,10 +295,10 @@ TEST_F(Remote, AnUnreadableFileIsNamedAndPairingStartsAfresh) {
     file.write(R"({"day":"2026-06-13","devices":[{"id":"x","secret":"short"}]})");
     file.close();
     auto remote = access();
-    EXPECT_TRUE(remote.devices().empty());
+    EXPECT_TRUE(remote.devices(DeviceRole::Director).empty());
     EXPECT_NE(lines.str().find("cannot be read"), std::string::npos) << lines.str();
     paired(remote);
-    EXPECT_EQ(access().devices().size(), 1u);
+    EXPECT_EQ(access().devices(DeviceRole::Director).size(), 1u);
 }
 
 } // namespace

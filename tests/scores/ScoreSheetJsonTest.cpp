@@ -20,6 +20,8 @@ TEST(ScoreSheetJson, ReadsBackWhatItWrote) {
         0, {{179, std::nullopt, 0, 0}, {95, 12, 3, 0}}, 100, CardMark::Unsigned, false};
     sheet.group(0, 1).cards["Dário"] = {0, {}, 0, CardMark::NoShow, false};
     sheet.group(1, 0).cards["Bruno"] = {0, {{70, std::nullopt, 0, 60}}, 0, CardMark::Signed, false};
+    sheet.group(1, 0).fromPhones["Bruno"] = {"0123456789abcdef0123456789abcdef",
+                                             18'446'744'073'709'551'615u, "Timekeeper 1", "B. R."};
     GroupSheet& reflight = sheet.group(1, 2);
     reflight.reflight = true;
     reflight.granted = {"Bruno"};
@@ -46,8 +48,8 @@ constexpr Refused kRefused[] = {
     {"NotAnObject", "[]", "must hold one object in braces"},
     {"AnotherFormat", R"({"format": "aerolap-schedule", "version": 1})",
      "format: must be \"aerolap-scores\""},
-    {"NewerVersion", R"({"format": "aerolap-scores", "version": 2})",
-     "version: 2 is of a newer Aerolap: this one reads up to 1"},
+    {"NewerVersion", R"({"format": "aerolap-scores", "version": 3})",
+     "version: 3 is of a newer Aerolap: this one reads up to 2"},
     {"UnknownRule", R"({"format": "aerolap-scores", "version": 1, "rules": {"drop": 1}})",
      "rules, drop: is not a field of the scores file"},
     {"UnknownReflightRule",

@@ -1,65 +1,16 @@
 // The director's remote on a live loopback server, driving the whole program, as it is wired, in
 // virtual time: pairing, the wrong codes' waits, revoking, and the commands that must not get
 // through.
-#include "TimedComposition.h"
-#include "remote/CommandSignature.h"
+#include "PhonesTest.h"
 #include "web/PilotsDisplayServer.h"
-
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace aerolap::testing {
 namespace {
 
 using namespace std::chrono_literals;
 
-struct Answer {
-    int status = 0;
-    QJsonObject json;
-    QNetworkReply* reply = nullptr;
-};
-
-class Remote : public ::testing::Test {
+class Remote : public PhonesTest {
 protected:
-    Remote() {
-        world.timer.load(std::nullopt);
-        world.runSoon();
-    }
-    ~Remote() override { qDeleteAll(replies); }
-
-    Answer request(const QString& path, const QByteArray* body = nullptr,
-                   const QByteArray& type = "application/json") {
-        QNetworkRequest asked(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path)));
-        asked.setHeader(QNetworkRequest::ContentTypeHeader, type);
-        QNetworkReply* reply = body != nullptr ? network.post(asked, *body) : network.get(asked);
-        replies.push_back(reply);
-        EXPECT_TRUE(QTest::qWaitFor([reply] { return reply->isFinished(); }, 3000))
-            << path.toStdString();
-        return {reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
-                QJsonDocument::fromJson(reply->readAll()).object(), reply};
-    }
-    Answer post(const QString& path, const QJsonObject& body) {
-        const QByteArray bytes = QJsonDocument(body).toJson();
-        return request(path, &bytes);
-    }
-    Answer pair(const QString& code, const QString& name = QStringLiteral("Director's phone")) {
-        return post(QStringLiteral("/remote/pair"), {{"code", code}, {"name", name}});
-    }
-    struct Device {
-        std::string id;
-        QByteArray secret;
-    };
-    Device paired() {
-        access.openPairing();
-        const Answer answer = pair(QString::fromStdString(*access.pairingCode()));
-        EXPECT_EQ(answer.status, 200);
-        return {answer.json["device"].toString().toStdString(),
-                QByteArray::fromHex(answer.json["secret"].toString().toLatin1())};
-    }
     Answer send(const Device& device, std::uint64_t sequence, RemoteAction action,
                 const QByteArray& key = {}) {
         const RemoteCommand command{device.id, sequence, action};
@@ -71,15 +22,6 @@ protected:
                      {"command", QString::fromStdString(std::string(actionName(action)))},
                      {"signature", QString::fromLatin1(signature)}});
     }
-    bool cycleRuns() const { return world.form.Command7.visible(); }
-
-    PilotsDisplayThread server;
-    quint16 port = server.start(QHostAddress::LocalHost, 0).first.value_or(0);
-    TimedField world{&server};
-    RemoteAccess& access = *world.remote;
-    GuardedMessageBoxes& boxes = world.timer.messageBoxes();
-    QNetworkAccessManager network;
-    std::vector<QNetworkReply*> replies;
 };
 
 TEST_F(Remote, APairedPhoneDrivesTheWindowAndNoReplayedReorderedOrForgedCommandGetsThrough) {
@@ -99,7 +41,7 @@ TEST_F(Remote, APairedPhoneDrivesTheWindowAndNoReplayedReorderedOrForgedCommandG
         << "replayed";
     EXPECT_EQ(send(phone, 9, RemoteAction::Stop).status, 403) << "reordered";
     EXPECT_EQ(send(phone, 11, RemoteAction::Stop, QByteArray(32, 'x')).json["error"].toString(),
-              "The command's signature is wrong.");
+              "The signature is wrong.");
     EXPECT_TRUE(cycleRuns());
     EXPECT_EQ(world.form.Label2.caption(), runningTime);
 
@@ -112,10 +54,10 @@ TEST_F(Remote, APairedPhoneDrivesTheWindowAndNoReplayedReorderedOrForgedCommandG
         << world.noticesText();
 }
 
-TEST_F(Remote, WrongCodesWaitLongerAndTheFifthLocksPairingForAMinute) {
+TEST_F(Remote, WrongCodesWaitLongerAndTheFifthGivesAFreshCode) {
     EXPECT_EQ(pair(QStringLiteral("123456")).status, 403) << "closed until the window shows it";
-    access.openPairing();
-    const QString code = QString::fromStdString(*access.pairingCode());
+    access.openPairing(DeviceRole::Director);
+    const QString code = QString::fromStdString(*access.pairingCode(DeviceRole::Director));
     const QString wrong = code == "000000" ? "000001" : "000000";
     for (const int wait : {1, 2, 4, 8}) {
         const Answer refused = pair(wrong);
@@ -124,13 +66,14 @@ TEST_F(Remote, WrongCodesWaitLongerAndTheFifthLocksPairingForAMinute) {
         EXPECT_EQ(pair(code).json["error"].toString(), "Wait before the next try.");
         world.run(std::chrono::seconds(wait));
     }
-    EXPECT_EQ(pair(wrong).json["retry_after"].toInt(), 60);
-    world.run(59s);
-    EXPECT_EQ(pair(code).json["error"].toString(),
-              "Too many wrong codes: pairing is locked for a minute.");
-    world.run(1s);
-    EXPECT_EQ(pair(code).status, 200);
-    EXPECT_EQ(access.devices().size(), 1u);
+    const Answer fifth = pair(wrong);
+    EXPECT_EQ(fifth.json["error"].toString(), "Wrong code. The laptop now shows a new code.");
+    EXPECT_EQ(fifth.json["retry_after"].toInt(), 16);
+    EXPECT_NE(world.noticesText().find("5 wrong pairing codes"), std::string::npos);
+    world.run(16s);
+    const QString fresh = QString::fromStdString(*access.pairingCode(DeviceRole::Director));
+    EXPECT_EQ(pair(fresh).status, 200);
+    EXPECT_EQ(access.devices(DeviceRole::Director).size(), 1u);
 }
 
 TEST_F(Remote, RevokedAndUnknownDevicesAreRefusedAndChangeNothing) {
@@ -145,7 +88,8 @@ TEST_F(Remote, RevokedAndUnknownDevicesAreRefusedAndChangeNothing) {
     // What a page of another site can post without asking first is not taken at all.
     for (const QByteArray type : {"text/plain", "application/x-www-form-urlencoded"}) {
         const QByteArray body = "command=start";
-        EXPECT_EQ(request(QStringLiteral("/remote/command"), &body, type).status, 415) << type.data();
+        EXPECT_EQ(request(QStringLiteral("/remote/command"), &body, type).status, 415)
+            << type.data();
         EXPECT_EQ(request(QStringLiteral("/remote/pair"), &body, type).status, 415) << type.data();
     }
     EXPECT_EQ(post(QStringLiteral("/remote/command"), {{"command", "start"}}).status, 400);
@@ -194,16 +138,16 @@ TEST_F(Remote, ItsPagesChangeNothingAndAreNeitherCachedNorOpenToOtherSources) {
     EXPECT_TRUE(policy.startsWith("default-src 'none'; script-src 'self'; style-src 'sha256-"))
         << policy.data();
     EXPECT_EQ(request(QStringLiteral("/remote/remote.js")).status, 200);
-    access.openPairing();
-    const std::string code = *access.pairingCode();
+    access.openPairing(DeviceRole::Director);
+    const std::string code = *access.pairingCode(DeviceRole::Director);
     for (const char* path : {"/remote/pair", "/remote/command"}) {
         EXPECT_EQ(request(QString::fromLatin1(path)).status, 405) << path;
     }
     const QJsonObject director = request(QStringLiteral("/remote/state")).json;
     EXPECT_EQ(director["task"].toString(), "TO 10 MINUTI");
     EXPECT_EQ(director["preparation"].toString(), "00.00.30");
-    EXPECT_EQ(*access.pairingCode(), code);
-    EXPECT_TRUE(access.devices().empty());
+    EXPECT_EQ(*access.pairingCode(DeviceRole::Director), code);
+    EXPECT_TRUE(access.devices(DeviceRole::Director).empty());
 
     PilotsDisplayServer withoutRemote;
     port = withoutRemote.start(QHostAddress::LocalHost, 0).value_or(0);

@@ -25,7 +25,7 @@ namespace aerolap {
 
 namespace {
 
-enum Column { Pilot, Targets, Flights, Penalty, Mark, Raw, Score };
+enum Column { Pilot, Targets, Flights, Penalty, Mark, Raw, Score, Source };
 
 constexpr CardMark kMarks[] = {CardMark::Signed, CardMark::Unsigned, CardMark::NoShow};
 
@@ -53,7 +53,7 @@ ScoresWindow::ScoresWindow(ScoresSession& session, ScheduleRunner& runner, QWidg
     : QWidget(parent, Qt::Window), m_session(session), m_runner(runner),
       m_dialogs(std::move(dialogs)), m_round(new QSpinBox(this)), m_group(new QSpinBox(this)),
       m_task(new QLabel(this)), m_sheet(new QWidget), m_grid(new QGridLayout(m_sheet)),
-      m_message(new QLabel(this)) {
+      m_message(new QLabel(this)), m_buttons(new QHBoxLayout) {
     setWindowTitle(tr("Scores"));
     auto* layout = new QVBoxLayout(this);
     auto* place = new QHBoxLayout;
@@ -77,7 +77,7 @@ ScoresWindow::ScoresWindow(ScoresSession& session, ScheduleRunner& runner, QWidg
     m_message->setWordWrap(true);
     layout->addWidget(m_message);
 
-    auto* group = new QHBoxLayout;
+    auto* group = m_buttons;
     button(tr("&Confirm group"), this, group, &ScoresWindow::confirm);
     button(tr("Re-flight group..."), this, group, &ScoresWindow::addReflight);
     button(tr("Rules..."), this, group, &ScoresWindow::editRules);
@@ -169,8 +169,8 @@ void ScoresWindow::rebuild() {
     const auto rules = roundRules();
     const bool poker = rules && rules->counting == Counting::Poker;
     const QString headings[] = {tr("Pilot"), tr("Targets"), tr("Flights"), tr("Penalty"),
-                                tr("Mark"),  tr("Raw"),     tr("Score")};
-    for (int column = Pilot; column <= Score; ++column) {
+                                tr("Mark"),  tr("Raw"),     tr("Score"),   tr("Card")};
+    for (int column = Pilot; column <= Source; ++column) {
         if (column != Targets || poker) {
             m_grid->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(headings[column])), 0,
                               column);
@@ -229,6 +229,9 @@ void ScoresWindow::rebuild() {
         row.score = new QLabel;
         row.score->setObjectName(QStringLiteral("score") + index);
         m_grid->addWidget(row.score, line, Score);
+        row.source = new QLabel;
+        row.source->setObjectName(QStringLiteral("source") + index);
+        m_grid->addWidget(row.source, line, Source);
         // Tab goes from one pilot's times to the next pilot's; the rest of a row comes after.
         for (QWidget* next :
              {static_cast<QWidget*>(row.targets), static_cast<QWidget*>(row.flights)}) {
@@ -259,6 +262,30 @@ void ScoresWindow::rebuild() {
     }
 }
 
+QString ScoresWindow::cardSource(const Row& row, const Card* card) const {
+    if (card == nullptr) {
+        return tr("no card yet");
+    }
+    const GroupSheet* group = m_session.sheet().find(shown().round, shown().group);
+    const auto phone = group->fromPhones.find(row.name.toStdString());
+    if (phone == group->fromPhones.end()) {
+        return tr("typed in");
+    }
+    return tr("phone \"%1\", signed \"%2\"")
+        .arg(text(phone->second.device), text(phone->second.signedBy));
+}
+
+void ScoresWindow::offerTimekeepers(QWidget& window) {
+    auto* made = new QPushButton(tr("&Timekeepers..."), this);
+    made->setObjectName(QStringLiteral("timekeepers"));
+    m_buttons->insertWidget(m_buttons->count() - 4, made);
+    connect(made, &QPushButton::clicked, &window, [&window] {
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
+}
+
 void ScoresWindow::refresh() {
     if (roundRules() && !std::ranges::equal(m_rows, m_session.pilotsOf(shown()), {}, &Row::pilot)) {
         rebuild();
@@ -270,6 +297,7 @@ void ScoresWindow::refresh() {
             continue;
         }
         const Card* card = stored(row);
+        row.source->setText(cardSource(row, card));
         row.flights->setText(card ? text(flightTimes(*card)) : QString());
         if (row.targets != nullptr) {
             row.targets->setText(card ? text(flightTargets(*card)) : QString());

@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -35,6 +36,8 @@ public:
     ~ScoresWindow() override;
 
     void showGroup(GroupPlace group);
+    /// Adds "Timekeepers...", which shows `window` (where the timekeepers' phones are paired).
+    void offerTimekeepers(QWidget& window);
 
 protected:
     /// Opens on the group just flown.
@@ -50,12 +53,15 @@ private:
         QComboBox* mark = nullptr;
         QLabel* raw = nullptr;
         QLabel* score = nullptr;
+        /// Where the card came from, or that none has come yet.
+        QLabel* source = nullptr;
         bool faulty = false;
     };
 
     GroupPlace shown() const;
     std::optional<RoundRules> roundRules();
     const Card* stored(const Row& row) const;
+    QString cardSource(const Row& row, const Card* card) const;
     /// Nothing typed and nothing marked: no card, or one to take out.
     static bool isBlank(const Row& row);
     void rebuild();
@@ -83,6 +89,7 @@ private:
     QWidget* m_sheet;
     QGridLayout* m_grid;
     QLabel* m_message;
+    QHBoxLayout* m_buttons;
     std::vector<Row> m_rows;
 };
 

@@ -1,4 +1,4 @@
-#include "DirectorsRemoteWindow.h"
+#include "PairingWindow.h"
 
 #include "ui/pilots/QrCodeImage.h"
 
@@ -24,11 +24,13 @@ QString timeOfDay(WallClock::TimePoint at) {
 }
 } // namespace
 
-DirectorsRemoteWindow::DirectorsRemoteWindow(RemoteAccess& access, const QStringList& addresses,
-                                             const QString& note, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_access(access) {
-    setObjectName(QStringLiteral("DirectorsRemoteWindow"));
-    setWindowTitle(QStringLiteral("Director's remote"));
+PairingWindow::PairingWindow(RemoteAccess& access, DeviceRole role, const QStringList& addresses,
+                             const QString& note, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_access(access), m_role(role) {
+    const bool director = role == DeviceRole::Director;
+    setObjectName(director ? QStringLiteral("DirectorsRemoteWindow")
+                           : QStringLiteral("TimekeepersWindow"));
+    setWindowTitle(director ? QStringLiteral("Director's remote") : QStringLiteral("Timekeepers"));
     auto* layout = new QVBoxLayout(this);
     if (addresses.isEmpty()) {
         layout->addWidget(new QLabel(note));
@@ -40,9 +42,13 @@ DirectorsRemoteWindow::DirectorsRemoteWindow(RemoteAccess& access, const QString
     top->addWidget(qrCode);
     auto* words = new QVBoxLayout;
     auto* help = new QLabel(
-        QStringLiteral("Open this address on your phone (or scan the code), then type the code "
-                       "below and a name for the phone. Anyone who can see this code can pair: "
-                       "revoke any device that is not yours.\n") +
+        (director ? QStringLiteral("Open this address on your phone (or scan the code), then type "
+                                   "the code below and a name for the phone. Anyone who can see "
+                                   "this code can pair: revoke any device that is not yours.\n")
+                  : QStringLiteral("Each timekeeper opens this address on their phone (or scans "
+                                   "the code), then types the code below and a name for the "
+                                   "phone. A timekeeper's phone can hand in score cards, nothing "
+                                   "else. Revoke any device that is not one of yours.\n")) +
         addresses.join(QLatin1Char('\n')));
     help->setWordWrap(true);
     help->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -67,41 +73,41 @@ DirectorsRemoteWindow::DirectorsRemoteWindow(RemoteAccess& access, const QString
     layout->addWidget(m_devices);
     auto* revokeAll = new QPushButton(QStringLiteral("Revoke all"));
     revokeAll->setObjectName(QStringLiteral("revokeAll"));
-    connect(revokeAll, &QPushButton::clicked, this, [this] { m_access.revokeAll(); });
+    connect(revokeAll, &QPushButton::clicked, this, [this] { m_access.revokeAll(m_role); });
     layout->addWidget(revokeAll, 0, Qt::AlignRight);
 
     // Pairing and commands come on the web server's thread; the list is redrawn on this one.
-    m_access.onChange([this] {
+    m_access.onChange(this, [this] {
         QMetaObject::invokeMethod(
             this, [this] { refresh(); }, Qt::QueuedConnection);
     });
     refresh();
 }
 
-DirectorsRemoteWindow::~DirectorsRemoteWindow() {
-    m_access.onChange({});
+PairingWindow::~PairingWindow() {
+    m_access.onChange(this, {});
 }
 
-void DirectorsRemoteWindow::showEvent(QShowEvent* event) {
+void PairingWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (m_code != nullptr) {
-        m_access.openPairing();
+        m_access.openPairing(m_role);
         refresh();
     }
 }
 
-void DirectorsRemoteWindow::hideEvent(QHideEvent* event) {
+void PairingWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (m_code != nullptr) {
-        m_access.closePairing();
+        m_access.closePairing(m_role);
         refresh();
     }
 }
 
-void DirectorsRemoteWindow::refresh() {
-    const auto code = m_access.pairingCode();
+void PairingWindow::refresh() {
+    const auto code = m_access.pairingCode(m_role);
     m_code->setText(code ? QString::fromStdString(*code) : QStringLiteral("------"));
-    const std::vector<PairedDevice> devices = m_access.devices();
+    const std::vector<PairedDevice> devices = m_access.devices(m_role);
     m_devices->setRowCount(static_cast<int>(devices.size()));
     int row = 0;
     for (const PairedDevice& device : devices) {
