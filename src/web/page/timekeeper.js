@@ -141,10 +141,18 @@ async function post(path, body) {
   }
 }
 
-// --- The rule: which flights count, as far as a sum of flight times tells.
+// --- The rule: which flights count, as far as a sum of flight times tells. As the laptop scores
+// them: the seconds flown past the end of the working time do not count, nor those over the cap.
+function countedSeconds(rules, flight) {
+  if (flight.seconds === null) return null;
+  const left = rules.working && flight.launched_at !== undefined ? Math.max(rules.working - flight.launched_at, 0)
+    : Infinity;
+  return Math.min(flight.seconds, left, rules.cap || Infinity);
+}
 /// Flight index -> the seconds it counts, or null for a rule the page does not add up.
 function counting(rules, flights) {
-  const counted = Math.max(rules.counted || 1, 1), known = flights.map((flight, index) => [index, flight.seconds]);
+  const counted = Math.max(rules.counted || 1, 1);
+  const known = flights.map((flight, index) => [index, countedSeconds(rules, flight)]);
   let chosen;
   if (rules.counting === "last") chosen = known.slice(Math.max(known.length - counted, 0));
   else if (rules.counting === "longest") {
@@ -152,8 +160,7 @@ function counting(rules, flights) {
       .slice(0, counted);
   } else if (rules.counting === "every") chosen = known.filter(([index]) => !rules.launches || index < rules.launches);
   else return null;
-  return new Map(chosen.map(([index, seconds]) =>
-    [index, seconds === null ? null : rules.cap ? Math.min(seconds, rules.cap) : seconds]));
+  return new Map(chosen);
 }
 function totalText(rules, flights) {
   const counts = counting(rules, flights);
@@ -191,12 +198,9 @@ function followPhase(phase) {
   const before = card.phase;
   card.phase = phase;
   if (before === phase || !card.launch) return;
-  if (before === "working") {
-    const due = card.workStart && card.working ? card.workStart + card.working * 1000 : Infinity;
-    card.launch.workEnd = Math.min(due, Date.now());
-  }
+  if (before === "working") card.launch.pastWorking = true;
   if ((before === "working" || before === "landing") && phase !== "landing") {
-    card.flights.push(Object.assign(launchedAt(card.launch), { seconds: null, settle: true }));
+    card.flights.push(Object.assign(launchedAt(card.launch), { seconds: null, settle: true, end: true }));
     card.launch = null;
   }
 }
@@ -208,10 +212,11 @@ function launchedAt(launch) {
 function pressFlight() {
   const now = Date.now();
   if (card.launch) {
-    const launch = card.launch, end = Math.min(now, launch.workEnd ?? Infinity);
+    // The whole flight, as a stopwatch has it: the laptop leaves out what was flown past the end.
+    const launch = card.launch;
     card.launch = null;
-    card.flights.push(Object.assign({ seconds: whole(end - launch.at) }, launchedAt(launch),
-      launch.workEnd === undefined ? {} : { end: true }));
+    card.flights.push(Object.assign({ seconds: whole(now - launch.at) }, launchedAt(launch),
+      launch.pastWorking ? { end: true } : {}));
   } else {
     if (allLaunchesUsed()) return;
     card.launch = { at: now };
@@ -397,7 +402,7 @@ function showTiming() {
   $("flight-label").textContent = card.launch ? TEXT.landed : TEXT.launch;
   $("elapsed").textContent = card.launch ? clockText(whole(Date.now() - card.launch.at))
     : full ? TEXT.allLaunches(card.launches) : "";
-  $("air-note").textContent = card.launch && card.launch.workEnd !== undefined ? TEXT.pastWorking : "";
+  $("air-note").textContent = card.launch && card.launch.pastWorking ? TEXT.pastWorking : "";
   $("add").textContent = editing === null ? TEXT.addFlight : TEXT.saveFlight(editing + 1);
   $("add").disabled = editing === null && allLaunchesUsed();
   $("delete").hidden = $("cancel").hidden = editing === null;
