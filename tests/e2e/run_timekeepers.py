@@ -6,15 +6,16 @@
 # one group of two pilots, the scores file beside it, and two phones already paired today as timekeepers in
 # its state folder. Two headless Chromiums at a phone's 390 x 844, each with its own profile, open
 # /timekeeper; each claims its pilot (the other's pilot shows as taken), START is pressed in the window, and
-# each times two flights with its LAUNCH/LANDED button. Phone B is offline for a minute in the middle of its
-# first flight and reloaded once back, the flight still in the air; its card is signed while it is offline
-# again, so it waits in the outbox and goes once the phone is back. Checked: the page fits the phone's width
+# each times two flights with its LAUNCH/LANDED button. Phone B reaches the laptop through a connection the
+# test can cut: it is cut off for a minute in the middle of its first flight (the page must say the
+# connection is lost) and reloaded once back, the flight still in the air; its card is signed while it is
+# cut off again, so it waits in the outbox and goes once the phone is back. Checked: the page fits the phone's width
 # with its big button a quarter of the screen's height; the cards in the scores file beside the schedule
 # are the phones' own, whole seconds, B's first flight spanning the outage; the day log has exactly one
 # card line for each pilot, naming the phone; the group confirmed in the Scores window (Ctrl+K, Alt+C),
 # the pilots' page's Results view ranks the two as their cards score.
 
-import argparse, base64, datetime, json, math, os, secrets, socket, sys, time  # noqa: E401
+import argparse, base64, contextlib, datetime, json, math, os, secrets, socket, sys, threading, time  # noqa: E401
 from pathlib import Path
 
 import run_whole_cycle as cycle
@@ -29,13 +30,52 @@ PHONES = [{"id": "e2e0keeper0a", "name": "Keeper A", "secret": secrets.token_byt
           {"id": "e2e0keeper0b", "name": "Keeper B", "secret": secrets.token_bytes(32), "pilot": "Bruno"}]
 PAGE = """const text = (id) => document.getElementById(id).textContent;
 return {view: ["pick", "timing", "signing"].find((id) => !document.getElementById(id).hidden),
-  phase: document.body.className, button: text("flight-label"), signature: text("signature"),
+  phase: document.body.className, status: text("status"), button: text("flight-label"), signature: text("signature"),
   outboxText: text("outbox"), card: JSON.parse(localStorage.getItem("aerolap-timekeeper-card")),
   outbox: JSON.parse(localStorage.getItem("aerolap-timekeeper-outbox") || "[]"),
   pilots: [...document.querySelectorAll("#pilots button")].map((b) => [b.textContent, b.disabled]),
   wide: document.documentElement.scrollWidth, big: document.getElementById("flight").getBoundingClientRect().height,
   high: innerHeight};"""
 PICK = "[...document.querySelectorAll('#pilots button')].find((b) => b.textContent.startsWith(arguments[0])).click()"
+
+
+class Cable:
+    """The way between one phone and the laptop's port, which the test can cut: then every connection
+    on it is shut, the page's WebSocket too, and each new one is shut at once, as a phone out of the
+    field's Wi-Fi finds it."""
+
+    def __init__(self, laptop_port):
+        self.listener = socket.create_server(("127.0.0.1", 0))
+        self.port, self.laptop_port, self.cut, self.open = self.listener.getsockname()[1], laptop_port, False, []
+        threading.Thread(target=self.accept, daemon=True).start()
+
+    def accept(self):
+        with contextlib.suppress(OSError):
+            while True:
+                phone, _ = self.listener.accept()
+                if self.cut:
+                    phone.close()
+                    continue
+                laptop = socket.create_connection(("127.0.0.1", self.laptop_port))
+                self.open += [phone, laptop]
+                for source, sink in ((phone, laptop), (laptop, phone)):
+                    threading.Thread(target=self.carry, args=(source, sink), daemon=True).start()
+
+    @staticmethod
+    def carry(source, sink):
+        with contextlib.suppress(OSError):
+            while data := source.recv(65536):
+                sink.sendall(data)
+        for end in (source, sink):
+            with contextlib.suppress(OSError):
+                end.shutdown(socket.SHUT_RDWR)
+
+    def set_cut(self, cut):
+        self.cut = cut
+        for end in self.open if cut else []:
+            with contextlib.suppress(OSError):
+                end.shutdown(socket.SHUT_RDWR)
+        self.open = [] if cut else self.open
 
 
 def pair_today(work):
@@ -93,11 +133,6 @@ def sign(driver, name):
     cycle.wait_until(lambda: page(driver)["view"] == "signing", 5, "the pilot's signing step")
     driver.execute_script("document.getElementById('signer').value = arguments[0];"
                           "document.getElementById('sign').click()", name)
-
-
-def offline(driver, cut):
-    driver.set_network_conditions(offline=cut, latency=0, download_throughput=0 if cut else -1,
-                                  upload_throughput=0 if cut else -1)
 
 
 def taken(driver):
@@ -159,8 +194,10 @@ def timekeepers(program, work, screenshot):
     a, b = drivers = [phone_browser(work, phone) for phone in PHONES]
     try:
         main_window = cycle.close_about_box()
-        for driver, phone in zip(drivers, PHONES):
-            open_paired(driver, web_port, phone)
+        # Keeper B reaches the laptop through a cable the test can cut.
+        cable = Cable(web_port)
+        for driver, phone, port in zip(drivers, PHONES, (web_port, cable.port)):
+            open_paired(driver, port, phone)
             cycle.wait_until(lambda: len(page(driver)["pilots"]) == 2, 15, f"{phone['name']}'s list of pilots")
         a.execute_script(PICK, "Anna")
         cycle.wait_until(lambda: page(a)["view"] == "timing", 10, "Keeper A's card for Anna")
@@ -185,8 +222,9 @@ def timekeepers(program, work, screenshot):
         at(2)
         launches = [press_flight(a, "LANDED"), press_flight(b, "LANDED")]
         at(4)
-        offline(b, True)
-        print(f"Keeper B offline for {OUTAGE_S} s, Bruno in the air")
+        cable.set_cut(True)
+        print(f"Keeper B cut off for {OUTAGE_S} s, Bruno in the air")
+        cycle.wait_until(lambda: page(b)["status"] == "CONNECTION LOST", 5, "Keeper B to show the connection lost")
         at(8)
         flown["Anna"].append(flight(launches[0], press_flight(a, "LAUNCH")))
         at(10)
@@ -199,7 +237,7 @@ def timekeepers(program, work, screenshot):
         sign(a, "AN")
         cycle.wait_until(lambda: taken(a), 10, "Anna's card on the laptop")
         at(4 + OUTAGE_S)
-        offline(b, False)
+        cable.set_cut(False)
         at(5 + OUTAGE_S)
         b.refresh()
         cycle.wait_until(lambda: page(b)["button"] == "LANDED", 10, "Bruno's flight still in the air after the reload")
@@ -209,12 +247,12 @@ def timekeepers(program, work, screenshot):
         launches[1] = press_flight(b, "LANDED")
         at(16 + OUTAGE_S)
         flown["Bruno"].append(flight(launches[1], press_flight(b, "LAUNCH")))
-        offline(b, True)
+        cable.set_cut(True)
         sign(b, "BR")
         cycle.wait_until(lambda: "not on the laptop yet" in page(b)["outboxText"], 10,
-                         "Bruno's card waiting in the outbox while Keeper B is offline")
+                         "Bruno's card waiting in the outbox while Keeper B is cut off")
         time.sleep(4)
-        offline(b, False)
+        cable.set_cut(False)
         cycle.wait_until(lambda: taken(b), 15, "Bruno's card on the laptop once Keeper B is back")
         b.refresh()
         cycle.wait_until(lambda: page(b)["view"] == "timing", 10, "Keeper B's page after the reload")
