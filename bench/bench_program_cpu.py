@@ -5,18 +5,25 @@
 # on the CPU comes from /proc/PID/task/TID/schedstat, in nanoseconds; the process's is their sum.
 #
 # Measured in each run: READY after start-up, the working time of a TO LIBERO cycle, READY after that
-# cycle has finished, and the working time of a second cycle with pilots' page clients connected. The
-# figures printed are the medians over the runs, per thread (by name) and for the whole process.
+# cycle has finished, and the working time of a second cycle with pilots' page clients connected; then,
+# in a run of its own with a schedule whose one group has a pilot for each, the working time with
+# timekeepers' phones connected and handing in cards. The figures printed are the medians over the runs,
+# per thread (by name) and for the whole process; for the timekeepers' run also how late the frames and
+# cues of its working time were against their seconds, from the day log.
 
-import argparse, base64, collections, contextlib, os, selectors, socket, statistics, sys, threading, time  # noqa: E401
+import argparse, base64, collections, contextlib, datetime, json, os, selectors, socket, statistics, sys  # noqa: E401
+import threading, time  # noqa: E401
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "e2e"))
 import run_whole_cycle as cycle  # noqa: E402
+import TimekeeperPhones  # noqa: E402
 
 PREPARATION_S, WORKING_S, LANDING_S, READY_S, SETTLE_S = 10, 65, 30, 20, 3
 TARGETS = {"READY after start-up": 0.05, "working time": 0.5, "READY after a cycle": 0.05,
-           "working time, page clients": 1.0}
+           "working time, page clients": 1.0, "working time, timekeepers": 1.0}
+# How late a frame may reach the port, and a cue the sound output, after its second (median, max; ms).
+LATENESS_TARGETS = {"frame": (5.0, 20.0), "cue": (10.0, 30.0)}
 
 
 def cpu_by_thread(pid):
@@ -124,6 +131,65 @@ def one_run(program, work, clients):
     return figures
 
 
+def lateness(log):
+    # {"frame": [ms], "cue": [ms]} of the working time of the last program run in the day log: when the
+    # frame was written or the cue handed to the output, after the second it shows began.
+    lines = [json.loads(line) for line in log.read_text(encoding="utf-8").splitlines() if line.strip()]
+    last_run = max(index for index, line in enumerate(lines) if line["kind"] == "run")
+    late = {"frame": [], "cue": []}
+    for line in lines[last_run:]:
+        if line["kind"] in late and line.get("phase") == "working" and "second_began_ns" in line:
+            done = line["written_ns"] if line["kind"] == "frame" else line["played_ns"]
+            late[line["kind"]].append((done - line["second_began_ns"]) / 1e6)
+    return late
+
+
+def timekeepers_run(program, work, count):
+    # The working time of a schedule's cycle with `count` timekeepers' phones, each also on the page's
+    # WebSocket: the CPU by thread, how late the frames and cues were, and what the phones were answered.
+    state = work / "home" / ".local" / "share" / "Aerolap"
+    phones = TimekeeperPhones.pair_today(state, count)
+    day = work / "timekeepers.json"
+    day.write_text(json.dumps(TimekeeperPhones.schedule(count, PREPARATION_S, WORKING_S)))
+    far_end, port_fd = os.openpty()
+    cycle.collect(far_end)
+    web_port = free_port()
+    app = cycle.start([program, "--web-port", web_port, "--schedule", day], env={
+        **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": os.ttyname(port_fd),
+        "AEROLAP_SOUNDS": str(work / "sounds")})
+    try:
+        window = cycle.close_about_box()
+        time.sleep(SETTLE_S)
+        crowd = TimekeeperPhones.Phones(web_port, phones, PageClients(web_port, count))
+        cycle.run("xdotool", "mousemove", "--sync", 1, 1)
+        cycle.click(*cycle.box(window, cycle.COMMAND5_START))
+        time.sleep(PREPARATION_S + 1)
+        used = measure(app.pid, WORKING_S - 2)
+        answers = crowd.close()
+        time.sleep(LANDING_S + SETTLE_S)
+    finally:
+        app.terminate()
+        app.wait(10)
+        cycle.PROCESSES.remove(app)
+        os.close(port_fd)
+        os.close(far_end)
+    cards = sum(n for (path, status), n in answers.items() if path == "/timekeeper/card" and status == 200)
+    cycle.check(cards > 0, f"no card was taken: {answers}")
+    log = state / "log" / f"{datetime.date.today().isoformat()}.jsonl"
+    return used, lateness(log), answers
+
+
+def report_lateness(runs, count):
+    print(f"With {count} timekeepers' phones, how late after their seconds (ms, over the runs' working times):")
+    for kind, (median_target, max_target) in LATENESS_TARGETS.items():
+        late = [ms for run in runs for ms in run[kind]]
+        cycle.check(late, f"no {kind} in the working times")
+        median, most = statistics.median(late), max(late)
+        verdict = "within" if median <= median_target and most <= max_target else "OVER"
+        print(f"  {kind}s: {len(late)}, median {median:.2f}, max {most:.2f} ({verdict} the targets of "
+              f"<= {median_target} / <= {max_target})")
+
+
 def percent(ns, wall):
     return 100.0 * ns / wall
 
@@ -153,8 +219,9 @@ def main():
     parser.add_argument("--program", required=True, type=Path, help="the built aerolap executable")
     parser.add_argument("--runs", type=int, default=3, help="runs to take the median of (1 while developing)")
     parser.add_argument("--clients", type=int, default=60, help="pilots' page clients in the last measurement")
+    parser.add_argument("--timekeepers", type=int, default=20, help="timekeepers' phones in their own run")
     options = parser.parse_args()
-    runs = []
+    runs, late = [], []
 
     def body(program, work):
         cycle.set_environment(work)
@@ -164,10 +231,15 @@ def main():
         for index in range(options.runs):
             print(f"run {index + 1} of {options.runs}", flush=True)
             runs.append(one_run(program, work, options.clients))
+            used, lateness_of_run, answers = timekeepers_run(program, work, options.timekeepers)
+            runs[-1]["working time, timekeepers"] = used
+            late.append(lateness_of_run)
+            print(f"the timekeepers' phones were answered (path, status: count): {answers}", flush=True)
 
     status = cycle.main(body, "BENCH_PROGRAM_CPU")
-    if runs:
+    if late:
         report(runs, options.program)
+        report_lateness(late, options.timekeepers)
     return status
 
 

@@ -199,11 +199,10 @@ std::optional<std::string> ScoresSession::cardPlaceFault(GroupPlace group, int p
 }
 
 EntryOutcome ScoresSession::enter(GroupPlace group, Card card) {
-    return enterCard(group, std::move(card), std::nullopt);
+    return enterCard(group, std::move(card), nullptr);
 }
 
-EntryOutcome ScoresSession::enterCard(GroupPlace group, Card card,
-                                      std::optional<std::string> phone) {
+EntryOutcome ScoresSession::enterCard(GroupPlace group, Card card, const PhoneCardOrigin* phone) {
     if (auto fault = cardPlaceFault(group, card.pilot)) {
         return {false, *fault};
     }
@@ -223,8 +222,13 @@ EntryOutcome ScoresSession::enterCard(GroupPlace group, Card card,
     }
     const std::string was = old == sheet.cards.end() ? "" : cardText(old->second);
     sheet.cards.insert_or_assign(name, card);
+    std::optional<std::string> phoneName;
+    if (phone != nullptr) {
+        sheet.fromPhones.insert_or_assign(name, *phone);
+        phoneName = phone->device;
+    }
     m_provisionalOnly = !std::exchange(sheet.confirmed, false);
-    record({"card", group.round, group.group, name, was, cardText(card), std::move(phone)});
+    record({"card", group.round, group.group, name, was, cardText(card), phoneName});
     return {true, {}};
 }
 
@@ -292,12 +296,11 @@ void ScoresSession::takeFromPhone(const PhoneCard& card, std::function<void(Phon
     if (sheet != nullptr && sheet->cards.contains(card.pilot)) {
         entered.penalty = sheet->cards.at(card.pilot).penalty;
     }
-    const EntryOutcome outcome = enterCard(group, entered, card.origin.device);
+    const EntryOutcome outcome = enterCard(group, entered, &card.origin);
     if (!outcome.taken) {
         answer({Kind::Refused, outcome.refusal});
         return;
     }
-    m_sheet.group(card.round, card.group).fromPhones.insert_or_assign(card.pilot, card.origin);
     const QString taken = said("%1's card for round %2, group %3 is on the laptop.")
                               .arg(QString::fromStdString(card.pilot))
                               .arg(card.round + 1)

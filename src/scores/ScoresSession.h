@@ -102,7 +102,8 @@ private:
     void load();
     std::optional<std::string> placeFault(GroupPlace group);
     std::optional<std::string> cardPlaceFault(GroupPlace group, int pilot);
-    EntryOutcome enterCard(GroupPlace group, Card card, std::optional<std::string> phone);
+    /// Enters the card, from the phone `phone` when it is not null.
+    EntryOutcome enterCard(GroupPlace group, Card card, const PhoneCardOrigin* phone);
     std::optional<PhoneAnswer> phoneCardVerdict(const PhoneCard& card);
     void record(ScoreChanged change);
     void save(FileWriter::Written written = {});

@@ -126,6 +126,29 @@ TEST_F(ScoresWindowTest, OpensOnTheGroupJustFlown) {
     EXPECT_TRUE(field("targets", 0)->hasFocus());
 }
 
+// A card from a timekeeper's phone shows as it arrives, with the phone and the pilot's signature;
+// the pilots without one are marked; "Timekeepers..." brings up the phones' pairing window.
+TEST_F(ScoresWindowTest, ShowsEachCardAsItArrivesFromAPhoneAndWhoHasNoneYet) {
+    world.timer.scores().keepScoresIn(world.stateFolder.filePath("day.scores.json").toStdString());
+    EXPECT_EQ(shown("source", 0) + "|" + shown("source", 1), "no card yet|no card yet");
+    std::optional<PhoneAnswer> answer;
+    world.timer.scores().takeFromPhone(
+        {{"0123456789abcdef0123456789abcdef", 1, "Timekeeper 1", "A.B."}, 0, 0, "Bruno",
+         {{75, 3, 0, 0}}},
+        [&answer](PhoneAnswer told) { answer = told; });
+    ASSERT_TRUE(QTest::qWaitFor([&answer] { return answer.has_value(); }, 2000));
+    EXPECT_EQ(answer->kind, PhoneAnswer::Kind::Taken);
+    EXPECT_EQ(field("flights", 1)->text(), "1:15");
+    EXPECT_EQ(shown("source", 1), "phone \"Timekeeper 1\", signed \"A.B.\"");
+    type("flights", 0, "1:00");
+    EXPECT_EQ(shown("source", 0), "typed in");
+
+    QWidget timekeepers;
+    window.offerTimekeepers(timekeepers);
+    click("Timekeepers...");
+    EXPECT_TRUE(timekeepers.isVisible());
+}
+
 struct Bad {
     GroupPlace group;
     const char* field;
