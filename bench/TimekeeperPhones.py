@@ -1,7 +1,7 @@
 # Timekeepers' phones as the program meets them at a big contest, for the benchmarks: each paired today
-# in the state folder, with the WebSocket of its page open and read, the group in hand fetched every few
-# seconds, its pilot claimed, and a signed card (a new version each time) handed in every few seconds,
-# each on a connection of its own, as a phone's page makes them.
+# in the state folder, with the WebSocket of its page open and read, its pilot claimed, the group in hand
+# fetched every 5 s and a signed card (a new version each time) handed in every 15 s, far more often
+# than a timekeeper signs one, each on a connection of its own, as a phone's page makes them.
 
 import base64, datetime, hashlib, hmac, http.client, json, os, secrets, threading, time  # noqa: E401
 
@@ -39,8 +39,10 @@ def signed(phone, lines, body):
 class Phones:
     """`count` phones against the page server at `port`, each on a thread of its own until `close`."""
 
-    def __init__(self, port, phones, socket_clients, every_s=5.0):
-        self.port, self.every_s, self.running = port, every_s, True
+    GROUP_EVERY_S, CARDS_EVERY = 5.0, 3
+
+    def __init__(self, port, phones, socket_clients):
+        self.port, self.running = port, True
         self.answers, self.lock = {}, threading.Lock()
         self.sockets = socket_clients
         self.threads = [threading.Thread(target=self.phone, args=(phone,), daemon=True) for phone in phones]
@@ -67,10 +69,14 @@ class Phones:
         self.ask("POST", "/timekeeper/claim", signed(phone, ["aerolap-claim-1", phone["id"], "1", "1",
                                                               phone["pilot"]], claim))
         # Spread over the period, as phones are.
-        time.sleep(self.every_s * int.from_bytes(os.urandom(1), "big") / 256)
-        flights = []
+        time.sleep(self.GROUP_EVERY_S * self.CARDS_EVERY * int.from_bytes(os.urandom(1), "big") / 256)
+        flights, turn = [], 0
         while self.running:
             self.ask("GET", "/timekeeper/group")
+            turn += 1
+            if turn % self.CARDS_EVERY:
+                time.sleep(self.GROUP_EVERY_S)
+                continue
             flights = (flights + [{"seconds": 30 + len(flights), "launched_at": 2 * len(flights)}])[-6:]
             made = str(time.time_ns() // 1_000_000)
             times = " ".join(f"{f['seconds']}@{f['launched_at']}" for f in flights)
@@ -78,7 +84,7 @@ class Phones:
                     "pilot": phone["pilot"], "flights": flights, "signed_by": "P."}
             self.ask("POST", "/timekeeper/card", signed(
                 phone, ["aerolap-card-1", phone["id"], card, made, "1", "1", phone["pilot"], times, "P."], body))
-            time.sleep(self.every_s)
+            time.sleep(self.GROUP_EVERY_S)
 
     def close(self):
         self.running = False
