@@ -92,27 +92,45 @@ class PageClients:
             peer.close()
 
 
-def one_run(program, work, clients):
-    # The four measurements of one run of the program, as {phase: Counter of ns by thread name} and the
-    # wall time of each.
+@contextlib.contextmanager
+def running(program, work, *arguments):
+    # The program with a pseudo-terminal as port 1 and the page on a free port, its about box closed
+    # and settled: its process, main window and page port.
     far_end, port_fd = os.openpty()
     cycle.collect(far_end)
     web_port = free_port()
-    app = cycle.start([program, "--web-port", web_port], env={
+    app = cycle.start([program, "--web-port", web_port, *arguments], env={
         **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": os.ttyname(port_fd),
         "AEROLAP_SOUNDS": str(work / "sounds")})
-    figures = {}
     try:
         window = cycle.close_about_box()
         time.sleep(SETTLE_S)
+        yield app, window, web_port
+    finally:
+        app.terminate()
+        app.wait(10)
+        cycle.PROCESSES.remove(app)
+        os.close(port_fd)
+        os.close(far_end)
+
+
+def press_start(window):
+    # xdotool's --sync waits for the pointer to move, so it must not be on START already.
+    cycle.run("xdotool", "mousemove", "--sync", 1, 1)
+    cycle.click(*cycle.box(window, cycle.COMMAND5_START))
+    return time.monotonic()
+
+
+def one_run(program, work, clients):
+    # The four measurements of one run of the program, as {phase: Counter of ns by thread name} and the
+    # wall time of each.
+    figures = {}
+    with running(program, work) as (app, window, web_port):
         figures["READY after start-up"] = measure(app.pid, READY_S)
         cycle.set_up_times(window, PREPARATION_S, WORKING_S)
         for phase, crowd in (("working time", 0), ("working time, page clients", clients)):
             page = PageClients(web_port, crowd) if crowd else None
-            # xdotool's --sync waits for the pointer to move, so it must not be on START already.
-            cycle.run("xdotool", "mousemove", "--sync", 1, 1)
-            cycle.click(*cycle.box(window, cycle.COMMAND5_START))
-            started = time.monotonic()
+            started = press_start(window)
             time.sleep(PREPARATION_S + 1)
             figures[phase] = measure(app.pid, WORKING_S - 2)
             if page:
@@ -122,12 +140,6 @@ def one_run(program, work, clients):
             time.sleep(max(0.0, started + PREPARATION_S + WORKING_S + LANDING_S + SETTLE_S - time.monotonic()))
             if phase == "working time":
                 figures["READY after a cycle"] = measure(app.pid, READY_S)
-    finally:
-        app.terminate()
-        app.wait(10)
-        cycle.PROCESSES.remove(app)
-        os.close(port_fd)
-        os.close(far_end)
     return figures
 
 
@@ -151,28 +163,13 @@ def timekeepers_run(program, work, count):
     phones = TimekeeperPhones.pair_today(state, count)
     day = work / "timekeepers.json"
     day.write_text(json.dumps(TimekeeperPhones.schedule(count, PREPARATION_S, WORKING_S)))
-    far_end, port_fd = os.openpty()
-    cycle.collect(far_end)
-    web_port = free_port()
-    app = cycle.start([program, "--web-port", web_port, "--schedule", day], env={
-        **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": os.ttyname(port_fd),
-        "AEROLAP_SOUNDS": str(work / "sounds")})
-    try:
-        window = cycle.close_about_box()
-        time.sleep(SETTLE_S)
+    with running(program, work, "--schedule", day) as (app, window, web_port):
         crowd = TimekeeperPhones.Phones(web_port, phones, PageClients(web_port, count))
-        cycle.run("xdotool", "mousemove", "--sync", 1, 1)
-        cycle.click(*cycle.box(window, cycle.COMMAND5_START))
+        press_start(window)
         time.sleep(PREPARATION_S + 1)
         used = measure(app.pid, WORKING_S - 2)
         answers = crowd.close()
         time.sleep(LANDING_S + SETTLE_S)
-    finally:
-        app.terminate()
-        app.wait(10)
-        cycle.PROCESSES.remove(app)
-        os.close(port_fd)
-        os.close(far_end)
     cards = sum(n for (path, status), n in answers.items() if path == "/timekeeper/card" and status == 200)
     cycle.check(cards > 0, f"no card was taken: {answers}")
     log = state / "log" / f"{datetime.date.today().isoformat()}.jsonl"

@@ -19,7 +19,17 @@ namespace {
 constexpr auto kDirector = DeviceRole::Director;
 constexpr auto kTimekeeper = DeviceRole::Timekeeper;
 
-struct DirectorsRemote : ::testing::Test {
+/// What a pairing window needs, in a state folder of its own.
+struct PairingServices : ::testing::Test {
+    VirtualTime time;
+    std::ostringstream lines;
+    NoticeBoard notices{time.wall, lines};
+    QTemporaryDir folder;
+    FileWriter files{notices};
+    RemoteAccess access{time, time.wall, notices, folder.path().toStdString(), files};
+};
+
+struct DirectorsRemote : PairingServices {
     static QString shownCode(const PairingWindow& shown) {
         return shown.findChild<QLabel*>("code")->text();
     }
@@ -32,12 +42,6 @@ struct DirectorsRemote : ::testing::Test {
         return access.pair(role, *access.pairingCode(role), name, "phone").device;
     }
 
-    VirtualTime time;
-    std::ostringstream lines;
-    NoticeBoard notices{time.wall, lines};
-    QTemporaryDir folder;
-    FileWriter files{notices};
-    RemoteAccess access{time, time.wall, notices, folder.path().toStdString(), files};
     PairingWindow window{access, kDirector, {"http://192.168.1.20:8080/remote"}, {}};
     PairingWindow timekeepers{access, kTimekeeper, {"http://192.168.1.20:8080/timekeeper"}, {}};
 };
@@ -90,13 +94,7 @@ TEST_F(DirectorsRemote, TheTimekeepersWindowPairsAndRevokesTimekeepersAlone) {
     EXPECT_TRUE(access.pairingCode(kDirector)) << "the remote's window still shows";
 }
 
-TEST(DirectorsRemoteOff, SaysWhyAndOpensNoPairing) {
-    VirtualTime time;
-    std::ostringstream lines;
-    NoticeBoard notices{time.wall, lines};
-    QTemporaryDir folder;
-    FileWriter files{notices};
-    RemoteAccess access{time, time.wall, notices, folder.path().toStdString(), files};
+TEST_F(PairingServices, AWindowWithoutItsPageSaysWhyAndOpensNoPairing) {
     PairingWindow window{access, kDirector, {}, "The pilots' display is switched off (port 0)."};
     window.show();
     EXPECT_FALSE(access.pairingCode(kDirector));
