@@ -155,8 +155,9 @@ def check_laptop(work, folder, cards):
     log = folder / "log" / f"{datetime.date.today().isoformat()}.jsonl"
     lines = [json.loads(line) for line in log.read_text(encoding="utf-8").splitlines() if line.strip()]
     for phone in PHONES:
-        mine = [line for line in lines if "card" in line.get("kind", "") and phone["pilot"] in line.values()]
-        cycle.check(len(mine) == 1 and phone["name"] in json.dumps(mine[0], ensure_ascii=False),
+        mine = [line for line in lines if line.get("kind") == "score" and line.get("what") == "card"
+                and line.get("pilot") == phone["pilot"]]
+        cycle.check(len(mine) == 1 and mine[0].get("phone") == phone["name"],
                     f"the day log's card lines for {phone['pilot']}: {mine}")
 
 
