@@ -53,17 +53,24 @@ def save_through_dialog(window, shortcut, title, path):
     cycle.wait_until(lambda: path.exists() and path.stat().st_size > 0, 15, f"{path.name} to be written")
 
 
-def results_reach_the_page(program, work):
-    cycle.set_environment(work)
-    cycle.start_display()
+def start_contest_day(program, work, schedule, scores):
+    # The program with `schedule` as day.json and `scores` beside it, a pseudo-terminal as port 1 and
+    # the pages on a free loopback port: that port, and both ends of the pseudo-terminal.
     far_end, port_fd = os.openpty()
     with socket.socket() as probe:
         probe.bind(("127.0.0.1", 0))
         web_port = probe.getsockname()[1]
-    (schedule := work / "day.json").write_text(json.dumps(SCHEDULE), encoding="utf-8")
-    (work / "day.scores.json").write_text(json.dumps(SCORES), encoding="utf-8")
-    cycle.start([program, "--web-port", web_port, "--schedule", schedule], env={
+    (path := work / "day.json").write_text(json.dumps(schedule), encoding="utf-8")
+    (work / "day.scores.json").write_text(json.dumps(scores), encoding="utf-8")
+    cycle.start([program, "--web-port", web_port, "--schedule", path], env={
         **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": os.ttyname(port_fd), "AEROLAP_SOUNDS": "/nonexistent"})
+    return web_port, far_end, port_fd
+
+
+def results_reach_the_page(program, work):
+    cycle.set_environment(work)
+    cycle.start_display()
+    web_port, far_end, port_fd = start_contest_day(program, work, SCHEDULE, SCORES)
     driver = browser(work)
     try:
         driver.set_window_rect(width=390, height=844)

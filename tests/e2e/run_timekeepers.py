@@ -19,6 +19,7 @@ import argparse, base64, contextlib, datetime, json, math, os, secrets, socket, 
 from pathlib import Path
 
 import run_whole_cycle as cycle
+from run_results_page import start_contest_day
 from run_web_display import browser
 
 PILOTS, WORKING_S, CAP_S, OUTAGE_S = ["Anna", "Bruno"], 120, 180, 60
@@ -184,14 +185,7 @@ def timekeepers(program, work, screenshot):
     cycle.set_environment(work)
     cycle.start_display()
     folder = pair_today(work)
-    far_end, port_fd = os.openpty()
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        web_port = probe.getsockname()[1]
-    (schedule := work / "day.json").write_text(json.dumps(SCHEDULE), encoding="utf-8")
-    (work / "day.scores.json").write_text(json.dumps(SCORES), encoding="utf-8")
-    cycle.start([program, "--web-port", web_port, "--schedule", schedule], env={
-        **cycle.ENV, "QT_QPA_PLATFORM": "xcb", "AEROLAP_COM1": os.ttyname(port_fd), "AEROLAP_SOUNDS": "/nonexistent"})
+    web_port, far_end, port_fd = start_contest_day(program, work, SCHEDULE, SCORES)
     a, b = drivers = [phone_browser(work, phone) for phone in PHONES]
     try:
         main_window = cycle.close_about_box()
