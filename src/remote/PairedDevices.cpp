@@ -146,11 +146,11 @@ const PairedDevice& PairedDevices::add(std::string name, DeviceRole role) {
 void PairedDevices::acceptedFrom(PairedDevice& device, std::uint64_t sequence) {
     device.lastSequence = sequence;
     heardFrom(device);
+    save();
 }
 
 void PairedDevices::heardFrom(PairedDevice& device) {
     device.lastSeen = m_wall.now();
-    save();
 }
 
 void PairedDevices::revoke(const std::string& id) {

@@ -48,7 +48,8 @@ public:
     const PairedDevice& add(std::string name, DeviceRole role);
     /// Keeps a command's sequence number and the moment it came.
     void acceptedFrom(PairedDevice& device, std::uint64_t sequence);
-    /// Keeps the moment a message came that carries no sequence number (a timekeeper's).
+    /// Notes the moment a message came that carries no sequence number (a timekeeper's): shown
+    /// while the program runs, and kept in the file with the next change that must be.
     void heardFrom(PairedDevice& device);
     void revoke(const std::string& id);
     void revokeAll(DeviceRole role);
