@@ -51,7 +51,7 @@ const AerolapI18n = (() => {
     translator(context) { return (source, disambiguation, n) => translate(context, source, n); },
     /// A time of day as the language writes it ("14:05", "2:05 PM").
     timeOfDay(date) {
-      return new Intl.DateTimeFormat(locale, { hour: "2-digit", minute: "2-digit" }).format(date);
+      return new Intl.DateTimeFormat(locale, { hour: "numeric", minute: "2-digit" }).format(date);
     },
     /// A day given as "YYYY-MM-DD", as the language writes it; any other text as it is.
     day(text) {
