@@ -26,7 +26,7 @@ PILOTS = {
     "fr": ["Plein écran", "Manche 1Groupe 1Vol 1Épreuve A", "Qui êtes-vous\u00a0? Choisissez votre nom",
            "CONNEXION PERDUE", "14:05"],
     "en": ["Full screen", "Round 1Group 1Flight 1Task A", "Who are you? Pick your name", "CONNECTION LOST",
-           "2:05\u202fPM"],
+           "2:05 PM"],
 }
 PILOTS_PAGE = """const text = (id) => document.getElementById(id).textContent;
 return {words: [text("fullscreen"), text("schedule"), document.querySelector("#you option")?.textContent,
