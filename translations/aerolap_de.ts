@@ -1139,156 +1139,256 @@
     <name>pilots</name>
     <message>
         <source>TEST FLIGHTS</source>
-        <translation type="vanished">TESTFLÜGE</translation>
+        <translation>TESTFLÜGE</translation>
     </message>
     <message>
         <source>NO FLY</source>
-        <translation type="vanished">FLUGVERBOT</translation>
+        <translation>FLUGVERBOT</translation>
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Durchgang %1</translation>
+        <translation>Durchgang %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Gruppe %1</translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <source>Flight %1</source>
-        <translation type="vanished">Flug %1</translation>
+        <translation>Flug %1</translation>
     </message>
     <message>
         <source>Task %1</source>
-        <translation type="vanished">Aufgabe %1</translation>
+        <translation>Aufgabe %1</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="vanished">Als Nächstes: %1</translation>
+        <translation>Danach: %1</translation>
     </message>
     <message numerus="yes">
         <source>in about %n minute(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>in etwa %n Minute</numerusform>
             <numerusform>in etwa %n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="vanished">in %1</translation>
+        <translation>in %1</translation>
     </message>
     <message>
         <source>round %1, group %2</source>
-        <translation type="vanished">Durchgang %1, Gruppe %2</translation>
+        <translation>Durchgang %1, Gruppe %2</translation>
     </message>
     <message>
         <source>Who are you? Pick your name</source>
-        <translation type="vanished">Wer bist du? Wähle deinen Namen</translation>
+        <translation>Wer bist du? Wähle deinen Namen</translation>
     </message>
     <message>
         <source>You have no more flights in this draw.</source>
-        <translation type="vanished">Du hast in dieser Auslosung keine Flüge mehr.</translation>
+        <translation>Du hast in dieser Auslosung keine Flüge mehr.</translation>
     </message>
     <message>
         <source>You are flying: round %1, group %2.</source>
-        <translation type="vanished">Du fliegst: Durchgang %1, Gruppe %2.</translation>
+        <translation>Du fliegst: Durchgang %1, Gruppe %2.</translation>
     </message>
     <message>
         <source>You fly in round %1, group %2.</source>
-        <translation type="vanished">Du fliegst in Durchgang %1, Gruppe %2.</translation>
+        <translation>Du fliegst in Durchgang %1, Gruppe %2.</translation>
     </message>
     <message>
         <source>You fly in round %1, group %2, %3 (%4)</source>
-        <translation type="vanished">Du fliegst in Durchgang %1, Gruppe %2, %3 (%4)</translation>
+        <translation>Du fliegst in Durchgang %1, Gruppe %2, %3 (%4)</translation>
     </message>
     <message>
         <source>Not you?</source>
-        <translation type="vanished">Nicht du?</translation>
+        <translation>Nicht du?</translation>
     </message>
     <message>
         <source>Flying: %1</source>
-        <translation type="vanished">In der Luft: %1</translation>
+        <translation>In der Luft: %1</translation>
     </message>
     <message>
         <source>Next to fly: %1</source>
-        <translation type="vanished">Als Nächstes: %1</translation>
+        <translation>Als Nächstes in der Luft: %1</translation>
     </message>
     <message>
         <source>START %1</source>
-        <translation type="vanished">START %1</translation>
+        <translation>START %1</translation>
     </message>
     <message>
         <source>On deck: %1</source>
-        <translation type="vanished">Danach: %1</translation>
+        <translation>Bereithalten: %1</translation>
     </message>
     <message>
         <source>No group on deck</source>
-        <translation type="vanished">Danach keine Gruppe</translation>
+        <translation>Keine Gruppe in Bereitschaft</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Vollbild</translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="vanished">Sprache</translation>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>READY</source>
+        <translation>BEREIT</translation>
+    </message>
+    <message>
+        <source>PREPARATION</source>
+        <translation>VORBEREITUNG</translation>
+    </message>
+    <message>
+        <source>WORKING TIME</source>
+        <translation>ARBEITSZEIT</translation>
+    </message>
+    <message>
+        <source>LANDING WINDOW</source>
+        <translation>LANDEFENSTER</translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>ANGEHALTEN</translation>
+    </message>
+    <message>
+        <source>group %1: %2, raw %3, %4</source>
+        <translation>Gruppe %1: %2, roh %3, %4</translation>
+    </message>
+    <message>
+        <source>no flights</source>
+        <translation>keine Flüge</translation>
+    </message>
+    <message>
+        <source>Round %1 (%2): %3</source>
+        <translation>Durchgang %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Round %1: %2</source>
+        <translation>Durchgang %1: %2</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <translation>gestrichen</translation>
+    </message>
+    <message>
+        <source>penalty %1</source>
+        <translation>Strafe %1</translation>
+    </message>
+    <message>
+        <source>Penalties: %1</source>
+        <translation>Strafen: %1</translation>
+    </message>
+    <message>
+        <source>No rounds scored yet.</source>
+        <translation>Noch kein Durchgang gewertet.</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Rangliste</translation>
+    </message>
+    <message>
+        <source>Provisional: * marks scores of groups not yet confirmed.</source>
+        <translation>Vorläufig: * kennzeichnet Wertungen von Gruppen, die noch nicht bestätigt sind.</translation>
+    </message>
+    <message>
+        <source>No scores yet.</source>
+        <translation>Noch keine Wertungen.</translation>
+    </message>
+    <message>
+        <source>Tap a pilot for their rounds.</source>
+        <translation>Tippe auf einen Piloten für seine Durchgänge.</translation>
+    </message>
+    <message>
+        <source>Fly-off</source>
+        <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>Disqualified</source>
+        <translation>Disqualifiziert</translation>
+    </message>
+    <message>
+        <source>Rank %1 of %2</source>
+        <translation>Platz %1 von %2</translation>
+    </message>
+    <message>
+        <source>No rank yet: %1 of %2 rounds completed</source>
+        <translation>Noch kein Platz: %1 von %2 Durchgängen geflogen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>CONNECTION LOST</source>
+        <translation>VERBINDUNG VERLOREN</translation>
     </message>
 </context>
 <context>
     <name>remote</name>
     <message numerus="yes">
         <source>Try again in %n second(s).</source>
-        <translation type="vanished">
-            <numerusform>Versuche es in %n Sekunde erneut.</numerusform>
-            <numerusform>Versuche es in %n Sekunden erneut.</numerusform>
+        <translation>
+            <numerusform>Versuche es in %n Sekunde noch einmal.</numerusform>
+            <numerusform>Versuche es in %n Sekunden noch einmal.</numerusform>
         </translation>
     </message>
     <message>
         <source>Paired as %1.</source>
-        <translation type="vanished">Gekoppelt als %1.</translation>
+        <translation>Gekoppelt als %1.</translation>
     </message>
     <message>
         <source>Sent %1…</source>
-        <translation type="vanished">%1 gesendet…</translation>
+        <translation>%1 gesendet…</translation>
     </message>
     <message>
         <source>The laptop cannot be reached.</source>
-        <translation type="vanished">Der Laptop ist nicht erreichbar.</translation>
+        <translation>Der Laptop ist nicht erreichbar.</translation>
     </message>
     <message>
         <source>Waiting for the timer…</source>
-        <translation type="vanished">Warte auf den Timer…</translation>
+        <translation>Warte auf den Timer…</translation>
     </message>
     <message>
         <source>The timer is at READY.</source>
-        <translation type="vanished">Der Timer steht auf BEREIT.</translation>
+        <translation>Der Timer steht auf BEREIT.</translation>
     </message>
     <message>
         <source>The timer is in the preparation.</source>
-        <translation type="vanished">Der Timer ist in der Vorbereitung.</translation>
+        <translation>Der Timer ist in der Vorbereitung.</translation>
     </message>
     <message>
         <source>The timer is in the working time.</source>
-        <translation type="vanished">Der Timer ist in der Arbeitszeit.</translation>
+        <translation>Der Timer ist in der Arbeitszeit.</translation>
     </message>
     <message>
         <source>The timer is in the landing window.</source>
-        <translation type="vanished">Der Timer ist im Landefenster.</translation>
+        <translation>Der Timer ist im Landefenster.</translation>
     </message>
     <message>
         <source>The timer is stopped.</source>
-        <translation type="vanished">Der Timer ist angehalten.</translation>
+        <translation>Der Timer ist angehalten.</translation>
     </message>
     <message>
         <source>preparation %1</source>
-        <translation type="vanished">Vorbereitung %1</translation>
+        <translation>Vorbereitung %1</translation>
     </message>
     <message>
         <source>working %1</source>
-        <translation type="vanished">Arbeitszeit %1</translation>
+        <translation>Arbeitszeit %1</translation>
     </message>
     <message>
         <source>schedule %1</source>
-        <translation type="vanished">Ablauf %1</translation>
+        <translation>Ablauf %1</translation>
     </message>
     <message>
         <source>waiting for START</source>
@@ -1300,7 +1400,7 @@
     </message>
     <message>
         <source>gap</source>
-        <translation type="vanished">Pause</translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>stopped</source>
@@ -1312,55 +1412,328 @@
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Durchgang %1</translation>
+        <translation>Durchgang %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Gruppe %1</translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <source>next %1</source>
-        <translation type="vanished">als Nächstes %1</translation>
+        <translation>danach %1</translation>
     </message>
     <message>
         <source>Pair this phone: type the six-digit code shown in &quot;Director&apos;s remote&quot; on the laptop.</source>
-        <translation type="vanished">Kopple dieses Telefon: Gib den sechsstelligen Code ein, der auf dem Laptop unter „Fernbedienung des Wettbewerbsleiters“ steht.</translation>
+        <translation>Kopple dieses Telefon: Gib den sechsstelligen Code ein, den der Laptop unter „Fernbedienung des Wettbewerbsleiters“ zeigt.</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="vanished">Code</translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>This device&apos;s name</source>
-        <translation type="vanished">Name dieses Geräts</translation>
+        <translation>Name dieses Geräts</translation>
     </message>
     <message>
         <source>Pair</source>
-        <translation type="vanished">Koppeln</translation>
+        <translation>Koppeln</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="vanished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="vanished">Überspringen</translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="vanished">Durchgang</translation>
+        <translation>Durchgang</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="vanished">Gruppe</translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="vanished">Springen</translation>
+        <translation>Springen</translation>
     </message>
     <message>
         <source>Forget pairing</source>
-        <translation type="vanished">Kopplung vergessen</translation>
+        <translation>Kopplung vergessen</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>CONNECTION LOST</source>
+        <translation>VERBINDUNG VERLOREN</translation>
+    </message>
+    <message>
+        <source>Aerolap: director&apos;s remote</source>
+        <translation>Aerolap: Fernbedienung des Wettbewerbsleiters</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>timekeeper</name>
+    <message>
+        <source>Aerolap: timekeeper</source>
+        <translation>Aerolap: Zeitnehmer</translation>
+    </message>
+    <message>
+        <source>Pair this phone as a timekeeper: type the six-digit code shown in the Scores window, &quot;Timekeepers...&quot;, on the laptop.</source>
+        <translation>Kopple dieses Telefon als Zeitnehmer: Gib den sechsstelligen Code ein, den der Laptop im Wertungsfenster unter „Zeitnehmer...“ zeigt.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>This device&apos;s name</source>
+        <translation>Name dieses Geräts</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Koppeln</translation>
+    </message>
+    <message>
+        <source>Paired as %1.</source>
+        <translation>Gekoppelt als %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Try again in %n second(s).</source>
+        <translation>
+            <numerusform>Versuche es in %n Sekunde noch einmal.</numerusform>
+            <numerusform>Versuche es in %n Sekunden noch einmal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The laptop cannot be reached.</source>
+        <translation>Der Laptop ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>CONNECTION LOST</source>
+        <translation>VERBINDUNG VERLOREN</translation>
+    </message>
+    <message>
+        <source>No group to time yet: the laptop has no schedule with a draw.</source>
+        <translation>Noch keine Gruppe zu stoppen: Der Laptop hat keinen Ablauf mit Auslosung.</translation>
+    </message>
+    <message>
+        <source>Round %1 · Group %2</source>
+        <translation>Durchgang %1 · Gruppe %2</translation>
+    </message>
+    <message>
+        <source>Task %1</source>
+        <translation>Aufgabe %1</translation>
+    </message>
+    <message>
+        <source>The laptop has confirmed this group&apos;s scores.</source>
+        <translation>Der Laptop hat die Wertung dieser Gruppe bestätigt.</translation>
+    </message>
+    <message>
+        <source>Which pilot do you time?</source>
+        <translation>Welchen Piloten stoppst du?</translation>
+    </message>
+    <message>
+        <source>timed by %1</source>
+        <translation>gestoppt von %1</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>deiner</translation>
+    </message>
+    <message>
+        <source>You time %1.</source>
+        <translation>Du stoppst %1.</translation>
+    </message>
+    <message>
+        <source>LAUNCH</source>
+        <translation>ABWURF</translation>
+    </message>
+    <message>
+        <source>LANDED</source>
+        <translation>GELANDET</translation>
+    </message>
+    <message>
+        <source>Still in the air at the end of the working time: the flight counts to the end of the working time.</source>
+        <translation>Am Ende der Arbeitszeit noch in der Luft: Der Flug zählt bis zum Ende der Arbeitszeit.</translation>
+    </message>
+    <message>
+        <source>counts to the end of the working time</source>
+        <translation>zählt bis zum Ende der Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>settle by hand: type its time</source>
+        <translation>von Hand klären: Zeit eintippen</translation>
+    </message>
+    <message>
+        <source>launched at %1</source>
+        <translation>gestartet bei %1</translation>
+    </message>
+    <message>
+        <source>counts</source>
+        <translation>zählt</translation>
+    </message>
+    <message>
+        <source>counts %1</source>
+        <translation>zählt %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n launches are used.</source>
+        <translation>
+            <numerusform>Der eine Abwurf ist verbraucht.</numerusform>
+            <numerusform>Alle %n Abwürfe sind verbraucht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>m:ss or seconds</source>
+        <translation>m:ss oder Sekunden</translation>
+    </message>
+    <message>
+        <source>Add flight</source>
+        <translation>Flug hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save flight %1</source>
+        <translation>Flug %1 speichern</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Type the time as m:ss or as seconds, for example 1:15 or 75.</source>
+        <translation>Gib die Zeit als m:ss oder in Sekunden ein, zum Beispiel 1:15 oder 75.</translation>
+    </message>
+    <message>
+        <source>No flights yet.</source>
+        <translation>Noch keine Flüge.</translation>
+    </message>
+    <message>
+        <source>Total that counts: %1</source>
+        <translation>Gewertete Summe: %1</translation>
+    </message>
+    <message>
+        <source>Total flight time: %1</source>
+        <translation>Gesamtflugzeit: %1</translation>
+    </message>
+    <message>
+        <source>Pilot signs</source>
+        <translation>Pilot unterschreibt</translation>
+    </message>
+    <message>
+        <source>Pilot: check your card, then sign it with your name or initials.</source>
+        <translation>Pilot: Prüfe deine Karte und unterschreibe sie dann mit deinem Namen oder deinen Initialen.</translation>
+    </message>
+    <message>
+        <source>Pilot&apos;s name or initials</source>
+        <translation>Name oder Initialen des Piloten</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Unterschreiben</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Signed by %1.</source>
+        <translation>Unterschrieben von %1.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Noch nicht unterschrieben.</translation>
+    </message>
+    <message>
+        <source>First type the time of each flight marked &quot;settle by hand&quot;.</source>
+        <translation>Gib zuerst die Zeit jedes Flugs ein, der mit „von Hand klären“ markiert ist.</translation>
+    </message>
+    <message>
+        <source>Land the flight in the air first.</source>
+        <translation>Lande zuerst den Flug, der noch in der Luft ist.</translation>
+    </message>
+    <message>
+        <source>The card changed after it was signed: the pilot must sign it again.</source>
+        <translation>Die Karte wurde nach der Unterschrift geändert: Der Pilot muss sie erneut unterschreiben.</translation>
+    </message>
+    <message>
+        <source>Cards to send</source>
+        <translation>Zu sendende Karten</translation>
+    </message>
+    <message>
+        <source>%1, round %2, group %3, signed by %4</source>
+        <translation>%1, Durchgang %2, Gruppe %3, unterschrieben von %4</translation>
+    </message>
+    <message>
+        <source>sending…</source>
+        <translation>wird gesendet…</translation>
+    </message>
+    <message>
+        <source>not on the laptop yet (%1); sent again every few seconds.</source>
+        <translation>noch nicht auf dem Laptop (%1); wird alle paar Sekunden erneut gesendet.</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Pair this phone again, then send again.</source>
+        <translation>Kopple dieses Telefon neu und sende dann erneut.</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Send again</source>
+        <translation>Erneut senden</translation>
+    </message>
+    <message>
+        <source>On the laptop: %1</source>
+        <translation>Auf dem Laptop: %1</translation>
+    </message>
+    <message>
+        <source>Next pilot</source>
+        <translation>Nächster Pilot</translation>
+    </message>
+    <message>
+        <source>This card has not reached the laptop. Drop it?</source>
+        <translation>Diese Karte hat den Laptop nicht erreicht. Verwerfen?</translation>
+    </message>
+    <message>
+        <source>Forget pairing</source>
+        <translation>Kopplung vergessen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
     </message>
 </context>
 </TS>

@@ -91,7 +91,7 @@
     <name>pilots</name>
     <message numerus="yes">
         <source>in about %n minute(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>in about %n minute</numerusform>
             <numerusform>in about %n minutes</numerusform>
         </translation>
@@ -101,9 +101,26 @@
     <name>remote</name>
     <message numerus="yes">
         <source>Try again in %n second(s).</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>Try again in %n second.</numerusform>
             <numerusform>Try again in %n seconds.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>timekeeper</name>
+    <message numerus="yes">
+        <source>Try again in %n second(s).</source>
+        <translation>
+            <numerusform>Try again in %n second.</numerusform>
+            <numerusform>Try again in %n seconds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n launches are used.</source>
+        <translation>
+            <numerusform>The one launch is used.</numerusform>
+            <numerusform>All %n launches are used.</numerusform>
         </translation>
     </message>
 </context>

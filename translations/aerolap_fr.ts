@@ -1139,156 +1139,256 @@
     <name>pilots</name>
     <message>
         <source>TEST FLIGHTS</source>
-        <translation type="vanished">VOLS D&apos;ESSAI</translation>
+        <translation>VOLS D&apos;ESSAI</translation>
     </message>
     <message>
         <source>NO FLY</source>
-        <translation type="vanished">INTERDICTION DE VOL</translation>
+        <translation>VOL INTERDIT</translation>
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Manche %1</translation>
+        <translation>Manche %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Groupe %1</translation>
+        <translation>Groupe %1</translation>
     </message>
     <message>
         <source>Flight %1</source>
-        <translation type="vanished">Vol %1</translation>
+        <translation>Vol %1</translation>
     </message>
     <message>
         <source>Task %1</source>
-        <translation type="vanished">Épreuve %1</translation>
+        <translation>Épreuve %1</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="vanished">Suivant : %1</translation>
+        <translation>Ensuite : %1</translation>
     </message>
     <message numerus="yes">
         <source>in about %n minute(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>dans environ %n minute</numerusform>
             <numerusform>dans environ %n minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="vanished">dans %1</translation>
+        <translation>dans %1</translation>
     </message>
     <message>
         <source>round %1, group %2</source>
-        <translation type="vanished">manche %1, groupe %2</translation>
+        <translation>manche %1, groupe %2</translation>
     </message>
     <message>
         <source>Who are you? Pick your name</source>
-        <translation type="vanished">Qui êtes-vous ? Choisissez votre nom</translation>
+        <translation>Qui êtes-vous ? Choisissez votre nom</translation>
     </message>
     <message>
         <source>You have no more flights in this draw.</source>
-        <translation type="vanished">Vous n&apos;avez plus de vol dans ce tirage.</translation>
+        <translation>Vous n&apos;avez plus de vol dans ce tirage.</translation>
     </message>
     <message>
         <source>You are flying: round %1, group %2.</source>
-        <translation type="vanished">Vous volez : manche %1, groupe %2.</translation>
+        <translation>Vous volez : manche %1, groupe %2.</translation>
     </message>
     <message>
         <source>You fly in round %1, group %2.</source>
-        <translation type="vanished">Vous volez en manche %1, groupe %2.</translation>
+        <translation>Vous volez dans la manche %1, groupe %2.</translation>
     </message>
     <message>
         <source>You fly in round %1, group %2, %3 (%4)</source>
-        <translation type="vanished">Vous volez en manche %1, groupe %2, %3 (%4)</translation>
+        <translation>Vous volez dans la manche %1, groupe %2, %3 (%4)</translation>
     </message>
     <message>
         <source>Not you?</source>
-        <translation type="vanished">Ce n&apos;est pas vous ?</translation>
+        <translation>Pas vous ?</translation>
     </message>
     <message>
         <source>Flying: %1</source>
-        <translation type="vanished">En vol : %1</translation>
+        <translation>En vol : %1</translation>
     </message>
     <message>
         <source>Next to fly: %1</source>
-        <translation type="vanished">Prochain à voler : %1</translation>
+        <translation>Prochain à voler : %1</translation>
     </message>
     <message>
         <source>START %1</source>
-        <translation type="vanished">START %1</translation>
+        <translation>START %1</translation>
     </message>
     <message>
         <source>On deck: %1</source>
-        <translation type="vanished">Ensuite : %1</translation>
+        <translation>En attente : %1</translation>
     </message>
     <message>
         <source>No group on deck</source>
-        <translation type="vanished">Aucun groupe ensuite</translation>
+        <translation>Aucun groupe en attente</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Plein écran</translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="vanished">Langue</translation>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>READY</source>
+        <translation>PRÊT</translation>
+    </message>
+    <message>
+        <source>PREPARATION</source>
+        <translation>PRÉPARATION</translation>
+    </message>
+    <message>
+        <source>WORKING TIME</source>
+        <translation>TEMPS DE TRAVAIL</translation>
+    </message>
+    <message>
+        <source>LANDING WINDOW</source>
+        <translation>FENÊTRE D&apos;ATTERRISSAGE</translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>ARRÊTÉ</translation>
+    </message>
+    <message>
+        <source>group %1: %2, raw %3, %4</source>
+        <translation>groupe %1 : %2, brut %3, %4</translation>
+    </message>
+    <message>
+        <source>no flights</source>
+        <translation>aucun vol</translation>
+    </message>
+    <message>
+        <source>Round %1 (%2): %3</source>
+        <translation>Manche %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>Round %1: %2</source>
+        <translation>Manche %1 : %2</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <translation>écartée</translation>
+    </message>
+    <message>
+        <source>penalty %1</source>
+        <translation>pénalité %1</translation>
+    </message>
+    <message>
+        <source>Penalties: %1</source>
+        <translation>Pénalités : %1</translation>
+    </message>
+    <message>
+        <source>No rounds scored yet.</source>
+        <translation>Aucune manche notée pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Provisional: * marks scores of groups not yet confirmed.</source>
+        <translation>Provisoire : * marque les scores des groupes pas encore confirmés.</translation>
+    </message>
+    <message>
+        <source>No scores yet.</source>
+        <translation>Pas encore de scores.</translation>
+    </message>
+    <message>
+        <source>Tap a pilot for their rounds.</source>
+        <translation>Touchez un pilote pour voir ses manches.</translation>
+    </message>
+    <message>
+        <source>Fly-off</source>
+        <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Équipes</translation>
+    </message>
+    <message>
+        <source>Disqualified</source>
+        <translation>Disqualifié</translation>
+    </message>
+    <message>
+        <source>Rank %1 of %2</source>
+        <translation>Rang %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No rank yet: %1 of %2 rounds completed</source>
+        <translation>Pas encore classé : %1 manches terminées sur %2</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Chrono</translation>
+    </message>
+    <message>
+        <source>CONNECTION LOST</source>
+        <translation>CONNEXION PERDUE</translation>
     </message>
 </context>
 <context>
     <name>remote</name>
     <message numerus="yes">
         <source>Try again in %n second(s).</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>Réessayez dans %n seconde.</numerusform>
             <numerusform>Réessayez dans %n secondes.</numerusform>
         </translation>
     </message>
     <message>
         <source>Paired as %1.</source>
-        <translation type="vanished">Associé sous le nom %1.</translation>
+        <translation>Associé en tant que %1.</translation>
     </message>
     <message>
         <source>Sent %1…</source>
-        <translation type="vanished">%1 envoyé…</translation>
+        <translation>%1 envoyé…</translation>
     </message>
     <message>
         <source>The laptop cannot be reached.</source>
-        <translation type="vanished">Le portable est injoignable.</translation>
+        <translation>L&apos;ordinateur portable est injoignable.</translation>
     </message>
     <message>
         <source>Waiting for the timer…</source>
-        <translation type="vanished">En attente du chronomètre…</translation>
+        <translation>En attente du chrono…</translation>
     </message>
     <message>
         <source>The timer is at READY.</source>
-        <translation type="vanished">Le chronomètre est à PRÊT.</translation>
+        <translation>Le chrono est sur PRÊT.</translation>
     </message>
     <message>
         <source>The timer is in the preparation.</source>
-        <translation type="vanished">Le chronomètre est en préparation.</translation>
+        <translation>Le chrono est en préparation.</translation>
     </message>
     <message>
         <source>The timer is in the working time.</source>
-        <translation type="vanished">Le chronomètre est dans le temps de travail.</translation>
+        <translation>Le chrono est dans le temps de travail.</translation>
     </message>
     <message>
         <source>The timer is in the landing window.</source>
-        <translation type="vanished">Le chronomètre est dans la fenêtre d&apos;atterrissage.</translation>
+        <translation>Le chrono est dans la fenêtre d&apos;atterrissage.</translation>
     </message>
     <message>
         <source>The timer is stopped.</source>
-        <translation type="vanished">Le chronomètre est arrêté.</translation>
+        <translation>Le chrono est arrêté.</translation>
     </message>
     <message>
         <source>preparation %1</source>
-        <translation type="vanished">préparation %1</translation>
+        <translation>préparation %1</translation>
     </message>
     <message>
         <source>working %1</source>
-        <translation type="vanished">temps de travail %1</translation>
+        <translation>temps de travail %1</translation>
     </message>
     <message>
         <source>schedule %1</source>
-        <translation type="vanished">programme %1</translation>
+        <translation>programme %1</translation>
     </message>
     <message>
         <source>waiting for START</source>
@@ -1300,7 +1400,7 @@
     </message>
     <message>
         <source>gap</source>
-        <translation type="vanished">pause</translation>
+        <translation>pause</translation>
     </message>
     <message>
         <source>stopped</source>
@@ -1312,55 +1412,328 @@
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Manche %1</translation>
+        <translation>Manche %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Groupe %1</translation>
+        <translation>Groupe %1</translation>
     </message>
     <message>
         <source>next %1</source>
-        <translation type="vanished">ensuite %1</translation>
+        <translation>ensuite %1</translation>
     </message>
     <message>
         <source>Pair this phone: type the six-digit code shown in &quot;Director&apos;s remote&quot; on the laptop.</source>
-        <translation type="vanished">Associez ce téléphone : tapez le code à six chiffres affiché dans « Télécommande du directeur » sur le portable.</translation>
+        <translation>Associez ce téléphone : tapez le code à six chiffres affiché sur l&apos;ordinateur portable dans « Télécommande du directeur ».</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="vanished">Code</translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>This device&apos;s name</source>
-        <translation type="vanished">Nom de cet appareil</translation>
+        <translation>Nom de cet appareil</translation>
     </message>
     <message>
         <source>Pair</source>
-        <translation type="vanished">Associer</translation>
+        <translation>Associer</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="vanished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="vanished">Passer</translation>
+        <translation>Passer</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="vanished">Manche</translation>
+        <translation>Manche</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="vanished">Groupe</translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="vanished">Aller à</translation>
+        <translation>Aller à</translation>
     </message>
     <message>
         <source>Forget pairing</source>
-        <translation type="vanished">Oublier l&apos;association</translation>
+        <translation>Oublier l&apos;association</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>CONNECTION LOST</source>
+        <translation>CONNEXION PERDUE</translation>
+    </message>
+    <message>
+        <source>Aerolap: director&apos;s remote</source>
+        <translation>Aerolap : télécommande du directeur</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+</context>
+<context>
+    <name>timekeeper</name>
+    <message>
+        <source>Aerolap: timekeeper</source>
+        <translation>Aerolap : chronométreur</translation>
+    </message>
+    <message>
+        <source>Pair this phone as a timekeeper: type the six-digit code shown in the Scores window, &quot;Timekeepers...&quot;, on the laptop.</source>
+        <translation>Associez ce téléphone comme chronométreur : tapez le code à six chiffres affiché sur l&apos;ordinateur portable dans la fenêtre des scores, « Chronométreurs... ».</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>This device&apos;s name</source>
+        <translation>Nom de cet appareil</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Associer</translation>
+    </message>
+    <message>
+        <source>Paired as %1.</source>
+        <translation>Associé en tant que %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Try again in %n second(s).</source>
+        <translation>
+            <numerusform>Réessayez dans %n seconde.</numerusform>
+            <numerusform>Réessayez dans %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The laptop cannot be reached.</source>
+        <translation>L&apos;ordinateur portable est injoignable.</translation>
+    </message>
+    <message>
+        <source>CONNECTION LOST</source>
+        <translation>CONNEXION PERDUE</translation>
+    </message>
+    <message>
+        <source>No group to time yet: the laptop has no schedule with a draw.</source>
+        <translation>Aucun groupe à chronométrer pour l&apos;instant : l&apos;ordinateur portable n&apos;a pas de programme avec tirage.</translation>
+    </message>
+    <message>
+        <source>Round %1 · Group %2</source>
+        <translation>Manche %1 · Groupe %2</translation>
+    </message>
+    <message>
+        <source>Task %1</source>
+        <translation>Épreuve %1</translation>
+    </message>
+    <message>
+        <source>The laptop has confirmed this group&apos;s scores.</source>
+        <translation>L&apos;ordinateur portable a confirmé les scores de ce groupe.</translation>
+    </message>
+    <message>
+        <source>Which pilot do you time?</source>
+        <translation>Quel pilote chronométrez-vous ?</translation>
+    </message>
+    <message>
+        <source>timed by %1</source>
+        <translation>chronométré par %1</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>le vôtre</translation>
+    </message>
+    <message>
+        <source>You time %1.</source>
+        <translation>Vous chronométrez %1.</translation>
+    </message>
+    <message>
+        <source>LAUNCH</source>
+        <translation>LANCER</translation>
+    </message>
+    <message>
+        <source>LANDED</source>
+        <translation>POSÉ</translation>
+    </message>
+    <message>
+        <source>Still in the air at the end of the working time: the flight counts to the end of the working time.</source>
+        <translation>Encore en l&apos;air à la fin du temps de travail : le vol compte jusqu&apos;à la fin du temps de travail.</translation>
+    </message>
+    <message>
+        <source>counts to the end of the working time</source>
+        <translation>compte jusqu&apos;à la fin du temps de travail</translation>
+    </message>
+    <message>
+        <source>settle by hand: type its time</source>
+        <translation>à régler à la main : tapez son temps</translation>
+    </message>
+    <message>
+        <source>launched at %1</source>
+        <translation>lancé à %1</translation>
+    </message>
+    <message>
+        <source>counts</source>
+        <translation>compte</translation>
+    </message>
+    <message>
+        <source>counts %1</source>
+        <translation>compte %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n launches are used.</source>
+        <translation>
+            <numerusform>Le seul lancer est utilisé.</numerusform>
+            <numerusform>Les %n lancers sont tous utilisés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>m:ss or seconds</source>
+        <translation>m:ss ou secondes</translation>
+    </message>
+    <message>
+        <source>Add flight</source>
+        <translation>Ajouter un vol</translation>
+    </message>
+    <message>
+        <source>Save flight %1</source>
+        <translation>Enregistrer le vol %1</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Type the time as m:ss or as seconds, for example 1:15 or 75.</source>
+        <translation>Tapez le temps en m:ss ou en secondes, par exemple 1:15 ou 75.</translation>
+    </message>
+    <message>
+        <source>No flights yet.</source>
+        <translation>Pas encore de vol.</translation>
+    </message>
+    <message>
+        <source>Total that counts: %1</source>
+        <translation>Total retenu : %1</translation>
+    </message>
+    <message>
+        <source>Total flight time: %1</source>
+        <translation>Temps de vol total : %1</translation>
+    </message>
+    <message>
+        <source>Pilot signs</source>
+        <translation>Signature du pilote</translation>
+    </message>
+    <message>
+        <source>Pilot: check your card, then sign it with your name or initials.</source>
+        <translation>Pilote : vérifiez votre fiche, puis signez-la de votre nom ou de vos initiales.</translation>
+    </message>
+    <message>
+        <source>Pilot&apos;s name or initials</source>
+        <translation>Nom ou initiales du pilote</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Signer</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Signed by %1.</source>
+        <translation>Signée par %1.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Pas encore signée.</translation>
+    </message>
+    <message>
+        <source>First type the time of each flight marked &quot;settle by hand&quot;.</source>
+        <translation>Tapez d&apos;abord le temps de chaque vol marqué « à régler à la main ».</translation>
+    </message>
+    <message>
+        <source>Land the flight in the air first.</source>
+        <translation>Terminez d&apos;abord le vol en cours.</translation>
+    </message>
+    <message>
+        <source>The card changed after it was signed: the pilot must sign it again.</source>
+        <translation>La fiche a changé après sa signature : le pilote doit la signer à nouveau.</translation>
+    </message>
+    <message>
+        <source>Cards to send</source>
+        <translation>Fiches à envoyer</translation>
+    </message>
+    <message>
+        <source>%1, round %2, group %3, signed by %4</source>
+        <translation>%1, manche %2, groupe %3, signée par %4</translation>
+    </message>
+    <message>
+        <source>sending…</source>
+        <translation>envoi en cours…</translation>
+    </message>
+    <message>
+        <source>not on the laptop yet (%1); sent again every few seconds.</source>
+        <translation>pas encore sur l&apos;ordinateur portable (%1) ; renvoyée automatiquement à quelques secondes d&apos;intervalle.</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>refusée : %1</translation>
+    </message>
+    <message>
+        <source>Pair this phone again, then send again.</source>
+        <translation>Associez à nouveau ce téléphone, puis renvoyez.</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Écarter</translation>
+    </message>
+    <message>
+        <source>Send again</source>
+        <translation>Renvoyer</translation>
+    </message>
+    <message>
+        <source>On the laptop: %1</source>
+        <translation>Sur l&apos;ordinateur portable : %1</translation>
+    </message>
+    <message>
+        <source>Next pilot</source>
+        <translation>Pilote suivant</translation>
+    </message>
+    <message>
+        <source>This card has not reached the laptop. Drop it?</source>
+        <translation>Cette fiche n&apos;a pas atteint l&apos;ordinateur portable. L&apos;abandonner ?</translation>
+    </message>
+    <message>
+        <source>Forget pairing</source>
+        <translation>Oublier l&apos;association</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
     </message>
 </context>
 </TS>

@@ -1139,156 +1139,256 @@
     <name>pilots</name>
     <message>
         <source>TEST FLIGHTS</source>
-        <translation type="vanished">VOLI DI PROVA</translation>
+        <translation>VOLI DI PROVA</translation>
     </message>
     <message>
         <source>NO FLY</source>
-        <translation type="vanished">DIVIETO DI VOLO</translation>
+        <translation>VOLO VIETATO</translation>
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Round %1</translation>
+        <translation>Round %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Gruppo %1</translation>
+        <translation>Gruppo %1</translation>
     </message>
     <message>
         <source>Flight %1</source>
-        <translation type="vanished">Volo %1</translation>
+        <translation>Volo %1</translation>
     </message>
     <message>
         <source>Task %1</source>
-        <translation type="vanished">Prova %1</translation>
+        <translation>Task %1</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="vanished">Prossimo: %1</translation>
+        <translation>Poi: %1</translation>
     </message>
     <message numerus="yes">
         <source>in about %n minute(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>tra circa %n minuto</numerusform>
             <numerusform>tra circa %n minuti</numerusform>
         </translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="vanished">tra %1</translation>
+        <translation>tra %1</translation>
     </message>
     <message>
         <source>round %1, group %2</source>
-        <translation type="vanished">round %1, gruppo %2</translation>
+        <translation>round %1, gruppo %2</translation>
     </message>
     <message>
         <source>Who are you? Pick your name</source>
-        <translation type="vanished">Chi sei? Scegli il tuo nome</translation>
+        <translation>Chi sei? Scegli il tuo nome</translation>
     </message>
     <message>
         <source>You have no more flights in this draw.</source>
-        <translation type="vanished">Non hai altri voli in questo sorteggio.</translation>
+        <translation>Non hai più voli in questo sorteggio.</translation>
     </message>
     <message>
         <source>You are flying: round %1, group %2.</source>
-        <translation type="vanished">Stai volando: round %1, gruppo %2.</translation>
+        <translation>Stai volando: round %1, gruppo %2.</translation>
     </message>
     <message>
         <source>You fly in round %1, group %2.</source>
-        <translation type="vanished">Voli nel round %1, gruppo %2.</translation>
+        <translation>Voli nel round %1, gruppo %2.</translation>
     </message>
     <message>
         <source>You fly in round %1, group %2, %3 (%4)</source>
-        <translation type="vanished">Voli nel round %1, gruppo %2, %3 (%4)</translation>
+        <translation>Voli nel round %1, gruppo %2, %3 (%4)</translation>
     </message>
     <message>
         <source>Not you?</source>
-        <translation type="vanished">Non sei tu?</translation>
+        <translation>Non sei tu?</translation>
     </message>
     <message>
         <source>Flying: %1</source>
-        <translation type="vanished">In volo: %1</translation>
+        <translation>In volo: %1</translation>
     </message>
     <message>
         <source>Next to fly: %1</source>
-        <translation type="vanished">Prossimo a volare: %1</translation>
+        <translation>Prossimi in volo: %1</translation>
     </message>
     <message>
         <source>START %1</source>
-        <translation type="vanished">START %1</translation>
+        <translation>START %1</translation>
     </message>
     <message>
         <source>On deck: %1</source>
-        <translation type="vanished">A seguire: %1</translation>
+        <translation>In attesa: %1</translation>
     </message>
     <message>
         <source>No group on deck</source>
-        <translation type="vanished">Nessun gruppo a seguire</translation>
+        <translation>Nessun gruppo in attesa</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Schermo intero</translation>
+        <translation>Schermo intero</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="vanished">Lingua</translation>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>READY</source>
+        <translation>READY</translation>
+    </message>
+    <message>
+        <source>PREPARATION</source>
+        <translation>PREPARAZIONE</translation>
+    </message>
+    <message>
+        <source>WORKING TIME</source>
+        <translation>TEMPO OPERATIVO</translation>
+    </message>
+    <message>
+        <source>LANDING WINDOW</source>
+        <translation>ATTERRAGGIO</translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>FERMO</translation>
+    </message>
+    <message>
+        <source>group %1: %2, raw %3, %4</source>
+        <translation>gruppo %1: %2, grezzo %3, %4</translation>
+    </message>
+    <message>
+        <source>no flights</source>
+        <translation>nessun volo</translation>
+    </message>
+    <message>
+        <source>Round %1 (%2): %3</source>
+        <translation>Round %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Round %1: %2</source>
+        <translation>Round %1: %2</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <translation>scartato</translation>
+    </message>
+    <message>
+        <source>penalty %1</source>
+        <translation>penalità %1</translation>
+    </message>
+    <message>
+        <source>Penalties: %1</source>
+        <translation>Penalità: %1</translation>
+    </message>
+    <message>
+        <source>No rounds scored yet.</source>
+        <translation>Nessun round ancora valutato.</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classifica</translation>
+    </message>
+    <message>
+        <source>Provisional: * marks scores of groups not yet confirmed.</source>
+        <translation>Provvisoria: * indica i punteggi dei gruppi non ancora confermati.</translation>
+    </message>
+    <message>
+        <source>No scores yet.</source>
+        <translation>Ancora nessun punteggio.</translation>
+    </message>
+    <message>
+        <source>Tap a pilot for their rounds.</source>
+        <translation>Tocca un pilota per vedere i suoi round.</translation>
+    </message>
+    <message>
+        <source>Fly-off</source>
+        <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Squadre</translation>
+    </message>
+    <message>
+        <source>Disqualified</source>
+        <translation>Squalificato</translation>
+    </message>
+    <message>
+        <source>Rank %1 of %2</source>
+        <translation>%1° posto su %2</translation>
+    </message>
+    <message>
+        <source>No rank yet: %1 of %2 rounds completed</source>
+        <translation>Ancora senza posizione: %1 round completati su %2</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>CONNECTION LOST</source>
+        <translation>CONNESSIONE PERSA</translation>
     </message>
 </context>
 <context>
     <name>remote</name>
     <message numerus="yes">
         <source>Try again in %n second(s).</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>Riprova tra %n secondo.</numerusform>
             <numerusform>Riprova tra %n secondi.</numerusform>
         </translation>
     </message>
     <message>
         <source>Paired as %1.</source>
-        <translation type="vanished">Associato come %1.</translation>
+        <translation>Associato come %1.</translation>
     </message>
     <message>
         <source>Sent %1…</source>
-        <translation type="vanished">Inviato %1…</translation>
+        <translation>Inviato %1…</translation>
     </message>
     <message>
         <source>The laptop cannot be reached.</source>
-        <translation type="vanished">Il portatile non è raggiungibile.</translation>
+        <translation>Il portatile non è raggiungibile.</translation>
     </message>
     <message>
         <source>Waiting for the timer…</source>
-        <translation type="vanished">In attesa del timer…</translation>
+        <translation>In attesa del timer…</translation>
     </message>
     <message>
         <source>The timer is at READY.</source>
-        <translation type="vanished">Il timer è su READY.</translation>
+        <translation>Il timer è su READY.</translation>
     </message>
     <message>
         <source>The timer is in the preparation.</source>
-        <translation type="vanished">Il timer è in preparazione.</translation>
+        <translation>Il timer è in preparazione.</translation>
     </message>
     <message>
         <source>The timer is in the working time.</source>
-        <translation type="vanished">Il timer è nel tempo operativo.</translation>
+        <translation>Il timer è nel tempo operativo.</translation>
     </message>
     <message>
         <source>The timer is in the landing window.</source>
-        <translation type="vanished">Il timer è nella finestra di atterraggio.</translation>
+        <translation>Il timer è nell&apos;atterraggio.</translation>
     </message>
     <message>
         <source>The timer is stopped.</source>
-        <translation type="vanished">Il timer è fermo.</translation>
+        <translation>Il timer è fermo.</translation>
     </message>
     <message>
         <source>preparation %1</source>
-        <translation type="vanished">preparazione %1</translation>
+        <translation>preparazione %1</translation>
     </message>
     <message>
         <source>working %1</source>
-        <translation type="vanished">tempo operativo %1</translation>
+        <translation>tempo operativo %1</translation>
     </message>
     <message>
         <source>schedule %1</source>
-        <translation type="vanished">programma %1</translation>
+        <translation>programma %1</translation>
     </message>
     <message>
         <source>waiting for START</source>
@@ -1300,7 +1400,7 @@
     </message>
     <message>
         <source>gap</source>
-        <translation type="vanished">pausa</translation>
+        <translation>pausa</translation>
     </message>
     <message>
         <source>stopped</source>
@@ -1312,55 +1412,328 @@
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Round %1</translation>
+        <translation>Round %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Gruppo %1</translation>
+        <translation>Gruppo %1</translation>
     </message>
     <message>
         <source>next %1</source>
-        <translation type="vanished">prossimo %1</translation>
+        <translation>poi %1</translation>
     </message>
     <message>
         <source>Pair this phone: type the six-digit code shown in &quot;Director&apos;s remote&quot; on the laptop.</source>
-        <translation type="vanished">Associa questo telefono: scrivi il codice di sei cifre mostrato in &quot;Telecomando del direttore&quot; sul portatile.</translation>
+        <translation>Associa questo telefono: digita il codice di sei cifre mostrato sul portatile in «Telecomando del direttore di gara».</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="vanished">Codice</translation>
+        <translation>Codice</translation>
     </message>
     <message>
         <source>This device&apos;s name</source>
-        <translation type="vanished">Nome di questo dispositivo</translation>
+        <translation>Nome di questo dispositivo</translation>
     </message>
     <message>
         <source>Pair</source>
-        <translation type="vanished">Associa</translation>
+        <translation>Associa</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="vanished">Indietro</translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="vanished">Salta</translation>
+        <translation>Salta</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="vanished">Round</translation>
+        <translation>Round</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="vanished">Gruppo</translation>
+        <translation>Gruppo</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="vanished">Vai a</translation>
+        <translation>Vai</translation>
     </message>
     <message>
         <source>Forget pairing</source>
-        <translation type="vanished">Dimentica associazione</translation>
+        <translation>Dimentica l&apos;associazione</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>in attesa</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>in corso</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>fermo</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>concluso</translation>
+    </message>
+    <message>
+        <source>CONNECTION LOST</source>
+        <translation>CONNESSIONE PERSA</translation>
+    </message>
+    <message>
+        <source>Aerolap: director&apos;s remote</source>
+        <translation>Aerolap: telecomando del direttore di gara</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+</context>
+<context>
+    <name>timekeeper</name>
+    <message>
+        <source>Aerolap: timekeeper</source>
+        <translation>Aerolap: cronometrista</translation>
+    </message>
+    <message>
+        <source>Pair this phone as a timekeeper: type the six-digit code shown in the Scores window, &quot;Timekeepers...&quot;, on the laptop.</source>
+        <translation>Associa questo telefono come cronometrista: digita il codice di sei cifre mostrato sul portatile nella finestra dei punteggi, «Cronometristi...».</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>This device&apos;s name</source>
+        <translation>Nome di questo dispositivo</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Associa</translation>
+    </message>
+    <message>
+        <source>Paired as %1.</source>
+        <translation>Associato come %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Try again in %n second(s).</source>
+        <translation>
+            <numerusform>Riprova tra %n secondo.</numerusform>
+            <numerusform>Riprova tra %n secondi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The laptop cannot be reached.</source>
+        <translation>Il portatile non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>CONNECTION LOST</source>
+        <translation>CONNESSIONE PERSA</translation>
+    </message>
+    <message>
+        <source>No group to time yet: the laptop has no schedule with a draw.</source>
+        <translation>Ancora nessun gruppo da cronometrare: il portatile non ha un programma con sorteggio.</translation>
+    </message>
+    <message>
+        <source>Round %1 · Group %2</source>
+        <translation>Round %1 · Gruppo %2</translation>
+    </message>
+    <message>
+        <source>Task %1</source>
+        <translation>Task %1</translation>
+    </message>
+    <message>
+        <source>The laptop has confirmed this group&apos;s scores.</source>
+        <translation>Il portatile ha confermato i punteggi di questo gruppo.</translation>
+    </message>
+    <message>
+        <source>Which pilot do you time?</source>
+        <translation>Quale pilota cronometri?</translation>
+    </message>
+    <message>
+        <source>timed by %1</source>
+        <translation>cronometrato da %1</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>tuo</translation>
+    </message>
+    <message>
+        <source>You time %1.</source>
+        <translation>Cronometri %1.</translation>
+    </message>
+    <message>
+        <source>LAUNCH</source>
+        <translation>LANCIO</translation>
+    </message>
+    <message>
+        <source>LANDED</source>
+        <translation>ATTERRATO</translation>
+    </message>
+    <message>
+        <source>Still in the air at the end of the working time: the flight counts to the end of the working time.</source>
+        <translation>Ancora in volo alla fine del tempo operativo: il volo conta fino alla fine del tempo operativo.</translation>
+    </message>
+    <message>
+        <source>counts to the end of the working time</source>
+        <translation>conta fino alla fine del tempo operativo</translation>
+    </message>
+    <message>
+        <source>settle by hand: type its time</source>
+        <translation>da sistemare a mano: digita il suo tempo</translation>
+    </message>
+    <message>
+        <source>launched at %1</source>
+        <translation>lanciato a %1</translation>
+    </message>
+    <message>
+        <source>counts</source>
+        <translation>conta</translation>
+    </message>
+    <message>
+        <source>counts %1</source>
+        <translation>conta %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n launches are used.</source>
+        <translation>
+            <numerusform>L&apos;unico lancio è stato usato.</numerusform>
+            <numerusform>Tutti i %n lanci sono stati usati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>m:ss or seconds</source>
+        <translation>m:ss o secondi</translation>
+    </message>
+    <message>
+        <source>Add flight</source>
+        <translation>Aggiungi volo</translation>
+    </message>
+    <message>
+        <source>Save flight %1</source>
+        <translation>Salva volo %1</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Type the time as m:ss or as seconds, for example 1:15 or 75.</source>
+        <translation>Digita il tempo come m:ss o in secondi, per esempio 1:15 o 75.</translation>
+    </message>
+    <message>
+        <source>No flights yet.</source>
+        <translation>Ancora nessun volo.</translation>
+    </message>
+    <message>
+        <source>Total that counts: %1</source>
+        <translation>Totale valido: %1</translation>
+    </message>
+    <message>
+        <source>Total flight time: %1</source>
+        <translation>Tempo di volo totale: %1</translation>
+    </message>
+    <message>
+        <source>Pilot signs</source>
+        <translation>Firma del pilota</translation>
+    </message>
+    <message>
+        <source>Pilot: check your card, then sign it with your name or initials.</source>
+        <translation>Pilota: controlla la tua scheda, poi firmala con il tuo nome o le iniziali.</translation>
+    </message>
+    <message>
+        <source>Pilot&apos;s name or initials</source>
+        <translation>Nome o iniziali del pilota</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Signed by %1.</source>
+        <translation>Firmata da %1.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Non ancora firmata.</translation>
+    </message>
+    <message>
+        <source>First type the time of each flight marked &quot;settle by hand&quot;.</source>
+        <translation>Prima digita il tempo di ogni volo segnato «da sistemare a mano».</translation>
+    </message>
+    <message>
+        <source>Land the flight in the air first.</source>
+        <translation>Prima fai atterrare il volo in corso.</translation>
+    </message>
+    <message>
+        <source>The card changed after it was signed: the pilot must sign it again.</source>
+        <translation>La scheda è cambiata dopo la firma: il pilota deve firmarla di nuovo.</translation>
+    </message>
+    <message>
+        <source>Cards to send</source>
+        <translation>Schede da inviare</translation>
+    </message>
+    <message>
+        <source>%1, round %2, group %3, signed by %4</source>
+        <translation>%1, round %2, gruppo %3, firmata da %4</translation>
+    </message>
+    <message>
+        <source>sending…</source>
+        <translation>invio in corso…</translation>
+    </message>
+    <message>
+        <source>not on the laptop yet (%1); sent again every few seconds.</source>
+        <translation>non ancora sul portatile (%1); viene rinviata ogni pochi secondi.</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>rifiutata: %1</translation>
+    </message>
+    <message>
+        <source>Pair this phone again, then send again.</source>
+        <translation>Associa di nuovo questo telefono, poi invia di nuovo.</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Send again</source>
+        <translation>Invia di nuovo</translation>
+    </message>
+    <message>
+        <source>On the laptop: %1</source>
+        <translation>Sul portatile: %1</translation>
+    </message>
+    <message>
+        <source>Next pilot</source>
+        <translation>Pilota successivo</translation>
+    </message>
+    <message>
+        <source>This card has not reached the laptop. Drop it?</source>
+        <translation>Questa scheda non ha raggiunto il portatile. Scartarla?</translation>
+    </message>
+    <message>
+        <source>Forget pairing</source>
+        <translation>Dimentica l&apos;associazione</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
     </message>
 </context>
 </TS>
