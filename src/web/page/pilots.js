@@ -274,7 +274,8 @@ document.getElementById("fullscreen").addEventListener("click", () => {
   (document.fullscreenElement ? document.exitFullscreen() : el.requestFullscreen()).catch(() => {});
   keepScreenOn();
 });
-window.addEventListener("resize", fitTime);
+// The digits' room changes with the window, and with the header when its buttons take a line.
+new ResizeObserver(() => fitTime()).observe(timeEl.parentElement);
 document.getElementById("show-results").addEventListener("click", () => { body.classList.add("results"); showResults(); });
 document.getElementById("hide-results").addEventListener("click", () => body.classList.remove("results"));
 
