@@ -1586,7 +1586,7 @@
     </message>
     <message>
         <source>launched at %1</source>
-        <translation>gestartet bei %1</translation>
+        <translation>Abwurf bei %1</translation>
     </message>
     <message>
         <source>counts</source>

@@ -1163,7 +1163,7 @@
     </message>
     <message>
         <source>Next: %1</source>
-        <translation>Ensuite : %1</translation>
+        <translation>Ensuite&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>in about %n minute(s)</source>
@@ -1182,7 +1182,7 @@
     </message>
     <message>
         <source>Who are you? Pick your name</source>
-        <translation>Qui êtes-vous ? Choisissez votre nom</translation>
+        <translation>Qui êtes-vous&#xa0;? Choisissez votre nom</translation>
     </message>
     <message>
         <source>You have no more flights in this draw.</source>
@@ -1190,7 +1190,7 @@
     </message>
     <message>
         <source>You are flying: round %1, group %2.</source>
-        <translation>Vous volez : manche %1, groupe %2.</translation>
+        <translation>Vous volez&#xa0;: manche %1, groupe %2.</translation>
     </message>
     <message>
         <source>You fly in round %1, group %2.</source>
@@ -1202,15 +1202,15 @@
     </message>
     <message>
         <source>Not you?</source>
-        <translation>Pas vous ?</translation>
+        <translation>Pas vous&#xa0;?</translation>
     </message>
     <message>
         <source>Flying: %1</source>
-        <translation>En vol : %1</translation>
+        <translation>En vol&#xa0;: %1</translation>
     </message>
     <message>
         <source>Next to fly: %1</source>
-        <translation>Prochain à voler : %1</translation>
+        <translation>Prochain à voler&#xa0;: %1</translation>
     </message>
     <message>
         <source>START %1</source>
@@ -1218,7 +1218,7 @@
     </message>
     <message>
         <source>On deck: %1</source>
-        <translation>En attente : %1</translation>
+        <translation>En attente&#xa0;: %1</translation>
     </message>
     <message>
         <source>No group on deck</source>
@@ -1254,7 +1254,7 @@
     </message>
     <message>
         <source>group %1: %2, raw %3, %4</source>
-        <translation>groupe %1 : %2, brut %3, %4</translation>
+        <translation>groupe %1&#xa0;: %2, brut %3, %4</translation>
     </message>
     <message>
         <source>no flights</source>
@@ -1262,11 +1262,11 @@
     </message>
     <message>
         <source>Round %1 (%2): %3</source>
-        <translation>Manche %1 (%2) : %3</translation>
+        <translation>Manche %1 (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>Round %1: %2</source>
-        <translation>Manche %1 : %2</translation>
+        <translation>Manche %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>dropped</source>
@@ -1278,7 +1278,7 @@
     </message>
     <message>
         <source>Penalties: %1</source>
-        <translation>Pénalités : %1</translation>
+        <translation>Pénalités&#xa0;: %1</translation>
     </message>
     <message>
         <source>No rounds scored yet.</source>
@@ -1290,7 +1290,7 @@
     </message>
     <message>
         <source>Provisional: * marks scores of groups not yet confirmed.</source>
-        <translation>Provisoire : * marque les scores des groupes pas encore confirmés.</translation>
+        <translation>Provisoire&#xa0;: * marque les scores des groupes pas encore confirmés.</translation>
     </message>
     <message>
         <source>No scores yet.</source>
@@ -1318,7 +1318,7 @@
     </message>
     <message>
         <source>No rank yet: %1 of %2 rounds completed</source>
-        <translation>Pas encore classé : %1 manches terminées sur %2</translation>
+        <translation>Pas encore classé&#xa0;: %1 manches terminées sur %2</translation>
     </message>
     <message>
         <source>Results</source>
@@ -1424,7 +1424,7 @@
     </message>
     <message>
         <source>Pair this phone: type the six-digit code shown in &quot;Director&apos;s remote&quot; on the laptop.</source>
-        <translation>Associez ce téléphone : tapez le code à six chiffres affiché sur l&apos;ordinateur portable dans « Télécommande du directeur ».</translation>
+        <translation>Associez ce téléphone&#xa0;: tapez le code à six chiffres affiché sur l&apos;ordinateur portable dans «&#xa0;Télécommande du directeur&#xa0;».</translation>
     </message>
     <message>
         <source>Code</source>
@@ -1484,7 +1484,7 @@
     </message>
     <message>
         <source>Aerolap: director&apos;s remote</source>
-        <translation>Aerolap : télécommande du directeur</translation>
+        <translation>Aerolap&#xa0;: télécommande du directeur</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1495,11 +1495,11 @@
     <name>timekeeper</name>
     <message>
         <source>Aerolap: timekeeper</source>
-        <translation>Aerolap : chronométreur</translation>
+        <translation>Aerolap&#xa0;: chronométreur</translation>
     </message>
     <message>
         <source>Pair this phone as a timekeeper: type the six-digit code shown in the Scores window, &quot;Timekeepers...&quot;, on the laptop.</source>
-        <translation>Associez ce téléphone comme chronométreur : tapez le code à six chiffres affiché sur l&apos;ordinateur portable dans la fenêtre des scores, « Chronométreurs... ».</translation>
+        <translation>Associez ce téléphone comme chronométreur&#xa0;: tapez le code à six chiffres affiché sur l&apos;ordinateur portable dans la fenêtre des scores, «&#xa0;Chronométreurs...&#xa0;».</translation>
     </message>
     <message>
         <source>Code</source>
@@ -1534,7 +1534,7 @@
     </message>
     <message>
         <source>No group to time yet: the laptop has no schedule with a draw.</source>
-        <translation>Aucun groupe à chronométrer pour l&apos;instant : l&apos;ordinateur portable n&apos;a pas de programme avec tirage.</translation>
+        <translation>Aucun groupe à chronométrer pour l&apos;instant&#xa0;: l&apos;ordinateur portable n&apos;a pas de programme avec tirage.</translation>
     </message>
     <message>
         <source>Round %1 · Group %2</source>
@@ -1550,7 +1550,7 @@
     </message>
     <message>
         <source>Which pilot do you time?</source>
-        <translation>Quel pilote chronométrez-vous ?</translation>
+        <translation>Quel pilote chronométrez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>timed by %1</source>
@@ -1574,7 +1574,7 @@
     </message>
     <message>
         <source>Still in the air at the end of the working time: the flight counts to the end of the working time.</source>
-        <translation>Encore en l&apos;air à la fin du temps de travail : le vol compte jusqu&apos;à la fin du temps de travail.</translation>
+        <translation>Encore en l&apos;air à la fin du temps de travail&#xa0;: le vol compte jusqu&apos;à la fin du temps de travail.</translation>
     </message>
     <message>
         <source>counts to the end of the working time</source>
@@ -1582,7 +1582,7 @@
     </message>
     <message>
         <source>settle by hand: type its time</source>
-        <translation>à régler à la main : tapez son temps</translation>
+        <translation>à régler à la main&#xa0;: tapez son temps</translation>
     </message>
     <message>
         <source>launched at %1</source>
@@ -1637,11 +1637,11 @@
     </message>
     <message>
         <source>Total that counts: %1</source>
-        <translation>Total retenu : %1</translation>
+        <translation>Total retenu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Total flight time: %1</source>
-        <translation>Temps de vol total : %1</translation>
+        <translation>Temps de vol total&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pilot signs</source>
@@ -1649,7 +1649,7 @@
     </message>
     <message>
         <source>Pilot: check your card, then sign it with your name or initials.</source>
-        <translation>Pilote : vérifiez votre fiche, puis signez-la de votre nom ou de vos initiales.</translation>
+        <translation>Pilote&#xa0;: vérifiez votre fiche, puis signez-la de votre nom ou de vos initiales.</translation>
     </message>
     <message>
         <source>Pilot&apos;s name or initials</source>
@@ -1673,7 +1673,7 @@
     </message>
     <message>
         <source>First type the time of each flight marked &quot;settle by hand&quot;.</source>
-        <translation>Tapez d&apos;abord le temps de chaque vol marqué « à régler à la main ».</translation>
+        <translation>Tapez d&apos;abord le temps de chaque vol marqué «&#xa0;à régler à la main&#xa0;».</translation>
     </message>
     <message>
         <source>Land the flight in the air first.</source>
@@ -1681,7 +1681,7 @@
     </message>
     <message>
         <source>The card changed after it was signed: the pilot must sign it again.</source>
-        <translation>La fiche a changé après sa signature : le pilote doit la signer à nouveau.</translation>
+        <translation>La fiche a changé après sa signature&#xa0;: le pilote doit la signer à nouveau.</translation>
     </message>
     <message>
         <source>Cards to send</source>
@@ -1697,11 +1697,11 @@
     </message>
     <message>
         <source>not on the laptop yet (%1); sent again every few seconds.</source>
-        <translation>pas encore sur l&apos;ordinateur portable (%1) ; renvoyée automatiquement à quelques secondes d&apos;intervalle.</translation>
+        <translation>pas encore sur l&apos;ordinateur portable (%1)&#xa0;; renvoyée automatiquement à quelques secondes d&apos;intervalle.</translation>
     </message>
     <message>
         <source>refused: %1</source>
-        <translation>refusée : %1</translation>
+        <translation>refusée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pair this phone again, then send again.</source>
@@ -1717,7 +1717,7 @@
     </message>
     <message>
         <source>On the laptop: %1</source>
-        <translation>Sur l&apos;ordinateur portable : %1</translation>
+        <translation>Sur l&apos;ordinateur portable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Next pilot</source>
@@ -1725,7 +1725,7 @@
     </message>
     <message>
         <source>This card has not reached the laptop. Drop it?</source>
-        <translation>Cette fiche n&apos;a pas atteint l&apos;ordinateur portable. L&apos;abandonner ?</translation>
+        <translation>Cette fiche n&apos;a pas atteint l&apos;ordinateur portable. L&apos;abandonner&#xa0;?</translation>
     </message>
     <message>
         <source>Forget pairing</source>

@@ -1318,7 +1318,7 @@
     </message>
     <message>
         <source>No rank yet: %1 of %2 rounds completed</source>
-        <translation>Ancora senza posizione: %1 round completati su %2</translation>
+        <translation>Non ancora in classifica: %1 round completati su %2</translation>
     </message>
     <message>
         <source>Results</source>
