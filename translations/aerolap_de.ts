@@ -1134,6 +1134,10 @@
         <source>CONNECTION LOST</source>
         <translation type="vanished">VERBINDUNG VERLOREN</translation>
     </message>
+    <message>
+        <source>round %1, group %2, flight %3</source>
+        <translation>Durchgang %1, Gruppe %2, Flug %3</translation>
+    </message>
 </context>
 <context>
     <name>pilots</name>

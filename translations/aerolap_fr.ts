@@ -1134,6 +1134,10 @@
         <source>CONNECTION LOST</source>
         <translation type="vanished">CONNEXION PERDUE</translation>
     </message>
+    <message>
+        <source>round %1, group %2, flight %3</source>
+        <translation>manche %1, groupe %2, vol %3</translation>
+    </message>
 </context>
 <context>
     <name>pilots</name>

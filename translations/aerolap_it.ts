@@ -1134,6 +1134,10 @@
         <source>CONNECTION LOST</source>
         <translation type="vanished">CONNESSIONE PERSA</translation>
     </message>
+    <message>
+        <source>round %1, group %2, flight %3</source>
+        <translation>round %1, gruppo %2, volo %3</translation>
+    </message>
 </context>
 <context>
     <name>pilots</name>

@@ -5,7 +5,7 @@
 # page on a free loopback port) with a schedule and its draw. Headless Chromium is set to German (its
 # Accept-Language and navigator.languages): the pilots' page, the director's remote and the timekeeper's
 # page must show their own words in German from the catalogues made at build time, a time of day as German
-# writes it, while the timer's caption stays as the laptop sends it. A pilot switches to French on the
+# writes it and the next cycle in German words, while the timer's caption stays as the laptop sends it. A pilot switches to French on the
 # page: French at once, and still after a reload. A phone in a language the program does not speak reads
 # English.
 
@@ -19,18 +19,19 @@ SCHEDULE = {"name": "Languages", "date": "2026-06-13", "preparation": "00.00.05"
             "draw": {"pilots": [{"name": "Anna"}, {"name": "Bruno"}, {"name": "Carla"}, {"name": "Dário"}],
                      "rounds": [[["Anna", "Bruno"], ["Carla", "Dário"]]]}}
 # What the pilots' page shows of its own, by language: the button, the schedule's line, the name picker,
-# the lost connection, and 14:05 as a time of day.
+# the lost connection, 14:05 as a time of day, and the next cycle as the laptop names it.
 PILOTS = {
     "de": ["Vollbild", "Durchgang 1Gruppe 1Flug 1Aufgabe A", "Wer bist du? Wähle deinen Namen",
-           "VERBINDUNG VERLOREN", "14:05"],
+           "VERBINDUNG VERLOREN", "14:05", "Durchgang 3, Gruppe 2, Flug 1"],
     "fr": ["Plein écran", "Manche 1Groupe 1Vol 1Épreuve A", "Qui êtes-vous\u00a0? Choisissez votre nom",
-           "CONNEXION PERDUE", "14:05"],
+           "CONNEXION PERDUE", "14:05", "manche 3, groupe 2, vol 1"],
     "en": ["Full screen", "Round 1Group 1Flight 1Task A", "Who are you? Pick your name", "CONNECTION LOST",
-           "2:05 PM"],
+           "2:05 PM", "round 3, group 2, flight 1"],
 }
 PILOTS_PAGE = """const text = (id) => document.getElementById(id).textContent;
 return {words: [text("fullscreen"), text("schedule"), document.querySelector("#you option")?.textContent,
-                text("lost"), AerolapI18n.timeOfDay(new Date(2026, 0, 1, 14, 5))],
+                text("lost"), AerolapI18n.timeOfDay(new Date(2026, 0, 1, 14, 5)),
+                AerolapI18n.nextCycle("round 3, group 2, flight 1")],
         lang: document.documentElement.lang, chosen: document.getElementById("language").value,
         phase: text("phase")};"""
 PHONE_PAGES = {

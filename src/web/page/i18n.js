@@ -42,6 +42,8 @@ const AerolapI18n = (() => {
     return typeof n === "number" ? text.replace(/%n/g, new Intl.NumberFormat(locale).format(n)) : text;
   }
 
+  const qsTr = (source) => translate("i18n", source);
+
   return {
     /// Called by the catalogues' script: { language: { context: { source: text or [forms] } } }.
     add(more) { Object.assign(catalogues, more); },
@@ -49,6 +51,11 @@ const AerolapI18n = (() => {
     fill,
     /// The qsTr(source, disambiguation, n) of a page's script, reading `context`.
     translator(context) { return (source, disambiguation, n) => translate(context, source, n); },
+    /// The next cycle as the laptop names it ("round 3, group 2, flight 1"), in the language.
+    nextCycle(text) {
+      const place = /^round (\d+), group (\d+), flight (\d+)$/.exec(text);
+      return place ? fill(qsTr("round %1, group %2, flight %3"), place[1], place[2], place[3]) : text;
+    },
     /// A time of day as the language writes it ("14:05", "2:05 PM").
     timeOfDay(date) {
       return new Intl.DateTimeFormat(locale, { hour: "numeric", minute: "2-digit" }).format(date);

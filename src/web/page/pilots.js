@@ -52,7 +52,7 @@ function showSchedule() {
   if (state.task) parts.push(fill(qsTr("Task %1"), state.task));
   for (const text of parts) line.append(span(text));
   line.append(span(WINDOWS[state.window] ? WINDOWS[state.window]() : "", "window"));
-  if (state.next && !draw) line.append(span(fill(qsTr("Next: %1"), state.next)));
+  if (state.next && !draw) line.append(span(fill(qsTr("Next: %1"), AerolapI18n.nextCycle(state.next))));
 }
 
 // --- Who flies when. The laptop says when the next START is due, in seconds from when it

@@ -135,7 +135,7 @@ function showState(state) {
   document.body.className = state.phase;
   $("schedule").textContent = typeof state.round === "number"
     ? fill(qsTr("Round %1"), state.round) + " · " + fill(qsTr("Group %1"), state.group) +
-      (state.next ? " · " + fill(qsTr("next %1"), state.next) : "") : "";
+      (state.next ? " · " + fill(qsTr("next %1"), AerolapI18n.nextCycle(state.next)) : "") : "";
   lastState = JSON.stringify([state.phase, state.round, state.group]);
   lastPhase = state.phase;
   confirmIfChanged();
