@@ -40,7 +40,8 @@ PhoneRoutes::PhoneRoutes(RemoteAccess& access, DeviceRole role, const QString& p
     : QObject(parent), m_access(access), m_role(role), m_prefix(prefix),
       m_scriptPath(prefix + QLatin1Char('/') + scriptFile), m_gets(std::move(gets)),
       m_posts(std::move(posts) << kPair), m_page(resource(pageFile)),
-      m_script(resource(QStringLiteral("hmac.js")) + resource(scriptFile)),
+      m_script(resource(QStringLiteral("hmac.js")) + resource(QStringLiteral("i18n.js")) +
+               resource(QStringLiteral("page-catalogues.js")) + resource(scriptFile)),
       m_contentPolicy(contentPolicyFor(m_page)) {}
 
 bool PhoneRoutes::owns(const QString& path) const {

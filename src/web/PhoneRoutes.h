@@ -26,8 +26,8 @@ public:
     /// server's bound on all a connection sends (`ConnectionLimits`) lies beyond it.
     static constexpr qsizetype kLongestBody = 8 * 1024;
 
-    /// Serves `<prefix>` (the page), `<prefix>/<script>`, `<prefix>/pair`, and the `gets` and
-    /// `posts` under the prefix.
+    /// Serves `<prefix>` (the page), `<prefix>/<script>` (after the HMAC and the pages' languages),
+    /// `<prefix>/pair`, and the `gets` and `posts` under the prefix.
     PhoneRoutes(RemoteAccess& access, DeviceRole role, const QString& prefix,
                 const QString& pageFile, const QString& scriptFile, QStringList gets,
                 QStringList posts, QObject* parent);

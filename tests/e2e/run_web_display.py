@@ -43,10 +43,12 @@ GROUPS = """return ["now", "deck"].map((id) => [...document.querySelectorAll("#"
     .concat([[document.getElementById("you").textContent]]);"""
 
 
-def browser(work):
+def browser(work, profile="chromium", language="en-US,en"):
+    # Each profile is a phone of its own (its own storage); `language` is its Accept-Language and
+    # navigator.languages, English unless a test asks for another.
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for argument in CHROMIUM + [f"--user-data-dir={work / 'chromium'}"]:
+    for argument in CHROMIUM + [f"--user-data-dir={work / profile}", f"--accept-lang={language}"]:
         options.add_argument(argument)
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 

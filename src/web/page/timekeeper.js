@@ -5,67 +5,70 @@
 // signed card stays in the outbox until the laptop says it has it.
 "use strict";
 
-// Every text the timekeeper reads, in one place for the translations to come.
+// Every text the timekeeper reads, in one place, in the phone's language (i18n.js); the timer's
+// captions and the laptop's answers stay as the laptop sends them.
+const qsTr = AerolapI18n.translator("timekeeper"), fill = AerolapI18n.fill;
 const TEXT = {
-  title: "Aerolap: timekeeper",
-  pairIntro: "Pair this phone as a timekeeper: type the six-digit code shown in the Scores window, "
-    + "\"Timekeepers...\", on the laptop.",
-  code: "Code",
-  deviceName: "This device's name",
-  pair: "Pair",
-  paired: (name) => `Paired as ${name}.`,
-  retryIn: (seconds) => ` Try again in ${seconds} s.`,
-  unreachable: "The laptop cannot be reached.",
-  connectionLost: "CONNECTION LOST",
-  noGroup: "No group to time yet: the laptop has no schedule with a draw.",
-  place: (round, group) => `Round ${round} · Group ${group}`,
-  task: (task) => `Task ${task}`,
-  confirmed: "The laptop has confirmed this group's scores.",
-  whichPilot: "Which pilot do you time?",
-  timedBy: (device) => ` — timed by ${device}`,
-  mine: " — yours",
-  claimed: (pilot) => `You time ${pilot}.`,
-  launch: "LAUNCH",
-  landed: "LANDED",
-  pastWorking: "Still in the air at the end of the working time: the flight counts to the end of the working time.",
-  endNote: "counts to the end of the working time",
-  settleNote: "settle by hand: type its time",
-  launchedAt: (time) => `launched at ${time}`,
-  counts: "counts",
-  countsCapped: (time) => `counts ${time}`,
-  allLaunches: (count) => `All ${count} launches are used.`,
-  typedPlaceholder: "m:ss or seconds",
-  addFlight: "Add flight",
-  saveFlight: (number) => `Save flight ${number}`,
-  edit: "Edit",
-  deleteFlight: "Delete",
-  cancel: "Cancel",
-  badTime: "Type the time as m:ss or as seconds, for example 1:15 or 75.",
-  noFlights: "No flights yet.",
-  total: (time) => `Total that counts: ${time}`,
-  flightTotal: (time) => `Total flight time: ${time}`,
-  pilotSigns: "Pilot signs",
-  signIntro: "Pilot: check your card, then sign it with your name or initials.",
-  signer: "Pilot's name or initials",
-  sign: "Sign",
-  back: "Back",
-  signedBy: (name) => `Signed by ${name}.`,
-  notSigned: "Not signed yet.",
-  mustSettle: "First type the time of each flight marked \"settle by hand\".",
-  stillInAir: "Land the flight in the air first.",
-  signatureCleared: "The card changed after it was signed: the pilot must sign it again.",
-  outboxTitle: "Cards to send",
-  cardName: (letter) => `${letter.pilot}, round ${letter.round}, group ${letter.group}, signed by ${letter.signed_by}`,
-  sending: "sending…",
-  waiting: (reason) => `not on the laptop yet (${reason}); sent again every few seconds.`,
-  refusedCard: (reason) => `refused: ${reason}`,
-  notPaired: "Pair this phone again, then send again.",
-  dismiss: "Dismiss",
-  sendAgain: "Send again",
-  taken: (text) => `On the laptop: ${text}`,
-  newCard: "Next pilot",
-  dropCard: "This card has not reached the laptop. Drop it?",
-  forget: "Forget pairing",
+  title: qsTr("Aerolap: timekeeper"),
+  pairIntro: qsTr("Pair this phone as a timekeeper: type the six-digit code shown in the Scores window, \"Timekeepers...\", on the laptop."),
+  code: qsTr("Code"),
+  deviceName: qsTr("This device's name"),
+  pair: qsTr("Pair"),
+  paired: (name) => fill(qsTr("Paired as %1."), name),
+  retryIn: (seconds) => " " + qsTr("Try again in %n second(s).", "", seconds),
+  unreachable: qsTr("The laptop cannot be reached."),
+  connectionLost: qsTr("CONNECTION LOST"),
+  noGroup: qsTr("No group to time yet: the laptop has no schedule with a draw."),
+  place: (round, group) => fill(qsTr("Round %1 · Group %2"), round, group),
+  task: (task) => fill(qsTr("Task %1"), task),
+  confirmed: qsTr("The laptop has confirmed this group's scores."),
+  whichPilot: qsTr("Which pilot do you time?"),
+  timedBy: (device) => " — " + fill(qsTr("timed by %1"), device),
+  mine: " — " + qsTr("yours"),
+  claimed: (pilot) => fill(qsTr("You time %1."), pilot),
+  launch: qsTr("LAUNCH"),
+  landed: qsTr("LANDED"),
+  pastWorking: qsTr("Still in the air at the end of the working time: the flight counts to the end of the working time."),
+  endNote: qsTr("counts to the end of the working time"),
+  settleNote: qsTr("settle by hand: type its time"),
+  launchedAt: (time) => fill(qsTr("launched at %1"), time),
+  counts: qsTr("counts"),
+  countsCapped: (time) => fill(qsTr("counts %1"), time),
+  allLaunches: (count) => qsTr("All %n launches are used.", "", count),
+  typedPlaceholder: qsTr("m:ss or seconds"),
+  addFlight: qsTr("Add flight"),
+  saveFlight: (number) => fill(qsTr("Save flight %1"), number),
+  edit: qsTr("Edit"),
+  deleteFlight: qsTr("Delete"),
+  cancel: qsTr("Cancel"),
+  badTime: qsTr("Type the time as m:ss or as seconds, for example 1:15 or 75."),
+  noFlights: qsTr("No flights yet."),
+  total: (time) => fill(qsTr("Total that counts: %1"), time),
+  flightTotal: (time) => fill(qsTr("Total flight time: %1"), time),
+  pilotSigns: qsTr("Pilot signs"),
+  signIntro: qsTr("Pilot: check your card, then sign it with your name or initials."),
+  signer: qsTr("Pilot's name or initials"),
+  sign: qsTr("Sign"),
+  back: qsTr("Back"),
+  signedBy: (name) => fill(qsTr("Signed by %1."), name),
+  notSigned: qsTr("Not signed yet."),
+  mustSettle: qsTr("First type the time of each flight marked \"settle by hand\"."),
+  stillInAir: qsTr("Land the flight in the air first."),
+  signatureCleared: qsTr("The card changed after it was signed: the pilot must sign it again."),
+  outboxTitle: qsTr("Cards to send"),
+  cardName: (letter) => fill(qsTr("%1, round %2, group %3, signed by %4"), letter.pilot, letter.round, letter.group,
+    letter.signed_by),
+  sending: qsTr("sending…"),
+  waiting: (reason) => fill(qsTr("not on the laptop yet (%1); sent again every few seconds."), reason),
+  refusedCard: (reason) => fill(qsTr("refused: %1"), reason),
+  notPaired: qsTr("Pair this phone again, then send again."),
+  dismiss: qsTr("Dismiss"),
+  sendAgain: qsTr("Send again"),
+  taken: (text) => fill(qsTr("On the laptop: %1"), text),
+  newCard: qsTr("Next pilot"),
+  dropCard: qsTr("This card has not reached the laptop. Drop it?"),
+  forget: qsTr("Forget pairing"),
+  language: qsTr("Language"),
 };
 
 const PAIRING = "aerolap-timekeeper", CARD = "aerolap-timekeeper-card", OUTBOX = "aerolap-timekeeper-outbox";
@@ -75,7 +78,7 @@ const $ = (id) => document.getElementById(id);
 function stored(key, empty) {
   try {
     return JSON.parse(localStorage.getItem(key)) ?? empty;
-  } catch {
+  } catch (e) {
     return empty;
   }
 }
@@ -130,15 +133,14 @@ function randomId() {
   return Array.from(crypto.getRandomValues(new Uint8Array(16)), (b) => b.toString(16).padStart(2, "0")).join("");
 }
 
-async function post(path, body) {
+// Written with promises rather than async functions, which Qt 6.4's lupdate cannot read.
+function post(path, body) {
   const stop = new AbortController(), timeout = setTimeout(() => stop.abort(), ANSWER_WAIT_MS);
-  try {
-    const response = await fetch(path, { method: "POST", cache: "no-store", signal: stop.signal,
-      headers: { "Content-Type": "application/json" }, body: JSON.stringify(body) });
-    return { ok: response.ok, status: response.status, answer: await response.json().catch(() => ({})) };
-  } finally {
-    clearTimeout(timeout);
-  }
+  return fetch(path, { method: "POST", cache: "no-store", signal: stop.signal,
+    headers: { "Content-Type": "application/json" }, body: JSON.stringify(body) })
+    .then((response) => response.json().catch(() => ({}))
+      .then((answer) => ({ ok: response.ok, status: response.status, answer })))
+    .finally(() => clearTimeout(timeout));
 }
 
 // --- The rule: which flights count, as far as a sum of flight times tells. As the laptop scores
@@ -256,11 +258,14 @@ function deliver() {
   render();
 }
 
-async function send(letter) {
+function send(letter) {
   const body = Object.assign({ device: pairing.device }, letter);
   body.signature = signature(["aerolap-card-1", body.device, body.card, body.made, body.round, body.group,
     body.pilot, body.flights.map(flightText).join(" "), body.signed_by]);
-  const result = await post("/timekeeper/card", body).catch(() => null);
+  return post("/timekeeper/card", body).catch(() => null).then((result) => received(letter, result));
+}
+
+function received(letter, result) {
   // The outbox may have changed while the card travelled: a newer version, a dismissal.
   const entry = outbox.find((e) => e.letter.card === letter.card && e.letter.made === letter.made);
   if (!result || result.status >= 500) {
@@ -284,21 +289,21 @@ async function send(letter) {
 }
 
 // --- The group in hand and the claim.
-async function fetchGroup() {
-  try {
-    const response = await fetch("/timekeeper/group", { cache: "no-store" });
-    if (response.ok) inHand = await response.json();
-  } catch {
-    // The clock already says the connection is lost; the next refresh tries again.
-  }
-  render();
+function fetchGroup() {
+  return fetch("/timekeeper/group", { cache: "no-store" })
+    .then((response) => response.ok && response.json().then((group) => { inHand = group; }))
+    .catch(() => { /* the clock already says the connection is lost; the next refresh tries again */ })
+    .then(() => render());
 }
 
-async function claim(pilot) {
+function claim(pilot) {
   const chosen = inHand;
   const body = { device: pairing.device, round: chosen.round, group: chosen.group, pilot };
   body.signature = signature(["aerolap-claim-1", body.device, body.round, body.group, pilot]);
-  const result = await post("/timekeeper/claim", body).catch(() => null);
+  post("/timekeeper/claim", body).catch(() => null).then((result) => claimed(chosen, pilot, result));
+}
+
+function claimed(chosen, pilot, result) {
   if (!result || !result.ok) {
     say((result && result.answer.error) || TEXT.unreachable, "refused");
     fetchGroup();
@@ -521,10 +526,11 @@ $("forget").addEventListener("click", () => {
   pairing = null;
   render();
 });
-$("pairing").addEventListener("submit", async (event) => {
+$("pairing").addEventListener("submit", (event) => {
   event.preventDefault();
-  const result = await post("/timekeeper/pair", { code: $("code").value, name: $("name").value })
-    .catch(() => null);
+  post("/timekeeper/pair", { code: $("code").value, name: $("name").value }).catch(() => null).then(paired);
+});
+function paired(result) {
   if (!result || !result.ok) {
     const answer = result ? result.answer : {};
     say((answer.error || TEXT.unreachable) + (answer.retry_after ? TEXT.retryIn(answer.retry_after) : ""), "refused");
@@ -535,7 +541,7 @@ $("pairing").addEventListener("submit", async (event) => {
   say(TEXT.paired(pairing.name), "confirmed");
   fetchGroup();
   deliver();
-});
+}
 
 // --- The timer, as the pilots' page has it.
 function showTimer(state) {
@@ -565,7 +571,7 @@ function connect() {
   socket.onmessage = (event) => {
     try {
       showTimer(JSON.parse(event.data));
-    } catch {
+    } catch (e) {
       // A state this page cannot read is skipped; the next one comes within a second.
     }
   };
@@ -582,6 +588,8 @@ for (const element of document.querySelectorAll("[data-placeholder]")) {
   element.placeholder = TEXT[element.dataset.placeholder];
 }
 document.title = TEXT.title;
+$("language").setAttribute("aria-label", TEXT.language);
+AerolapI18n.offerChoice($("language"));
 render();
 connect();
 fetchGroup();

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-# Puts the digits' font into the page as a data URL in place of @DIGITS_FONT@: the font cut down to
-# the characters the time display shows, so that every phone at the field shows the same digits
-# with nothing fetched from anywhere.
+# Makes the pilots' page one file: the digits' font as a data URL in place of @DIGITS_FONT@ (the font
+# cut down to the characters the time display shows, so that every phone at the field shows the
+# same digits with nothing fetched from anywhere), and the scripts, in the order given, in place of
+# @SCRIPTS@.
+# Usage: assemble_page.py FONT PAGE_IN PAGE_OUT SCRIPT...
 import base64, io, sys  # noqa: E401
 from fontTools import subset
 
-font_file, page_in, page_out = sys.argv[1:4]
+font_file, page_in, page_out, scripts = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
 options = subset.Options()
 options.flavor = "woff"
 options.drop_tables.append("FFTM")  # a font tool's timestamp, nothing a browser reads
@@ -15,7 +17,11 @@ subsetter.populate(text="0123456789.:-")
 subsetter.subset(font)
 woff = io.BytesIO()
 subset.save_font(font, woff, options)
+code = ""
+for script in scripts:
+    with open(script, encoding="utf-8") as each:
+        code += each.read()
 with open(page_in, encoding="utf-8") as page:
     text = page.read().replace("@DIGITS_FONT@", base64.b64encode(woff.getvalue()).decode("ascii"))
 with open(page_out, "w", encoding="utf-8") as page:
-    page.write(text)
+    page.write(text.replace("@SCRIPTS@", code))
