@@ -40,9 +40,10 @@
 
 namespace {
 
-/// An entry of the main window's context menu, with its shortcut, that brings a window up.
+/// An entry of the main window's context menu, with its shortcut, that brings a window up. The
+/// entries are Aerolap's, so they follow the language; the window's own captions never do.
 void offerWindow(QWidget& view, const char* entry, const QKeySequence& shortcut, QWidget& window) {
-    auto* action = new QAction(QString::fromUtf8(entry), &view);
+    auto* action = new QAction(QCoreApplication::translate("ContextMenu", entry), &view);
     action->setShortcut(shortcut);
     QObject::connect(action, &QAction::triggered, &window, [&window] {
         window.show();
@@ -57,7 +58,9 @@ void offerWindow(QWidget& view, const char* entry, const QKeySequence& shortcut,
 std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread& server,
                                                    quint16 port, aerolap::NoticeBoard& notices) {
     if (port == 0) {
-        return {{}, QStringLiteral("The pilots' display is switched off (port 0).")};
+        return {{},
+                QCoreApplication::translate("PilotsDisplayWindow",
+                                            "The pilots' display is switched off (port 0).")};
     }
     const auto [listening, error] = server.start(QHostAddress::Any, port);
     if (!listening) {
@@ -168,12 +171,15 @@ int main(int argc, char** argv) {
     aerolap::Form1View view(timer.window(), fonts);
     system.adoptMainWindow(view);
     aerolap::PilotsDisplayWindow pilotsWindow(addresses, whyOff, &view);
-    offerWindow(view, "Pilots' display...", QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
+    offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Pilots' display..."),
+                QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
     aerolap::ScheduleWindow scheduleWindow(timer.scheduleRunner(), timer.schedule(), time,
                                            timer.messageBoxes(), &view);
-    offerWindow(view, "Contest schedule...", QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
+    offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Contest schedule..."),
+                QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
     aerolap::ScoresWindow scoresWindow(timer.scores(), timer.scheduleRunner(), &view);
-    offerWindow(view, "Scores...", QKeySequence(Qt::CTRL | Qt::Key_K), scoresWindow);
+    offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Scores..."),
+                QKeySequence(Qt::CTRL | Qt::Key_K), scoresWindow);
     std::unique_ptr<aerolap::PairingWindow> remoteWindow;
     std::unique_ptr<aerolap::PairingWindow> timekeepersWindow;
     if (remoteAccess) {
@@ -187,21 +193,24 @@ int main(int argc, char** argv) {
         remoteWindow = std::make_unique<aerolap::PairingWindow>(
             *remoteAccess, aerolap::DeviceRole::Director, pageOf(QStringLiteral("remote")), whyOff,
             &view);
-        offerWindow(view, "Director's remote...", QKeySequence(), *remoteWindow);
+        offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Director's remote..."), QKeySequence(),
+                    *remoteWindow);
         timekeepersWindow = std::make_unique<aerolap::PairingWindow>(
             *remoteAccess, aerolap::DeviceRole::Timekeeper, pageOf(QStringLiteral("timekeeper")),
             whyOff, &scoresWindow);
         scoresWindow.offerTimekeepers(*timekeepersWindow);
     }
     aerolap::NoticesWindow noticesWindow(notices, &view);
-    offerWindow(view, "Notices...", QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
+    offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Notices..."),
+                QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
     aerolap::DayLogWindow dayLogWindow(
         [&timer] {
             timer.files().flush(aerolap::FileWriter::kPatience);
             return QString::fromStdString(aerolap::todaysReportHtml(dayLogFolder()));
         },
         &view);
-    offerWindow(view, "Day log...", QKeySequence(Qt::CTRL | Qt::Key_L), dayLogWindow);
+    offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Day log..."),
+                QKeySequence(Qt::CTRL | Qt::Key_L), dayLogWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     if (options.scoresFile) {

@@ -10,7 +10,7 @@ namespace aerolap {
 NoticesWindow::NoticesWindow(NoticeBoard& board, QWidget* parent)
     : QWidget(parent, Qt::Window), m_list(new QListWidget(this)) {
     setObjectName(QStringLiteral("NoticesWindow"));
-    setWindowTitle(QStringLiteral("Notices"));
+    setWindowTitle(tr("Notices"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_list->setObjectName(QStringLiteral("notices"));
     m_list->setWordWrap(true);

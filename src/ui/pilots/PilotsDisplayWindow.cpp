@@ -19,15 +19,17 @@ PilotsDisplayWindow::PilotsDisplayWindow(const QStringList& addresses, const QSt
                                          QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("PilotsDisplayWindow"));
-    setWindowTitle(QStringLiteral("Pilots' display"));
+    setWindowTitle(tr("Pilots' display"));
     auto* layout = new QVBoxLayout(this);
     if (addresses.isEmpty()) {
         layout->addWidget(new QLabel(note));
         return;
     }
-    layout->addWidget(new QLabel(QStringLiteral(
-        "Pilots open one of these addresses on a phone, tablet or TV on the same network "
-        "as this laptop (or scan its code) to see the running time.")));
+    auto* help = new QLabel(tr("Pilots open one of these addresses on a phone, tablet or TV on "
+                               "the same network as this laptop (or scan its code) to see the "
+                               "running time."));
+    help->setWordWrap(true);
+    layout->addWidget(help);
     auto* list = new QWidget;
     auto* grid = new QGridLayout(list);
     int row = 0;
