@@ -7,6 +7,8 @@
 #include "app/SystemServices.h"
 #include "app/TimerComposition.h"
 #include "day_log/DayReportCommand.h"
+#include "i18n/Catalogues.h"
+#include "i18n/Language.h"
 #include "notices/NoticeBoard.h"
 #include "platform/Environment.h"
 #include "platform/ImmediateProgramExit.h"
@@ -32,6 +34,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 #include <filesystem>
 #include <iostream>
@@ -41,7 +44,7 @@
 namespace {
 
 /// An entry of the main window's context menu, with its shortcut, that brings a window up. The
-/// entries are Aerolap's, so they follow the language; the window's own captions never do.
+/// entry's words are marked for the catalogues where it is offered.
 void offerWindow(QWidget& view, const char* entry, const QKeySequence& shortcut, QWidget& window) {
     auto* action = new QAction(QCoreApplication::translate("ContextMenu", entry), &view);
     action->setShortcut(shortcut);
@@ -101,16 +104,26 @@ int main(int argc, char** argv) {
         return parsed.exitStatus;
     }
     const aerolap::Settings& options = *parsed.settings;
+    const std::string language =
+        aerolap::directorsLanguage(options.language, QLocale::system().uiLanguages());
+    const auto catalogues = [&language] {
+        return std::make_unique<aerolap::Catalogues>(
+            language, aerolap::qtCatalogueFolders(QCoreApplication::applicationDirPath()));
+    };
     if (options.checkSounds || options.dayReport || options.resultsSchedule) {
         aerolap::useParentConsole();
     }
-    if (options.resultsSchedule) {
-        return aerolap::runResults(
-            {*options.resultsSchedule, options.scoresFile, options.resultsCsv}, std::cout,
-            std::cerr);
-    }
-    if (options.dayReport) {
+    if (options.resultsSchedule || options.dayReport) {
+        // The reports are printed in the director's language, which needs an application to hold
+        // the catalogues.
+        const QCoreApplication reportApp(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Aerolap"));
+        const auto reportLanguage = catalogues();
+        if (options.resultsSchedule) {
+            return aerolap::runResults(
+                {*options.resultsSchedule, options.scoresFile, options.resultsCsv}, std::cout,
+                std::cerr);
+        }
         return aerolap::runDayReport(
             dayLogFolder(),
             aerolap::DayReportRequest{options.reportDate, options.reportPage, options.lateCue},
@@ -125,6 +138,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
+    const auto windowsLanguage = catalogues();
     system.timingThreadPriority().raiseTimingThread();
     const std::unique_ptr<aerolap::StayAwake> stayAwake = system.stayAwake();
 
