@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CardCheck</name>
+    <message>
+        <source>Flight %1 has a negative time.</source>
+        <translation>Flug %1 hat eine negative Zeit.</translation>
+    </message>
+    <message>
+        <source>Flight %1 (%2) is longer than the working time of %3.</source>
+        <translation>Flug %1 (%2) ist länger als die Arbeitszeit von %3.</translation>
+    </message>
+    <message>
+        <source>Flight %1 ends past the working time by more than it lasted.</source>
+        <translation>Flug %1 endet um mehr nach der Arbeitszeit, als er gedauert hat.</translation>
+    </message>
+    <message>
+        <source>Flight %1 has no target: in poker each flight has the target named before it.</source>
+        <translation>Flug %1 hat keine Zielzeit: beim Poker hat jeder Flug die vorher angesagte Zielzeit.</translation>
+    </message>
+    <message>
+        <source>The target of flight %1 (%2) is longer than the working time of %3.</source>
+        <translation>Die Zielzeit von Flug %1 (%2) ist länger als die Arbeitszeit von %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Task %1 allows at most %n flight(s).</source>
+        <translation>
+            <numerusform>Aufgabe %1 erlaubt höchstens %n Flug.</numerusform>
+            <numerusform>Aufgabe %1 erlaubt höchstens %n Flüge.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A penalty is points taken off: it cannot be negative.</source>
+        <translation>Strafpunkte werden abgezogen: sie können nicht negativ sein.</translation>
+    </message>
+</context>
+<context>
+    <name>CardsPdf</name>
+    <message>
+        <source>%1: up to %2</source>
+        <translation>%1: bis %2</translation>
+    </message>
+    <message>
+        <source>%1: target</source>
+        <translation>%1: Zielzeit</translation>
+    </message>
+    <message>
+        <source>%1: time</source>
+        <translation>%1: Zeit</translation>
+    </message>
+    <message>
+        <source>Penalty: ______   Pilot: ____________   Timekeeper: ____________</source>
+        <translation>Strafe: ______   Pilot: ____________   Zeitnehmer: ____________</translation>
+    </message>
+    <message>
+        <source>Cards %1: cannot be written</source>
+        <translation>Karten %1: können nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Round %1 has no draw: the cards take their names from it.</source>
+        <translation>Durchgang %1 hat keine Auslosung: die Karten nehmen die Namen aus ihr.</translation>
+    </message>
+    <message>
+        <source>Cards: %1</source>
+        <translation>Karten: %1</translation>
+    </message>
+    <message>
+        <source>Round %1, group %2, task %3%4, working time %5</source>
+        <translation>Durchgang %1, Gruppe %2, Aufgabe %3%4, Arbeitszeit %5</translation>
+    </message>
+    <message>
+        <source>Score card</source>
+        <translation>Wertungskarte</translation>
+    </message>
+    <message>
+        <source>Timekeeper&apos;s card</source>
+        <translation>Karte des Zeitnehmers</translation>
+    </message>
+    <message>
+        <source>Times %1</source>
+        <translation>Stoppt %1</translation>
+    </message>
+</context>
+<context>
     <name>ContextMenu</name>
     <message>
         <source>Pilots&apos; display...</source>
@@ -220,39 +301,98 @@
     <name>DrawPdf</name>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Durchgang %1</translation>
+        <translation>Durchgang %1</translation>
     </message>
     <message>
         <source>Round %1: task %2</source>
-        <translation type="vanished">Durchgang %1: Aufgabe %2</translation>
+        <translation>Durchgang %1: Aufgabe %2</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Gruppe %1</translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <source>Pilots: round/group</source>
-        <translation type="vanished">Piloten: Durchgang/Gruppe</translation>
+        <translation>Piloten: Durchgang/Gruppe</translation>
     </message>
     <message>
         <source>(withdrawn from round %1)</source>
-        <translation type="vanished">(ab Durchgang %1 zurückgezogen)</translation>
+        <translation>(ab Durchgang %1 zurückgezogen)</translation>
     </message>
     <message>
         <source>Draw %1: cannot be written</source>
-        <translation type="vanished">Auslosung %1: kann nicht geschrieben werden</translation>
+        <translation>Auslosung %1: kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The schedule has no draw to print.</source>
-        <translation type="vanished">Der Ablauf hat keine Auslosung zum Drucken.</translation>
+        <translation>Der Ablauf hat keine Auslosung zum Drucken.</translation>
     </message>
     <message>
         <source>Draw: %1</source>
-        <translation type="vanished">Auslosung: %1</translation>
+        <translation>Auslosung: %1</translation>
     </message>
     <message>
         <source>Contest</source>
-        <translation type="vanished">Wettbewerb</translation>
+        <translation>Wettbewerb</translation>
+    </message>
+</context>
+<context>
+    <name>F3kTasks</name>
+    <message>
+        <source>Last flight</source>
+        <translation>Letzter Flug</translation>
+    </message>
+    <message>
+        <source>Last two flights</source>
+        <translation>Letzte zwei Flüge</translation>
+    </message>
+    <message>
+        <source>All up, last down</source>
+        <translation>Alle hoch, Letzter runter</translation>
+    </message>
+    <message>
+        <source>Two flights</source>
+        <translation>Zwei Flüge</translation>
+    </message>
+    <message>
+        <source>Poker</source>
+        <translation>Poker</translation>
+    </message>
+    <message>
+        <source>Best 3 of 6</source>
+        <translation>Beste 3 aus 6</translation>
+    </message>
+    <message>
+        <source>Five longest flights</source>
+        <translation>Fünf längste Flüge</translation>
+    </message>
+    <message>
+        <source>One, two, three, four</source>
+        <translation>Eins, zwei, drei, vier</translation>
+    </message>
+    <message>
+        <source>Three longest flights</source>
+        <translation>Drei längste Flüge</translation>
+    </message>
+    <message>
+        <source>Last three flights</source>
+        <translation>Letzte drei Flüge</translation>
+    </message>
+    <message>
+        <source>Big ladder</source>
+        <translation>Große Leiter</translation>
+    </message>
+    <message>
+        <source>One flight</source>
+        <translation>Ein Flug</translation>
+    </message>
+    <message>
+        <source>Huge ladder</source>
+        <translation>Riesenleiter</translation>
+    </message>
+    <message>
+        <source>Best flight</source>
+        <translation>Bester Flug</translation>
     </message>
 </context>
 <context>
@@ -523,6 +663,13 @@
     </message>
 </context>
 <context>
+    <name>PilotsDisplayWindow</name>
+    <message>
+        <source>The pilots&apos; display is switched off (port 0).</source>
+        <translation>Die Anzeige für die Piloten ist ausgeschaltet (Port 0).</translation>
+    </message>
+</context>
+<context>
     <name>Results</name>
     <message>
         <source>unsigned</source>
@@ -547,6 +694,276 @@
     <message>
         <source>Fly-off</source>
         <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>DSQ</source>
+        <translation>DSQ</translation>
+    </message>
+    <message>
+        <source>Contest</source>
+        <translation>Wettbewerb</translation>
+    </message>
+    <message numerus="yes">
+        <source>PROVISIONAL: %n group(s) not confirmed; their scores are marked *.</source>
+        <translation>
+            <numerusform>VORLÄUFIG: %n Gruppe nicht bestätigt; ihre Wertungen sind mit * markiert.</numerusform>
+            <numerusform>VORLÄUFIG: %n Gruppen nicht bestätigt; ihre Wertungen sind mit * markiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Pilot</source>
+        <translation>Pilot</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>R%1</source>
+        <translation>D%1</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Strafe</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Round %1: task %2, working time %3</source>
+        <translation>Durchgang %1: Aufgabe %2, Arbeitszeit %3</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>Flüge</translation>
+    </message>
+    <message>
+        <source>Raw</source>
+        <translation>Roh</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Vermerk</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gewertet</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPdf</name>
+    <message>
+        <source>Results: %1</source>
+        <translation>Ergebnisse: %1</translation>
+    </message>
+    <message>
+        <source>Results %1: cannot be written</source>
+        <translation>Ergebnisse %1: können nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Rangliste</translation>
+    </message>
+    <message>
+        <source>Fly-off</source>
+        <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+</context>
+<context>
+    <name>RoundsModel</name>
+    <message>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>Flüge</translation>
+    </message>
+    <message>
+        <source>Preparation</source>
+        <translation>Vorbereitung</translation>
+    </message>
+</context>
+<context>
+    <name>RulesListing</name>
+    <message numerus="yes">
+        <source>%1 from %n rounds</source>
+        <translation>
+            <numerusform>%1 ab %n Durchgang</numerusform>
+            <numerusform>%1 ab %n Durchgängen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n flight(s)</source>
+        <translation>
+            <numerusform>der letzte Flug</numerusform>
+            <numerusform>die letzten %n Flüge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the longest %n flight(s)</source>
+        <translation>
+            <numerusform>der längste Flug</numerusform>
+            <numerusform>die %n längsten Flüge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every flight</source>
+        <translation>jeder Flug</translation>
+    </message>
+    <message>
+        <source>the longest flights against the targets, as they score most</source>
+        <translation>die längsten Flüge gegen die Zielzeiten, so wie sie am meisten zählen</translation>
+    </message>
+    <message>
+        <source>the flights in order against the targets</source>
+        <translation>die Flüge der Reihe nach gegen die Zielzeiten</translation>
+    </message>
+    <message numerus="yes">
+        <source>the pilot&apos;s targets reached, at most %n</source>
+        <translation>
+            <numerusform>die erreichten Zielzeiten des Piloten, höchstens %n</numerusform>
+            <numerusform>die erreichten Zielzeiten des Piloten, höchstens %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rounds dropped</source>
+        <translation>Streichdurchgänge</translation>
+    </message>
+    <message>
+        <source>Completed rounds for a final score</source>
+        <translation>Abgeschlossene Durchgänge für eine Endwertung</translation>
+    </message>
+    <message>
+        <source>Penalty points that disqualify</source>
+        <translation>Strafpunkte, die disqualifizieren</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>über %1</translation>
+    </message>
+    <message>
+        <source>Re-flight</source>
+        <translation>Wiederholungsflug</translation>
+    </message>
+    <message>
+        <source>the re-flown pilot takes the re-flight&apos;s score, the others in its group the better of their two</source>
+        <translation>der wiederholende Pilot erhält die Wertung des Wiederholungsflugs, die anderen seiner Gruppe die bessere ihrer beiden</translation>
+    </message>
+    <message>
+        <source>everyone in the re-flight group keeps the better of their two scores</source>
+        <translation>jeder in der Wiederholungsgruppe behält die bessere seiner beiden Wertungen</translation>
+    </message>
+    <message>
+        <source>Team result</source>
+        <translation>Teamwertung</translation>
+    </message>
+    <message numerus="yes">
+        <source>the sum of %n nominated members&apos; totals</source>
+        <translation>
+            <numerusform>die Gesamtwertung des benannten Mitglieds</numerusform>
+            <numerusform>die Summe der Gesamtwertungen von %n benannten Mitgliedern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the sum of the best %n members&apos; totals</source>
+        <translation>
+            <numerusform>die Gesamtwertung des besten Mitglieds</numerusform>
+            <numerusform>die Summe der Gesamtwertungen der %n besten Mitglieder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fly-off rounds dropped</source>
+        <translation>Gestrichene Fly-Off-Durchgänge</translation>
+    </message>
+    <message>
+        <source>Poker targets counted</source>
+        <translation>Gewertete Poker-Zielzeiten</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>höchstens %1</translation>
+    </message>
+    <message>
+        <source>Task D</source>
+        <translation>Aufgabe D</translation>
+    </message>
+    <message>
+        <source>two flights</source>
+        <translation>zwei Flüge</translation>
+    </message>
+    <message>
+        <source>ladder of 30 s to 120 s in order</source>
+        <translation>Leiter von 30 s bis 120 s der Reihe nach</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Working time</source>
+        <translation>Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gewertet</translation>
+    </message>
+    <message>
+        <source>Flights allowed</source>
+        <translation>Erlaubte Flüge</translation>
+    </message>
+    <message>
+        <source>any number</source>
+        <translation>beliebig viele</translation>
+    </message>
+    <message>
+        <source>Most a flight counts</source>
+        <translation>Höchstwertung eines Flugs</translation>
+    </message>
+    <message>
+        <source>the working time</source>
+        <translation>die Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Zielzeiten</translation>
     </message>
 </context>
 <context>
@@ -625,6 +1042,29 @@
     </message>
 </context>
 <context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>waiting for START</source>
+        <translation>wartet auf START</translation>
+    </message>
+    <message>
+        <source>cycle running</source>
+        <translation>Zyklus läuft</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>schedule done</source>
+        <translation>Ablauf beendet</translation>
+    </message>
+</context>
+<context>
     <name>ScoresDialogs</name>
     <message>
         <source>The re-flown pilot takes the re-flight</source>
@@ -650,12 +1090,166 @@
         <source>Ladder of 30 s to 120 s</source>
         <translation>Leiter von 30 s bis 120 s</translation>
     </message>
+    <message>
+        <source>Re-flight group</source>
+        <translation>Wiederholungsgruppe</translation>
+    </message>
+    <message>
+        <source>Granted a re-flight:</source>
+        <translation>Wiederholungsflug erhalten:</translation>
+    </message>
+    <message>
+        <source>Fill the group (keep the better score):</source>
+        <translation>Füllen die Gruppe auf (behalten die bessere Wertung):</translation>
+    </message>
+    <message>
+        <source>Contest rules</source>
+        <translation>Wettbewerbsregeln</translation>
+    </message>
+    <message>
+        <source>Rounds dropped (from rounds:dropped):</source>
+        <translation>Streichdurchgänge (ab Durchgängen:gestrichen):</translation>
+    </message>
+    <message>
+        <source>Completed rounds for a final score:</source>
+        <translation>Abgeschlossene Durchgänge für eine Endwertung:</translation>
+    </message>
+    <message>
+        <source>Penalty points that disqualify, over:</source>
+        <translation>Strafpunkte, die disqualifizieren, über:</translation>
+    </message>
+    <message>
+        <source>Re-flight:</source>
+        <translation>Wiederholungsflug:</translation>
+    </message>
+    <message>
+        <source>Team result:</source>
+        <translation>Teamwertung:</translation>
+    </message>
+    <message>
+        <source>Members counted:</source>
+        <translation>Gewertete Mitglieder:</translation>
+    </message>
+    <message>
+        <source>Poker targets counted:</source>
+        <translation>Gewertete Poker-Zielzeiten:</translation>
+    </message>
+    <message>
+        <source>Task D:</source>
+        <translation>Aufgabe D:</translation>
+    </message>
+    <message>
+        <source>Fly-off from round:</source>
+        <translation>Fly-Off ab Durchgang:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>Write the dropped rounds as steps like 5:1 9:2: from 5 rounds 1 is dropped, from 9 rounds 2.</source>
+        <translation>Die Streichdurchgänge als Stufen wie 5:1 9:2 schreiben: ab 5 Durchgängen wird 1 gestrichen, ab 9 Durchgängen 2.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoresSession</name>
+    <message>
+        <source>Open a schedule first: the scores come with it.</source>
+        <translation>Zuerst einen Ablauf öffnen: die Wertungen gehören zu ihm.</translation>
+    </message>
+    <message>
+        <source>Save the schedule first: its scores are kept beside its file.</source>
+        <translation>Zuerst den Ablauf speichern: seine Wertungen werden neben seiner Datei aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The schedule has no group %1 in round %2.</source>
+        <translation>Der Ablauf hat keine Gruppe %1 in Durchgang %2.</translation>
+    </message>
+    <message>
+        <source>Round %1 has the task &quot;%2&quot;, which is no F3K task (A to N): it cannot be scored.</source>
+        <translation>Durchgang %1 hat die Aufgabe „%2“, die keine F3K-Aufgabe ist (A bis N): er kann nicht gewertet werden.</translation>
+    </message>
+    <message>
+        <source>There is no pilot %1 in the contest.</source>
+        <translation>Im Wettbewerb gibt es keinen Piloten %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in group %2 of round %3.</source>
+        <translation>%1 fliegt nicht in Gruppe %2 von Durchgang %3.</translation>
+    </message>
+    <message>
+        <source>This card was already on the laptop.</source>
+        <translation>Diese Karte war schon auf dem Laptop.</translation>
+    </message>
+    <message>
+        <source>A newer card of this pilot is on the laptop.</source>
+        <translation>Auf dem Laptop ist eine neuere Karte dieses Piloten.</translation>
+    </message>
+    <message>
+        <source>Group %1 of round %2 is already confirmed: ask the director to change the card at the laptop.</source>
+        <translation>Gruppe %1 von Durchgang %2 ist schon bestätigt: den Wettbewerbsleiter bitten, die Karte am Laptop zu ändern.</translation>
+    </message>
+    <message>
+        <source>The laptop cannot save the scores now.</source>
+        <translation>Der Laptop kann die Wertungen gerade nicht speichern.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card for round %2, group %3 is on the laptop.</source>
+        <translation>Die Karte von %1 für Durchgang %2, Gruppe %3 ist auf dem Laptop.</translation>
+    </message>
+    <message>
+        <source>Group %1 of round %2 has no card to confirm.</source>
+        <translation>Gruppe %1 von Durchgang %2 hat keine Karte zum Bestätigen.</translation>
+    </message>
+    <message>
+        <source>Save the schedule first: a re-flight group is saved with it.</source>
+        <translation>Zuerst den Ablauf speichern: eine Wiederholungsgruppe wird mit ihm gespeichert.</translation>
+    </message>
+    <message>
+        <source>Round %1 has no draw: a re-flight group is drawn as the others are.</source>
+        <translation>Durchgang %1 hat keine Auslosung: eine Wiederholungsgruppe wird wie die anderen ausgelost.</translation>
+    </message>
+    <message>
+        <source>Choose at least one pilot granted the re-flight.</source>
+        <translation>Mindestens einen Piloten wählen, der den Wiederholungsflug erhält.</translation>
+    </message>
+    <message>
+        <source>Only pilots who flew in round %1 can fly its re-flight group.</source>
+        <translation>Nur Piloten, die in Durchgang %1 geflogen sind, können in seiner Wiederholungsgruppe fliegen.</translation>
+    </message>
+    <message>
+        <source>%1 is chosen twice.</source>
+        <translation>%1 ist zweimal gewählt.</translation>
+    </message>
+    <message>
+        <source>The schedule did not take the re-flight group.</source>
+        <translation>Der Ablauf hat die Wiederholungsgruppe nicht übernommen.</translation>
+    </message>
+</context>
+<context>
+    <name>TimekeeperDesk</name>
+    <message>
+        <source>%1 is timed by &quot;%2&quot;.</source>
+        <translation>%1 wird von „%2“ gestoppt.</translation>
+    </message>
+    <message>
+        <source>Pick a pilot of the group in hand: the schedule has moved.</source>
+        <translation>Einen Piloten der aktuellen Gruppe wählen: der Ablauf ist weitergegangen.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in this group.</source>
+        <translation>%1 fliegt nicht in dieser Gruppe.</translation>
+    </message>
+    <message>
+        <source>You time %1.</source>
+        <translation>Du stoppst %1.</translation>
+    </message>
 </context>
 <context>
     <name>aerolap::DayLogWindow</name>
     <message>
         <source>Day log</source>
-        <translation type="vanished">Tagesprotokoll</translation>
+        <translation>Tagesprotokoll</translation>
     </message>
 </context>
 <context>
@@ -693,18 +1287,61 @@
     <name>aerolap::NoticesWindow</name>
     <message>
         <source>Notices</source>
-        <translation type="vanished">Hinweise</translation>
+        <translation>Hinweise</translation>
+    </message>
+</context>
+<context>
+    <name>aerolap::PairingWindow</name>
+    <message>
+        <source>Director&apos;s remote</source>
+        <translation>Fernbedienung des Wettbewerbsleiters</translation>
+    </message>
+    <message>
+        <source>Timekeepers</source>
+        <translation>Zeitnehmer</translation>
+    </message>
+    <message>
+        <source>Open this address on your phone (or scan the code), then type the code below and a name for the phone. Anyone who can see this code can pair: revoke any device that is not yours.</source>
+        <translation>Diese Adresse auf dem Handy öffnen (oder den Code scannen), dann den Code unten und einen Namen für das Handy eingeben. Wer diesen Code sieht, kann koppeln: jedes Gerät widerrufen, das nicht deins ist.</translation>
+    </message>
+    <message>
+        <source>Each timekeeper opens this address on their phone (or scans the code), then types the code below and a name for the phone. A timekeeper&apos;s phone can hand in score cards, nothing else. Revoke any device that is not one of yours.</source>
+        <translation>Jeder Zeitnehmer öffnet diese Adresse auf seinem Handy (oder scannt den Code) und gibt dann den Code unten und einen Namen für das Handy ein. Das Handy eines Zeitnehmers kann Wertungskarten abgeben, sonst nichts. Jedes Gerät widerrufen, das nicht zu euch gehört.</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Gekoppelt</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>Zuletzt gesehen</translation>
+    </message>
+    <message>
+        <source>Revoke all</source>
+        <translation>Alle widerrufen</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
     </message>
 </context>
 <context>
     <name>aerolap::PilotsDisplayWindow</name>
     <message>
         <source>Pilots&apos; display</source>
-        <translation type="vanished">Anzeige für die Piloten</translation>
+        <translation>Anzeige für die Piloten</translation>
     </message>
     <message>
         <source>Pilots open one of these addresses on a phone, tablet or TV on the same network as this laptop (or scan its code) to see the running time, each in their phone&apos;s own language.</source>
         <translation type="vanished">Die Piloten öffnen eine dieser Adressen auf einem Telefon, Tablet oder Fernseher im selben Netz wie dieser Laptop (oder scannen ihren Code), um die laufende Zeit zu sehen, jeder in der Sprache seines Telefons.</translation>
+    </message>
+    <message>
+        <source>Pilots open one of these addresses on a phone, tablet or TV on the same network as this laptop (or scan its code) to see the running time.</source>
+        <translation>Die Piloten öffnen eine dieser Adressen auf einem Handy, Tablet oder Fernseher im selben Netz wie dieser Laptop (oder scannen ihren Code), um die laufende Zeit zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -735,7 +1372,7 @@
     </message>
     <message>
         <source>The schedule can be changed only while no cycle runs.</source>
-        <translation type="vanished">Der Ablauf lässt sich nur ändern, solange kein Zyklus läuft.</translation>
+        <translation>Der Ablauf lässt sich nur ändern, solange kein Zyklus läuft.</translation>
     </message>
 </context>
 <context>
@@ -762,67 +1399,67 @@
     </message>
     <message>
         <source>round %1, group %2, flight %3</source>
-        <translation type="vanished">Durchgang %1, Gruppe %2, Flug %3</translation>
+        <translation>Durchgang %1, Gruppe %2, Flug %3</translation>
     </message>
     <message>
         <source>Extended display frame</source>
-        <translation type="vanished">Erweiterter Anzeige-Frame</translation>
+        <translation>Erweiterter Anzeige-Frame</translation>
     </message>
     <message>
         <source>Contest schedule</source>
-        <translation type="vanished">Wettbewerbsablauf</translation>
+        <translation>Wettbewerbsablauf</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="vanished">Öffnen...</translation>
+        <translation>Öffnen...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="vanished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="vanished">Auslosung</translation>
+        <translation>Auslosung</translation>
     </message>
     <message>
         <source>Import draw...</source>
-        <translation type="vanished">Auslosung importieren...</translation>
+        <translation>Auslosung importieren...</translation>
     </message>
     <message>
         <source>Generate draw...</source>
-        <translation type="vanished">Auslosung erzeugen...</translation>
+        <translation>Auslosung erzeugen...</translation>
     </message>
     <message>
         <source>Withdraw pilot...</source>
-        <translation type="vanished">Pilot zurückziehen...</translation>
+        <translation>Pilot zurückziehen...</translation>
     </message>
     <message>
         <source>Print draw...</source>
-        <translation type="vanished">Auslosung drucken...</translation>
+        <translation>Auslosung drucken...</translation>
     </message>
     <message>
         <source>Add round</source>
-        <translation type="vanished">Durchgang hinzufügen</translation>
+        <translation>Durchgang hinzufügen</translation>
     </message>
     <message>
         <source>Remove round</source>
-        <translation type="vanished">Durchgang entfernen</translation>
+        <translation>Durchgang entfernen</translation>
     </message>
     <message>
         <source>Back one</source>
-        <translation type="vanished">Einen zurück</translation>
+        <translation>Einen zurück</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="vanished">Überspringen</translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="vanished">Springen</translation>
+        <translation>Springen</translation>
     </message>
     <message>
         <source>No schedule: open one or add a round.</source>
-        <translation type="vanished">Kein Ablauf: Öffne einen oder füge einen Durchgang hinzu.</translation>
+        <translation>Kein Ablauf: Öffne einen oder füge einen Durchgang hinzu.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -830,19 +1467,19 @@
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="vanished">Als Nächstes: %1</translation>
+        <translation>Als Nächstes: %1</translation>
     </message>
     <message>
         <source>Next: %1 at %2</source>
-        <translation type="vanished">Als Nächstes: %1 um %2</translation>
+        <translation>Als Nächstes: %1 um %2</translation>
     </message>
     <message>
         <source>The schedule moves only while no cycle runs, and only to a cycle it holds.</source>
-        <translation type="vanished">Der Ablauf bewegt sich nur, solange kein Zyklus läuft, und nur zu einem Zyklus, den er enthält.</translation>
+        <translation>Der Ablauf bewegt sich nur, solange kein Zyklus läuft, und nur zu einem Zyklus, den er enthält.</translation>
     </message>
     <message>
         <source>No draw</source>
-        <translation type="vanished">Keine Auslosung</translation>
+        <translation>Keine Auslosung</translation>
     </message>
     <message>
         <source>%1, %2; %3</source>
@@ -857,11 +1494,11 @@
     </message>
     <message>
         <source>generated with seed %1</source>
-        <translation type="vanished">erzeugt mit Startwert %1</translation>
+        <translation>erzeugt mit Startwert %1</translation>
     </message>
     <message>
         <source>imported</source>
-        <translation type="vanished">importiert</translation>
+        <translation>importiert</translation>
     </message>
     <message numerus="yes">
         <source>two pilots meet %1 to %n time(s)</source>
@@ -872,11 +1509,11 @@
     </message>
     <message>
         <source>Draw of round %1</source>
-        <translation type="vanished">Auslosung von Durchgang %1</translation>
+        <translation>Auslosung von Durchgang %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Gruppe %1</translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <source> (in hand)</source>
@@ -895,11 +1532,40 @@
     </message>
     <message>
         <source>There is no draw with a pilot to withdraw.</source>
-        <translation type="vanished">Es gibt keine Auslosung mit einem Piloten zum Zurückziehen.</translation>
+        <translation>Es gibt keine Auslosung mit einem Piloten zum Zurückziehen.</translation>
     </message>
     <message>
         <source>There is no draw to print.</source>
-        <translation type="vanished">Es gibt keine Auslosung zum Drucken.</translation>
+        <translation>Es gibt keine Auslosung zum Drucken.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>task letter: title (working time)</comment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where the schedule stands: its state</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pilot(s), %1; two pilots meet %2 to %3 times</source>
+        <translation>
+            <numerusform>%n Pilot, %1; zwei Piloten treffen %2- bis %3-mal aufeinander</numerusform>
+            <numerusform>%n Piloten, %1; zwei Piloten treffen %2- bis %3-mal aufeinander</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Group %1 (in hand)</source>
+        <translation>Gruppe %1 (aktuell)</translation>
+    </message>
+    <message>
+        <source>Group %1 (next)</source>
+        <translation>Gruppe %1 (als Nächstes)</translation>
+    </message>
+    <message>
+        <source>Drawn. Two pilots meet %1 to %2 times over the contest.</source>
+        <translation>Ausgelost. Zwei Piloten treffen im Wettbewerb %1- bis %2-mal aufeinander.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CardCheck</name>
+    <message>
+        <source>Flight %1 has a negative time.</source>
+        <translation>Le vol %1 a un temps négatif.</translation>
+    </message>
+    <message>
+        <source>Flight %1 (%2) is longer than the working time of %3.</source>
+        <translation>Le vol %1 (%2) dépasse le temps de travail de %3.</translation>
+    </message>
+    <message>
+        <source>Flight %1 ends past the working time by more than it lasted.</source>
+        <translation>Le vol %1 finit après le temps de travail de plus qu&apos;il n&apos;a duré.</translation>
+    </message>
+    <message>
+        <source>Flight %1 has no target: in poker each flight has the target named before it.</source>
+        <translation>Le vol %1 n&apos;a pas de cible : au poker, chaque vol a la cible annoncée avant lui.</translation>
+    </message>
+    <message>
+        <source>The target of flight %1 (%2) is longer than the working time of %3.</source>
+        <translation>La cible du vol %1 (%2) dépasse le temps de travail de %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Task %1 allows at most %n flight(s).</source>
+        <translation>
+            <numerusform>L&apos;épreuve %1 autorise au plus %n vol.</numerusform>
+            <numerusform>L&apos;épreuve %1 autorise au plus %n vols.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A penalty is points taken off: it cannot be negative.</source>
+        <translation>Une pénalité retire des points : elle ne peut pas être négative.</translation>
+    </message>
+</context>
+<context>
+    <name>CardsPdf</name>
+    <message>
+        <source>%1: up to %2</source>
+        <translation>%1 : jusqu&apos;à %2</translation>
+    </message>
+    <message>
+        <source>%1: target</source>
+        <translation>%1 : cible</translation>
+    </message>
+    <message>
+        <source>%1: time</source>
+        <translation>%1 : temps</translation>
+    </message>
+    <message>
+        <source>Penalty: ______   Pilot: ____________   Timekeeper: ____________</source>
+        <translation>Pénalité : ______   Pilote : ____________   Chronométreur : ____________</translation>
+    </message>
+    <message>
+        <source>Cards %1: cannot be written</source>
+        <translation>Fiches %1 : impossible de les écrire</translation>
+    </message>
+    <message>
+        <source>Round %1 has no draw: the cards take their names from it.</source>
+        <translation>La manche %1 n&apos;a pas de tirage : les fiches en prennent les noms.</translation>
+    </message>
+    <message>
+        <source>Cards: %1</source>
+        <translation>Fiches : %1</translation>
+    </message>
+    <message>
+        <source>Round %1, group %2, task %3%4, working time %5</source>
+        <translation>Manche %1, groupe %2, épreuve %3%4, temps de travail %5</translation>
+    </message>
+    <message>
+        <source>Score card</source>
+        <translation>Fiche de vol</translation>
+    </message>
+    <message>
+        <source>Timekeeper&apos;s card</source>
+        <translation>Fiche du chronométreur</translation>
+    </message>
+    <message>
+        <source>Times %1</source>
+        <translation>Chronomètre %1</translation>
+    </message>
+</context>
+<context>
     <name>ContextMenu</name>
     <message>
         <source>Pilots&apos; display...</source>
@@ -220,39 +301,98 @@
     <name>DrawPdf</name>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Manche %1</translation>
+        <translation>Manche %1</translation>
     </message>
     <message>
         <source>Round %1: task %2</source>
-        <translation type="vanished">Manche %1 : épreuve %2</translation>
+        <translation>Manche %1 : épreuve %2</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Groupe %1</translation>
+        <translation>Groupe %1</translation>
     </message>
     <message>
         <source>Pilots: round/group</source>
-        <translation type="vanished">Pilotes : manche/groupe</translation>
+        <translation>Pilotes : manche/groupe</translation>
     </message>
     <message>
         <source>(withdrawn from round %1)</source>
-        <translation type="vanished">(retiré à partir de la manche %1)</translation>
+        <translation>(retiré à partir de la manche %1)</translation>
     </message>
     <message>
         <source>Draw %1: cannot be written</source>
-        <translation type="vanished">Tirage %1 : impossible de l&apos;écrire</translation>
+        <translation>Tirage %1 : impossible de l&apos;écrire</translation>
     </message>
     <message>
         <source>The schedule has no draw to print.</source>
-        <translation type="vanished">Le programme n&apos;a pas de tirage à imprimer.</translation>
+        <translation>Le programme n&apos;a pas de tirage à imprimer.</translation>
     </message>
     <message>
         <source>Draw: %1</source>
-        <translation type="vanished">Tirage : %1</translation>
+        <translation>Tirage : %1</translation>
     </message>
     <message>
         <source>Contest</source>
-        <translation type="vanished">Concours</translation>
+        <translation>Concours</translation>
+    </message>
+</context>
+<context>
+    <name>F3kTasks</name>
+    <message>
+        <source>Last flight</source>
+        <translation>Dernier vol</translation>
+    </message>
+    <message>
+        <source>Last two flights</source>
+        <translation>Deux derniers vols</translation>
+    </message>
+    <message>
+        <source>All up, last down</source>
+        <translation>Tous en l&apos;air, dernier posé</translation>
+    </message>
+    <message>
+        <source>Two flights</source>
+        <translation>Deux vols</translation>
+    </message>
+    <message>
+        <source>Poker</source>
+        <translation>Poker</translation>
+    </message>
+    <message>
+        <source>Best 3 of 6</source>
+        <translation>3 meilleurs sur 6</translation>
+    </message>
+    <message>
+        <source>Five longest flights</source>
+        <translation>Cinq plus longs vols</translation>
+    </message>
+    <message>
+        <source>One, two, three, four</source>
+        <translation>Un, deux, trois, quatre</translation>
+    </message>
+    <message>
+        <source>Three longest flights</source>
+        <translation>Trois plus longs vols</translation>
+    </message>
+    <message>
+        <source>Last three flights</source>
+        <translation>Trois derniers vols</translation>
+    </message>
+    <message>
+        <source>Big ladder</source>
+        <translation>Grande échelle</translation>
+    </message>
+    <message>
+        <source>One flight</source>
+        <translation>Un vol</translation>
+    </message>
+    <message>
+        <source>Huge ladder</source>
+        <translation>Très grande échelle</translation>
+    </message>
+    <message>
+        <source>Best flight</source>
+        <translation>Meilleur vol</translation>
     </message>
 </context>
 <context>
@@ -523,6 +663,13 @@
     </message>
 </context>
 <context>
+    <name>PilotsDisplayWindow</name>
+    <message>
+        <source>The pilots&apos; display is switched off (port 0).</source>
+        <translation>L&apos;affichage des pilotes est désactivé (port 0).</translation>
+    </message>
+</context>
+<context>
     <name>Results</name>
     <message>
         <source>unsigned</source>
@@ -547,6 +694,276 @@
     <message>
         <source>Fly-off</source>
         <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>DSQ</source>
+        <translation>DSQ</translation>
+    </message>
+    <message>
+        <source>Contest</source>
+        <translation>Concours</translation>
+    </message>
+    <message numerus="yes">
+        <source>PROVISIONAL: %n group(s) not confirmed; their scores are marked *.</source>
+        <translation>
+            <numerusform>PROVISOIRE : %n groupe non confirmé ; ses scores sont marqués *.</numerusform>
+            <numerusform>PROVISOIRE : %n groupes non confirmés ; leurs scores sont marqués *.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Pilot</source>
+        <translation>Pilote</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>R%1</source>
+        <translation>M%1</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Pénalité</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Round %1: task %2, working time %3</source>
+        <translation>Manche %1 : épreuve %2, temps de travail %3</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>Vols</translation>
+    </message>
+    <message>
+        <source>Raw</source>
+        <translation>Brut</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Mention</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Équipes</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Comptés</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPdf</name>
+    <message>
+        <source>Results: %1</source>
+        <translation>Résultats : %1</translation>
+    </message>
+    <message>
+        <source>Results %1: cannot be written</source>
+        <translation>Résultats %1 : impossible de les écrire</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Fly-off</source>
+        <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+</context>
+<context>
+    <name>RoundsModel</name>
+    <message>
+        <source>Task</source>
+        <translation>Épreuve</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Temps de travail</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>Vols</translation>
+    </message>
+    <message>
+        <source>Preparation</source>
+        <translation>Préparation</translation>
+    </message>
+</context>
+<context>
+    <name>RulesListing</name>
+    <message numerus="yes">
+        <source>%1 from %n rounds</source>
+        <translation>
+            <numerusform>%1 à partir de %n manche</numerusform>
+            <numerusform>%1 à partir de %n manches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n flight(s)</source>
+        <translation>
+            <numerusform>le dernier vol</numerusform>
+            <numerusform>les %n derniers vols</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the longest %n flight(s)</source>
+        <translation>
+            <numerusform>le plus long vol</numerusform>
+            <numerusform>les %n plus longs vols</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every flight</source>
+        <translation>chaque vol</translation>
+    </message>
+    <message>
+        <source>the longest flights against the targets, as they score most</source>
+        <translation>les plus longs vols face aux cibles, de la façon qui rapporte le plus</translation>
+    </message>
+    <message>
+        <source>the flights in order against the targets</source>
+        <translation>les vols dans l&apos;ordre face aux cibles</translation>
+    </message>
+    <message numerus="yes">
+        <source>the pilot&apos;s targets reached, at most %n</source>
+        <translation>
+            <numerusform>les cibles atteintes par le pilote, au plus %n</numerusform>
+            <numerusform>les cibles atteintes par le pilote, au plus %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rounds dropped</source>
+        <translation>Manches retirées</translation>
+    </message>
+    <message>
+        <source>Completed rounds for a final score</source>
+        <translation>Manches terminées pour un score final</translation>
+    </message>
+    <message>
+        <source>Penalty points that disqualify</source>
+        <translation>Points de pénalité qui disqualifient</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>au-delà de %1</translation>
+    </message>
+    <message>
+        <source>Re-flight</source>
+        <translation>Revol</translation>
+    </message>
+    <message>
+        <source>the re-flown pilot takes the re-flight&apos;s score, the others in its group the better of their two</source>
+        <translation>le pilote qui revole prend le score du revol, les autres de son groupe le meilleur de leurs deux</translation>
+    </message>
+    <message>
+        <source>everyone in the re-flight group keeps the better of their two scores</source>
+        <translation>chacun dans le groupe de revol garde le meilleur de ses deux scores</translation>
+    </message>
+    <message>
+        <source>Team result</source>
+        <translation>Résultat par équipe</translation>
+    </message>
+    <message numerus="yes">
+        <source>the sum of %n nominated members&apos; totals</source>
+        <translation>
+            <numerusform>le total du membre désigné</numerusform>
+            <numerusform>la somme des totaux de %n membres désignés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the sum of the best %n members&apos; totals</source>
+        <translation>
+            <numerusform>le total du meilleur membre</numerusform>
+            <numerusform>la somme des totaux des %n meilleurs membres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fly-off rounds dropped</source>
+        <translation>Manches de fly-off retirées</translation>
+    </message>
+    <message>
+        <source>Poker targets counted</source>
+        <translation>Cibles du poker comptées</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>au plus %1</translation>
+    </message>
+    <message>
+        <source>Task D</source>
+        <translation>Épreuve D</translation>
+    </message>
+    <message>
+        <source>two flights</source>
+        <translation>deux vols</translation>
+    </message>
+    <message>
+        <source>ladder of 30 s to 120 s in order</source>
+        <translation>échelle de 30 s à 120 s dans l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Épreuve</translation>
+    </message>
+    <message>
+        <source>Working time</source>
+        <translation>Temps de travail</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Comptés</translation>
+    </message>
+    <message>
+        <source>Flights allowed</source>
+        <translation>Vols autorisés</translation>
+    </message>
+    <message>
+        <source>any number</source>
+        <translation>nombre libre</translation>
+    </message>
+    <message>
+        <source>Most a flight counts</source>
+        <translation>Maximum compté par vol</translation>
+    </message>
+    <message>
+        <source>the working time</source>
+        <translation>le temps de travail</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Cibles</translation>
     </message>
 </context>
 <context>
@@ -625,6 +1042,29 @@
     </message>
 </context>
 <context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>waiting for START</source>
+        <translation>en attente de START</translation>
+    </message>
+    <message>
+        <source>cycle running</source>
+        <translation>cycle en cours</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>pause</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>schedule done</source>
+        <translation>programme terminé</translation>
+    </message>
+</context>
+<context>
     <name>ScoresDialogs</name>
     <message>
         <source>The re-flown pilot takes the re-flight</source>
@@ -650,12 +1090,166 @@
         <source>Ladder of 30 s to 120 s</source>
         <translation>Échelle de 30 s à 120 s</translation>
     </message>
+    <message>
+        <source>Re-flight group</source>
+        <translation>Groupe de revol</translation>
+    </message>
+    <message>
+        <source>Granted a re-flight:</source>
+        <translation>Revol accordé à :</translation>
+    </message>
+    <message>
+        <source>Fill the group (keep the better score):</source>
+        <translation>Complètent le groupe (gardent le meilleur score) :</translation>
+    </message>
+    <message>
+        <source>Contest rules</source>
+        <translation>Règles du concours</translation>
+    </message>
+    <message>
+        <source>Rounds dropped (from rounds:dropped):</source>
+        <translation>Manches retirées (à partir de manches:retirées) :</translation>
+    </message>
+    <message>
+        <source>Completed rounds for a final score:</source>
+        <translation>Manches terminées pour un score final :</translation>
+    </message>
+    <message>
+        <source>Penalty points that disqualify, over:</source>
+        <translation>Points de pénalité qui disqualifient, au-delà de :</translation>
+    </message>
+    <message>
+        <source>Re-flight:</source>
+        <translation>Revol :</translation>
+    </message>
+    <message>
+        <source>Team result:</source>
+        <translation>Résultat par équipe :</translation>
+    </message>
+    <message>
+        <source>Members counted:</source>
+        <translation>Membres comptés :</translation>
+    </message>
+    <message>
+        <source>Poker targets counted:</source>
+        <translation>Cibles du poker comptées :</translation>
+    </message>
+    <message>
+        <source>Task D:</source>
+        <translation>Épreuve D :</translation>
+    </message>
+    <message>
+        <source>Fly-off from round:</source>
+        <translation>Fly-off à partir de la manche :</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Write the dropped rounds as steps like 5:1 9:2: from 5 rounds 1 is dropped, from 9 rounds 2.</source>
+        <translation>Écrivez les manches retirées par paliers comme 5:1 9:2 : à partir de 5 manches, 1 est retirée, à partir de 9 manches, 2.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoresSession</name>
+    <message>
+        <source>Open a schedule first: the scores come with it.</source>
+        <translation>Ouvrez d&apos;abord un programme : les scores vont avec lui.</translation>
+    </message>
+    <message>
+        <source>Save the schedule first: its scores are kept beside its file.</source>
+        <translation>Enregistrez d&apos;abord le programme : ses scores sont gardés à côté de son fichier.</translation>
+    </message>
+    <message>
+        <source>The schedule has no group %1 in round %2.</source>
+        <translation>Le programme n&apos;a pas de groupe %1 dans la manche %2.</translation>
+    </message>
+    <message>
+        <source>Round %1 has the task &quot;%2&quot;, which is no F3K task (A to N): it cannot be scored.</source>
+        <translation>La manche %1 a l&apos;épreuve « %2 », qui n&apos;est pas une épreuve F3K (A à N) : elle ne peut pas être notée.</translation>
+    </message>
+    <message>
+        <source>There is no pilot %1 in the contest.</source>
+        <translation>Il n&apos;y a pas de pilote %1 dans le concours.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in group %2 of round %3.</source>
+        <translation>%1 ne vole pas dans le groupe %2 de la manche %3.</translation>
+    </message>
+    <message>
+        <source>This card was already on the laptop.</source>
+        <translation>Cette fiche était déjà sur le portable.</translation>
+    </message>
+    <message>
+        <source>A newer card of this pilot is on the laptop.</source>
+        <translation>Une fiche plus récente de ce pilote est sur le portable.</translation>
+    </message>
+    <message>
+        <source>Group %1 of round %2 is already confirmed: ask the director to change the card at the laptop.</source>
+        <translation>Le groupe %1 de la manche %2 est déjà confirmé : demandez au directeur de modifier la fiche sur le portable.</translation>
+    </message>
+    <message>
+        <source>The laptop cannot save the scores now.</source>
+        <translation>Le portable ne peut pas enregistrer les scores pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card for round %2, group %3 is on the laptop.</source>
+        <translation>La fiche de %1 pour la manche %2, groupe %3 est sur le portable.</translation>
+    </message>
+    <message>
+        <source>Group %1 of round %2 has no card to confirm.</source>
+        <translation>Le groupe %1 de la manche %2 n&apos;a aucune fiche à confirmer.</translation>
+    </message>
+    <message>
+        <source>Save the schedule first: a re-flight group is saved with it.</source>
+        <translation>Enregistrez d&apos;abord le programme : un groupe de revol est enregistré avec lui.</translation>
+    </message>
+    <message>
+        <source>Round %1 has no draw: a re-flight group is drawn as the others are.</source>
+        <translation>La manche %1 n&apos;a pas de tirage : un groupe de revol est tiré comme les autres.</translation>
+    </message>
+    <message>
+        <source>Choose at least one pilot granted the re-flight.</source>
+        <translation>Choisissez au moins un pilote à qui le revol est accordé.</translation>
+    </message>
+    <message>
+        <source>Only pilots who flew in round %1 can fly its re-flight group.</source>
+        <translation>Seuls les pilotes qui ont volé dans la manche %1 peuvent voler dans son groupe de revol.</translation>
+    </message>
+    <message>
+        <source>%1 is chosen twice.</source>
+        <translation>%1 est choisi deux fois.</translation>
+    </message>
+    <message>
+        <source>The schedule did not take the re-flight group.</source>
+        <translation>Le programme n&apos;a pas pris le groupe de revol.</translation>
+    </message>
+</context>
+<context>
+    <name>TimekeeperDesk</name>
+    <message>
+        <source>%1 is timed by &quot;%2&quot;.</source>
+        <translation>%1 est chronométré par « %2 ».</translation>
+    </message>
+    <message>
+        <source>Pick a pilot of the group in hand: the schedule has moved.</source>
+        <translation>Choisissez un pilote du groupe en cours : le programme a avancé.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in this group.</source>
+        <translation>%1 ne vole pas dans ce groupe.</translation>
+    </message>
+    <message>
+        <source>You time %1.</source>
+        <translation>Vous chronométrez %1.</translation>
+    </message>
 </context>
 <context>
     <name>aerolap::DayLogWindow</name>
     <message>
         <source>Day log</source>
-        <translation type="vanished">Journal du jour</translation>
+        <translation>Journal du jour</translation>
     </message>
 </context>
 <context>
@@ -693,18 +1287,61 @@
     <name>aerolap::NoticesWindow</name>
     <message>
         <source>Notices</source>
-        <translation type="vanished">Avis</translation>
+        <translation>Avis</translation>
+    </message>
+</context>
+<context>
+    <name>aerolap::PairingWindow</name>
+    <message>
+        <source>Director&apos;s remote</source>
+        <translation>Télécommande du directeur</translation>
+    </message>
+    <message>
+        <source>Timekeepers</source>
+        <translation>Chronométreurs</translation>
+    </message>
+    <message>
+        <source>Open this address on your phone (or scan the code), then type the code below and a name for the phone. Anyone who can see this code can pair: revoke any device that is not yours.</source>
+        <translation>Ouvrez cette adresse sur votre téléphone (ou scannez le code), puis saisissez le code ci-dessous et un nom pour le téléphone. Quiconque voit ce code peut s&apos;associer : révoquez tout appareil qui n&apos;est pas le vôtre.</translation>
+    </message>
+    <message>
+        <source>Each timekeeper opens this address on their phone (or scans the code), then types the code below and a name for the phone. A timekeeper&apos;s phone can hand in score cards, nothing else. Revoke any device that is not one of yours.</source>
+        <translation>Chaque chronométreur ouvre cette adresse sur son téléphone (ou scanne le code), puis saisit le code ci-dessous et un nom pour le téléphone. Le téléphone d&apos;un chronométreur peut remettre des fiches de vol, rien d&apos;autre. Révoquez tout appareil qui n&apos;est pas l&apos;un des vôtres.</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Associé</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>Dernier contact</translation>
+    </message>
+    <message>
+        <source>Revoke all</source>
+        <translation>Tout révoquer</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
     </message>
 </context>
 <context>
     <name>aerolap::PilotsDisplayWindow</name>
     <message>
         <source>Pilots&apos; display</source>
-        <translation type="vanished">Affichage des pilotes</translation>
+        <translation>Affichage des pilotes</translation>
     </message>
     <message>
         <source>Pilots open one of these addresses on a phone, tablet or TV on the same network as this laptop (or scan its code) to see the running time, each in their phone&apos;s own language.</source>
         <translation type="vanished">Les pilotes ouvrent l&apos;une de ces adresses sur un téléphone, une tablette ou une télévision du même réseau que ce portable (ou scannent son code) pour voir le temps, chacun dans la langue de son téléphone.</translation>
+    </message>
+    <message>
+        <source>Pilots open one of these addresses on a phone, tablet or TV on the same network as this laptop (or scan its code) to see the running time.</source>
+        <translation>Les pilotes ouvrent l&apos;une de ces adresses sur un téléphone, une tablette ou une télé du même réseau que ce portable (ou scannent son code) pour voir le temps qui s&apos;écoule.</translation>
     </message>
 </context>
 <context>
@@ -735,7 +1372,7 @@
     </message>
     <message>
         <source>The schedule can be changed only while no cycle runs.</source>
-        <translation type="vanished">Le programme ne peut être modifié que lorsqu&apos;aucun cycle ne tourne.</translation>
+        <translation>Le programme ne peut être modifié que lorsqu&apos;aucun cycle ne tourne.</translation>
     </message>
 </context>
 <context>
@@ -762,67 +1399,67 @@
     </message>
     <message>
         <source>round %1, group %2, flight %3</source>
-        <translation type="vanished">manche %1, groupe %2, vol %3</translation>
+        <translation>manche %1, groupe %2, vol %3</translation>
     </message>
     <message>
         <source>Extended display frame</source>
-        <translation type="vanished">Trame d&apos;affichage étendue</translation>
+        <translation>Trame d&apos;affichage étendue</translation>
     </message>
     <message>
         <source>Contest schedule</source>
-        <translation type="vanished">Programme du concours</translation>
+        <translation>Programme du concours</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="vanished">Ouvrir...</translation>
+        <translation>Ouvrir...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="vanished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="vanished">Tirage</translation>
+        <translation>Tirage</translation>
     </message>
     <message>
         <source>Import draw...</source>
-        <translation type="vanished">Importer le tirage...</translation>
+        <translation>Importer le tirage...</translation>
     </message>
     <message>
         <source>Generate draw...</source>
-        <translation type="vanished">Générer le tirage...</translation>
+        <translation>Générer le tirage...</translation>
     </message>
     <message>
         <source>Withdraw pilot...</source>
-        <translation type="vanished">Retirer un pilote...</translation>
+        <translation>Retirer un pilote...</translation>
     </message>
     <message>
         <source>Print draw...</source>
-        <translation type="vanished">Imprimer le tirage...</translation>
+        <translation>Imprimer le tirage...</translation>
     </message>
     <message>
         <source>Add round</source>
-        <translation type="vanished">Ajouter une manche</translation>
+        <translation>Ajouter une manche</translation>
     </message>
     <message>
         <source>Remove round</source>
-        <translation type="vanished">Supprimer la manche</translation>
+        <translation>Supprimer la manche</translation>
     </message>
     <message>
         <source>Back one</source>
-        <translation type="vanished">Revenir d&apos;un</translation>
+        <translation>Revenir d&apos;un</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="vanished">Passer</translation>
+        <translation>Passer</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="vanished">Aller à</translation>
+        <translation>Aller à</translation>
     </message>
     <message>
         <source>No schedule: open one or add a round.</source>
-        <translation type="vanished">Aucun programme : ouvrez-en un ou ajoutez une manche.</translation>
+        <translation>Aucun programme : ouvrez-en un ou ajoutez une manche.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -830,19 +1467,19 @@
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="vanished">Suivant : %1</translation>
+        <translation>Suivant : %1</translation>
     </message>
     <message>
         <source>Next: %1 at %2</source>
-        <translation type="vanished">Suivant : %1 à %2</translation>
+        <translation>Suivant : %1 à %2</translation>
     </message>
     <message>
         <source>The schedule moves only while no cycle runs, and only to a cycle it holds.</source>
-        <translation type="vanished">Le programme ne se déplace que lorsqu&apos;aucun cycle ne tourne, et seulement vers un cycle qu&apos;il contient.</translation>
+        <translation>Le programme ne se déplace que lorsqu&apos;aucun cycle ne tourne, et seulement vers un cycle qu&apos;il contient.</translation>
     </message>
     <message>
         <source>No draw</source>
-        <translation type="vanished">Aucun tirage</translation>
+        <translation>Aucun tirage</translation>
     </message>
     <message>
         <source>%1, %2; %3</source>
@@ -857,11 +1494,11 @@
     </message>
     <message>
         <source>generated with seed %1</source>
-        <translation type="vanished">généré avec la graine %1</translation>
+        <translation>généré avec la graine %1</translation>
     </message>
     <message>
         <source>imported</source>
-        <translation type="vanished">importé</translation>
+        <translation>importé</translation>
     </message>
     <message numerus="yes">
         <source>two pilots meet %1 to %n time(s)</source>
@@ -872,11 +1509,11 @@
     </message>
     <message>
         <source>Draw of round %1</source>
-        <translation type="vanished">Tirage de la manche %1</translation>
+        <translation>Tirage de la manche %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Groupe %1</translation>
+        <translation>Groupe %1</translation>
     </message>
     <message>
         <source> (in hand)</source>
@@ -895,11 +1532,40 @@
     </message>
     <message>
         <source>There is no draw with a pilot to withdraw.</source>
-        <translation type="vanished">Il n&apos;y a pas de tirage avec un pilote à retirer.</translation>
+        <translation>Il n&apos;y a pas de tirage avec un pilote à retirer.</translation>
     </message>
     <message>
         <source>There is no draw to print.</source>
-        <translation type="vanished">Il n&apos;y a pas de tirage à imprimer.</translation>
+        <translation>Il n&apos;y a pas de tirage à imprimer.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>task letter: title (working time)</comment>
+        <translation>%1 : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where the schedule stands: its state</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pilot(s), %1; two pilots meet %2 to %3 times</source>
+        <translation>
+            <numerusform>%n pilote, %1 ; deux pilotes se rencontrent de %2 à %3 fois</numerusform>
+            <numerusform>%n pilotes, %1 ; deux pilotes se rencontrent de %2 à %3 fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Group %1 (in hand)</source>
+        <translation>Groupe %1 (en cours)</translation>
+    </message>
+    <message>
+        <source>Group %1 (next)</source>
+        <translation>Groupe %1 (suivant)</translation>
+    </message>
+    <message>
+        <source>Drawn. Two pilots meet %1 to %2 times over the contest.</source>
+        <translation>Tirage fait. Deux pilotes se rencontrent de %1 à %2 fois sur le concours.</translation>
     </message>
 </context>
 <context>

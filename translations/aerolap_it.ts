@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>CardCheck</name>
+    <message>
+        <source>Flight %1 has a negative time.</source>
+        <translation>Il volo %1 ha un tempo negativo.</translation>
+    </message>
+    <message>
+        <source>Flight %1 (%2) is longer than the working time of %3.</source>
+        <translation>Il volo %1 (%2) è più lungo del tempo operativo di %3.</translation>
+    </message>
+    <message>
+        <source>Flight %1 ends past the working time by more than it lasted.</source>
+        <translation>Il volo %1 finisce oltre il tempo operativo più di quanto sia durato.</translation>
+    </message>
+    <message>
+        <source>Flight %1 has no target: in poker each flight has the target named before it.</source>
+        <translation>Il volo %1 non ha un obiettivo: nel poker ogni volo ha l&apos;obiettivo dichiarato prima del lancio.</translation>
+    </message>
+    <message>
+        <source>The target of flight %1 (%2) is longer than the working time of %3.</source>
+        <translation>L&apos;obiettivo del volo %1 (%2) è più lungo del tempo operativo di %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Task %1 allows at most %n flight(s).</source>
+        <translation>
+            <numerusform>La prova %1 ammette al massimo %n volo.</numerusform>
+            <numerusform>La prova %1 ammette al massimo %n voli.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A penalty is points taken off: it cannot be negative.</source>
+        <translation>Una penalità sono punti tolti: non può essere negativa.</translation>
+    </message>
+</context>
+<context>
+    <name>CardsPdf</name>
+    <message>
+        <source>%1: up to %2</source>
+        <translation>%1: fino a %2</translation>
+    </message>
+    <message>
+        <source>%1: target</source>
+        <translation>%1: obiettivo</translation>
+    </message>
+    <message>
+        <source>%1: time</source>
+        <translation>%1: tempo</translation>
+    </message>
+    <message>
+        <source>Penalty: ______   Pilot: ____________   Timekeeper: ____________</source>
+        <translation>Penalità: ______   Pilota: ____________   Cronometrista: ____________</translation>
+    </message>
+    <message>
+        <source>Cards %1: cannot be written</source>
+        <translation>Schede %1: impossibile scriverle</translation>
+    </message>
+    <message>
+        <source>Round %1 has no draw: the cards take their names from it.</source>
+        <translation>Il round %1 non ha un sorteggio: le schede prendono i nomi da lì.</translation>
+    </message>
+    <message>
+        <source>Cards: %1</source>
+        <translation>Schede: %1</translation>
+    </message>
+    <message>
+        <source>Round %1, group %2, task %3%4, working time %5</source>
+        <translation>Round %1, gruppo %2, prova %3%4, tempo operativo %5</translation>
+    </message>
+    <message>
+        <source>Score card</source>
+        <translation>Scheda di punteggio</translation>
+    </message>
+    <message>
+        <source>Timekeeper&apos;s card</source>
+        <translation>Scheda del cronometrista</translation>
+    </message>
+    <message>
+        <source>Times %1</source>
+        <translation>Cronometra %1</translation>
+    </message>
+</context>
+<context>
     <name>ContextMenu</name>
     <message>
         <source>Pilots&apos; display...</source>
@@ -220,39 +301,98 @@
     <name>DrawPdf</name>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Round %1</translation>
+        <translation>Round %1</translation>
     </message>
     <message>
         <source>Round %1: task %2</source>
-        <translation type="vanished">Round %1: prova %2</translation>
+        <translation>Round %1: prova %2</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Gruppo %1</translation>
+        <translation>Gruppo %1</translation>
     </message>
     <message>
         <source>Pilots: round/group</source>
-        <translation type="vanished">Piloti: round/gruppo</translation>
+        <translation>Piloti: round/gruppo</translation>
     </message>
     <message>
         <source>(withdrawn from round %1)</source>
-        <translation type="vanished">(ritirato dal round %1)</translation>
+        <translation>(ritirato dal round %1)</translation>
     </message>
     <message>
         <source>Draw %1: cannot be written</source>
-        <translation type="vanished">Sorteggio %1: impossibile scriverlo</translation>
+        <translation>Sorteggio %1: impossibile scriverlo</translation>
     </message>
     <message>
         <source>The schedule has no draw to print.</source>
-        <translation type="vanished">Il programma non ha un sorteggio da stampare.</translation>
+        <translation>Il programma non ha un sorteggio da stampare.</translation>
     </message>
     <message>
         <source>Draw: %1</source>
-        <translation type="vanished">Sorteggio: %1</translation>
+        <translation>Sorteggio: %1</translation>
     </message>
     <message>
         <source>Contest</source>
-        <translation type="vanished">Gara</translation>
+        <translation>Gara</translation>
+    </message>
+</context>
+<context>
+    <name>F3kTasks</name>
+    <message>
+        <source>Last flight</source>
+        <translation>Ultimo volo</translation>
+    </message>
+    <message>
+        <source>Last two flights</source>
+        <translation>Ultimi due voli</translation>
+    </message>
+    <message>
+        <source>All up, last down</source>
+        <translation>Tutti su, ultimo giù</translation>
+    </message>
+    <message>
+        <source>Two flights</source>
+        <translation>Due voli</translation>
+    </message>
+    <message>
+        <source>Poker</source>
+        <translation>Poker</translation>
+    </message>
+    <message>
+        <source>Best 3 of 6</source>
+        <translation>Migliori 3 su 6</translation>
+    </message>
+    <message>
+        <source>Five longest flights</source>
+        <translation>Cinque voli più lunghi</translation>
+    </message>
+    <message>
+        <source>One, two, three, four</source>
+        <translation>Uno, due, tre, quattro</translation>
+    </message>
+    <message>
+        <source>Three longest flights</source>
+        <translation>Tre voli più lunghi</translation>
+    </message>
+    <message>
+        <source>Last three flights</source>
+        <translation>Ultimi tre voli</translation>
+    </message>
+    <message>
+        <source>Big ladder</source>
+        <translation>Scala grande</translation>
+    </message>
+    <message>
+        <source>One flight</source>
+        <translation>Un volo</translation>
+    </message>
+    <message>
+        <source>Huge ladder</source>
+        <translation>Scala enorme</translation>
+    </message>
+    <message>
+        <source>Best flight</source>
+        <translation>Volo migliore</translation>
     </message>
 </context>
 <context>
@@ -523,6 +663,13 @@
     </message>
 </context>
 <context>
+    <name>PilotsDisplayWindow</name>
+    <message>
+        <source>The pilots&apos; display is switched off (port 0).</source>
+        <translation>Il display dei piloti è disattivato (porta 0).</translation>
+    </message>
+</context>
+<context>
     <name>Results</name>
     <message>
         <source>unsigned</source>
@@ -547,6 +694,276 @@
     <message>
         <source>Fly-off</source>
         <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>DSQ</source>
+        <translation>SQ</translation>
+    </message>
+    <message>
+        <source>Contest</source>
+        <translation>Gara</translation>
+    </message>
+    <message numerus="yes">
+        <source>PROVISIONAL: %n group(s) not confirmed; their scores are marked *.</source>
+        <translation>
+            <numerusform>PROVVISORIO: %n gruppo non confermato; i suoi punteggi sono segnati con *.</numerusform>
+            <numerusform>PROVVISORIO: %n gruppi non confermati; i loro punteggi sono segnati con *.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Pilot</source>
+        <translation>Pilota</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Squadra</translation>
+    </message>
+    <message>
+        <source>R%1</source>
+        <translation>R%1</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Penalità</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Round %1: task %2, working time %3</source>
+        <translation>Round %1: prova %2, tempo operativo %3</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>Voli</translation>
+    </message>
+    <message>
+        <source>Raw</source>
+        <translation>Grezzo</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Squadre</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Contati</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPdf</name>
+    <message>
+        <source>Results: %1</source>
+        <translation>Risultati: %1</translation>
+    </message>
+    <message>
+        <source>Results %1: cannot be written</source>
+        <translation>Risultati %1: impossibile scriverli</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classifica</translation>
+    </message>
+    <message>
+        <source>Fly-off</source>
+        <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regole</translation>
+    </message>
+</context>
+<context>
+    <name>RoundsModel</name>
+    <message>
+        <source>Task</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Tempo operativo</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppi</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>Voli</translation>
+    </message>
+    <message>
+        <source>Preparation</source>
+        <translation>Preparazione</translation>
+    </message>
+</context>
+<context>
+    <name>RulesListing</name>
+    <message numerus="yes">
+        <source>%1 from %n rounds</source>
+        <translation>
+            <numerusform>%1 a partire da %n round</numerusform>
+            <numerusform>%1 a partire da %n round</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n flight(s)</source>
+        <translation>
+            <numerusform>l&apos;ultimo volo</numerusform>
+            <numerusform>gli ultimi %n voli</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the longest %n flight(s)</source>
+        <translation>
+            <numerusform>il volo più lungo</numerusform>
+            <numerusform>i %n voli più lunghi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every flight</source>
+        <translation>ogni volo</translation>
+    </message>
+    <message>
+        <source>the longest flights against the targets, as they score most</source>
+        <translation>i voli più lunghi contro gli obiettivi, nel modo che dà più punti</translation>
+    </message>
+    <message>
+        <source>the flights in order against the targets</source>
+        <translation>i voli in ordine contro gli obiettivi</translation>
+    </message>
+    <message numerus="yes">
+        <source>the pilot&apos;s targets reached, at most %n</source>
+        <translation>
+            <numerusform>gli obiettivi raggiunti dal pilota, al massimo %n</numerusform>
+            <numerusform>gli obiettivi raggiunti dal pilota, al massimo %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rounds dropped</source>
+        <translation>Round scartati</translation>
+    </message>
+    <message>
+        <source>Completed rounds for a final score</source>
+        <translation>Round completati per un punteggio finale</translation>
+    </message>
+    <message>
+        <source>Penalty points that disqualify</source>
+        <translation>Punti di penalità che squalificano</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>oltre %1</translation>
+    </message>
+    <message>
+        <source>Re-flight</source>
+        <translation>Ripetizione</translation>
+    </message>
+    <message>
+        <source>the re-flown pilot takes the re-flight&apos;s score, the others in its group the better of their two</source>
+        <translation>il pilota che ripete il volo prende il punteggio della ripetizione, gli altri del suo gruppo il migliore dei loro due</translation>
+    </message>
+    <message>
+        <source>everyone in the re-flight group keeps the better of their two scores</source>
+        <translation>ognuno nel gruppo di ripetizione tiene il migliore dei suoi due punteggi</translation>
+    </message>
+    <message>
+        <source>Team result</source>
+        <translation>Risultato a squadre</translation>
+    </message>
+    <message numerus="yes">
+        <source>the sum of %n nominated members&apos; totals</source>
+        <translation>
+            <numerusform>il totale del membro designato</numerusform>
+            <numerusform>la somma dei totali di %n membri designati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the sum of the best %n members&apos; totals</source>
+        <translation>
+            <numerusform>il totale del membro migliore</numerusform>
+            <numerusform>la somma dei totali dei %n membri migliori</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fly-off rounds dropped</source>
+        <translation>Round di fly-off scartati</translation>
+    </message>
+    <message>
+        <source>Poker targets counted</source>
+        <translation>Obiettivi del poker contati</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>al massimo %1</translation>
+    </message>
+    <message>
+        <source>Task D</source>
+        <translation>Prova D</translation>
+    </message>
+    <message>
+        <source>two flights</source>
+        <translation>due voli</translation>
+    </message>
+    <message>
+        <source>ladder of 30 s to 120 s in order</source>
+        <translation>scala da 30 s a 120 s in ordine</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>Working time</source>
+        <translation>Tempo operativo</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Contati</translation>
+    </message>
+    <message>
+        <source>Flights allowed</source>
+        <translation>Voli ammessi</translation>
+    </message>
+    <message>
+        <source>any number</source>
+        <translation>qualsiasi numero</translation>
+    </message>
+    <message>
+        <source>Most a flight counts</source>
+        <translation>Massimo che un volo conta</translation>
+    </message>
+    <message>
+        <source>the working time</source>
+        <translation>il tempo operativo</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Obiettivi</translation>
     </message>
 </context>
 <context>
@@ -625,6 +1042,29 @@
     </message>
 </context>
 <context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>waiting for START</source>
+        <translation>in attesa dello START</translation>
+    </message>
+    <message>
+        <source>cycle running</source>
+        <translation>ciclo in corso</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>pausa</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>fermato</translation>
+    </message>
+    <message>
+        <source>schedule done</source>
+        <translation>programma concluso</translation>
+    </message>
+</context>
+<context>
     <name>ScoresDialogs</name>
     <message>
         <source>The re-flown pilot takes the re-flight</source>
@@ -650,12 +1090,166 @@
         <source>Ladder of 30 s to 120 s</source>
         <translation>Scala da 30 s a 120 s</translation>
     </message>
+    <message>
+        <source>Re-flight group</source>
+        <translation>Gruppo di ripetizione</translation>
+    </message>
+    <message>
+        <source>Granted a re-flight:</source>
+        <translation>Con diritto alla ripetizione:</translation>
+    </message>
+    <message>
+        <source>Fill the group (keep the better score):</source>
+        <translation>Completano il gruppo (tengono il punteggio migliore):</translation>
+    </message>
+    <message>
+        <source>Contest rules</source>
+        <translation>Regole della gara</translation>
+    </message>
+    <message>
+        <source>Rounds dropped (from rounds:dropped):</source>
+        <translation>Round scartati (da round:scartati):</translation>
+    </message>
+    <message>
+        <source>Completed rounds for a final score:</source>
+        <translation>Round completati per un punteggio finale:</translation>
+    </message>
+    <message>
+        <source>Penalty points that disqualify, over:</source>
+        <translation>Punti di penalità che squalificano, oltre:</translation>
+    </message>
+    <message>
+        <source>Re-flight:</source>
+        <translation>Ripetizione:</translation>
+    </message>
+    <message>
+        <source>Team result:</source>
+        <translation>Risultato a squadre:</translation>
+    </message>
+    <message>
+        <source>Members counted:</source>
+        <translation>Membri contati:</translation>
+    </message>
+    <message>
+        <source>Poker targets counted:</source>
+        <translation>Obiettivi del poker contati:</translation>
+    </message>
+    <message>
+        <source>Task D:</source>
+        <translation>Prova D:</translation>
+    </message>
+    <message>
+        <source>Fly-off from round:</source>
+        <translation>Fly-off dal round:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Write the dropped rounds as steps like 5:1 9:2: from 5 rounds 1 is dropped, from 9 rounds 2.</source>
+        <translation>Scrivi i round scartati a scaglioni come 5:1 9:2: da 5 round se ne scarta 1, da 9 round 2.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoresSession</name>
+    <message>
+        <source>Open a schedule first: the scores come with it.</source>
+        <translation>Apri prima un programma di gara: i punteggi vanno con esso.</translation>
+    </message>
+    <message>
+        <source>Save the schedule first: its scores are kept beside its file.</source>
+        <translation>Salva prima il programma di gara: i suoi punteggi sono conservati accanto al suo file.</translation>
+    </message>
+    <message>
+        <source>The schedule has no group %1 in round %2.</source>
+        <translation>Il programma di gara non ha un gruppo %1 nel round %2.</translation>
+    </message>
+    <message>
+        <source>Round %1 has the task &quot;%2&quot;, which is no F3K task (A to N): it cannot be scored.</source>
+        <translation>Il round %1 ha la prova &quot;%2&quot;, che non è una prova F3K (da A a N): non si può calcolarne il punteggio.</translation>
+    </message>
+    <message>
+        <source>There is no pilot %1 in the contest.</source>
+        <translation>Nella gara non c&apos;è un pilota %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in group %2 of round %3.</source>
+        <translation>%1 non vola nel gruppo %2 del round %3.</translation>
+    </message>
+    <message>
+        <source>This card was already on the laptop.</source>
+        <translation>Questa scheda era già sul portatile.</translation>
+    </message>
+    <message>
+        <source>A newer card of this pilot is on the laptop.</source>
+        <translation>Sul portatile c&apos;è una scheda più recente di questo pilota.</translation>
+    </message>
+    <message>
+        <source>Group %1 of round %2 is already confirmed: ask the director to change the card at the laptop.</source>
+        <translation>Il gruppo %1 del round %2 è già confermato: chiedi al direttore di gara di modificare la scheda sul portatile.</translation>
+    </message>
+    <message>
+        <source>The laptop cannot save the scores now.</source>
+        <translation>Il portatile ora non riesce a salvare i punteggi.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card for round %2, group %3 is on the laptop.</source>
+        <translation>La scheda di %1 per il round %2, gruppo %3 è sul portatile.</translation>
+    </message>
+    <message>
+        <source>Group %1 of round %2 has no card to confirm.</source>
+        <translation>Il gruppo %1 del round %2 non ha schede da confermare.</translation>
+    </message>
+    <message>
+        <source>Save the schedule first: a re-flight group is saved with it.</source>
+        <translation>Salva prima il programma di gara: il gruppo di ripetizione viene salvato con esso.</translation>
+    </message>
+    <message>
+        <source>Round %1 has no draw: a re-flight group is drawn as the others are.</source>
+        <translation>Il round %1 non ha un sorteggio: un gruppo di ripetizione si sorteggia come gli altri.</translation>
+    </message>
+    <message>
+        <source>Choose at least one pilot granted the re-flight.</source>
+        <translation>Scegli almeno un pilota con diritto alla ripetizione.</translation>
+    </message>
+    <message>
+        <source>Only pilots who flew in round %1 can fly its re-flight group.</source>
+        <translation>Solo i piloti che hanno volato nel round %1 possono volare nel suo gruppo di ripetizione.</translation>
+    </message>
+    <message>
+        <source>%1 is chosen twice.</source>
+        <translation>%1 è scelto due volte.</translation>
+    </message>
+    <message>
+        <source>The schedule did not take the re-flight group.</source>
+        <translation>Il programma di gara non ha accettato il gruppo di ripetizione.</translation>
+    </message>
+</context>
+<context>
+    <name>TimekeeperDesk</name>
+    <message>
+        <source>%1 is timed by &quot;%2&quot;.</source>
+        <translation>%1 è cronometrato da &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Pick a pilot of the group in hand: the schedule has moved.</source>
+        <translation>Scegli un pilota del gruppo in corso: il programma di gara è andato avanti.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in this group.</source>
+        <translation>%1 non vola in questo gruppo.</translation>
+    </message>
+    <message>
+        <source>You time %1.</source>
+        <translation>Cronometri %1.</translation>
+    </message>
 </context>
 <context>
     <name>aerolap::DayLogWindow</name>
     <message>
         <source>Day log</source>
-        <translation type="vanished">Registro del giorno</translation>
+        <translation>Registro del giorno</translation>
     </message>
 </context>
 <context>
@@ -693,18 +1287,61 @@
     <name>aerolap::NoticesWindow</name>
     <message>
         <source>Notices</source>
-        <translation type="vanished">Avvisi</translation>
+        <translation>Avvisi</translation>
+    </message>
+</context>
+<context>
+    <name>aerolap::PairingWindow</name>
+    <message>
+        <source>Director&apos;s remote</source>
+        <translation>Telecomando del direttore</translation>
+    </message>
+    <message>
+        <source>Timekeepers</source>
+        <translation>Cronometristi</translation>
+    </message>
+    <message>
+        <source>Open this address on your phone (or scan the code), then type the code below and a name for the phone. Anyone who can see this code can pair: revoke any device that is not yours.</source>
+        <translation>Apri questo indirizzo sul telefono (o inquadra il codice QR), poi scrivi il codice qui sotto e un nome per il telefono. Chiunque veda questo codice può associarsi: revoca ogni dispositivo che non è tuo.</translation>
+    </message>
+    <message>
+        <source>Each timekeeper opens this address on their phone (or scans the code), then types the code below and a name for the phone. A timekeeper&apos;s phone can hand in score cards, nothing else. Revoke any device that is not one of yours.</source>
+        <translation>Ogni cronometrista apre questo indirizzo sul telefono (o inquadra il codice QR), poi scrive il codice qui sotto e un nome per il telefono. Il telefono di un cronometrista può consegnare schede di punteggio, nient&apos;altro. Revoca ogni dispositivo che non è dei tuoi.</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Associato</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>Ultimo contatto</translation>
+    </message>
+    <message>
+        <source>Revoke all</source>
+        <translation>Revoca tutti</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Revoca</translation>
     </message>
 </context>
 <context>
     <name>aerolap::PilotsDisplayWindow</name>
     <message>
         <source>Pilots&apos; display</source>
-        <translation type="vanished">Display dei piloti</translation>
+        <translation>Display dei piloti</translation>
     </message>
     <message>
         <source>Pilots open one of these addresses on a phone, tablet or TV on the same network as this laptop (or scan its code) to see the running time, each in their phone&apos;s own language.</source>
         <translation type="vanished">I piloti aprono uno di questi indirizzi su un telefono, un tablet o una TV nella stessa rete di questo portatile (o ne inquadrano il codice) per vedere il tempo, ciascuno nella lingua del proprio telefono.</translation>
+    </message>
+    <message>
+        <source>Pilots open one of these addresses on a phone, tablet or TV on the same network as this laptop (or scan its code) to see the running time.</source>
+        <translation>I piloti aprono uno di questi indirizzi su un telefono, tablet o TV nella stessa rete di questo portatile (o ne inquadrano il codice QR) per vedere il tempo che scorre.</translation>
     </message>
 </context>
 <context>
@@ -735,7 +1372,7 @@
     </message>
     <message>
         <source>The schedule can be changed only while no cycle runs.</source>
-        <translation type="vanished">Il programma di gara si può modificare solo quando nessun ciclo è in corso.</translation>
+        <translation>Il programma di gara si può modificare solo quando nessun ciclo è in corso.</translation>
     </message>
 </context>
 <context>
@@ -762,67 +1399,67 @@
     </message>
     <message>
         <source>round %1, group %2, flight %3</source>
-        <translation type="vanished">round %1, gruppo %2, volo %3</translation>
+        <translation>round %1, gruppo %2, volo %3</translation>
     </message>
     <message>
         <source>Extended display frame</source>
-        <translation type="vanished">Frame esteso per il tabellone</translation>
+        <translation>Frame esteso per il tabellone</translation>
     </message>
     <message>
         <source>Contest schedule</source>
-        <translation type="vanished">Programma di gara</translation>
+        <translation>Programma di gara</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="vanished">Apri...</translation>
+        <translation>Apri...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="vanished">Salva</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="vanished">Sorteggio</translation>
+        <translation>Sorteggio</translation>
     </message>
     <message>
         <source>Import draw...</source>
-        <translation type="vanished">Importa sorteggio...</translation>
+        <translation>Importa sorteggio...</translation>
     </message>
     <message>
         <source>Generate draw...</source>
-        <translation type="vanished">Genera sorteggio...</translation>
+        <translation>Genera sorteggio...</translation>
     </message>
     <message>
         <source>Withdraw pilot...</source>
-        <translation type="vanished">Ritira pilota...</translation>
+        <translation>Ritira pilota...</translation>
     </message>
     <message>
         <source>Print draw...</source>
-        <translation type="vanished">Stampa sorteggio...</translation>
+        <translation>Stampa sorteggio...</translation>
     </message>
     <message>
         <source>Add round</source>
-        <translation type="vanished">Aggiungi round</translation>
+        <translation>Aggiungi round</translation>
     </message>
     <message>
         <source>Remove round</source>
-        <translation type="vanished">Rimuovi round</translation>
+        <translation>Rimuovi round</translation>
     </message>
     <message>
         <source>Back one</source>
-        <translation type="vanished">Indietro di uno</translation>
+        <translation>Indietro di uno</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="vanished">Salta</translation>
+        <translation>Salta</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="vanished">Vai a</translation>
+        <translation>Vai a</translation>
     </message>
     <message>
         <source>No schedule: open one or add a round.</source>
-        <translation type="vanished">Nessun programma di gara: aprine uno o aggiungi un round.</translation>
+        <translation>Nessun programma di gara: aprine uno o aggiungi un round.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -830,19 +1467,19 @@
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="vanished">Prossimo: %1</translation>
+        <translation>Prossimo: %1</translation>
     </message>
     <message>
         <source>Next: %1 at %2</source>
-        <translation type="vanished">Prossimo: %1 alle %2</translation>
+        <translation>Prossimo: %1 alle %2</translation>
     </message>
     <message>
         <source>The schedule moves only while no cycle runs, and only to a cycle it holds.</source>
-        <translation type="vanished">Il programma di gara si sposta solo quando nessun ciclo è in corso, e solo verso un ciclo che contiene.</translation>
+        <translation>Il programma di gara si sposta solo quando nessun ciclo è in corso, e solo verso un ciclo che contiene.</translation>
     </message>
     <message>
         <source>No draw</source>
-        <translation type="vanished">Nessun sorteggio</translation>
+        <translation>Nessun sorteggio</translation>
     </message>
     <message>
         <source>%1, %2; %3</source>
@@ -857,11 +1494,11 @@
     </message>
     <message>
         <source>generated with seed %1</source>
-        <translation type="vanished">generato con il seme %1</translation>
+        <translation>generato con il seme %1</translation>
     </message>
     <message>
         <source>imported</source>
-        <translation type="vanished">importato</translation>
+        <translation>importato</translation>
     </message>
     <message numerus="yes">
         <source>two pilots meet %1 to %n time(s)</source>
@@ -872,11 +1509,11 @@
     </message>
     <message>
         <source>Draw of round %1</source>
-        <translation type="vanished">Sorteggio del round %1</translation>
+        <translation>Sorteggio del round %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Gruppo %1</translation>
+        <translation>Gruppo %1</translation>
     </message>
     <message>
         <source> (in hand)</source>
@@ -895,11 +1532,40 @@
     </message>
     <message>
         <source>There is no draw with a pilot to withdraw.</source>
-        <translation type="vanished">Non c&apos;è un sorteggio con un pilota da ritirare.</translation>
+        <translation>Non c&apos;è un sorteggio con un pilota da ritirare.</translation>
     </message>
     <message>
         <source>There is no draw to print.</source>
-        <translation type="vanished">Non c&apos;è un sorteggio da stampare.</translation>
+        <translation>Non c&apos;è un sorteggio da stampare.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>task letter: title (working time)</comment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where the schedule stands: its state</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pilot(s), %1; two pilots meet %2 to %3 times</source>
+        <translation>
+            <numerusform>%n pilota, %1; due piloti si incontrano da %2 a %3 volte</numerusform>
+            <numerusform>%n piloti, %1; due piloti si incontrano da %2 a %3 volte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Group %1 (in hand)</source>
+        <translation>Gruppo %1 (in corso)</translation>
+    </message>
+    <message>
+        <source>Group %1 (next)</source>
+        <translation>Gruppo %1 (prossimo)</translation>
+    </message>
+    <message>
+        <source>Drawn. Two pilots meet %1 to %2 times over the contest.</source>
+        <translation>Sorteggio fatto. Due piloti si incontrano da %1 a %2 volte nella gara.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "PilotsDisplayWindow.h"
 
 #include "QrCodeImage.h"
+#include "ui/widgets/WrappedTextRoom.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -13,6 +14,7 @@ namespace aerolap {
 namespace {
 constexpr int kModulePixels = 6;
 constexpr int kAddressPointSize = 16;
+constexpr int kNarrowestColumns = 40;
 } // namespace
 
 PilotsDisplayWindow::PilotsDisplayWindow(const QStringList& addresses, const QString& note,
@@ -51,6 +53,7 @@ PilotsDisplayWindow::PilotsDisplayWindow(const QStringList& addresses, const QSt
     scroll->setWidget(list);
     scroll->setWidgetResizable(true);
     layout->addWidget(scroll);
+    keepWrappedTextWhole(*this, kNarrowestColumns);
 }
 
 } // namespace aerolap

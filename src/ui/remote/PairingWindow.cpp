@@ -1,6 +1,7 @@
 #include "PairingWindow.h"
 
 #include "ui/pilots/QrCodeImage.h"
+#include "ui/widgets/WrappedTextRoom.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@ namespace aerolap {
 namespace {
 constexpr int kModulePixels = 6;
 constexpr int kCodePointSize = 36;
+constexpr int kNarrowestColumns = 60;
 
 QString timeOfDay(WallClock::TimePoint at) {
     return QDateTime::fromMSecsSinceEpoch(
@@ -59,6 +61,9 @@ PairingWindow::PairingWindow(RemoteAccess& access, DeviceRole role, const QStrin
     font.setPointSize(kCodePointSize);
     font.setBold(true);
     m_code->setFont(font);
+    // Digits are as wide as each other: room for any code before the first one shows.
+    m_code->setText(QStringLiteral("000000"));
+    m_code->setMinimumWidth(m_code->minimumSizeHint().width());
     words->addWidget(m_code);
     top->addLayout(words);
     layout->addLayout(top);
@@ -66,6 +71,8 @@ PairingWindow::PairingWindow(RemoteAccess& access, DeviceRole role, const QStrin
     m_devices = new QTableWidget(0, 4);
     m_devices->setObjectName(QStringLiteral("devices"));
     m_devices->setHorizontalHeaderLabels({tr("Device"), tr("Paired"), tr("Last seen"), {}});
+    // The times and Revoke take the room their words need in the language; the name the rest.
+    m_devices->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_devices->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_devices->verticalHeader()->hide();
     m_devices->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -74,6 +81,7 @@ PairingWindow::PairingWindow(RemoteAccess& access, DeviceRole role, const QStrin
     revokeAll->setObjectName(QStringLiteral("revokeAll"));
     connect(revokeAll, &QPushButton::clicked, this, [this] { m_access.revokeAll(m_role); });
     layout->addWidget(revokeAll, 0, Qt::AlignRight);
+    keepWrappedTextWhole(*this, kNarrowestColumns);
 
     // Pairing and commands come on the web server's thread; the list is redrawn on this one.
     m_access.onChange(this, [this] {

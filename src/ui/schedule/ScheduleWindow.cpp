@@ -70,6 +70,8 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
 
     m_rounds->setObjectName(QStringLiteral("rounds"));
     m_rounds->setModel(m_model);
+    // Each heading takes the room its word needs in the language; the title the rest.
+    m_rounds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_rounds->horizontalHeader()->setSectionResizeMode(static_cast<int>(RoundField::Title),
                                                        QHeaderView::Stretch);
     m_groups->setObjectName(QStringLiteral("groups"));

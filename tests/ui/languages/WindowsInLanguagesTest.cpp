@@ -5,6 +5,7 @@
 #include "LengtheningTranslator.h"
 #include "TextFit.h"
 #include "TimedComposition.h"
+#include "i18n/Catalogues.h"
 #include "ui/day_log/DayLogWindow.h"
 #include "ui/notices/NoticesWindow.h"
 #include "ui/pilots/PilotsDisplayWindow.h"
@@ -13,6 +14,7 @@
 #include "ui/scores/ScoresWindow.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -22,10 +24,31 @@
 namespace aerolap::testing {
 namespace {
 
+/// A language the windows are shown in, installed for as long as it lives.
 struct Language {
     const char* name;
-    std::unique_ptr<QTranslator> (*translator)();
+    std::function<std::shared_ptr<void>()> install;
 };
+
+void PrintTo(const Language& language, std::ostream* os) {
+    *os << language.name;
+}
+
+/// The shipped catalogue of `code`, with Qt's own for the standard buttons.
+std::shared_ptr<void> catalogues(const char* code) {
+    auto installed = std::make_shared<Catalogues>(
+        code, QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+    EXPECT_TRUE(installed->programLoaded()) << code;
+    return installed;
+}
+
+std::shared_ptr<void> lengthened() {
+    auto translator = std::make_shared<LengtheningTranslator>();
+    QCoreApplication::installTranslator(translator.get());
+    return std::shared_ptr<void>(translator.get(), [translator](void*) {
+        QCoreApplication::removeTranslator(translator.get());
+    });
+}
 
 void expectFits(QWidget& window) {
     window.show();
@@ -57,17 +80,14 @@ void expectDialogFits(const std::function<void()>& open) {
 }
 
 struct WindowsInLanguage : ::testing::TestWithParam<Language> {
-    void SetUp() override {
-        m_translator = GetParam().translator();
-        QCoreApplication::installTranslator(m_translator.get());
-    }
-    void TearDown() override { QCoreApplication::removeTranslator(m_translator.get()); }
+    void SetUp() override { m_language = GetParam().install(); }
+    void TearDown() override { m_language.reset(); }
 
     TimedComposition world;
     QWidget parent;
 
 private:
-    std::unique_ptr<QTranslator> m_translator;
+    std::shared_ptr<void> m_language;
 };
 
 TEST_P(WindowsInLanguage, NoticesAndDayLogFit) {
@@ -124,7 +144,9 @@ TEST_P(WindowsInLanguage, ScoresWindowAndItsDialogsFit) {
 }
 
 const Language kLanguages[] = {
-    {"Lengthened", [] { return std::unique_ptr<QTranslator>(new LengtheningTranslator); }},
+    {"Lengthened", lengthened},
+    {"Italian", [] { return catalogues("it"); }},
+    {"German", [] { return catalogues("de"); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowsInLanguage, ::testing::ValuesIn(kLanguages),
