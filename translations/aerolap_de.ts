@@ -794,27 +794,27 @@
     <name>RoundsModel</name>
     <message>
         <source>Task</source>
-        <translation>Aufgabe</translation>
+        <translation type="vanished">Aufgabe</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation>Titel</translation>
+        <translation type="vanished">Titel</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation>Arbeitszeit</translation>
+        <translation type="vanished">Arbeitszeit</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation>Gruppen</translation>
+        <translation type="vanished">Gruppen</translation>
     </message>
     <message>
         <source>Flights</source>
-        <translation>Flüge</translation>
+        <translation type="vanished">Flüge</translation>
     </message>
     <message>
         <source>Preparation</source>
-        <translation>Vorbereitung</translation>
+        <translation type="vanished">Vorbereitung</translation>
     </message>
 </context>
 <context>
@@ -1045,23 +1045,23 @@
     <name>ScheduleWindow</name>
     <message>
         <source>waiting for START</source>
-        <translation>wartet auf START</translation>
+        <translation type="vanished">wartet auf START</translation>
     </message>
     <message>
         <source>cycle running</source>
-        <translation>Zyklus läuft</translation>
+        <translation type="vanished">Zyklus läuft</translation>
     </message>
     <message>
         <source>gap</source>
-        <translation>Pause</translation>
+        <translation type="vanished">Pause</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation>angehalten</translation>
+        <translation type="vanished">angehalten</translation>
     </message>
     <message>
         <source>schedule done</source>
-        <translation>Ablauf beendet</translation>
+        <translation type="vanished">Ablauf beendet</translation>
     </message>
 </context>
 <context>
@@ -1348,27 +1348,27 @@
     <name>aerolap::RoundsModel</name>
     <message>
         <source>Task</source>
-        <translation type="vanished">Aufgabe</translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="vanished">Titel</translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation type="vanished">Arbeitszeit</translation>
+        <translation>Arbeitszeit</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="vanished">Gruppen</translation>
+        <translation>Gruppen</translation>
     </message>
     <message>
         <source>Flights</source>
-        <translation type="vanished">Flüge</translation>
+        <translation>Flüge</translation>
     </message>
     <message>
         <source>Preparation</source>
-        <translation type="vanished">Vorbereitung</translation>
+        <translation>Vorbereitung</translation>
     </message>
     <message>
         <source>The schedule can be changed only while no cycle runs.</source>
@@ -1379,23 +1379,23 @@
     <name>aerolap::ScheduleWindow</name>
     <message>
         <source>waiting for START</source>
-        <translation type="vanished">wartet auf START</translation>
+        <translation>wartet auf START</translation>
     </message>
     <message>
         <source>cycle running</source>
-        <translation type="vanished">Zyklus läuft</translation>
+        <translation>Zyklus läuft</translation>
     </message>
     <message>
         <source>gap</source>
-        <translation type="vanished">Pause</translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="vanished">angehalten</translation>
+        <translation>angehalten</translation>
     </message>
     <message>
         <source>schedule done</source>
-        <translation type="vanished">Ablauf beendet</translation>
+        <translation>Ablauf beendet</translation>
     </message>
     <message>
         <source>round %1, group %2, flight %3</source>

@@ -794,27 +794,27 @@
     <name>RoundsModel</name>
     <message>
         <source>Task</source>
-        <translation>Épreuve</translation>
+        <translation type="vanished">Épreuve</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation>Titre</translation>
+        <translation type="vanished">Titre</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation>Temps de travail</translation>
+        <translation type="vanished">Temps de travail</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation>Groupes</translation>
+        <translation type="vanished">Groupes</translation>
     </message>
     <message>
         <source>Flights</source>
-        <translation>Vols</translation>
+        <translation type="vanished">Vols</translation>
     </message>
     <message>
         <source>Preparation</source>
-        <translation>Préparation</translation>
+        <translation type="vanished">Préparation</translation>
     </message>
 </context>
 <context>
@@ -1045,23 +1045,23 @@
     <name>ScheduleWindow</name>
     <message>
         <source>waiting for START</source>
-        <translation>en attente de START</translation>
+        <translation type="vanished">en attente de START</translation>
     </message>
     <message>
         <source>cycle running</source>
-        <translation>cycle en cours</translation>
+        <translation type="vanished">cycle en cours</translation>
     </message>
     <message>
         <source>gap</source>
-        <translation>pause</translation>
+        <translation type="vanished">pause</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation>arrêté</translation>
+        <translation type="vanished">arrêté</translation>
     </message>
     <message>
         <source>schedule done</source>
-        <translation>programme terminé</translation>
+        <translation type="vanished">programme terminé</translation>
     </message>
 </context>
 <context>
@@ -1348,27 +1348,27 @@
     <name>aerolap::RoundsModel</name>
     <message>
         <source>Task</source>
-        <translation type="vanished">Épreuve</translation>
+        <translation>Épreuve</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="vanished">Titre</translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation type="vanished">Temps de travail</translation>
+        <translation>Temps de travail</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="vanished">Groupes</translation>
+        <translation>Groupes</translation>
     </message>
     <message>
         <source>Flights</source>
-        <translation type="vanished">Vols</translation>
+        <translation>Vols</translation>
     </message>
     <message>
         <source>Preparation</source>
-        <translation type="vanished">Préparation</translation>
+        <translation>Préparation</translation>
     </message>
     <message>
         <source>The schedule can be changed only while no cycle runs.</source>
@@ -1379,23 +1379,23 @@
     <name>aerolap::ScheduleWindow</name>
     <message>
         <source>waiting for START</source>
-        <translation type="vanished">en attente du START</translation>
+        <translation>en attente du START</translation>
     </message>
     <message>
         <source>cycle running</source>
-        <translation type="vanished">cycle en cours</translation>
+        <translation>cycle en cours</translation>
     </message>
     <message>
         <source>gap</source>
-        <translation type="vanished">pause</translation>
+        <translation>pause</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="vanished">arrêté</translation>
+        <translation>arrêté</translation>
     </message>
     <message>
         <source>schedule done</source>
-        <translation type="vanished">programme terminé</translation>
+        <translation>programme terminé</translation>
     </message>
     <message>
         <source>round %1, group %2, flight %3</source>

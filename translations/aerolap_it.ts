@@ -794,27 +794,27 @@
     <name>RoundsModel</name>
     <message>
         <source>Task</source>
-        <translation>Prova</translation>
+        <translation type="vanished">Prova</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation>Titolo</translation>
+        <translation type="vanished">Titolo</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation>Tempo operativo</translation>
+        <translation type="vanished">Tempo operativo</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation>Gruppi</translation>
+        <translation type="vanished">Gruppi</translation>
     </message>
     <message>
         <source>Flights</source>
-        <translation>Voli</translation>
+        <translation type="vanished">Voli</translation>
     </message>
     <message>
         <source>Preparation</source>
-        <translation>Preparazione</translation>
+        <translation type="vanished">Preparazione</translation>
     </message>
 </context>
 <context>
@@ -1045,23 +1045,23 @@
     <name>ScheduleWindow</name>
     <message>
         <source>waiting for START</source>
-        <translation>in attesa dello START</translation>
+        <translation type="vanished">in attesa dello START</translation>
     </message>
     <message>
         <source>cycle running</source>
-        <translation>ciclo in corso</translation>
+        <translation type="vanished">ciclo in corso</translation>
     </message>
     <message>
         <source>gap</source>
-        <translation>pausa</translation>
+        <translation type="vanished">pausa</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation>fermato</translation>
+        <translation type="vanished">fermato</translation>
     </message>
     <message>
         <source>schedule done</source>
-        <translation>programma concluso</translation>
+        <translation type="vanished">programma concluso</translation>
     </message>
 </context>
 <context>
@@ -1348,27 +1348,27 @@
     <name>aerolap::RoundsModel</name>
     <message>
         <source>Task</source>
-        <translation type="vanished">Prova</translation>
+        <translation>Prova</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="vanished">Titolo</translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation type="vanished">Tempo operativo</translation>
+        <translation>Tempo operativo</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="vanished">Gruppi</translation>
+        <translation>Gruppi</translation>
     </message>
     <message>
         <source>Flights</source>
-        <translation type="vanished">Voli</translation>
+        <translation>Voli</translation>
     </message>
     <message>
         <source>Preparation</source>
-        <translation type="vanished">Preparazione</translation>
+        <translation>Preparazione</translation>
     </message>
     <message>
         <source>The schedule can be changed only while no cycle runs.</source>
@@ -1379,23 +1379,23 @@
     <name>aerolap::ScheduleWindow</name>
     <message>
         <source>waiting for START</source>
-        <translation type="vanished">in attesa dello START</translation>
+        <translation>in attesa dello START</translation>
     </message>
     <message>
         <source>cycle running</source>
-        <translation type="vanished">ciclo in corso</translation>
+        <translation>ciclo in corso</translation>
     </message>
     <message>
         <source>gap</source>
-        <translation type="vanished">pausa</translation>
+        <translation>pausa</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="vanished">fermato</translation>
+        <translation>fermato</translation>
     </message>
     <message>
         <source>schedule done</source>
-        <translation type="vanished">programma concluso</translation>
+        <translation>programma concluso</translation>
     </message>
     <message>
         <source>round %1, group %2, flight %3</source>

@@ -17,12 +17,12 @@ struct Column {
 };
 
 constexpr std::array kColumns{
-    Column{RoundField::Task, QT_TRANSLATE_NOOP("RoundsModel", "Task")},
-    Column{RoundField::Title, QT_TRANSLATE_NOOP("RoundsModel", "Title")},
-    Column{RoundField::Working, QT_TRANSLATE_NOOP("RoundsModel", "Working")},
-    Column{RoundField::Groups, QT_TRANSLATE_NOOP("RoundsModel", "Groups")},
-    Column{RoundField::Flights, QT_TRANSLATE_NOOP("RoundsModel", "Flights")},
-    Column{RoundField::Preparation, QT_TRANSLATE_NOOP("RoundsModel", "Preparation")},
+    Column{RoundField::Task, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Task")},
+    Column{RoundField::Title, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Title")},
+    Column{RoundField::Working, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Working")},
+    Column{RoundField::Groups, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Groups")},
+    Column{RoundField::Flights, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Flights")},
+    Column{RoundField::Preparation, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Preparation")},
 };
 
 QString textOf(const ScheduleRound& round, RoundField field) {

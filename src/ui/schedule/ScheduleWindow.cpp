@@ -26,11 +26,13 @@ namespace aerolap {
 namespace {
 
 constexpr NameTable<ScheduleRunner::State, 5> kStateNames{{
-    {ScheduleRunner::State::Waiting, QT_TRANSLATE_NOOP("ScheduleWindow", "waiting for START")},
-    {ScheduleRunner::State::Running, QT_TRANSLATE_NOOP("ScheduleWindow", "cycle running")},
-    {ScheduleRunner::State::Gap, QT_TRANSLATE_NOOP("ScheduleWindow", "gap")},
-    {ScheduleRunner::State::Paused, QT_TRANSLATE_NOOP("ScheduleWindow", "stopped")},
-    {ScheduleRunner::State::Finished, QT_TRANSLATE_NOOP("ScheduleWindow", "schedule done")},
+    {ScheduleRunner::State::Waiting,
+     QT_TRANSLATE_NOOP("aerolap::ScheduleWindow", "waiting for START")},
+    {ScheduleRunner::State::Running, QT_TRANSLATE_NOOP("aerolap::ScheduleWindow", "cycle running")},
+    {ScheduleRunner::State::Gap, QT_TRANSLATE_NOOP("aerolap::ScheduleWindow", "gap")},
+    {ScheduleRunner::State::Paused, QT_TRANSLATE_NOOP("aerolap::ScheduleWindow", "stopped")},
+    {ScheduleRunner::State::Finished,
+     QT_TRANSLATE_NOOP("aerolap::ScheduleWindow", "schedule done")},
 }};
 
 QString where(SchedulePosition position) {

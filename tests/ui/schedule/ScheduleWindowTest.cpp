@@ -1,6 +1,7 @@
 #include "ui/schedule/ScheduleWindow.h"
 
 #include "TimedWindow.h"
+#include "i18n/Catalogues.h"
 #include "schedule/ScheduleFile.h"
 
 #include <QCheckBox>
@@ -40,6 +41,8 @@ struct ScheduleWindowTest : ::testing::Test {
     QString label(const char* name) { return window.findChild<QLabel*>(name)->text(); }
     std::string lastMessage() { return w.messageBoxes.shown().back().text; }
 
+    // The program's English, plural forms and all.
+    const Catalogues english{"en", {}};
     TimedWindow w;
     ScheduleRunner runner{w.cycle, w.time};
     ScheduleSession session{runner, w.messageBoxes};
