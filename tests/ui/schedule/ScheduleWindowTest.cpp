@@ -7,9 +7,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -52,18 +52,19 @@ struct ScheduleWindowTest : ::testing::Test {
     std::optional<DrawRequest> request;
     QString withdrawing;
     QStringList offeredToWithdraw;
-    ScheduleWindow window{runner,
-                          session,
-                          w.time,
-                          w.messageBoxes,
-                          nullptr,
-                          {[this](QWidget&) { return chosenFile; }, [](QWidget&) { return QString(); },
-                           [this](QWidget&) { return drawFile; }, [this](QWidget&) { return pdfFile; },
-                           [this](QWidget&) { return request; },
-                           [this](QWidget&, const QStringList& pilots) {
-                               offeredToWithdraw = pilots;
-                               return withdrawing;
-                           }}};
+    ScheduleWindow window{
+        runner,
+        session,
+        w.time,
+        w.messageBoxes,
+        nullptr,
+        {[this](QWidget&) { return chosenFile; }, [](QWidget&) { return QString(); },
+         [this](QWidget&) { return drawFile; }, [this](QWidget&) { return pdfFile; },
+         [this](QWidget&) { return request; },
+         [this](QWidget&, const QStringList& pilots) {
+             offeredToWithdraw = pilots;
+             return withdrawing;
+         }}};
     QTableView* table = window.findChild<QTableView*>(QStringLiteral("rounds"));
     QAbstractItemModel* model = table->model();
 };
@@ -194,8 +195,8 @@ TEST_F(ScheduleWindowTest, ShowsImportsGeneratesWithdrawsAndPrintsTheDraw) {
 
     pdfFile = folder.filePath(QStringLiteral("draw.pdf"));
     click("Print draw...");
-    EXPECT_EQ(printedIndex(pdfFile), (QStringList{"Anna: 1/1 2/2", "Bruno: 1/1 2/2",
-                                                  "Carla: 1/2 2/1"}));
+    EXPECT_EQ(printedIndex(pdfFile),
+              (QStringList{"Anna: 1/1 2/2", "Bruno: 1/1 2/2", "Carla: 1/2 2/1"}));
 
     withdrawing = QStringLiteral("Bruno");
     click("Withdraw pilot...");
