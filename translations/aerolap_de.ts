@@ -1042,6 +1042,81 @@
     </message>
 </context>
 <context>
+    <name>ScheduleFileDialogs</name>
+    <message>
+        <source>Import draw</source>
+        <translation>Auslosung importieren</translation>
+    </message>
+    <message>
+        <source>Draws (*.csv *.txt)</source>
+        <translation>Auslosungen (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Print draw</source>
+        <translation>Auslosung drucken</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Generate draw</source>
+        <translation>Auslosung erstellen</translation>
+    </message>
+    <message>
+        <source>One pilot a line: Name, or Name; Team</source>
+        <translation>Ein Pilot pro Zeile: Name oder Name; Team</translation>
+    </message>
+    <message>
+        <source>Pilots:</source>
+        <translation>Piloten:</translation>
+    </message>
+    <message>
+        <source>Group size</source>
+        <translation>Gruppengröße</translation>
+    </message>
+    <message>
+        <source>Number of groups</source>
+        <translation>Anzahl der Gruppen</translation>
+    </message>
+    <message>
+        <source>Seed (the same seed draws the same again):</source>
+        <translation>Startwert (derselbe Startwert lost genauso wieder aus):</translation>
+    </message>
+    <message>
+        <source>Withdraw pilot</source>
+        <translation>Pilot zurückziehen</translation>
+    </message>
+    <message>
+        <source>Pilot who withdraws from the groups not yet flown:</source>
+        <translation>Pilot, der aus den noch nicht geflogenen Gruppen zurückgezogen wird:</translation>
+    </message>
+    <message>
+        <source>Open schedule</source>
+        <translation>Ablauf öffnen</translation>
+    </message>
+    <message>
+        <source>Schedules (*.json)</source>
+        <translation>Abläufe (*.json)</translation>
+    </message>
+    <message>
+        <source>Save schedule</source>
+        <translation>Ablauf speichern</translation>
+    </message>
+    <message>
+        <source>Line %1: a team without a pilot&apos;s name</source>
+        <translation>Zeile %1: ein Team ohne Namen des Piloten</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is in the list twice</source>
+        <translation>Zeile %1: „%2“ steht zweimal in der Liste</translation>
+    </message>
+    <message>
+        <source>The list holds no pilots: one a line, Name or Name; Team.</source>
+        <translation>Die Liste enthält keine Piloten: einer pro Zeile, Name oder Name; Team.</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleWindow</name>
     <message>
         <source>waiting for START</source>

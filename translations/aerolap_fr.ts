@@ -1042,6 +1042,81 @@
     </message>
 </context>
 <context>
+    <name>ScheduleFileDialogs</name>
+    <message>
+        <source>Import draw</source>
+        <translation>Importer un tirage</translation>
+    </message>
+    <message>
+        <source>Draws (*.csv *.txt)</source>
+        <translation>Tirages (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Print draw</source>
+        <translation>Imprimer le tirage</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Generate draw</source>
+        <translation>Générer un tirage</translation>
+    </message>
+    <message>
+        <source>One pilot a line: Name, or Name; Team</source>
+        <translation>Un pilote par ligne : Nom, ou Nom ; Équipe</translation>
+    </message>
+    <message>
+        <source>Pilots:</source>
+        <translation>Pilotes :</translation>
+    </message>
+    <message>
+        <source>Group size</source>
+        <translation>Taille des groupes</translation>
+    </message>
+    <message>
+        <source>Number of groups</source>
+        <translation>Nombre de groupes</translation>
+    </message>
+    <message>
+        <source>Seed (the same seed draws the same again):</source>
+        <translation>Graine (la même graine refait le même tirage) :</translation>
+    </message>
+    <message>
+        <source>Withdraw pilot</source>
+        <translation>Retirer un pilote</translation>
+    </message>
+    <message>
+        <source>Pilot who withdraws from the groups not yet flown:</source>
+        <translation>Pilote qui se retire des groupes pas encore volés :</translation>
+    </message>
+    <message>
+        <source>Open schedule</source>
+        <translation>Ouvrir un programme</translation>
+    </message>
+    <message>
+        <source>Schedules (*.json)</source>
+        <translation>Programmes (*.json)</translation>
+    </message>
+    <message>
+        <source>Save schedule</source>
+        <translation>Enregistrer le programme</translation>
+    </message>
+    <message>
+        <source>Line %1: a team without a pilot&apos;s name</source>
+        <translation>Ligne %1 : une équipe sans nom de pilote</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is in the list twice</source>
+        <translation>Ligne %1 : « %2 » figure deux fois dans la liste</translation>
+    </message>
+    <message>
+        <source>The list holds no pilots: one a line, Name or Name; Team.</source>
+        <translation>La liste ne contient aucun pilote : un par ligne, Nom ou Nom ; Équipe.</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleWindow</name>
     <message>
         <source>waiting for START</source>

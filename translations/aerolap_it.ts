@@ -1042,6 +1042,81 @@
     </message>
 </context>
 <context>
+    <name>ScheduleFileDialogs</name>
+    <message>
+        <source>Import draw</source>
+        <translation>Importa sorteggio</translation>
+    </message>
+    <message>
+        <source>Draws (*.csv *.txt)</source>
+        <translation>Sorteggi (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Print draw</source>
+        <translation>Stampa sorteggio</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Generate draw</source>
+        <translation>Genera sorteggio</translation>
+    </message>
+    <message>
+        <source>One pilot a line: Name, or Name; Team</source>
+        <translation>Un pilota per riga: Nome, oppure Nome; Squadra</translation>
+    </message>
+    <message>
+        <source>Pilots:</source>
+        <translation>Piloti:</translation>
+    </message>
+    <message>
+        <source>Group size</source>
+        <translation>Piloti per gruppo</translation>
+    </message>
+    <message>
+        <source>Number of groups</source>
+        <translation>Numero di gruppi</translation>
+    </message>
+    <message>
+        <source>Seed (the same seed draws the same again):</source>
+        <translation>Seme (lo stesso seme ripete lo stesso sorteggio):</translation>
+    </message>
+    <message>
+        <source>Withdraw pilot</source>
+        <translation>Ritira pilota</translation>
+    </message>
+    <message>
+        <source>Pilot who withdraws from the groups not yet flown:</source>
+        <translation>Pilota che si ritira dai gruppi non ancora volati:</translation>
+    </message>
+    <message>
+        <source>Open schedule</source>
+        <translation>Apri programma di gara</translation>
+    </message>
+    <message>
+        <source>Schedules (*.json)</source>
+        <translation>Programmi di gara (*.json)</translation>
+    </message>
+    <message>
+        <source>Save schedule</source>
+        <translation>Salva programma di gara</translation>
+    </message>
+    <message>
+        <source>Line %1: a team without a pilot&apos;s name</source>
+        <translation>Riga %1: una squadra senza il nome del pilota</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is in the list twice</source>
+        <translation>Riga %1: &quot;%2&quot; è due volte nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>The list holds no pilots: one a line, Name or Name; Team.</source>
+        <translation>L&apos;elenco non contiene piloti: uno per riga, Nome oppure Nome; Squadra.</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleWindow</name>
     <message>
         <source>waiting for START</source>

@@ -53,18 +53,19 @@ TEST(LaunchedWithLangIt, NoticesAndScheduleSpeakItalianAndTheMainWindowIsUnchang
     ASSERT_TRUE(italian.programLoaded());
 
     const NoticesWindow notices(world.notices);
-    EXPECT_EQ(notices.windowTitle(), "Avvisi");
+    EXPECT_EQ(notices.windowTitle().toStdString(), "Avvisi");
     const ScheduleWindow schedule(world.timer.scheduleRunner(), world.timer.schedule(), world.time,
                                   world.timer.messageBoxes());
-    EXPECT_EQ(schedule.windowTitle(), "Programma di gara");
-    EXPECT_EQ(buttonTexts(schedule).join(QLatin1Char('|')),
+    EXPECT_EQ(schedule.windowTitle().toStdString(), "Programma di gara");
+    EXPECT_EQ(buttonTexts(schedule).join(QLatin1Char('|')).toStdString(),
               "Apri...|Salva|Importa sorteggio...|Genera sorteggio...|Ritira pilota...|"
               "Stampa sorteggio...|Aggiungi round|Rimuovi round|Indietro di uno|Salta|Vai a");
-    EXPECT_EQ(schedule.findChild<QLabel*>("current")->text(),
+    EXPECT_EQ(schedule.findChild<QLabel*>("current")->text().toStdString(),
               "round 1, gruppo 1, volo 1: in attesa dello START");
     const QAbstractItemModel& rounds = *schedule.findChild<QTableView*>("rounds")->model();
-    EXPECT_EQ(rounds.headerData(0, Qt::Horizontal).toString(), "Prova");
-    EXPECT_EQ(schedule.findChild<QLabel*>("drawSummary")->text().left(9), "4 piloti,");
+    EXPECT_EQ(rounds.headerData(0, Qt::Horizontal).toString().toStdString(), "Prova");
+    EXPECT_EQ(schedule.findChild<QLabel*>("drawSummary")->text().left(9).toStdString(),
+              "4 piloti,");
 
     const std::vector<QImage> italianLooks = mainWindowLooks(world);
     ASSERT_EQ(italianLooks.size(), english.size());

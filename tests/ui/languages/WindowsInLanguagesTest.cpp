@@ -24,31 +24,43 @@
 namespace aerolap::testing {
 namespace {
 
-/// A language the windows are shown in, installed for as long as it lives.
+/// A language the windows are shown in: a shipped catalogue, or none and every text longer.
 struct Language {
     const char* name;
-    std::function<std::shared_ptr<void>()> install;
+    const char* code;
 };
 
 void PrintTo(const Language& language, std::ostream* os) {
     *os << language.name;
 }
 
-/// The shipped catalogue of `code`, with Qt's own for the standard buttons.
-std::shared_ptr<void> catalogues(const char* code) {
-    auto installed = std::make_shared<Catalogues>(
-        code, QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
-    EXPECT_TRUE(installed->programLoaded()) << code;
-    return installed;
-}
+/// Asked first for every text, it answers none, and notes each of the program's texts that the
+/// catalogue of `code` does not hold: a text marked under another context than the one it is
+/// looked up in, or not marked so that lupdate sees it, would show in English.
+class CatalogueGaps final : public QTranslator {
+public:
+    explicit CatalogueGaps(const char* code) {
+        EXPECT_TRUE(
+            m_catalogue.load(QStringLiteral(":/aerolap/i18n/aerolap_") + QLatin1StringView(code)));
+    }
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
+        // Qt's own texts are in Qt's catalogues.
+        const bool qts = context[0] == 'Q' && QChar::fromLatin1(context[1]).isUpper();
+        if (!qts && *sourceText != '\0' &&
+            m_catalogue.translate(context, sourceText, disambiguation, n).isEmpty()) {
+            m_gaps << QStringLiteral("%1: %2").arg(QLatin1StringView(context),
+                                                   QString::fromUtf8(sourceText));
+        }
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+    QStringList gaps() const { return m_gaps; }
 
-std::shared_ptr<void> lengthened() {
-    auto translator = std::make_shared<LengtheningTranslator>();
-    QCoreApplication::installTranslator(translator.get());
-    return std::shared_ptr<void>(translator.get(), [translator](void*) {
-        QCoreApplication::removeTranslator(translator.get());
-    });
-}
+private:
+    QTranslator m_catalogue;
+    mutable QStringList m_gaps;
+};
 
 void expectFits(QWidget& window) {
     window.show();
@@ -80,14 +92,34 @@ void expectDialogFits(const std::function<void()>& open) {
 }
 
 struct WindowsInLanguage : ::testing::TestWithParam<Language> {
-    void SetUp() override { m_language = GetParam().install(); }
-    void TearDown() override { m_language.reset(); }
+    void SetUp() override {
+        if (GetParam().code == nullptr) {
+            m_lengthened = std::make_unique<LengtheningTranslator>();
+            QCoreApplication::installTranslator(m_lengthened.get());
+            return;
+        }
+        m_catalogues = std::make_unique<Catalogues>(
+            GetParam().code, QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+        EXPECT_TRUE(m_catalogues->programLoaded());
+        m_gaps = std::make_unique<CatalogueGaps>(GetParam().code);
+        QCoreApplication::installTranslator(m_gaps.get());
+    }
+    void TearDown() override {
+        if (m_gaps) {
+            EXPECT_EQ(m_gaps->gaps().join(QLatin1Char('\n')).toStdString(), "")
+                << "texts the catalogue does not hold";
+        }
+        QCoreApplication::removeTranslator(m_gaps.get());
+        QCoreApplication::removeTranslator(m_lengthened.get());
+    }
 
     TimedComposition world;
     QWidget parent;
 
 private:
-    std::shared_ptr<void> m_language;
+    std::unique_ptr<LengtheningTranslator> m_lengthened;
+    std::unique_ptr<Catalogues> m_catalogues;
+    std::unique_ptr<CatalogueGaps> m_gaps;
 };
 
 TEST_P(WindowsInLanguage, NoticesAndDayLogFit) {
@@ -143,11 +175,7 @@ TEST_P(WindowsInLanguage, ScoresWindowAndItsDialogsFit) {
     expectDialogFits([&] { dialogs.rules(parent, {}, 3); });
 }
 
-const Language kLanguages[] = {
-    {"Lengthened", lengthened},
-    {"Italian", [] { return catalogues("it"); }},
-    {"German", [] { return catalogues("de"); }},
-};
+const Language kLanguages[] = {{"Lengthened", nullptr}, {"Italian", "it"}, {"German", "de"}};
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowsInLanguage, ::testing::ValuesIn(kLanguages),
                          [](const auto& row) { return std::string(row.param.name); });
