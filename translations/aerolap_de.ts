@@ -113,188 +113,240 @@
     <name>DayReport</name>
     <message>
         <source>Aerolap day log of %1</source>
-        <translation type="vanished">Aerolap-Tagesprotokoll vom %1</translation>
+        <translation>Aerolap-Tagesprotokoll vom %1</translation>
     </message>
     <message>
         <source>at START</source>
-        <translation type="vanished">beim START</translation>
+        <translation>beim START</translation>
     </message>
     <message>
         <source>LATE</source>
-        <translation type="vanished">ZU SPÄT</translation>
+        <translation>ZU SPÄT</translation>
     </message>
     <message>
         <source>(in the gap)</source>
-        <translation type="vanished">(in der Lücke)</translation>
+        <translation>(in der Lücke)</translation>
     </message>
     <message>
         <source>MISSING</source>
-        <translation type="vanished">FEHLT</translation>
+        <translation>FEHLT</translation>
     </message>
     <message>
         <source>NOT TAKEN</source>
-        <translation type="vanished">NICHT ANGENOMMEN</translation>
+        <translation>NICHT ANGENOMMEN</translation>
     </message>
     <message>
         <source>Cycle %1: START at %2</source>
-        <translation type="vanished">Zyklus %1: START um %2</translation>
+        <translation>Zyklus %1: START um %2</translation>
     </message>
     <message>
         <source>Cycle %1: resumed at %2</source>
-        <translation type="vanished">Zyklus %1: fortgesetzt um %2</translation>
+        <translation>Zyklus %1: fortgesetzt um %2</translation>
     </message>
     <message>
         <source>Gap at %1: %2; the cycle went on at %3</source>
-        <translation type="vanished">Lücke um %1: %2; der Zyklus ging weiter bei %3</translation>
+        <translation>Lücke um %1: %2; der Zyklus ging weiter bei %3</translation>
     </message>
     <message numerus="yes">
         <source>%n cue(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n Ansage</numerusform>
             <numerusform>%n Ansagen</numerusform>
         </translation>
     </message>
     <message>
         <source>none late</source>
-        <translation type="vanished">keine zu spät</translation>
+        <translation>keine zu spät</translation>
     </message>
     <message numerus="yes">
         <source>%n late</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n zu spät</numerusform>
             <numerusform>%n zu spät</numerusform>
         </translation>
     </message>
     <message>
         <source>latest %1</source>
-        <translation type="vanished">späteste %1</translation>
+        <translation>maximal %1</translation>
     </message>
     <message numerus="yes">
         <source>%n missing</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n fehlt</numerusform>
             <numerusform>%n fehlen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n frame(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n Frame</numerusform>
             <numerusform>%n Frames</numerusform>
         </translation>
     </message>
     <message>
         <source>all taken</source>
-        <translation type="vanished">alle angenommen</translation>
+        <translation>alle angenommen</translation>
     </message>
     <message numerus="yes">
         <source>%n not taken</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n nicht angenommen</numerusform>
             <numerusform>%n nicht angenommen</numerusform>
         </translation>
     </message>
     <message>
         <source>Not read: %1</source>
-        <translation type="vanished">Nicht gelesen: %1</translation>
+        <translation>Nicht gelesen: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) dropped while the log was busy</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n Zeile verworfen, während das Protokoll ausgelastet war</numerusform>
             <numerusform>%n Zeilen verworfen, während das Protokoll ausgelastet war</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) lost while the log could not be written</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n Zeile verloren, während das Protokoll nicht geschrieben werden konnte</numerusform>
             <numerusform>%n Zeilen verloren, während das Protokoll nicht geschrieben werden konnte</numerusform>
         </translation>
     </message>
     <message>
         <source>No cycle in this log.</source>
-        <translation type="vanished">Kein Zyklus in diesem Protokoll.</translation>
+        <translation>Kein Zyklus in diesem Protokoll.</translation>
     </message>
     <message>
         <source>%1 from %2, %3 s: %4</source>
-        <translation type="vanished">%1 ab %2, %3 s: %4</translation>
+        <translation>%1 ab %2, %3 s: %4</translation>
     </message>
     <message>
         <source>measured %1</source>
-        <translation type="vanished">gemessen %1</translation>
+        <translation>gemessen %1</translation>
     </message>
     <message>
         <source>not ended</source>
-        <translation type="vanished">nicht beendet</translation>
+        <translation>nicht beendet</translation>
     </message>
     <message>
         <source>Cues (lateness after their second; LATE beyond %1 ms):</source>
-        <translation type="vanished">Ansagen (Verspätung nach ihrer Sekunde; ZU SPÄT über %1 ms):</translation>
+        <translation>Ansagen (Verspätung nach ihrer Sekunde; ZU SPÄT über %1 ms):</translation>
     </message>
     <message>
         <source>Frames (lateness after their second):</source>
-        <translation type="vanished">Frames (Verspätung nach ihrer Sekunde):</translation>
+        <translation>Frames (Verspätung nach ihrer Sekunde):</translation>
     </message>
     <message>
         <source>Ended: %1</source>
-        <translation type="vanished">Ende: %1</translation>
+        <translation>Ende: %1</translation>
     </message>
     <message>
         <source>Notices:</source>
-        <translation type="vanished">Hinweise:</translation>
+        <translation>Hinweise:</translation>
     </message>
     <message>
         <source>Remote commands:</source>
-        <translation type="vanished">Befehle der Fernbedienung:</translation>
+        <translation>Befehle der Fernbedienung:</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="vanished">Phase</translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="vanished">ab</translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>set</source>
-        <translation type="vanished">eingestellt</translation>
+        <translation>eingestellt</translation>
     </message>
     <message>
         <source>measured</source>
-        <translation type="vanished">gemessen</translation>
+        <translation>gemessen</translation>
     </message>
     <message>
         <source>Cues</source>
-        <translation type="vanished">Ansagen</translation>
+        <translation>Ansagen</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="vanished">um</translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="vanished">Sekunde</translation>
+        <translation>Sekunde</translation>
     </message>
     <message>
         <source>cue</source>
-        <translation type="vanished">Ansage</translation>
+        <translation>Ansage</translation>
     </message>
     <message>
         <source>after its second</source>
-        <translation type="vanished">nach ihrer Sekunde</translation>
+        <translation>nach ihrer Sekunde</translation>
     </message>
     <message>
         <source>Frames</source>
-        <translation type="vanished">Frames</translation>
+        <translation>Frames</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="vanished">Frame</translation>
+        <translation>Frame</translation>
     </message>
     <message>
         <source>Notices and remote commands</source>
-        <translation type="vanished">Hinweise und Befehle der Fernbedienung</translation>
+        <translation>Hinweise und Befehle der Fernbedienung</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>preparation</source>
+        <translation>Vorbereitung</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <translation>Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>landing</source>
+        <translation>Landung</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>round %1 group %2</source>
+        <translation>Durchgang %1 Gruppe %2</translation>
+    </message>
+    <message>
+        <source>round %1</source>
+        <translation>Durchgang %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>, from the phone &quot;%1&quot;</source>
+        <translation>, vom Telefon „%1“</translation>
+    </message>
+    <message>
+        <source>Scores of this group:</source>
+        <translation>Wertung dieser Gruppe:</translation>
+    </message>
+    <message>
+        <source>Scores of no cycle in this log:</source>
+        <translation>Wertungen ohne Zyklus in diesem Protokoll:</translation>
+    </message>
+    <message>
+        <source>Scores of this group</source>
+        <translation>Wertung dieser Gruppe</translation>
+    </message>
+    <message>
+        <source>Scores of no cycle in this log</source>
+        <translation>Wertungen ohne Zyklus in diesem Protokoll</translation>
     </message>
 </context>
 <context>
@@ -399,35 +451,35 @@
     <name>Message</name>
     <message>
         <source>The day log</source>
-        <translation type="vanished">Das Tagesprotokoll</translation>
+        <translation>Das Tagesprotokoll</translation>
     </message>
     <message>
         <source>its lines are counted, and it carries on once it can be written</source>
-        <translation type="vanished">seine Zeilen werden gezählt, und es geht weiter, sobald es geschrieben werden kann</translation>
+        <translation>seine Zeilen werden gezählt, und es geht weiter, sobald es geschrieben werden kann</translation>
     </message>
     <message>
         <source>%1 %2 cannot be written: %3. The timer runs on; %4.</source>
-        <translation type="vanished">%1 %2 kann nicht geschrieben werden: %3. Der Timer läuft weiter; %4.</translation>
+        <translation>%1 %2 kann nicht geschrieben werden: %3. Der Timer läuft weiter; %4.</translation>
     </message>
     <message>
         <source>%1 %2 is written again.</source>
-        <translation type="vanished">%1 %2 wird wieder geschrieben.</translation>
+        <translation>%1 %2 wird wieder geschrieben.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="vanished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Cues and seconds may slip while the laptop is busy: the system does not let the timer run ahead of other programs (%1). Close other programs during a round.</source>
-        <translation type="vanished">Ansagen und Sekunden können sich verschieben, wenn der Laptop ausgelastet ist: Das System gibt dem Timer keinen Vorrang vor anderen Programmen (%1). Schließe während eines Durchgangs andere Programme.</translation>
+        <translation>Ansagen und Sekunden können sich verschieben, wenn der Laptop ausgelastet ist: Das System gibt dem Timer keinen Vorrang vor anderen Programmen (%1). Schließe während eines Durchgangs andere Programme.</translation>
     </message>
     <message>
         <source>The cycle that was running when Aerolap ended without closing carries on: %1.</source>
-        <translation type="vanished">Der Zyklus, der lief, als Aerolap ohne Schließen endete, geht weiter: %1.</translation>
+        <translation>Der Zyklus, der lief, als Aerolap ohne Schließen endete, geht weiter: %1.</translation>
     </message>
     <message>
         <source>holds a cycle that begins in the future (the clock may have been set back)</source>
-        <translation type="vanished">enthält einen Zyklus, der in der Zukunft beginnt (die Uhr wurde vielleicht zurückgestellt)</translation>
+        <translation>enthält einen Zyklus, der in der Zukunft beginnt (die Uhr wurde vielleicht zurückgestellt)</translation>
     </message>
     <message>
         <source> It is kept as %1.</source>
@@ -439,11 +491,11 @@
     </message>
     <message>
         <source>The state file</source>
-        <translation type="vanished">Die Zustandsdatei</translation>
+        <translation>Die Zustandsdatei</translation>
     </message>
     <message>
         <source>after a crash it could not resume the cycle</source>
-        <translation type="vanished">nach einem Absturz könnte er den Zyklus nicht fortsetzen</translation>
+        <translation>nach einem Absturz könnte er den Zyklus nicht fortsetzen</translation>
     </message>
     <message>
         <source>: the timer carried on at the second the clock says, without the cues of that time.</source>
@@ -459,19 +511,19 @@
     </message>
     <message>
         <source>The director&apos;s remote: the paired devices in %1 cannot be read; pair the phones again.</source>
-        <translation type="vanished">Fernbedienung des Wettbewerbsleiters: Die gekoppelten Geräte in %1 können nicht gelesen werden; kopple die Telefone erneut.</translation>
+        <translation>Fernbedienung des Wettbewerbsleiters: Die gekoppelten Geräte in %1 können nicht gelesen werden; kopple die Telefone erneut.</translation>
     </message>
     <message>
         <source>The director&apos;s remote: the devices paired on %1 are forgotten; pair the phones again for today.</source>
-        <translation type="vanished">Fernbedienung des Wettbewerbsleiters: Die am %1 gekoppelten Geräte sind vergessen; kopple die Telefone für heute erneut.</translation>
+        <translation>Fernbedienung des Wettbewerbsleiters: Die am %1 gekoppelten Geräte sind vergessen; kopple die Telefone für heute erneut.</translation>
     </message>
     <message>
         <source>The director&apos;s remote&apos;s list of paired devices</source>
-        <translation type="vanished">Die Liste der gekoppelten Geräte der Fernbedienung</translation>
+        <translation>Die Liste der gekoppelten Geräte der Fernbedienung</translation>
     </message>
     <message>
         <source>the devices paired since are forgotten when the program ends</source>
-        <translation type="vanished">die seither gekoppelten Geräte sind vergessen, wenn das Programm endet</translation>
+        <translation>die seither gekoppelten Geräte sind vergessen, wenn das Programm endet</translation>
     </message>
     <message>
         <source>Type a name for this device.</source>
@@ -511,39 +563,39 @@
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;): %2 refused: %3</source>
-        <translation type="vanished">Fernbedienung des Wettbewerbsleiters („%1“): %2 abgelehnt: %3</translation>
+        <translation>Fernbedienung des Wettbewerbsleiters („%1“): %2 abgelehnt: %3</translation>
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;) jumped to round %2, group %3.</source>
-        <translation type="vanished">Die Fernbedienung des Wettbewerbsleiters („%1“) ist zu Durchgang %2, Gruppe %3 gesprungen.</translation>
+        <translation>Die Fernbedienung des Wettbewerbsleiters („%1“) ist zu Durchgang %2, Gruppe %3 gesprungen.</translation>
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;): %2</source>
-        <translation type="vanished">Fernbedienung des Wettbewerbsleiters („%1“): %2</translation>
+        <translation>Fernbedienung des Wettbewerbsleiters („%1“): %2</translation>
     </message>
     <message>
         <source>a dialog is open on the laptop; answer it there first.</source>
-        <translation type="vanished">auf dem Laptop ist ein Dialog offen; beantworte ihn zuerst dort.</translation>
+        <translation>auf dem Laptop ist ein Dialog offen; beantworte ihn zuerst dort.</translation>
     </message>
     <message>
         <source>started the cycle.</source>
-        <translation type="vanished">hat den Zyklus gestartet.</translation>
+        <translation>hat den Zyklus gestartet.</translation>
     </message>
     <message>
         <source>stopped the cycle.</source>
-        <translation type="vanished">hat den Zyklus angehalten.</translation>
+        <translation>hat den Zyklus angehalten.</translation>
     </message>
     <message>
         <source>reset the timer.</source>
-        <translation type="vanished">hat den Timer zurückgesetzt.</translation>
+        <translation>hat den Timer zurückgesetzt.</translation>
     </message>
     <message>
         <source>skipped to the next group.</source>
-        <translation type="vanished">ist zur nächsten Gruppe gesprungen.</translation>
+        <translation>ist zur nächsten Gruppe gesprungen.</translation>
     </message>
     <message>
         <source>went back one group.</source>
-        <translation type="vanished">ist eine Gruppe zurückgegangen.</translation>
+        <translation>ist eine Gruppe zurückgegangen.</translation>
     </message>
     <message>
         <source>jumped to round %1, group %2.</source>
@@ -551,27 +603,27 @@
     </message>
     <message>
         <source>unknown command.</source>
-        <translation type="vanished">unbekannter Befehl.</translation>
+        <translation>unbekannter Befehl.</translation>
     </message>
     <message>
         <source>that button is not on the window now.</source>
-        <translation type="vanished">diese Schaltfläche ist gerade nicht im Fenster.</translation>
+        <translation>diese Schaltfläche ist gerade nicht im Fenster.</translation>
     </message>
     <message>
         <source>no schedule is loaded.</source>
-        <translation type="vanished">kein Ablauf geladen.</translation>
+        <translation>kein Ablauf geladen.</translation>
     </message>
     <message>
         <source>the schedule moves only while no cycle runs, within its rounds.</source>
-        <translation type="vanished">der Ablauf bewegt sich nur, solange kein Zyklus läuft, innerhalb seiner Durchgänge.</translation>
+        <translation>der Ablauf bewegt sich nur, solange kein Zyklus läuft, innerhalb seiner Durchgänge.</translation>
     </message>
     <message>
         <source>The laptop may go to sleep during a round: the login manager does not keep it awake (%1). Switch power saving off and keep the lid open.</source>
-        <translation type="vanished">Der Laptop könnte während eines Durchgangs in den Ruhezustand gehen: Die Sitzungsverwaltung hält ihn nicht wach (%1). Schalte das Energiesparen aus und lass den Deckel offen.</translation>
+        <translation>Der Laptop könnte während eines Durchgangs in den Ruhezustand gehen: Die Sitzungsverwaltung hält ihn nicht wach (%1). Schalte das Energiesparen aus und lass den Deckel offen.</translation>
     </message>
     <message>
         <source>The screen may blank during a round: the screen saver is not held off (%1). Switch the screen saver off.</source>
-        <translation type="vanished">Der Bildschirm könnte während eines Durchgangs dunkel werden: Der Bildschirmschoner wird nicht zurückgehalten (%1). Schalte den Bildschirmschoner aus.</translation>
+        <translation>Der Bildschirm könnte während eines Durchgangs dunkel werden: Der Bildschirmschoner wird nicht zurückgehalten (%1). Schalte den Bildschirmschoner aus.</translation>
     </message>
     <message>
         <source>%1, whose output &quot;%2&quot; is muted: no cue is heard</source>
@@ -587,63 +639,63 @@
     </message>
     <message>
         <source>Sound output: %1</source>
-        <translation type="vanished">Tonausgabe: %1</translation>
+        <translation>Tonausgabe: %1</translation>
     </message>
     <message>
         <source>LED display lost on %1: the timer runs on; frames resume when it is back</source>
-        <translation type="vanished">LED-Anzeige an %1 verloren: Der Timer läuft weiter; die Frames kommen wieder, sobald sie zurück ist</translation>
+        <translation>LED-Anzeige an %1 verloren: Der Timer läuft weiter; die Frames kommen wieder, sobald sie zurück ist</translation>
     </message>
     <message>
         <source>LED display back on %1</source>
-        <translation type="vanished">LED-Anzeige wieder an %1</translation>
+        <translation>LED-Anzeige wieder an %1</translation>
     </message>
     <message>
         <source>Serial port %1 could not be opened: %2</source>
-        <translation type="vanished">Die serielle Schnittstelle %1 konnte nicht geöffnet werden: %2</translation>
+        <translation>Die serielle Schnittstelle %1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The pilots&apos; display is switched off (port 0).</source>
-        <translation type="vanished">Die Anzeige für die Piloten ist ausgeschaltet (Port 0).</translation>
+        <translation>Die Anzeige für die Piloten ist ausgeschaltet (Port 0).</translation>
     </message>
     <message>
         <source>The pilots&apos; display could not use port %1 (%2): the timer runs without it.</source>
-        <translation type="vanished">Die Anzeige für die Piloten konnte Port %1 nicht nutzen (%2): Der Timer läuft ohne sie.</translation>
+        <translation>Die Anzeige für die Piloten konnte Port %1 nicht nutzen (%2): Der Timer läuft ohne sie.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="vanished">Zeile %1: %2</translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>the log ends here</source>
-        <translation type="vanished">das Protokoll endet hier</translation>
+        <translation>das Protokoll endet hier</translation>
     </message>
     <message>
         <source>the program ended (a crash, a kill or a power cut)</source>
-        <translation type="vanished">das Programm endete (ein Absturz, ein Abbruch oder ein Stromausfall)</translation>
+        <translation>das Programm endete (ein Absturz, ein Abbruch oder ein Stromausfall)</translation>
     </message>
     <message>
         <source>the program was closed at %1</source>
-        <translation type="vanished">das Programm wurde um %1 geschlossen</translation>
+        <translation>das Programm wurde um %1 geschlossen</translation>
     </message>
     <message>
         <source>STOP at %1</source>
-        <translation type="vanished">STOP um %1</translation>
+        <translation>STOP um %1</translation>
     </message>
     <message>
         <source>program gone until %1 (%2 s)</source>
-        <translation type="vanished">Programm weg bis %1 (%2 s)</translation>
+        <translation>Programm weg bis %1 (%2 s)</translation>
     </message>
     <message>
         <source>the laptop slept %1 s</source>
-        <translation type="vanished">der Laptop war %1 s im Ruhezustand</translation>
+        <translation>der Laptop war %1 s im Ruhezustand</translation>
     </message>
     <message>
         <source>landing window over</source>
-        <translation type="vanished">Landefenster vorbei</translation>
+        <translation>Landefenster vorbei</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="vanished">angehalten</translation>
+        <translation>angehalten</translation>
     </message>
     <message>
         <source>ready</source>
@@ -660,6 +712,90 @@
     <message>
         <source>landing</source>
         <translation type="vanished">Landefenster</translation>
+    </message>
+    <message>
+        <source>not a line of the day log</source>
+        <translation>keine Zeile des Tagesprotokolls</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>existiert nicht</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The state file %1 %2: the timer starts at READY with its own settings. It is kept as %3.</source>
+        <translation>Die Zustandsdatei %1 %2: Der Timer beginnt bei READY mit seinen eigenen Einstellungen. Sie wird als %3 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The state file %1 %2: the timer starts at READY with its own settings.</source>
+        <translation>Die Zustandsdatei %1 %2: Der Timer beginnt bei READY mit seinen eigenen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The laptop slept for %1: the timer carried on at the second the clock says, without the cues of that time.</source>
+        <translation>Der Laptop war %1 im Ruhezustand: Der Timer lief bei der Sekunde weiter, die die Uhr angibt, ohne die Ansagen dieser Zeit.</translation>
+    </message>
+    <message>
+        <source>The laptop slept for %1.</source>
+        <translation>Der Laptop war %1 im Ruhezustand.</translation>
+    </message>
+    <message>
+        <source>The timer was held up for %1: the timer carried on at the second the clock says, without the cues of that time.</source>
+        <translation>Der Timer wurde %1 aufgehalten: Er lief bei der Sekunde weiter, die die Uhr angibt, ohne die Ansagen dieser Zeit.</translation>
+    </message>
+    <message>
+        <source>The director&apos;s remote</source>
+        <translation>Fernbedienung des Wettbewerbsleiters</translation>
+    </message>
+    <message>
+        <source>Timekeepers</source>
+        <translation>Zeitnehmer</translation>
+    </message>
+    <message>
+        <source>%1: %2 wrong pairing codes; a new code is shown. Revoke any device that is not one of yours.</source>
+        <translation>%1: %2 falsche Kopplungscodes; ein neuer Code wird angezeigt. Widerrufe jedes Gerät, das nicht deines ist.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is paired.</source>
+        <translation>%1: „%2“ ist gekoppelt.</translation>
+    </message>
+    <message>
+        <source>The scores file</source>
+        <translation>Die Wertungsdatei</translation>
+    </message>
+    <message>
+        <source>the scores are kept in memory and written once it can be</source>
+        <translation>die Wertungen bleiben im Speicher und werden geschrieben, sobald es geht</translation>
+    </message>
+    <message>
+        <source>The scores file %1 %2: the scores start empty. It is kept as %3.</source>
+        <translation>Die Wertungsdatei %1 %2: Die Wertung beginnt leer. Sie wird als %3 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The scores file %1 %2: the scores start empty.</source>
+        <translation>Die Wertungsdatei %1 %2: Die Wertung beginnt leer.</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, whose output &quot;%2&quot; is muted: no cue is heard</source>
+        <translation>Tonausgabe: %1, dessen Ausgang „%2“ stummgeschaltet ist: Keine Ansage ist zu hören</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, whose output &quot;%2&quot; is at zero volume: no cue is heard</source>
+        <translation>Tonausgabe: %1, dessen Ausgang „%2“ auf Lautstärke null steht: Keine Ansage ist zu hören</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, which has no output: no cue is heard</source>
+        <translation>Tonausgabe: %1, der keinen Ausgang hat: Keine Ansage ist zu hören</translation>
+    </message>
+    <message>
+        <source>PulseAudio sound server</source>
+        <translation>PulseAudio-Soundserver</translation>
+    </message>
+    <message>
+        <source>ALSA default device (no sound server answers)</source>
+        <translation>ALSA-Standardgerät (kein Soundserver antwortet)</translation>
     </message>
 </context>
 <context>

@@ -15,49 +15,49 @@
     <name>DayReport</name>
     <message numerus="yes">
         <source>%n cue(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n cue</numerusform>
             <numerusform>%n cues</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n late</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n late</numerusform>
             <numerusform>%n late</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n missing</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n missing</numerusform>
             <numerusform>%n missing</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n frame(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n frame</numerusform>
             <numerusform>%n frames</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n not taken</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n not taken</numerusform>
             <numerusform>%n not taken</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) dropped while the log was busy</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n line dropped while the log was busy</numerusform>
             <numerusform>%n lines dropped while the log was busy</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) lost while the log could not be written</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n line lost while the log could not be written</numerusform>
             <numerusform>%n lines lost while the log could not be written</numerusform>
         </translation>

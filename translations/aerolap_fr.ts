@@ -113,188 +113,240 @@
     <name>DayReport</name>
     <message>
         <source>Aerolap day log of %1</source>
-        <translation type="vanished">Journal du jour d&apos;Aerolap du %1</translation>
+        <translation>Journal du jour d&apos;Aerolap du %1</translation>
     </message>
     <message>
         <source>at START</source>
-        <translation type="vanished">au START</translation>
+        <translation>au START</translation>
     </message>
     <message>
         <source>LATE</source>
-        <translation type="vanished">EN RETARD</translation>
+        <translation>EN RETARD</translation>
     </message>
     <message>
         <source>(in the gap)</source>
-        <translation type="vanished">(dans l&apos;interruption)</translation>
+        <translation>(dans l&apos;interruption)</translation>
     </message>
     <message>
         <source>MISSING</source>
-        <translation type="vanished">MANQUANT</translation>
+        <translation>MANQUANT</translation>
     </message>
     <message>
         <source>NOT TAKEN</source>
-        <translation type="vanished">NON PRIS</translation>
+        <translation>NON PRIS</translation>
     </message>
     <message>
         <source>Cycle %1: START at %2</source>
-        <translation type="vanished">Cycle %1 : START à %2</translation>
+        <translation>Cycle %1 : START à %2</translation>
     </message>
     <message>
         <source>Cycle %1: resumed at %2</source>
-        <translation type="vanished">Cycle %1 : repris à %2</translation>
+        <translation>Cycle %1 : repris à %2</translation>
     </message>
     <message>
         <source>Gap at %1: %2; the cycle went on at %3</source>
-        <translation type="vanished">Interruption à %1 : %2 ; le cycle a repris à %3</translation>
+        <translation>Interruption à %1 : %2 ; le cycle a repris à %3</translation>
     </message>
     <message numerus="yes">
         <source>%n cue(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n annonce</numerusform>
             <numerusform>%n annonces</numerusform>
         </translation>
     </message>
     <message>
         <source>none late</source>
-        <translation type="vanished">aucune en retard</translation>
+        <translation>aucune en retard</translation>
     </message>
     <message numerus="yes">
         <source>%n late</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n en retard</numerusform>
             <numerusform>%n en retard</numerusform>
         </translation>
     </message>
     <message>
         <source>latest %1</source>
-        <translation type="vanished">la plus tardive %1</translation>
+        <translation>au plus %1</translation>
     </message>
     <message numerus="yes">
         <source>%n missing</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n manquante</numerusform>
             <numerusform>%n manquantes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n frame(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n trame</numerusform>
             <numerusform>%n trames</numerusform>
         </translation>
     </message>
     <message>
         <source>all taken</source>
-        <translation type="vanished">toutes prises</translation>
+        <translation>toutes prises</translation>
     </message>
     <message numerus="yes">
         <source>%n not taken</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n non prise</numerusform>
             <numerusform>%n non prises</numerusform>
         </translation>
     </message>
     <message>
         <source>Not read: %1</source>
-        <translation type="vanished">Non lu : %1</translation>
+        <translation>Non lu : %1</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) dropped while the log was busy</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n ligne abandonnée pendant que le journal était occupé</numerusform>
             <numerusform>%n lignes abandonnées pendant que le journal était occupé</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) lost while the log could not be written</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n ligne perdue pendant que le journal ne pouvait pas être écrit</numerusform>
             <numerusform>%n lignes perdues pendant que le journal ne pouvait pas être écrit</numerusform>
         </translation>
     </message>
     <message>
         <source>No cycle in this log.</source>
-        <translation type="vanished">Aucun cycle dans ce journal.</translation>
+        <translation>Aucun cycle dans ce journal.</translation>
     </message>
     <message>
         <source>%1 from %2, %3 s: %4</source>
-        <translation type="vanished">%1 à partir de %2, %3 s : %4</translation>
+        <translation>%1 à partir de %2, %3 s : %4</translation>
     </message>
     <message>
         <source>measured %1</source>
-        <translation type="vanished">mesuré %1</translation>
+        <translation>mesuré %1</translation>
     </message>
     <message>
         <source>not ended</source>
-        <translation type="vanished">non terminé</translation>
+        <translation>non terminé</translation>
     </message>
     <message>
         <source>Cues (lateness after their second; LATE beyond %1 ms):</source>
-        <translation type="vanished">Annonces (retard après leur seconde ; EN RETARD au-delà de %1 ms) :</translation>
+        <translation>Annonces (retard après leur seconde ; EN RETARD au-delà de %1 ms) :</translation>
     </message>
     <message>
         <source>Frames (lateness after their second):</source>
-        <translation type="vanished">Trames (retard après leur seconde) :</translation>
+        <translation>Trames (retard après leur seconde) :</translation>
     </message>
     <message>
         <source>Ended: %1</source>
-        <translation type="vanished">Fin : %1</translation>
+        <translation>Fin : %1</translation>
     </message>
     <message>
         <source>Notices:</source>
-        <translation type="vanished">Avis :</translation>
+        <translation>Avis :</translation>
     </message>
     <message>
         <source>Remote commands:</source>
-        <translation type="vanished">Commandes de la télécommande :</translation>
+        <translation>Commandes de la télécommande :</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="vanished">phase</translation>
+        <translation>phase</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="vanished">à partir de</translation>
+        <translation>début</translation>
     </message>
     <message>
         <source>set</source>
-        <translation type="vanished">réglé</translation>
+        <translation>réglé</translation>
     </message>
     <message>
         <source>measured</source>
-        <translation type="vanished">mesuré</translation>
+        <translation>mesuré</translation>
     </message>
     <message>
         <source>Cues</source>
-        <translation type="vanished">Annonces</translation>
+        <translation>Annonces</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="vanished">à</translation>
+        <translation>heure</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="vanished">seconde</translation>
+        <translation>seconde</translation>
     </message>
     <message>
         <source>cue</source>
-        <translation type="vanished">annonce</translation>
+        <translation>annonce</translation>
     </message>
     <message>
         <source>after its second</source>
-        <translation type="vanished">après sa seconde</translation>
+        <translation>après sa seconde</translation>
     </message>
     <message>
         <source>Frames</source>
-        <translation type="vanished">Trames</translation>
+        <translation>Trames</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="vanished">trame</translation>
+        <translation>trame</translation>
     </message>
     <message>
         <source>Notices and remote commands</source>
-        <translation type="vanished">Avis et commandes de la télécommande</translation>
+        <translation>Avis et commandes de la télécommande</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>prêt</translation>
+    </message>
+    <message>
+        <source>preparation</source>
+        <translation>préparation</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <translation>temps de travail</translation>
+    </message>
+    <message>
+        <source>landing</source>
+        <translation>atterrissage</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>round %1 group %2</source>
+        <translation>manche %1 groupe %2</translation>
+    </message>
+    <message>
+        <source>round %1</source>
+        <translation>manche %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>, from the phone &quot;%1&quot;</source>
+        <translation>, depuis le téléphone « %1 »</translation>
+    </message>
+    <message>
+        <source>Scores of this group:</source>
+        <translation>Scores de ce groupe :</translation>
+    </message>
+    <message>
+        <source>Scores of no cycle in this log:</source>
+        <translation>Scores sans cycle dans ce journal :</translation>
+    </message>
+    <message>
+        <source>Scores of this group</source>
+        <translation>Scores de ce groupe</translation>
+    </message>
+    <message>
+        <source>Scores of no cycle in this log</source>
+        <translation>Scores sans cycle dans ce journal</translation>
     </message>
 </context>
 <context>
@@ -399,35 +451,35 @@
     <name>Message</name>
     <message>
         <source>The day log</source>
-        <translation type="vanished">Le journal du jour</translation>
+        <translation>Le journal du jour</translation>
     </message>
     <message>
         <source>its lines are counted, and it carries on once it can be written</source>
-        <translation type="vanished">ses lignes sont comptées, et il reprend dès qu&apos;il peut être écrit</translation>
+        <translation>ses lignes sont comptées, et il reprend dès qu&apos;il peut être écrit</translation>
     </message>
     <message>
         <source>%1 %2 cannot be written: %3. The timer runs on; %4.</source>
-        <translation type="vanished">%1 %2 ne peut pas être écrit : %3. Le chronomètre continue ; %4.</translation>
+        <translation>%1 %2 : écriture impossible (%3). Le chronomètre continue ; %4.</translation>
     </message>
     <message>
         <source>%1 %2 is written again.</source>
-        <translation type="vanished">%1 %2 est de nouveau écrit.</translation>
+        <translation>%1 %2 : l&apos;écriture fonctionne de nouveau.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="vanished">%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Cues and seconds may slip while the laptop is busy: the system does not let the timer run ahead of other programs (%1). Close other programs during a round.</source>
-        <translation type="vanished">Les annonces et les secondes peuvent glisser quand le portable est occupé : le système ne donne pas la priorité au chronomètre sur les autres programmes (%1). Fermez les autres programmes pendant une manche.</translation>
+        <translation>Les annonces et les secondes peuvent glisser quand le portable est occupé : le système ne donne pas la priorité au chronomètre sur les autres programmes (%1). Fermez les autres programmes pendant une manche.</translation>
     </message>
     <message>
         <source>The cycle that was running when Aerolap ended without closing carries on: %1.</source>
-        <translation type="vanished">Le cycle en cours quand Aerolap s&apos;est arrêté sans être fermé continue : %1.</translation>
+        <translation>Le cycle en cours quand Aerolap s&apos;est arrêté sans être fermé continue : %1.</translation>
     </message>
     <message>
         <source>holds a cycle that begins in the future (the clock may have been set back)</source>
-        <translation type="vanished">contient un cycle qui commence dans le futur (l&apos;horloge a peut-être été reculée)</translation>
+        <translation>contient un cycle qui commence dans le futur (l&apos;horloge a peut-être été reculée)</translation>
     </message>
     <message>
         <source> It is kept as %1.</source>
@@ -439,11 +491,11 @@
     </message>
     <message>
         <source>The state file</source>
-        <translation type="vanished">Le fichier d&apos;état</translation>
+        <translation>Le fichier d&apos;état</translation>
     </message>
     <message>
         <source>after a crash it could not resume the cycle</source>
-        <translation type="vanished">après un plantage, il ne pourrait pas reprendre le cycle</translation>
+        <translation>après un plantage, il ne pourrait pas reprendre le cycle</translation>
     </message>
     <message>
         <source>: the timer carried on at the second the clock says, without the cues of that time.</source>
@@ -459,19 +511,19 @@
     </message>
     <message>
         <source>The director&apos;s remote: the paired devices in %1 cannot be read; pair the phones again.</source>
-        <translation type="vanished">Télécommande du directeur : les appareils associés dans %1 ne peuvent pas être lus ; associez de nouveau les téléphones.</translation>
+        <translation>Télécommande du directeur : les appareils associés dans %1 ne peuvent pas être lus ; associez de nouveau les téléphones.</translation>
     </message>
     <message>
         <source>The director&apos;s remote: the devices paired on %1 are forgotten; pair the phones again for today.</source>
-        <translation type="vanished">Télécommande du directeur : les appareils associés le %1 sont oubliés ; associez de nouveau les téléphones pour aujourd&apos;hui.</translation>
+        <translation>Télécommande du directeur : les appareils associés le %1 sont oubliés ; associez de nouveau les téléphones pour aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>The director&apos;s remote&apos;s list of paired devices</source>
-        <translation type="vanished">La liste des appareils associés à la télécommande du directeur</translation>
+        <translation>La liste des appareils associés à la télécommande du directeur</translation>
     </message>
     <message>
         <source>the devices paired since are forgotten when the program ends</source>
-        <translation type="vanished">les appareils associés depuis sont oubliés à la fin du programme</translation>
+        <translation>les appareils associés depuis sont oubliés à la fin du programme</translation>
     </message>
     <message>
         <source>Type a name for this device.</source>
@@ -511,39 +563,39 @@
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;): %2 refused: %3</source>
-        <translation type="vanished">Télécommande du directeur (« %1 ») : %2 refusé : %3</translation>
+        <translation>Télécommande du directeur (« %1 ») : %2 refusé : %3</translation>
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;) jumped to round %2, group %3.</source>
-        <translation type="vanished">La télécommande du directeur (« %1 ») est passée à la manche %2, groupe %3.</translation>
+        <translation>La télécommande du directeur (« %1 ») est passée à la manche %2, groupe %3.</translation>
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;): %2</source>
-        <translation type="vanished">Télécommande du directeur (« %1 ») : %2</translation>
+        <translation>Télécommande du directeur (« %1 ») : %2</translation>
     </message>
     <message>
         <source>a dialog is open on the laptop; answer it there first.</source>
-        <translation type="vanished">une boîte de dialogue est ouverte sur le portable ; répondez-y d&apos;abord.</translation>
+        <translation>une boîte de dialogue est ouverte sur le portable ; répondez-y d&apos;abord.</translation>
     </message>
     <message>
         <source>started the cycle.</source>
-        <translation type="vanished">a lancé le cycle.</translation>
+        <translation>a lancé le cycle.</translation>
     </message>
     <message>
         <source>stopped the cycle.</source>
-        <translation type="vanished">a arrêté le cycle.</translation>
+        <translation>a arrêté le cycle.</translation>
     </message>
     <message>
         <source>reset the timer.</source>
-        <translation type="vanished">a remis le chronomètre à zéro.</translation>
+        <translation>a remis le chronomètre à zéro.</translation>
     </message>
     <message>
         <source>skipped to the next group.</source>
-        <translation type="vanished">est passé au groupe suivant.</translation>
+        <translation>est passé au groupe suivant.</translation>
     </message>
     <message>
         <source>went back one group.</source>
-        <translation type="vanished">est revenu d&apos;un groupe.</translation>
+        <translation>est revenu d&apos;un groupe.</translation>
     </message>
     <message>
         <source>jumped to round %1, group %2.</source>
@@ -551,27 +603,27 @@
     </message>
     <message>
         <source>unknown command.</source>
-        <translation type="vanished">commande inconnue.</translation>
+        <translation>commande inconnue.</translation>
     </message>
     <message>
         <source>that button is not on the window now.</source>
-        <translation type="vanished">ce bouton n&apos;est pas dans la fenêtre en ce moment.</translation>
+        <translation>ce bouton n&apos;est pas dans la fenêtre en ce moment.</translation>
     </message>
     <message>
         <source>no schedule is loaded.</source>
-        <translation type="vanished">aucun programme n&apos;est chargé.</translation>
+        <translation>aucun programme n&apos;est chargé.</translation>
     </message>
     <message>
         <source>the schedule moves only while no cycle runs, within its rounds.</source>
-        <translation type="vanished">le programme ne se déplace que lorsqu&apos;aucun cycle ne tourne, dans ses manches.</translation>
+        <translation>le programme ne se déplace que lorsqu&apos;aucun cycle ne tourne, dans ses manches.</translation>
     </message>
     <message>
         <source>The laptop may go to sleep during a round: the login manager does not keep it awake (%1). Switch power saving off and keep the lid open.</source>
-        <translation type="vanished">Le portable risque de se mettre en veille pendant une manche : le gestionnaire de session ne le garde pas éveillé (%1). Désactivez l&apos;économie d&apos;énergie et gardez l&apos;écran ouvert.</translation>
+        <translation>Le portable risque de se mettre en veille pendant une manche : le gestionnaire de session ne le garde pas éveillé (%1). Désactivez l&apos;économie d&apos;énergie et gardez l&apos;écran ouvert.</translation>
     </message>
     <message>
         <source>The screen may blank during a round: the screen saver is not held off (%1). Switch the screen saver off.</source>
-        <translation type="vanished">L&apos;écran risque de s&apos;éteindre pendant une manche : l&apos;économiseur d&apos;écran n&apos;est pas bloqué (%1). Désactivez l&apos;économiseur d&apos;écran.</translation>
+        <translation>L&apos;écran risque de s&apos;éteindre pendant une manche : l&apos;économiseur d&apos;écran n&apos;est pas bloqué (%1). Désactivez l&apos;économiseur d&apos;écran.</translation>
     </message>
     <message>
         <source>%1, whose output &quot;%2&quot; is muted: no cue is heard</source>
@@ -587,63 +639,63 @@
     </message>
     <message>
         <source>Sound output: %1</source>
-        <translation type="vanished">Sortie son : %1</translation>
+        <translation>Sortie son : %1</translation>
     </message>
     <message>
         <source>LED display lost on %1: the timer runs on; frames resume when it is back</source>
-        <translation type="vanished">Afficheur LED perdu sur %1 : le chronomètre continue ; les trames reprennent à son retour</translation>
+        <translation>Afficheur LED perdu sur %1 : le chronomètre continue ; les trames reprennent à son retour</translation>
     </message>
     <message>
         <source>LED display back on %1</source>
-        <translation type="vanished">Afficheur LED de retour sur %1</translation>
+        <translation>Afficheur LED de retour sur %1</translation>
     </message>
     <message>
         <source>Serial port %1 could not be opened: %2</source>
-        <translation type="vanished">Le port série %1 n&apos;a pas pu être ouvert : %2</translation>
+        <translation>Le port série %1 n&apos;a pas pu être ouvert : %2</translation>
     </message>
     <message>
         <source>The pilots&apos; display is switched off (port 0).</source>
-        <translation type="vanished">L&apos;affichage des pilotes est désactivé (port 0).</translation>
+        <translation>L&apos;affichage des pilotes est désactivé (port 0).</translation>
     </message>
     <message>
         <source>The pilots&apos; display could not use port %1 (%2): the timer runs without it.</source>
-        <translation type="vanished">L&apos;affichage des pilotes n&apos;a pas pu utiliser le port %1 (%2) : le chronomètre fonctionne sans lui.</translation>
+        <translation>L&apos;affichage des pilotes n&apos;a pas pu utiliser le port %1 (%2) : le chronomètre fonctionne sans lui.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="vanished">ligne %1 : %2</translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>the log ends here</source>
-        <translation type="vanished">le journal s&apos;arrête ici</translation>
+        <translation>le journal s&apos;arrête ici</translation>
     </message>
     <message>
         <source>the program ended (a crash, a kill or a power cut)</source>
-        <translation type="vanished">le programme s&apos;est arrêté (plantage, arrêt forcé ou coupure de courant)</translation>
+        <translation>le programme s&apos;est arrêté (plantage, arrêt forcé ou coupure de courant)</translation>
     </message>
     <message>
         <source>the program was closed at %1</source>
-        <translation type="vanished">le programme a été fermé à %1</translation>
+        <translation>le programme a été fermé à %1</translation>
     </message>
     <message>
         <source>STOP at %1</source>
-        <translation type="vanished">STOP à %1</translation>
+        <translation>STOP à %1</translation>
     </message>
     <message>
         <source>program gone until %1 (%2 s)</source>
-        <translation type="vanished">programme absent jusqu&apos;à %1 (%2 s)</translation>
+        <translation>programme absent jusqu&apos;à %1 (%2 s)</translation>
     </message>
     <message>
         <source>the laptop slept %1 s</source>
-        <translation type="vanished">le portable a été en veille %1 s</translation>
+        <translation>le portable a été en veille %1 s</translation>
     </message>
     <message>
         <source>landing window over</source>
-        <translation type="vanished">fenêtre d&apos;atterrissage terminée</translation>
+        <translation>fenêtre d&apos;atterrissage terminée</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="vanished">arrêté</translation>
+        <translation>arrêté</translation>
     </message>
     <message>
         <source>ready</source>
@@ -660,6 +712,90 @@
     <message>
         <source>landing</source>
         <translation type="vanished">atterrissage</translation>
+    </message>
+    <message>
+        <source>not a line of the day log</source>
+        <translation>pas une ligne du journal du jour</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The state file %1 %2: the timer starts at READY with its own settings. It is kept as %3.</source>
+        <translation>Le fichier d&apos;état %1 %2 : le chronomètre démarre à READY avec ses propres réglages. Il est conservé sous %3.</translation>
+    </message>
+    <message>
+        <source>The state file %1 %2: the timer starts at READY with its own settings.</source>
+        <translation>Le fichier d&apos;état %1 %2 : le chronomètre démarre à READY avec ses propres réglages.</translation>
+    </message>
+    <message>
+        <source>The laptop slept for %1: the timer carried on at the second the clock says, without the cues of that time.</source>
+        <translation>Le portable a été en veille pendant %1 : le chronomètre a repris à la seconde que donne l&apos;horloge, sans les annonces de ce temps.</translation>
+    </message>
+    <message>
+        <source>The laptop slept for %1.</source>
+        <translation>Le portable a été en veille pendant %1.</translation>
+    </message>
+    <message>
+        <source>The timer was held up for %1: the timer carried on at the second the clock says, without the cues of that time.</source>
+        <translation>Le chronomètre a été retenu pendant %1 : il a repris à la seconde que donne l&apos;horloge, sans les annonces de ce temps.</translation>
+    </message>
+    <message>
+        <source>The director&apos;s remote</source>
+        <translation>Télécommande du directeur</translation>
+    </message>
+    <message>
+        <source>Timekeepers</source>
+        <translation>Chronométreurs</translation>
+    </message>
+    <message>
+        <source>%1: %2 wrong pairing codes; a new code is shown. Revoke any device that is not one of yours.</source>
+        <translation>%1 : %2 codes d&apos;association erronés ; un nouveau code est affiché. Révoquez tout appareil qui n&apos;est pas à vous.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is paired.</source>
+        <translation>%1 : « %2 » est associé.</translation>
+    </message>
+    <message>
+        <source>The scores file</source>
+        <translation>Le fichier des scores</translation>
+    </message>
+    <message>
+        <source>the scores are kept in memory and written once it can be</source>
+        <translation>les scores sont gardés en mémoire et écrits dès que possible</translation>
+    </message>
+    <message>
+        <source>The scores file %1 %2: the scores start empty. It is kept as %3.</source>
+        <translation>Le fichier des scores %1 %2 : les scores repartent de zéro. Il est conservé sous %3.</translation>
+    </message>
+    <message>
+        <source>The scores file %1 %2: the scores start empty.</source>
+        <translation>Le fichier des scores %1 %2 : les scores repartent de zéro.</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, whose output &quot;%2&quot; is muted: no cue is heard</source>
+        <translation>Sortie son : %1, dont la sortie « %2 » est coupée : aucune annonce n&apos;est audible</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, whose output &quot;%2&quot; is at zero volume: no cue is heard</source>
+        <translation>Sortie son : %1, dont la sortie « %2 » est à volume nul : aucune annonce n&apos;est audible</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, which has no output: no cue is heard</source>
+        <translation>Sortie son : %1, qui n&apos;a aucune sortie : aucune annonce n&apos;est audible</translation>
+    </message>
+    <message>
+        <source>PulseAudio sound server</source>
+        <translation>serveur de son PulseAudio</translation>
+    </message>
+    <message>
+        <source>ALSA default device (no sound server answers)</source>
+        <translation>périphérique ALSA par défaut (aucun serveur de son ne répond)</translation>
     </message>
 </context>
 <context>

@@ -113,188 +113,240 @@
     <name>DayReport</name>
     <message>
         <source>Aerolap day log of %1</source>
-        <translation type="vanished">Registro del giorno di Aerolap, %1</translation>
+        <translation>Registro del giorno di Aerolap, %1</translation>
     </message>
     <message>
         <source>at START</source>
-        <translation type="vanished">allo START</translation>
+        <translation>allo START</translation>
     </message>
     <message>
         <source>LATE</source>
-        <translation type="vanished">IN RITARDO</translation>
+        <translation>IN RITARDO</translation>
     </message>
     <message>
         <source>(in the gap)</source>
-        <translation type="vanished">(nell&apos;interruzione)</translation>
+        <translation>(nell&apos;interruzione)</translation>
     </message>
     <message>
         <source>MISSING</source>
-        <translation type="vanished">MANCANTE</translation>
+        <translation>MANCANTE</translation>
     </message>
     <message>
         <source>NOT TAKEN</source>
-        <translation type="vanished">NON RICEVUTO</translation>
+        <translation>NON RICEVUTO</translation>
     </message>
     <message>
         <source>Cycle %1: START at %2</source>
-        <translation type="vanished">Ciclo %1: START alle %2</translation>
+        <translation>Ciclo %1: START alle %2</translation>
     </message>
     <message>
         <source>Cycle %1: resumed at %2</source>
-        <translation type="vanished">Ciclo %1: ripreso alle %2</translation>
+        <translation>Ciclo %1: ripreso alle %2</translation>
     </message>
     <message>
         <source>Gap at %1: %2; the cycle went on at %3</source>
-        <translation type="vanished">Interruzione alle %1: %2; il ciclo è ripreso a %3</translation>
+        <translation>Interruzione alle %1: %2; il ciclo è ripreso a %3</translation>
     </message>
     <message numerus="yes">
         <source>%n cue(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n annuncio</numerusform>
             <numerusform>%n annunci</numerusform>
         </translation>
     </message>
     <message>
         <source>none late</source>
-        <translation type="vanished">nessuno in ritardo</translation>
+        <translation>nessuno in ritardo</translation>
     </message>
     <message numerus="yes">
         <source>%n late</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n in ritardo</numerusform>
             <numerusform>%n in ritardo</numerusform>
         </translation>
     </message>
     <message>
         <source>latest %1</source>
-        <translation type="vanished">il più tardi %1</translation>
+        <translation>ritardo massimo %1</translation>
     </message>
     <message numerus="yes">
         <source>%n missing</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n mancante</numerusform>
             <numerusform>%n mancanti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n frame(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n frame</numerusform>
             <numerusform>%n frame</numerusform>
         </translation>
     </message>
     <message>
         <source>all taken</source>
-        <translation type="vanished">tutti ricevuti</translation>
+        <translation>tutti ricevuti</translation>
     </message>
     <message numerus="yes">
         <source>%n not taken</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n non ricevuto</numerusform>
             <numerusform>%n non ricevuti</numerusform>
         </translation>
     </message>
     <message>
         <source>Not read: %1</source>
-        <translation type="vanished">Non letto: %1</translation>
+        <translation>Non letto: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) dropped while the log was busy</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n riga scartata mentre il registro era occupato</numerusform>
             <numerusform>%n righe scartate mentre il registro era occupato</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) lost while the log could not be written</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n riga persa mentre il registro non poteva essere scritto</numerusform>
             <numerusform>%n righe perse mentre il registro non poteva essere scritto</numerusform>
         </translation>
     </message>
     <message>
         <source>No cycle in this log.</source>
-        <translation type="vanished">Nessun ciclo in questo registro.</translation>
+        <translation>Nessun ciclo in questo registro.</translation>
     </message>
     <message>
         <source>%1 from %2, %3 s: %4</source>
-        <translation type="vanished">%1 dalle %2, %3 s: %4</translation>
+        <translation>%1 dalle %2, %3 s: %4</translation>
     </message>
     <message>
         <source>measured %1</source>
-        <translation type="vanished">misurato %1</translation>
+        <translation>misurato %1</translation>
     </message>
     <message>
         <source>not ended</source>
-        <translation type="vanished">non terminato</translation>
+        <translation>non terminato</translation>
     </message>
     <message>
         <source>Cues (lateness after their second; LATE beyond %1 ms):</source>
-        <translation type="vanished">Annunci (ritardo rispetto al loro secondo; IN RITARDO oltre %1 ms):</translation>
+        <translation>Annunci (ritardo rispetto al loro secondo; IN RITARDO oltre %1 ms):</translation>
     </message>
     <message>
         <source>Frames (lateness after their second):</source>
-        <translation type="vanished">Frame (ritardo rispetto al loro secondo):</translation>
+        <translation>Frame (ritardo rispetto al loro secondo):</translation>
     </message>
     <message>
         <source>Ended: %1</source>
-        <translation type="vanished">Fine: %1</translation>
+        <translation>Fine: %1</translation>
     </message>
     <message>
         <source>Notices:</source>
-        <translation type="vanished">Avvisi:</translation>
+        <translation>Avvisi:</translation>
     </message>
     <message>
         <source>Remote commands:</source>
-        <translation type="vanished">Comandi del telecomando:</translation>
+        <translation>Comandi del telecomando:</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="vanished">fase</translation>
+        <translation>fase</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="vanished">dalle</translation>
+        <translation>inizio</translation>
     </message>
     <message>
         <source>set</source>
-        <translation type="vanished">impostato</translation>
+        <translation>impostato</translation>
     </message>
     <message>
         <source>measured</source>
-        <translation type="vanished">misurato</translation>
+        <translation>misurato</translation>
     </message>
     <message>
         <source>Cues</source>
-        <translation type="vanished">Annunci</translation>
+        <translation>Annunci</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="vanished">alle</translation>
+        <translation>ora</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="vanished">secondo</translation>
+        <translation>secondo</translation>
     </message>
     <message>
         <source>cue</source>
-        <translation type="vanished">annuncio</translation>
+        <translation>annuncio</translation>
     </message>
     <message>
         <source>after its second</source>
-        <translation type="vanished">dopo il suo secondo</translation>
+        <translation>dopo il suo secondo</translation>
     </message>
     <message>
         <source>Frames</source>
-        <translation type="vanished">Frame</translation>
+        <translation>Frame</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="vanished">frame</translation>
+        <translation>frame</translation>
     </message>
     <message>
         <source>Notices and remote commands</source>
-        <translation type="vanished">Avvisi e comandi del telecomando</translation>
+        <translation>Avvisi e comandi del telecomando</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>pronto</translation>
+    </message>
+    <message>
+        <source>preparation</source>
+        <translation>preparazione</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <translation>tempo operativo</translation>
+    </message>
+    <message>
+        <source>landing</source>
+        <translation>atterraggio</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>fermato</translation>
+    </message>
+    <message>
+        <source>round %1 group %2</source>
+        <translation>round %1 gruppo %2</translation>
+    </message>
+    <message>
+        <source>round %1</source>
+        <translation>round %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>, from the phone &quot;%1&quot;</source>
+        <translation>, dal telefono &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Scores of this group:</source>
+        <translation>Punteggi di questo gruppo:</translation>
+    </message>
+    <message>
+        <source>Scores of no cycle in this log:</source>
+        <translation>Punteggi di nessun ciclo di questo registro:</translation>
+    </message>
+    <message>
+        <source>Scores of this group</source>
+        <translation>Punteggi di questo gruppo</translation>
+    </message>
+    <message>
+        <source>Scores of no cycle in this log</source>
+        <translation>Punteggi di nessun ciclo di questo registro</translation>
     </message>
 </context>
 <context>
@@ -399,35 +451,35 @@
     <name>Message</name>
     <message>
         <source>The day log</source>
-        <translation type="vanished">Il registro del giorno</translation>
+        <translation>Il registro del giorno</translation>
     </message>
     <message>
         <source>its lines are counted, and it carries on once it can be written</source>
-        <translation type="vanished">le sue righe vengono contate e riprende appena si può scrivere</translation>
+        <translation>le sue righe vengono contate e riprende appena si può scrivere</translation>
     </message>
     <message>
         <source>%1 %2 cannot be written: %3. The timer runs on; %4.</source>
-        <translation type="vanished">%1 %2 non si può scrivere: %3. Il timer continua; %4.</translation>
+        <translation>%1 %2 non si può scrivere: %3. Il timer continua; %4.</translation>
     </message>
     <message>
         <source>%1 %2 is written again.</source>
-        <translation type="vanished">%1 %2 viene di nuovo scritto.</translation>
+        <translation>%1 %2 viene di nuovo scritto.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="vanished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Cues and seconds may slip while the laptop is busy: the system does not let the timer run ahead of other programs (%1). Close other programs during a round.</source>
-        <translation type="vanished">Annunci e secondi possono slittare quando il portatile è occupato: il sistema non dà al timer la precedenza sugli altri programmi (%1). Chiudi gli altri programmi durante un round.</translation>
+        <translation>Annunci e secondi possono slittare quando il portatile è occupato: il sistema non dà al timer la precedenza sugli altri programmi (%1). Chiudi gli altri programmi durante un round.</translation>
     </message>
     <message>
         <source>The cycle that was running when Aerolap ended without closing carries on: %1.</source>
-        <translation type="vanished">Il ciclo in corso quando Aerolap si è chiuso in modo anomalo continua: %1.</translation>
+        <translation>Il ciclo in corso quando Aerolap si è chiuso in modo anomalo continua: %1.</translation>
     </message>
     <message>
         <source>holds a cycle that begins in the future (the clock may have been set back)</source>
-        <translation type="vanished">contiene un ciclo che inizia nel futuro (forse l&apos;orologio è stato spostato indietro)</translation>
+        <translation>contiene un ciclo che inizia nel futuro (forse l&apos;orologio è stato spostato indietro)</translation>
     </message>
     <message>
         <source> It is kept as %1.</source>
@@ -439,11 +491,11 @@
     </message>
     <message>
         <source>The state file</source>
-        <translation type="vanished">Il file di stato</translation>
+        <translation>Il file di stato</translation>
     </message>
     <message>
         <source>after a crash it could not resume the cycle</source>
-        <translation type="vanished">dopo un arresto anomalo non potrebbe riprendere il ciclo</translation>
+        <translation>dopo un arresto anomalo non potrebbe riprendere il ciclo</translation>
     </message>
     <message>
         <source>: the timer carried on at the second the clock says, without the cues of that time.</source>
@@ -459,19 +511,19 @@
     </message>
     <message>
         <source>The director&apos;s remote: the paired devices in %1 cannot be read; pair the phones again.</source>
-        <translation type="vanished">Telecomando del direttore: i dispositivi associati in %1 non si possono leggere; associa di nuovo i telefoni.</translation>
+        <translation>Telecomando del direttore: i dispositivi associati in %1 non si possono leggere; associa di nuovo i telefoni.</translation>
     </message>
     <message>
         <source>The director&apos;s remote: the devices paired on %1 are forgotten; pair the phones again for today.</source>
-        <translation type="vanished">Telecomando del direttore: i dispositivi associati il %1 sono dimenticati; associa di nuovo i telefoni per oggi.</translation>
+        <translation>Telecomando del direttore: i dispositivi associati il %1 sono dimenticati; associa di nuovo i telefoni per oggi.</translation>
     </message>
     <message>
         <source>The director&apos;s remote&apos;s list of paired devices</source>
-        <translation type="vanished">L&apos;elenco dei dispositivi associati al telecomando del direttore</translation>
+        <translation>L&apos;elenco dei dispositivi associati al telecomando del direttore</translation>
     </message>
     <message>
         <source>the devices paired since are forgotten when the program ends</source>
-        <translation type="vanished">i dispositivi associati da allora vengono dimenticati alla chiusura del programma</translation>
+        <translation>i dispositivi associati da allora vengono dimenticati alla chiusura del programma</translation>
     </message>
     <message>
         <source>Type a name for this device.</source>
@@ -511,39 +563,39 @@
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;): %2 refused: %3</source>
-        <translation type="vanished">Telecomando del direttore (&quot;%1&quot;): %2 rifiutato: %3</translation>
+        <translation>Telecomando del direttore (&quot;%1&quot;): %2 rifiutato: %3</translation>
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;) jumped to round %2, group %3.</source>
-        <translation type="vanished">Il telecomando del direttore (&quot;%1&quot;) è passato al round %2, gruppo %3.</translation>
+        <translation>Il telecomando del direttore (&quot;%1&quot;) è passato al round %2, gruppo %3.</translation>
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;): %2</source>
-        <translation type="vanished">Telecomando del direttore (&quot;%1&quot;): %2</translation>
+        <translation>Telecomando del direttore (&quot;%1&quot;): %2</translation>
     </message>
     <message>
         <source>a dialog is open on the laptop; answer it there first.</source>
-        <translation type="vanished">sul portatile è aperta una finestra di dialogo; rispondi prima lì.</translation>
+        <translation>sul portatile è aperta una finestra di dialogo; rispondi prima lì.</translation>
     </message>
     <message>
         <source>started the cycle.</source>
-        <translation type="vanished">ha avviato il ciclo.</translation>
+        <translation>ha avviato il ciclo.</translation>
     </message>
     <message>
         <source>stopped the cycle.</source>
-        <translation type="vanished">ha fermato il ciclo.</translation>
+        <translation>ha fermato il ciclo.</translation>
     </message>
     <message>
         <source>reset the timer.</source>
-        <translation type="vanished">ha azzerato il timer.</translation>
+        <translation>ha azzerato il timer.</translation>
     </message>
     <message>
         <source>skipped to the next group.</source>
-        <translation type="vanished">è passato al gruppo successivo.</translation>
+        <translation>è passato al gruppo successivo.</translation>
     </message>
     <message>
         <source>went back one group.</source>
-        <translation type="vanished">è tornato indietro di un gruppo.</translation>
+        <translation>è tornato indietro di un gruppo.</translation>
     </message>
     <message>
         <source>jumped to round %1, group %2.</source>
@@ -551,27 +603,27 @@
     </message>
     <message>
         <source>unknown command.</source>
-        <translation type="vanished">comando sconosciuto.</translation>
+        <translation>comando sconosciuto.</translation>
     </message>
     <message>
         <source>that button is not on the window now.</source>
-        <translation type="vanished">quel pulsante ora non è nella finestra.</translation>
+        <translation>quel pulsante ora non è nella finestra.</translation>
     </message>
     <message>
         <source>no schedule is loaded.</source>
-        <translation type="vanished">nessun programma di gara caricato.</translation>
+        <translation>nessun programma di gara caricato.</translation>
     </message>
     <message>
         <source>the schedule moves only while no cycle runs, within its rounds.</source>
-        <translation type="vanished">il programma si sposta solo quando nessun ciclo è in corso, entro i suoi round.</translation>
+        <translation>il programma si sposta solo quando nessun ciclo è in corso, entro i suoi round.</translation>
     </message>
     <message>
         <source>The laptop may go to sleep during a round: the login manager does not keep it awake (%1). Switch power saving off and keep the lid open.</source>
-        <translation type="vanished">Il portatile potrebbe andare in sospensione durante un round: il gestore di sessione non lo tiene sveglio (%1). Disattiva il risparmio energetico e tieni il coperchio aperto.</translation>
+        <translation>Il portatile potrebbe andare in sospensione durante un round: il gestore di sessione non lo tiene sveglio (%1). Disattiva il risparmio energetico e tieni il coperchio aperto.</translation>
     </message>
     <message>
         <source>The screen may blank during a round: the screen saver is not held off (%1). Switch the screen saver off.</source>
-        <translation type="vanished">Lo schermo potrebbe spegnersi durante un round: lo screen saver non è bloccato (%1). Disattiva lo screen saver.</translation>
+        <translation>Lo schermo potrebbe spegnersi durante un round: lo screen saver non è bloccato (%1). Disattiva lo screen saver.</translation>
     </message>
     <message>
         <source>%1, whose output &quot;%2&quot; is muted: no cue is heard</source>
@@ -587,63 +639,63 @@
     </message>
     <message>
         <source>Sound output: %1</source>
-        <translation type="vanished">Uscita audio: %1</translation>
+        <translation>Uscita audio: %1</translation>
     </message>
     <message>
         <source>LED display lost on %1: the timer runs on; frames resume when it is back</source>
-        <translation type="vanished">Tabellone LED perso su %1: il timer continua; i frame riprendono quando torna</translation>
+        <translation>Tabellone LED perso su %1: il timer continua; i frame riprendono quando torna</translation>
     </message>
     <message>
         <source>LED display back on %1</source>
-        <translation type="vanished">Tabellone LED di nuovo su %1</translation>
+        <translation>Tabellone LED di nuovo su %1</translation>
     </message>
     <message>
         <source>Serial port %1 could not be opened: %2</source>
-        <translation type="vanished">Impossibile aprire la porta seriale %1: %2</translation>
+        <translation>Impossibile aprire la porta seriale %1: %2</translation>
     </message>
     <message>
         <source>The pilots&apos; display is switched off (port 0).</source>
-        <translation type="vanished">Il display dei piloti è disattivato (porta 0).</translation>
+        <translation>Il display dei piloti è disattivato (porta 0).</translation>
     </message>
     <message>
         <source>The pilots&apos; display could not use port %1 (%2): the timer runs without it.</source>
-        <translation type="vanished">Il display dei piloti non ha potuto usare la porta %1 (%2): il timer funziona senza.</translation>
+        <translation>Il display dei piloti non ha potuto usare la porta %1 (%2): il timer funziona senza.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="vanished">riga %1: %2</translation>
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>the log ends here</source>
-        <translation type="vanished">il registro finisce qui</translation>
+        <translation>il registro finisce qui</translation>
     </message>
     <message>
         <source>the program ended (a crash, a kill or a power cut)</source>
-        <translation type="vanished">il programma è terminato (arresto anomalo, chiusura forzata o mancanza di corrente)</translation>
+        <translation>il programma è terminato (arresto anomalo, chiusura forzata o mancanza di corrente)</translation>
     </message>
     <message>
         <source>the program was closed at %1</source>
-        <translation type="vanished">il programma è stato chiuso alle %1</translation>
+        <translation>il programma è stato chiuso alle %1</translation>
     </message>
     <message>
         <source>STOP at %1</source>
-        <translation type="vanished">STOP alle %1</translation>
+        <translation>STOP alle %1</translation>
     </message>
     <message>
         <source>program gone until %1 (%2 s)</source>
-        <translation type="vanished">programma assente fino alle %1 (%2 s)</translation>
+        <translation>programma assente fino alle %1 (%2 s)</translation>
     </message>
     <message>
         <source>the laptop slept %1 s</source>
-        <translation type="vanished">il portatile è rimasto in sospensione %1 s</translation>
+        <translation>il portatile è rimasto in sospensione %1 s</translation>
     </message>
     <message>
         <source>landing window over</source>
-        <translation type="vanished">atterraggio concluso</translation>
+        <translation>atterraggio concluso</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="vanished">fermato</translation>
+        <translation>fermato</translation>
     </message>
     <message>
         <source>ready</source>
@@ -660,6 +712,90 @@
     <message>
         <source>landing</source>
         <translation type="vanished">atterraggio</translation>
+    </message>
+    <message>
+        <source>not a line of the day log</source>
+        <translation>non è una riga del registro del giorno</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>non esiste</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>The state file %1 %2: the timer starts at READY with its own settings. It is kept as %3.</source>
+        <translation>Il file di stato %1 %2: il timer parte da READY con le sue impostazioni. Viene conservato come %3.</translation>
+    </message>
+    <message>
+        <source>The state file %1 %2: the timer starts at READY with its own settings.</source>
+        <translation>Il file di stato %1 %2: il timer parte da READY con le sue impostazioni.</translation>
+    </message>
+    <message>
+        <source>The laptop slept for %1: the timer carried on at the second the clock says, without the cues of that time.</source>
+        <translation>Il portatile è rimasto in sospensione per %1: il timer è ripartito dal secondo indicato dall&apos;orologio, senza gli annunci di quel tempo.</translation>
+    </message>
+    <message>
+        <source>The laptop slept for %1.</source>
+        <translation>Il portatile è rimasto in sospensione per %1.</translation>
+    </message>
+    <message>
+        <source>The timer was held up for %1: the timer carried on at the second the clock says, without the cues of that time.</source>
+        <translation>Il timer è rimasto bloccato per %1: è ripartito dal secondo indicato dall&apos;orologio, senza gli annunci di quel tempo.</translation>
+    </message>
+    <message>
+        <source>The director&apos;s remote</source>
+        <translation>Telecomando del direttore</translation>
+    </message>
+    <message>
+        <source>Timekeepers</source>
+        <translation>Cronometristi</translation>
+    </message>
+    <message>
+        <source>%1: %2 wrong pairing codes; a new code is shown. Revoke any device that is not one of yours.</source>
+        <translation>%1: %2 codici di associazione errati; viene mostrato un nuovo codice. Revoca ogni dispositivo che non è tuo.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is paired.</source>
+        <translation>%1: &quot;%2&quot; è associato.</translation>
+    </message>
+    <message>
+        <source>The scores file</source>
+        <translation>Il file dei punteggi</translation>
+    </message>
+    <message>
+        <source>the scores are kept in memory and written once it can be</source>
+        <translation>i punteggi restano in memoria e vengono scritti appena possibile</translation>
+    </message>
+    <message>
+        <source>The scores file %1 %2: the scores start empty. It is kept as %3.</source>
+        <translation>Il file dei punteggi %1 %2: i punteggi partono vuoti. Viene conservato come %3.</translation>
+    </message>
+    <message>
+        <source>The scores file %1 %2: the scores start empty.</source>
+        <translation>Il file dei punteggi %1 %2: i punteggi partono vuoti.</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, whose output &quot;%2&quot; is muted: no cue is heard</source>
+        <translation>Uscita audio: %1, la cui uscita &quot;%2&quot; è silenziata: non si sente nessun annuncio</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, whose output &quot;%2&quot; is at zero volume: no cue is heard</source>
+        <translation>Uscita audio: %1, la cui uscita &quot;%2&quot; ha il volume a zero: non si sente nessun annuncio</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, which has no output: no cue is heard</source>
+        <translation>Uscita audio: %1, che non ha nessuna uscita: non si sente nessun annuncio</translation>
+    </message>
+    <message>
+        <source>PulseAudio sound server</source>
+        <translation>server audio PulseAudio</translation>
+    </message>
+    <message>
+        <source>ALSA default device (no sound server answers)</source>
+        <translation>dispositivo predefinito ALSA (nessun server audio risponde)</translation>
     </message>
 </context>
 <context>

@@ -18,8 +18,9 @@ namespace aerolap {
 
 namespace {
 
-constexpr KeptFile kScoresFile{"The scores file",
-                               "the scores are kept in memory and written once it can be"};
+constexpr KeptFile kScoresFile{
+    QT_TRANSLATE_NOOP("Message", "The scores file"),
+    QT_TRANSLATE_NOOP("Message", "the scores are kept in memory and written once it can be")};
 
 /// The texts of this file, as the catalogues hold them (lupdate reads `ScoresSessionText::tr`).
 struct ScoresSessionText {
@@ -94,10 +95,15 @@ void ScoresSession::load() {
             m_sheet = std::move(*sheet);
         } else {
             const auto aside = keepUnreadableAside(path);
-            m_notices.post("The scores file " + path.string() + " " + std::get<std::string>(read) +
-                               ": the scores start empty." +
-                               (aside ? " It is kept as " + aside->string() + "." : ""),
-                           Notice::Urgency::ActNow);
+            const std::string fault = std::get<std::string>(read);
+            m_notices.post(
+                aside ? Message{QT_TRANSLATE_NOOP("Message", "The scores file %1 %2: the scores "
+                                                             "start empty. It is kept as %3."),
+                                {path.string(), fault, aside->string()}}
+                      : Message{QT_TRANSLATE_NOOP("Message",
+                                                  "The scores file %1 %2: the scores start empty."),
+                                {path.string(), fault}},
+                Notice::Urgency::ActNow);
         }
     }
     touched();

@@ -132,9 +132,8 @@ TEST_P(WindowsInLanguage, NoticesAndDayLogFit) {
 TEST_P(WindowsInLanguage, PilotsDisplayFitsOnAndOff) {
     PilotsDisplayWindow on({QStringLiteral("http://192.168.1.20:8080/")}, {});
     expectFits(on);
-    PilotsDisplayWindow off(
-        {}, QCoreApplication::translate("PilotsDisplayWindow",
-                                        "The pilots' display is switched off (port 0)."));
+    PilotsDisplayWindow off({}, QCoreApplication::translate(
+                                    "Message", "The pilots' display is switched off (port 0)."));
     expectFits(off);
 }
 
