@@ -802,7 +802,7 @@
     <name>PilotsDisplayWindow</name>
     <message>
         <source>The pilots&apos; display is switched off (port 0).</source>
-        <translation>Die Anzeige für die Piloten ist ausgeschaltet (Port 0).</translation>
+        <translation type="vanished">Die Anzeige für die Piloten ist ausgeschaltet (Port 0).</translation>
     </message>
 </context>
 <context>

@@ -802,7 +802,7 @@
     <name>PilotsDisplayWindow</name>
     <message>
         <source>The pilots&apos; display is switched off (port 0).</source>
-        <translation>L&apos;affichage des pilotes est désactivé (port 0).</translation>
+        <translation type="vanished">L&apos;affichage des pilotes est désactivé (port 0).</translation>
     </message>
 </context>
 <context>

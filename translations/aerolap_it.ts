@@ -802,7 +802,7 @@
     <name>PilotsDisplayWindow</name>
     <message>
         <source>The pilots&apos; display is switched off (port 0).</source>
-        <translation>Il display dei piloti è disattivato (porta 0).</translation>
+        <translation type="vanished">Il display dei piloti è disattivato (porta 0).</translation>
     </message>
 </context>
 <context>
