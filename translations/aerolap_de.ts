@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CardCheck</name>
+    <message>
+        <source>Flight %1 has a negative time.</source>
+        <translation>Flug %1 hat eine negative Zeit.</translation>
+    </message>
+    <message>
+        <source>Flight %1 (%2) is longer than the working time of %3.</source>
+        <translation>Flug %1 (%2) ist länger als die Arbeitszeit von %3.</translation>
+    </message>
+    <message>
+        <source>Flight %1 ends past the working time by more than it lasted.</source>
+        <translation>Flug %1 endet um mehr nach der Arbeitszeit, als er gedauert hat.</translation>
+    </message>
+    <message>
+        <source>Flight %1 has no target: in poker each flight has the target named before it.</source>
+        <translation>Flug %1 hat keine Zielzeit: beim Poker hat jeder Flug die vorher angesagte Zielzeit.</translation>
+    </message>
+    <message>
+        <source>The target of flight %1 (%2) is longer than the working time of %3.</source>
+        <translation>Die Zielzeit von Flug %1 (%2) ist länger als die Arbeitszeit von %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Task %1 allows at most %n flight(s).</source>
+        <translation>
+            <numerusform>Aufgabe %1 erlaubt höchstens %n Flug.</numerusform>
+            <numerusform>Aufgabe %1 erlaubt höchstens %n Flüge.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A penalty is points taken off: it cannot be negative.</source>
+        <translation>Strafpunkte werden abgezogen: sie können nicht negativ sein.</translation>
+    </message>
+</context>
+<context>
+    <name>CardsPdf</name>
+    <message>
+        <source>%1: up to %2</source>
+        <translation>%1: bis %2</translation>
+    </message>
+    <message>
+        <source>%1: target</source>
+        <translation>%1: Zielzeit</translation>
+    </message>
+    <message>
+        <source>%1: time</source>
+        <translation>%1: Zeit</translation>
+    </message>
+    <message>
+        <source>Penalty: ______   Pilot: ____________   Timekeeper: ____________</source>
+        <translation>Strafe: ______   Pilot: ____________   Zeitnehmer: ____________</translation>
+    </message>
+    <message>
+        <source>Cards %1: cannot be written</source>
+        <translation>Karten %1: können nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Round %1 has no draw: the cards take their names from it.</source>
+        <translation>Durchgang %1 hat keine Auslosung: die Karten nehmen die Namen aus ihr.</translation>
+    </message>
+    <message>
+        <source>Cards: %1</source>
+        <translation>Karten: %1</translation>
+    </message>
+    <message>
+        <source>Round %1, group %2, task %3%4, working time %5</source>
+        <translation>Durchgang %1, Gruppe %2, Aufgabe %3%4, Arbeitszeit %5</translation>
+    </message>
+    <message>
+        <source>Score card</source>
+        <translation>Wertungskarte</translation>
+    </message>
+    <message>
+        <source>Timekeeper&apos;s card</source>
+        <translation>Karte des Zeitnehmers</translation>
+    </message>
+    <message>
+        <source>Times %1</source>
+        <translation>Stoppt %1</translation>
+    </message>
+</context>
+<context>
     <name>ContextMenu</name>
     <message>
         <source>Pilots&apos; display...</source>
@@ -32,262 +113,373 @@
     <name>DayReport</name>
     <message>
         <source>Aerolap day log of %1</source>
-        <translation type="vanished">Aerolap-Tagesprotokoll vom %1</translation>
+        <translation>Aerolap-Tagesprotokoll vom %1</translation>
     </message>
     <message>
         <source>at START</source>
-        <translation type="vanished">beim START</translation>
+        <translation>beim START</translation>
     </message>
     <message>
         <source>LATE</source>
-        <translation type="vanished">ZU SPÄT</translation>
+        <translation>ZU SPÄT</translation>
     </message>
     <message>
         <source>(in the gap)</source>
-        <translation type="vanished">(in der Lücke)</translation>
+        <translation>(in der Lücke)</translation>
     </message>
     <message>
         <source>MISSING</source>
-        <translation type="vanished">FEHLT</translation>
+        <translation>FEHLT</translation>
     </message>
     <message>
         <source>NOT TAKEN</source>
-        <translation type="vanished">NICHT ANGENOMMEN</translation>
+        <translation>NICHT ANGENOMMEN</translation>
     </message>
     <message>
         <source>Cycle %1: START at %2</source>
-        <translation type="vanished">Zyklus %1: START um %2</translation>
+        <translation>Zyklus %1: START um %2</translation>
     </message>
     <message>
         <source>Cycle %1: resumed at %2</source>
-        <translation type="vanished">Zyklus %1: fortgesetzt um %2</translation>
+        <translation>Zyklus %1: fortgesetzt um %2</translation>
     </message>
     <message>
         <source>Gap at %1: %2; the cycle went on at %3</source>
-        <translation type="vanished">Lücke um %1: %2; der Zyklus ging weiter bei %3</translation>
+        <translation>Lücke um %1: %2; der Zyklus ging weiter bei %3</translation>
     </message>
     <message numerus="yes">
         <source>%n cue(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n Ansage</numerusform>
             <numerusform>%n Ansagen</numerusform>
         </translation>
     </message>
     <message>
         <source>none late</source>
-        <translation type="vanished">keine zu spät</translation>
+        <translation>keine zu spät</translation>
     </message>
     <message numerus="yes">
         <source>%n late</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n zu spät</numerusform>
             <numerusform>%n zu spät</numerusform>
         </translation>
     </message>
     <message>
         <source>latest %1</source>
-        <translation type="vanished">späteste %1</translation>
+        <translation>maximal %1</translation>
     </message>
     <message numerus="yes">
         <source>%n missing</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n fehlt</numerusform>
             <numerusform>%n fehlen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n frame(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n Frame</numerusform>
             <numerusform>%n Frames</numerusform>
         </translation>
     </message>
     <message>
         <source>all taken</source>
-        <translation type="vanished">alle angenommen</translation>
+        <translation>alle angenommen</translation>
     </message>
     <message numerus="yes">
         <source>%n not taken</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n nicht angenommen</numerusform>
             <numerusform>%n nicht angenommen</numerusform>
         </translation>
     </message>
     <message>
         <source>Not read: %1</source>
-        <translation type="vanished">Nicht gelesen: %1</translation>
+        <translation>Nicht gelesen: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) dropped while the log was busy</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n Zeile verworfen, während das Protokoll ausgelastet war</numerusform>
             <numerusform>%n Zeilen verworfen, während das Protokoll ausgelastet war</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) lost while the log could not be written</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n Zeile verloren, während das Protokoll nicht geschrieben werden konnte</numerusform>
             <numerusform>%n Zeilen verloren, während das Protokoll nicht geschrieben werden konnte</numerusform>
         </translation>
     </message>
     <message>
         <source>No cycle in this log.</source>
-        <translation type="vanished">Kein Zyklus in diesem Protokoll.</translation>
+        <translation>Kein Zyklus in diesem Protokoll.</translation>
     </message>
     <message>
         <source>%1 from %2, %3 s: %4</source>
-        <translation type="vanished">%1 ab %2, %3 s: %4</translation>
+        <translation>%1 ab %2, %3 s: %4</translation>
     </message>
     <message>
         <source>measured %1</source>
-        <translation type="vanished">gemessen %1</translation>
+        <translation>gemessen %1</translation>
     </message>
     <message>
         <source>not ended</source>
-        <translation type="vanished">nicht beendet</translation>
+        <translation>nicht beendet</translation>
     </message>
     <message>
         <source>Cues (lateness after their second; LATE beyond %1 ms):</source>
-        <translation type="vanished">Ansagen (Verspätung nach ihrer Sekunde; ZU SPÄT über %1 ms):</translation>
+        <translation>Ansagen (Verspätung nach ihrer Sekunde; ZU SPÄT über %1 ms):</translation>
     </message>
     <message>
         <source>Frames (lateness after their second):</source>
-        <translation type="vanished">Frames (Verspätung nach ihrer Sekunde):</translation>
+        <translation>Frames (Verspätung nach ihrer Sekunde):</translation>
     </message>
     <message>
         <source>Ended: %1</source>
-        <translation type="vanished">Ende: %1</translation>
+        <translation>Ende: %1</translation>
     </message>
     <message>
         <source>Notices:</source>
-        <translation type="vanished">Hinweise:</translation>
+        <translation>Hinweise:</translation>
     </message>
     <message>
         <source>Remote commands:</source>
-        <translation type="vanished">Befehle der Fernbedienung:</translation>
+        <translation>Befehle der Fernbedienung:</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="vanished">Phase</translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="vanished">ab</translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>set</source>
-        <translation type="vanished">eingestellt</translation>
+        <translation>eingestellt</translation>
     </message>
     <message>
         <source>measured</source>
-        <translation type="vanished">gemessen</translation>
+        <translation>gemessen</translation>
     </message>
     <message>
         <source>Cues</source>
-        <translation type="vanished">Ansagen</translation>
+        <translation>Ansagen</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="vanished">um</translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="vanished">Sekunde</translation>
+        <translation>Sekunde</translation>
     </message>
     <message>
         <source>cue</source>
-        <translation type="vanished">Ansage</translation>
+        <translation>Ansage</translation>
     </message>
     <message>
         <source>after its second</source>
-        <translation type="vanished">nach ihrer Sekunde</translation>
+        <translation>nach ihrer Sekunde</translation>
     </message>
     <message>
         <source>Frames</source>
-        <translation type="vanished">Frames</translation>
+        <translation>Frames</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="vanished">Frame</translation>
+        <translation>Frame</translation>
     </message>
     <message>
         <source>Notices and remote commands</source>
-        <translation type="vanished">Hinweise und Befehle der Fernbedienung</translation>
+        <translation>Hinweise und Befehle der Fernbedienung</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>preparation</source>
+        <translation>Vorbereitung</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <translation>Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>landing</source>
+        <translation>Landung</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>round %1 group %2</source>
+        <translation>Durchgang %1 Gruppe %2</translation>
+    </message>
+    <message>
+        <source>round %1</source>
+        <translation>Durchgang %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>, from the phone &quot;%1&quot;</source>
+        <translation>, vom Telefon „%1“</translation>
+    </message>
+    <message>
+        <source>Scores of this group:</source>
+        <translation>Wertung dieser Gruppe:</translation>
+    </message>
+    <message>
+        <source>Scores of no cycle in this log:</source>
+        <translation>Wertungen ohne Zyklus in diesem Protokoll:</translation>
+    </message>
+    <message>
+        <source>Scores of this group</source>
+        <translation>Wertung dieser Gruppe</translation>
+    </message>
+    <message>
+        <source>Scores of no cycle in this log</source>
+        <translation>Wertungen ohne Zyklus in diesem Protokoll</translation>
     </message>
 </context>
 <context>
     <name>DrawPdf</name>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Durchgang %1</translation>
+        <translation>Durchgang %1</translation>
     </message>
     <message>
         <source>Round %1: task %2</source>
-        <translation type="vanished">Durchgang %1: Aufgabe %2</translation>
+        <translation>Durchgang %1: Aufgabe %2</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Gruppe %1</translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <source>Pilots: round/group</source>
-        <translation type="vanished">Piloten: Durchgang/Gruppe</translation>
+        <translation>Piloten: Durchgang/Gruppe</translation>
     </message>
     <message>
         <source>(withdrawn from round %1)</source>
-        <translation type="vanished">(ab Durchgang %1 zurückgezogen)</translation>
+        <translation>(ab Durchgang %1 zurückgezogen)</translation>
     </message>
     <message>
         <source>Draw %1: cannot be written</source>
-        <translation type="vanished">Auslosung %1: kann nicht geschrieben werden</translation>
+        <translation>Auslosung %1: kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The schedule has no draw to print.</source>
-        <translation type="vanished">Der Ablauf hat keine Auslosung zum Drucken.</translation>
+        <translation>Der Ablauf hat keine Auslosung zum Drucken.</translation>
     </message>
     <message>
         <source>Draw: %1</source>
-        <translation type="vanished">Auslosung: %1</translation>
+        <translation>Auslosung: %1</translation>
     </message>
     <message>
         <source>Contest</source>
-        <translation type="vanished">Wettbewerb</translation>
+        <translation>Wettbewerb</translation>
+    </message>
+</context>
+<context>
+    <name>F3kTasks</name>
+    <message>
+        <source>Last flight</source>
+        <translation>Letzter Flug</translation>
+    </message>
+    <message>
+        <source>Last two flights</source>
+        <translation>Letzte zwei Flüge</translation>
+    </message>
+    <message>
+        <source>All up, last down</source>
+        <translation>Alle hoch, Letzter runter</translation>
+    </message>
+    <message>
+        <source>Two flights</source>
+        <translation>Zwei Flüge</translation>
+    </message>
+    <message>
+        <source>Poker</source>
+        <translation>Poker</translation>
+    </message>
+    <message>
+        <source>Best 3 of 6</source>
+        <translation>Beste 3 aus 6</translation>
+    </message>
+    <message>
+        <source>Five longest flights</source>
+        <translation>Fünf längste Flüge</translation>
+    </message>
+    <message>
+        <source>One, two, three, four</source>
+        <translation>Eins, zwei, drei, vier</translation>
+    </message>
+    <message>
+        <source>Three longest flights</source>
+        <translation>Drei längste Flüge</translation>
+    </message>
+    <message>
+        <source>Last three flights</source>
+        <translation>Letzte drei Flüge</translation>
+    </message>
+    <message>
+        <source>Big ladder</source>
+        <translation>Große Leiter</translation>
+    </message>
+    <message>
+        <source>One flight</source>
+        <translation>Ein Flug</translation>
+    </message>
+    <message>
+        <source>Huge ladder</source>
+        <translation>Riesenleiter</translation>
+    </message>
+    <message>
+        <source>Best flight</source>
+        <translation>Bester Flug</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>The day log</source>
-        <translation type="vanished">Das Tagesprotokoll</translation>
+        <translation>Das Tagesprotokoll</translation>
     </message>
     <message>
         <source>its lines are counted, and it carries on once it can be written</source>
-        <translation type="vanished">seine Zeilen werden gezählt, und es geht weiter, sobald es geschrieben werden kann</translation>
+        <translation>seine Zeilen werden gezählt, und es geht weiter, sobald es geschrieben werden kann</translation>
     </message>
     <message>
         <source>%1 %2 cannot be written: %3. The timer runs on; %4.</source>
-        <translation type="vanished">%1 %2 kann nicht geschrieben werden: %3. Der Timer läuft weiter; %4.</translation>
+        <translation>%1 %2 kann nicht geschrieben werden: %3. Der Timer läuft weiter; %4.</translation>
     </message>
     <message>
         <source>%1 %2 is written again.</source>
-        <translation type="vanished">%1 %2 wird wieder geschrieben.</translation>
+        <translation>%1 %2 wird wieder geschrieben.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="vanished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Cues and seconds may slip while the laptop is busy: the system does not let the timer run ahead of other programs (%1). Close other programs during a round.</source>
-        <translation type="vanished">Ansagen und Sekunden können sich verschieben, wenn der Laptop ausgelastet ist: Das System gibt dem Timer keinen Vorrang vor anderen Programmen (%1). Schließe während eines Durchgangs andere Programme.</translation>
+        <translation>Ansagen und Sekunden können sich verschieben, wenn der Laptop ausgelastet ist: Das System gibt dem Timer keinen Vorrang vor anderen Programmen (%1). Schließe während eines Durchgangs andere Programme.</translation>
     </message>
     <message>
         <source>The cycle that was running when Aerolap ended without closing carries on: %1.</source>
-        <translation type="vanished">Der Zyklus, der lief, als Aerolap ohne Schließen endete, geht weiter: %1.</translation>
+        <translation>Der Zyklus, der lief, als Aerolap ohne Schließen endete, geht weiter: %1.</translation>
     </message>
     <message>
         <source>holds a cycle that begins in the future (the clock may have been set back)</source>
-        <translation type="vanished">enthält einen Zyklus, der in der Zukunft beginnt (die Uhr wurde vielleicht zurückgestellt)</translation>
+        <translation>enthält einen Zyklus, der in der Zukunft beginnt (die Uhr wurde vielleicht zurückgestellt)</translation>
     </message>
     <message>
         <source> It is kept as %1.</source>
@@ -299,11 +491,11 @@
     </message>
     <message>
         <source>The state file</source>
-        <translation type="vanished">Die Zustandsdatei</translation>
+        <translation>Die Zustandsdatei</translation>
     </message>
     <message>
         <source>after a crash it could not resume the cycle</source>
-        <translation type="vanished">nach einem Absturz könnte er den Zyklus nicht fortsetzen</translation>
+        <translation>nach einem Absturz könnte er den Zyklus nicht fortsetzen</translation>
     </message>
     <message>
         <source>: the timer carried on at the second the clock says, without the cues of that time.</source>
@@ -319,19 +511,19 @@
     </message>
     <message>
         <source>The director&apos;s remote: the paired devices in %1 cannot be read; pair the phones again.</source>
-        <translation type="vanished">Fernbedienung des Wettbewerbsleiters: Die gekoppelten Geräte in %1 können nicht gelesen werden; kopple die Telefone erneut.</translation>
+        <translation>Fernbedienung des Wettbewerbsleiters: Die gekoppelten Geräte in %1 können nicht gelesen werden; kopple die Telefone erneut.</translation>
     </message>
     <message>
         <source>The director&apos;s remote: the devices paired on %1 are forgotten; pair the phones again for today.</source>
-        <translation type="vanished">Fernbedienung des Wettbewerbsleiters: Die am %1 gekoppelten Geräte sind vergessen; kopple die Telefone für heute erneut.</translation>
+        <translation>Fernbedienung des Wettbewerbsleiters: Die am %1 gekoppelten Geräte sind vergessen; kopple die Telefone für heute erneut.</translation>
     </message>
     <message>
         <source>The director&apos;s remote&apos;s list of paired devices</source>
-        <translation type="vanished">Die Liste der gekoppelten Geräte der Fernbedienung</translation>
+        <translation>Die Liste der gekoppelten Geräte der Fernbedienung</translation>
     </message>
     <message>
         <source>the devices paired since are forgotten when the program ends</source>
-        <translation type="vanished">die seither gekoppelten Geräte sind vergessen, wenn das Programm endet</translation>
+        <translation>die seither gekoppelten Geräte sind vergessen, wenn das Programm endet</translation>
     </message>
     <message>
         <source>Type a name for this device.</source>
@@ -371,39 +563,39 @@
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;): %2 refused: %3</source>
-        <translation type="vanished">Fernbedienung des Wettbewerbsleiters („%1“): %2 abgelehnt: %3</translation>
+        <translation>Fernbedienung des Wettbewerbsleiters („%1“): %2 abgelehnt: %3</translation>
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;) jumped to round %2, group %3.</source>
-        <translation type="vanished">Die Fernbedienung des Wettbewerbsleiters („%1“) ist zu Durchgang %2, Gruppe %3 gesprungen.</translation>
+        <translation>Die Fernbedienung des Wettbewerbsleiters („%1“) ist zu Durchgang %2, Gruppe %3 gesprungen.</translation>
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;): %2</source>
-        <translation type="vanished">Fernbedienung des Wettbewerbsleiters („%1“): %2</translation>
+        <translation>Fernbedienung des Wettbewerbsleiters („%1“): %2</translation>
     </message>
     <message>
         <source>a dialog is open on the laptop; answer it there first.</source>
-        <translation type="vanished">auf dem Laptop ist ein Dialog offen; beantworte ihn zuerst dort.</translation>
+        <translation>auf dem Laptop ist ein Dialog offen; beantworte ihn zuerst dort.</translation>
     </message>
     <message>
         <source>started the cycle.</source>
-        <translation type="vanished">hat den Zyklus gestartet.</translation>
+        <translation>hat den Zyklus gestartet.</translation>
     </message>
     <message>
         <source>stopped the cycle.</source>
-        <translation type="vanished">hat den Zyklus angehalten.</translation>
+        <translation>hat den Zyklus angehalten.</translation>
     </message>
     <message>
         <source>reset the timer.</source>
-        <translation type="vanished">hat den Timer zurückgesetzt.</translation>
+        <translation>hat den Timer zurückgesetzt.</translation>
     </message>
     <message>
         <source>skipped to the next group.</source>
-        <translation type="vanished">ist zur nächsten Gruppe gesprungen.</translation>
+        <translation>ist zur nächsten Gruppe gesprungen.</translation>
     </message>
     <message>
         <source>went back one group.</source>
-        <translation type="vanished">ist eine Gruppe zurückgegangen.</translation>
+        <translation>ist eine Gruppe zurückgegangen.</translation>
     </message>
     <message>
         <source>jumped to round %1, group %2.</source>
@@ -411,27 +603,27 @@
     </message>
     <message>
         <source>unknown command.</source>
-        <translation type="vanished">unbekannter Befehl.</translation>
+        <translation>unbekannter Befehl.</translation>
     </message>
     <message>
         <source>that button is not on the window now.</source>
-        <translation type="vanished">diese Schaltfläche ist gerade nicht im Fenster.</translation>
+        <translation>diese Schaltfläche ist gerade nicht im Fenster.</translation>
     </message>
     <message>
         <source>no schedule is loaded.</source>
-        <translation type="vanished">kein Ablauf geladen.</translation>
+        <translation>kein Ablauf geladen.</translation>
     </message>
     <message>
         <source>the schedule moves only while no cycle runs, within its rounds.</source>
-        <translation type="vanished">der Ablauf bewegt sich nur, solange kein Zyklus läuft, innerhalb seiner Durchgänge.</translation>
+        <translation>der Ablauf bewegt sich nur, solange kein Zyklus läuft, innerhalb seiner Durchgänge.</translation>
     </message>
     <message>
         <source>The laptop may go to sleep during a round: the login manager does not keep it awake (%1). Switch power saving off and keep the lid open.</source>
-        <translation type="vanished">Der Laptop könnte während eines Durchgangs in den Ruhezustand gehen: Die Sitzungsverwaltung hält ihn nicht wach (%1). Schalte das Energiesparen aus und lass den Deckel offen.</translation>
+        <translation>Der Laptop könnte während eines Durchgangs in den Ruhezustand gehen: Die Sitzungsverwaltung hält ihn nicht wach (%1). Schalte das Energiesparen aus und lass den Deckel offen.</translation>
     </message>
     <message>
         <source>The screen may blank during a round: the screen saver is not held off (%1). Switch the screen saver off.</source>
-        <translation type="vanished">Der Bildschirm könnte während eines Durchgangs dunkel werden: Der Bildschirmschoner wird nicht zurückgehalten (%1). Schalte den Bildschirmschoner aus.</translation>
+        <translation>Der Bildschirm könnte während eines Durchgangs dunkel werden: Der Bildschirmschoner wird nicht zurückgehalten (%1). Schalte den Bildschirmschoner aus.</translation>
     </message>
     <message>
         <source>%1, whose output &quot;%2&quot; is muted: no cue is heard</source>
@@ -447,63 +639,63 @@
     </message>
     <message>
         <source>Sound output: %1</source>
-        <translation type="vanished">Tonausgabe: %1</translation>
+        <translation>Tonausgabe: %1</translation>
     </message>
     <message>
         <source>LED display lost on %1: the timer runs on; frames resume when it is back</source>
-        <translation type="vanished">LED-Anzeige an %1 verloren: Der Timer läuft weiter; die Frames kommen wieder, sobald sie zurück ist</translation>
+        <translation>LED-Anzeige an %1 verloren: Der Timer läuft weiter; die Frames kommen wieder, sobald sie zurück ist</translation>
     </message>
     <message>
         <source>LED display back on %1</source>
-        <translation type="vanished">LED-Anzeige wieder an %1</translation>
+        <translation>LED-Anzeige wieder an %1</translation>
     </message>
     <message>
         <source>Serial port %1 could not be opened: %2</source>
-        <translation type="vanished">Die serielle Schnittstelle %1 konnte nicht geöffnet werden: %2</translation>
+        <translation>Die serielle Schnittstelle %1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The pilots&apos; display is switched off (port 0).</source>
-        <translation type="vanished">Die Anzeige für die Piloten ist ausgeschaltet (Port 0).</translation>
+        <translation>Die Anzeige für die Piloten ist ausgeschaltet (Port 0).</translation>
     </message>
     <message>
         <source>The pilots&apos; display could not use port %1 (%2): the timer runs without it.</source>
-        <translation type="vanished">Die Anzeige für die Piloten konnte Port %1 nicht nutzen (%2): Der Timer läuft ohne sie.</translation>
+        <translation>Die Anzeige für die Piloten konnte Port %1 nicht nutzen (%2): Der Timer läuft ohne sie.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="vanished">Zeile %1: %2</translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>the log ends here</source>
-        <translation type="vanished">das Protokoll endet hier</translation>
+        <translation>das Protokoll endet hier</translation>
     </message>
     <message>
         <source>the program ended (a crash, a kill or a power cut)</source>
-        <translation type="vanished">das Programm endete (ein Absturz, ein Abbruch oder ein Stromausfall)</translation>
+        <translation>das Programm endete (ein Absturz, ein Abbruch oder ein Stromausfall)</translation>
     </message>
     <message>
         <source>the program was closed at %1</source>
-        <translation type="vanished">das Programm wurde um %1 geschlossen</translation>
+        <translation>das Programm wurde um %1 geschlossen</translation>
     </message>
     <message>
         <source>STOP at %1</source>
-        <translation type="vanished">STOP um %1</translation>
+        <translation>STOP um %1</translation>
     </message>
     <message>
         <source>program gone until %1 (%2 s)</source>
-        <translation type="vanished">Programm weg bis %1 (%2 s)</translation>
+        <translation>Programm weg bis %1 (%2 s)</translation>
     </message>
     <message>
         <source>the laptop slept %1 s</source>
-        <translation type="vanished">der Laptop war %1 s im Ruhezustand</translation>
+        <translation>der Laptop war %1 s im Ruhezustand</translation>
     </message>
     <message>
         <source>landing window over</source>
-        <translation type="vanished">Landefenster vorbei</translation>
+        <translation>Landefenster vorbei</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="vanished">angehalten</translation>
+        <translation>angehalten</translation>
     </message>
     <message>
         <source>ready</source>
@@ -520,6 +712,97 @@
     <message>
         <source>landing</source>
         <translation type="vanished">Landefenster</translation>
+    </message>
+    <message>
+        <source>not a line of the day log</source>
+        <translation>keine Zeile des Tagesprotokolls</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>existiert nicht</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The state file %1 %2: the timer starts at READY with its own settings. It is kept as %3.</source>
+        <translation>Die Zustandsdatei %1 %2: Der Timer beginnt bei READY mit seinen eigenen Einstellungen. Sie wird als %3 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The state file %1 %2: the timer starts at READY with its own settings.</source>
+        <translation>Die Zustandsdatei %1 %2: Der Timer beginnt bei READY mit seinen eigenen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The laptop slept for %1: the timer carried on at the second the clock says, without the cues of that time.</source>
+        <translation>Der Laptop war %1 im Ruhezustand: Der Timer lief bei der Sekunde weiter, die die Uhr angibt, ohne die Ansagen dieser Zeit.</translation>
+    </message>
+    <message>
+        <source>The laptop slept for %1.</source>
+        <translation>Der Laptop war %1 im Ruhezustand.</translation>
+    </message>
+    <message>
+        <source>The timer was held up for %1: the timer carried on at the second the clock says, without the cues of that time.</source>
+        <translation>Der Timer wurde %1 aufgehalten: Er lief bei der Sekunde weiter, die die Uhr angibt, ohne die Ansagen dieser Zeit.</translation>
+    </message>
+    <message>
+        <source>The director&apos;s remote</source>
+        <translation>Fernbedienung des Wettbewerbsleiters</translation>
+    </message>
+    <message>
+        <source>Timekeepers</source>
+        <translation>Zeitnehmer</translation>
+    </message>
+    <message>
+        <source>%1: %2 wrong pairing codes; a new code is shown. Revoke any device that is not one of yours.</source>
+        <translation>%1: %2 falsche Kopplungscodes; ein neuer Code wird angezeigt. Widerrufe jedes Gerät, das nicht deines ist.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is paired.</source>
+        <translation>%1: „%2“ ist gekoppelt.</translation>
+    </message>
+    <message>
+        <source>The scores file</source>
+        <translation>Die Wertungsdatei</translation>
+    </message>
+    <message>
+        <source>the scores are kept in memory and written once it can be</source>
+        <translation>die Wertungen bleiben im Speicher und werden geschrieben, sobald es geht</translation>
+    </message>
+    <message>
+        <source>The scores file %1 %2: the scores start empty. It is kept as %3.</source>
+        <translation>Die Wertungsdatei %1 %2: Die Wertung beginnt leer. Sie wird als %3 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The scores file %1 %2: the scores start empty.</source>
+        <translation>Die Wertungsdatei %1 %2: Die Wertung beginnt leer.</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, whose output &quot;%2&quot; is muted: no cue is heard</source>
+        <translation>Tonausgabe: %1, dessen Ausgang „%2“ stummgeschaltet ist: Keine Ansage ist zu hören</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, whose output &quot;%2&quot; is at zero volume: no cue is heard</source>
+        <translation>Tonausgabe: %1, dessen Ausgang „%2“ auf Lautstärke null steht: Keine Ansage ist zu hören</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, which has no output: no cue is heard</source>
+        <translation>Tonausgabe: %1, der keinen Ausgang hat: Keine Ansage ist zu hören</translation>
+    </message>
+    <message>
+        <source>PulseAudio sound server</source>
+        <translation>PulseAudio-Soundserver</translation>
+    </message>
+    <message>
+        <source>ALSA default device (no sound server answers)</source>
+        <translation>ALSA-Standardgerät (kein Soundserver antwortet)</translation>
+    </message>
+</context>
+<context>
+    <name>PilotsDisplayWindow</name>
+    <message>
+        <source>The pilots&apos; display is switched off (port 0).</source>
+        <translation type="vanished">Die Anzeige für die Piloten ist ausgeschaltet (Port 0).</translation>
     </message>
 </context>
 <context>
@@ -547,6 +830,276 @@
     <message>
         <source>Fly-off</source>
         <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>DSQ</source>
+        <translation>DSQ</translation>
+    </message>
+    <message>
+        <source>Contest</source>
+        <translation>Wettbewerb</translation>
+    </message>
+    <message numerus="yes">
+        <source>PROVISIONAL: %n group(s) not confirmed; their scores are marked *.</source>
+        <translation>
+            <numerusform>VORLÄUFIG: %n Gruppe nicht bestätigt; ihre Wertungen sind mit * markiert.</numerusform>
+            <numerusform>VORLÄUFIG: %n Gruppen nicht bestätigt; ihre Wertungen sind mit * markiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Pilot</source>
+        <translation>Pilot</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>R%1</source>
+        <translation>D%1</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Strafe</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Round %1: task %2, working time %3</source>
+        <translation>Durchgang %1: Aufgabe %2, Arbeitszeit %3</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>Flüge</translation>
+    </message>
+    <message>
+        <source>Raw</source>
+        <translation>Roh</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Vermerk</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gewertet</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPdf</name>
+    <message>
+        <source>Results: %1</source>
+        <translation>Ergebnisse: %1</translation>
+    </message>
+    <message>
+        <source>Results %1: cannot be written</source>
+        <translation>Ergebnisse %1: können nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Rangliste</translation>
+    </message>
+    <message>
+        <source>Fly-off</source>
+        <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+</context>
+<context>
+    <name>RoundsModel</name>
+    <message>
+        <source>Task</source>
+        <translation type="vanished">Aufgabe</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="vanished">Titel</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation type="vanished">Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation type="vanished">Gruppen</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation type="vanished">Flüge</translation>
+    </message>
+    <message>
+        <source>Preparation</source>
+        <translation type="vanished">Vorbereitung</translation>
+    </message>
+</context>
+<context>
+    <name>RulesListing</name>
+    <message numerus="yes">
+        <source>%1 from %n rounds</source>
+        <translation>
+            <numerusform>%1 ab %n Durchgang</numerusform>
+            <numerusform>%1 ab %n Durchgängen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n flight(s)</source>
+        <translation>
+            <numerusform>der letzte Flug</numerusform>
+            <numerusform>die letzten %n Flüge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the longest %n flight(s)</source>
+        <translation>
+            <numerusform>der längste Flug</numerusform>
+            <numerusform>die %n längsten Flüge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every flight</source>
+        <translation>jeder Flug</translation>
+    </message>
+    <message>
+        <source>the longest flights against the targets, as they score most</source>
+        <translation>die längsten Flüge gegen die Zielzeiten, so wie sie am meisten zählen</translation>
+    </message>
+    <message>
+        <source>the flights in order against the targets</source>
+        <translation>die Flüge der Reihe nach gegen die Zielzeiten</translation>
+    </message>
+    <message numerus="yes">
+        <source>the pilot&apos;s targets reached, at most %n</source>
+        <translation>
+            <numerusform>die erreichten Zielzeiten des Piloten, höchstens %n</numerusform>
+            <numerusform>die erreichten Zielzeiten des Piloten, höchstens %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rounds dropped</source>
+        <translation>Streichdurchgänge</translation>
+    </message>
+    <message>
+        <source>Completed rounds for a final score</source>
+        <translation>Abgeschlossene Durchgänge für eine Endwertung</translation>
+    </message>
+    <message>
+        <source>Penalty points that disqualify</source>
+        <translation>Strafpunkte, die disqualifizieren</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>über %1</translation>
+    </message>
+    <message>
+        <source>Re-flight</source>
+        <translation>Wiederholungsflug</translation>
+    </message>
+    <message>
+        <source>the re-flown pilot takes the re-flight&apos;s score, the others in its group the better of their two</source>
+        <translation>der wiederholende Pilot erhält die Wertung des Wiederholungsflugs, die anderen seiner Gruppe die bessere ihrer beiden</translation>
+    </message>
+    <message>
+        <source>everyone in the re-flight group keeps the better of their two scores</source>
+        <translation>jeder in der Wiederholungsgruppe behält die bessere seiner beiden Wertungen</translation>
+    </message>
+    <message>
+        <source>Team result</source>
+        <translation>Teamwertung</translation>
+    </message>
+    <message numerus="yes">
+        <source>the sum of %n nominated members&apos; totals</source>
+        <translation>
+            <numerusform>die Gesamtwertung des benannten Mitglieds</numerusform>
+            <numerusform>die Summe der Gesamtwertungen von %n benannten Mitgliedern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the sum of the best %n members&apos; totals</source>
+        <translation>
+            <numerusform>die Gesamtwertung des besten Mitglieds</numerusform>
+            <numerusform>die Summe der Gesamtwertungen der %n besten Mitglieder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fly-off rounds dropped</source>
+        <translation>Gestrichene Fly-Off-Durchgänge</translation>
+    </message>
+    <message>
+        <source>Poker targets counted</source>
+        <translation>Gewertete Poker-Zielzeiten</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>höchstens %1</translation>
+    </message>
+    <message>
+        <source>Task D</source>
+        <translation>Aufgabe D</translation>
+    </message>
+    <message>
+        <source>two flights</source>
+        <translation>zwei Flüge</translation>
+    </message>
+    <message>
+        <source>ladder of 30 s to 120 s in order</source>
+        <translation>Leiter von 30 s bis 120 s der Reihe nach</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Working time</source>
+        <translation>Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gewertet</translation>
+    </message>
+    <message>
+        <source>Flights allowed</source>
+        <translation>Erlaubte Flüge</translation>
+    </message>
+    <message>
+        <source>any number</source>
+        <translation>beliebig viele</translation>
+    </message>
+    <message>
+        <source>Most a flight counts</source>
+        <translation>Höchstwertung eines Flugs</translation>
+    </message>
+    <message>
+        <source>the working time</source>
+        <translation>die Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Zielzeiten</translation>
     </message>
 </context>
 <context>
@@ -625,6 +1178,104 @@
     </message>
 </context>
 <context>
+    <name>ScheduleFileDialogs</name>
+    <message>
+        <source>Import draw</source>
+        <translation>Auslosung importieren</translation>
+    </message>
+    <message>
+        <source>Draws (*.csv *.txt)</source>
+        <translation>Auslosungen (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Print draw</source>
+        <translation>Auslosung drucken</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Generate draw</source>
+        <translation>Auslosung erstellen</translation>
+    </message>
+    <message>
+        <source>One pilot a line: Name, or Name; Team</source>
+        <translation>Ein Pilot pro Zeile: Name oder Name; Team</translation>
+    </message>
+    <message>
+        <source>Pilots:</source>
+        <translation>Piloten:</translation>
+    </message>
+    <message>
+        <source>Group size</source>
+        <translation>Gruppengröße</translation>
+    </message>
+    <message>
+        <source>Number of groups</source>
+        <translation>Anzahl der Gruppen</translation>
+    </message>
+    <message>
+        <source>Seed (the same seed draws the same again):</source>
+        <translation>Startwert (derselbe Startwert lost genauso wieder aus):</translation>
+    </message>
+    <message>
+        <source>Withdraw pilot</source>
+        <translation>Pilot zurückziehen</translation>
+    </message>
+    <message>
+        <source>Pilot who withdraws from the groups not yet flown:</source>
+        <translation>Pilot, der aus den noch nicht geflogenen Gruppen zurückgezogen wird:</translation>
+    </message>
+    <message>
+        <source>Open schedule</source>
+        <translation>Ablauf öffnen</translation>
+    </message>
+    <message>
+        <source>Schedules (*.json)</source>
+        <translation>Abläufe (*.json)</translation>
+    </message>
+    <message>
+        <source>Save schedule</source>
+        <translation>Ablauf speichern</translation>
+    </message>
+    <message>
+        <source>Line %1: a team without a pilot&apos;s name</source>
+        <translation>Zeile %1: ein Team ohne Namen des Piloten</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is in the list twice</source>
+        <translation>Zeile %1: „%2“ steht zweimal in der Liste</translation>
+    </message>
+    <message>
+        <source>The list holds no pilots: one a line, Name or Name; Team.</source>
+        <translation>Die Liste enthält keine Piloten: einer pro Zeile, Name oder Name; Team.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>waiting for START</source>
+        <translation type="vanished">wartet auf START</translation>
+    </message>
+    <message>
+        <source>cycle running</source>
+        <translation type="vanished">Zyklus läuft</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation type="vanished">Pause</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="vanished">angehalten</translation>
+    </message>
+    <message>
+        <source>schedule done</source>
+        <translation type="vanished">Ablauf beendet</translation>
+    </message>
+</context>
+<context>
     <name>ScoresDialogs</name>
     <message>
         <source>The re-flown pilot takes the re-flight</source>
@@ -650,12 +1301,166 @@
         <source>Ladder of 30 s to 120 s</source>
         <translation>Leiter von 30 s bis 120 s</translation>
     </message>
+    <message>
+        <source>Re-flight group</source>
+        <translation>Wiederholungsgruppe</translation>
+    </message>
+    <message>
+        <source>Granted a re-flight:</source>
+        <translation>Wiederholungsflug erhalten:</translation>
+    </message>
+    <message>
+        <source>Fill the group (keep the better score):</source>
+        <translation>Füllen die Gruppe auf (behalten die bessere Wertung):</translation>
+    </message>
+    <message>
+        <source>Contest rules</source>
+        <translation>Wettbewerbsregeln</translation>
+    </message>
+    <message>
+        <source>Rounds dropped (from rounds:dropped):</source>
+        <translation>Streichdurchgänge (ab Durchgängen:gestrichen):</translation>
+    </message>
+    <message>
+        <source>Completed rounds for a final score:</source>
+        <translation>Abgeschlossene Durchgänge für eine Endwertung:</translation>
+    </message>
+    <message>
+        <source>Penalty points that disqualify, over:</source>
+        <translation>Strafpunkte, die disqualifizieren, über:</translation>
+    </message>
+    <message>
+        <source>Re-flight:</source>
+        <translation>Wiederholungsflug:</translation>
+    </message>
+    <message>
+        <source>Team result:</source>
+        <translation>Teamwertung:</translation>
+    </message>
+    <message>
+        <source>Members counted:</source>
+        <translation>Gewertete Mitglieder:</translation>
+    </message>
+    <message>
+        <source>Poker targets counted:</source>
+        <translation>Gewertete Poker-Zielzeiten:</translation>
+    </message>
+    <message>
+        <source>Task D:</source>
+        <translation>Aufgabe D:</translation>
+    </message>
+    <message>
+        <source>Fly-off from round:</source>
+        <translation>Fly-Off ab Durchgang:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>Write the dropped rounds as steps like 5:1 9:2: from 5 rounds 1 is dropped, from 9 rounds 2.</source>
+        <translation>Die Streichdurchgänge als Stufen wie 5:1 9:2 schreiben: ab 5 Durchgängen wird 1 gestrichen, ab 9 Durchgängen 2.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoresSession</name>
+    <message>
+        <source>Open a schedule first: the scores come with it.</source>
+        <translation>Zuerst einen Ablauf öffnen: die Wertungen gehören zu ihm.</translation>
+    </message>
+    <message>
+        <source>Save the schedule first: its scores are kept beside its file.</source>
+        <translation>Zuerst den Ablauf speichern: seine Wertungen werden neben seiner Datei aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The schedule has no group %1 in round %2.</source>
+        <translation>Der Ablauf hat keine Gruppe %1 in Durchgang %2.</translation>
+    </message>
+    <message>
+        <source>Round %1 has the task &quot;%2&quot;, which is no F3K task (A to N): it cannot be scored.</source>
+        <translation>Durchgang %1 hat die Aufgabe „%2“, die keine F3K-Aufgabe ist (A bis N): er kann nicht gewertet werden.</translation>
+    </message>
+    <message>
+        <source>There is no pilot %1 in the contest.</source>
+        <translation>Im Wettbewerb gibt es keinen Piloten %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in group %2 of round %3.</source>
+        <translation>%1 fliegt nicht in Gruppe %2 von Durchgang %3.</translation>
+    </message>
+    <message>
+        <source>This card was already on the laptop.</source>
+        <translation>Diese Karte war schon auf dem Laptop.</translation>
+    </message>
+    <message>
+        <source>A newer card of this pilot is on the laptop.</source>
+        <translation>Auf dem Laptop ist eine neuere Karte dieses Piloten.</translation>
+    </message>
+    <message>
+        <source>Group %1 of round %2 is already confirmed: ask the director to change the card at the laptop.</source>
+        <translation>Gruppe %1 von Durchgang %2 ist schon bestätigt: den Wettbewerbsleiter bitten, die Karte am Laptop zu ändern.</translation>
+    </message>
+    <message>
+        <source>The laptop cannot save the scores now.</source>
+        <translation>Der Laptop kann die Wertungen gerade nicht speichern.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card for round %2, group %3 is on the laptop.</source>
+        <translation>Die Karte von %1 für Durchgang %2, Gruppe %3 ist auf dem Laptop.</translation>
+    </message>
+    <message>
+        <source>Group %1 of round %2 has no card to confirm.</source>
+        <translation>Gruppe %1 von Durchgang %2 hat keine Karte zum Bestätigen.</translation>
+    </message>
+    <message>
+        <source>Save the schedule first: a re-flight group is saved with it.</source>
+        <translation>Zuerst den Ablauf speichern: eine Wiederholungsgruppe wird mit ihm gespeichert.</translation>
+    </message>
+    <message>
+        <source>Round %1 has no draw: a re-flight group is drawn as the others are.</source>
+        <translation>Durchgang %1 hat keine Auslosung: eine Wiederholungsgruppe wird wie die anderen ausgelost.</translation>
+    </message>
+    <message>
+        <source>Choose at least one pilot granted the re-flight.</source>
+        <translation>Mindestens einen Piloten wählen, der den Wiederholungsflug erhält.</translation>
+    </message>
+    <message>
+        <source>Only pilots who flew in round %1 can fly its re-flight group.</source>
+        <translation>Nur Piloten, die in Durchgang %1 geflogen sind, können in seiner Wiederholungsgruppe fliegen.</translation>
+    </message>
+    <message>
+        <source>%1 is chosen twice.</source>
+        <translation>%1 ist zweimal gewählt.</translation>
+    </message>
+    <message>
+        <source>The schedule did not take the re-flight group.</source>
+        <translation>Der Ablauf hat die Wiederholungsgruppe nicht übernommen.</translation>
+    </message>
+</context>
+<context>
+    <name>TimekeeperDesk</name>
+    <message>
+        <source>%1 is timed by &quot;%2&quot;.</source>
+        <translation>%1 wird von „%2“ gestoppt.</translation>
+    </message>
+    <message>
+        <source>Pick a pilot of the group in hand: the schedule has moved.</source>
+        <translation>Einen Piloten der aktuellen Gruppe wählen: der Ablauf ist weitergegangen.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in this group.</source>
+        <translation>%1 fliegt nicht in dieser Gruppe.</translation>
+    </message>
+    <message>
+        <source>You time %1.</source>
+        <translation>Du stoppst %1.</translation>
+    </message>
 </context>
 <context>
     <name>aerolap::DayLogWindow</name>
     <message>
         <source>Day log</source>
-        <translation type="vanished">Tagesprotokoll</translation>
+        <translation>Tagesprotokoll</translation>
     </message>
 </context>
 <context>
@@ -693,136 +1498,179 @@
     <name>aerolap::NoticesWindow</name>
     <message>
         <source>Notices</source>
-        <translation type="vanished">Hinweise</translation>
+        <translation>Hinweise</translation>
+    </message>
+</context>
+<context>
+    <name>aerolap::PairingWindow</name>
+    <message>
+        <source>Director&apos;s remote</source>
+        <translation>Fernbedienung des Wettbewerbsleiters</translation>
+    </message>
+    <message>
+        <source>Timekeepers</source>
+        <translation>Zeitnehmer</translation>
+    </message>
+    <message>
+        <source>Open this address on your phone (or scan the code), then type the code below and a name for the phone. Anyone who can see this code can pair: revoke any device that is not yours.</source>
+        <translation>Diese Adresse auf dem Handy öffnen (oder den Code scannen), dann den Code unten und einen Namen für das Handy eingeben. Wer diesen Code sieht, kann koppeln: jedes Gerät widerrufen, das nicht deins ist.</translation>
+    </message>
+    <message>
+        <source>Each timekeeper opens this address on their phone (or scans the code), then types the code below and a name for the phone. A timekeeper&apos;s phone can hand in score cards, nothing else. Revoke any device that is not one of yours.</source>
+        <translation>Jeder Zeitnehmer öffnet diese Adresse auf seinem Handy (oder scannt den Code) und gibt dann den Code unten und einen Namen für das Handy ein. Das Handy eines Zeitnehmers kann Wertungskarten abgeben, sonst nichts. Jedes Gerät widerrufen, das nicht zu euch gehört.</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Gekoppelt</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>Zuletzt gesehen</translation>
+    </message>
+    <message>
+        <source>Revoke all</source>
+        <translation>Alle widerrufen</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
     </message>
 </context>
 <context>
     <name>aerolap::PilotsDisplayWindow</name>
     <message>
         <source>Pilots&apos; display</source>
-        <translation type="vanished">Anzeige für die Piloten</translation>
+        <translation>Anzeige für die Piloten</translation>
     </message>
     <message>
         <source>Pilots open one of these addresses on a phone, tablet or TV on the same network as this laptop (or scan its code) to see the running time, each in their phone&apos;s own language.</source>
         <translation type="vanished">Die Piloten öffnen eine dieser Adressen auf einem Telefon, Tablet oder Fernseher im selben Netz wie dieser Laptop (oder scannen ihren Code), um die laufende Zeit zu sehen, jeder in der Sprache seines Telefons.</translation>
+    </message>
+    <message>
+        <source>Pilots open one of these addresses on a phone, tablet or TV on the same network as this laptop (or scan its code) to see the running time.</source>
+        <translation>Die Piloten öffnen eine dieser Adressen auf einem Handy, Tablet oder Fernseher im selben Netz wie dieser Laptop (oder scannen ihren Code), um die laufende Zeit zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>aerolap::RoundsModel</name>
     <message>
         <source>Task</source>
-        <translation type="vanished">Aufgabe</translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="vanished">Titel</translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation type="vanished">Arbeitszeit</translation>
+        <translation>Arbeitszeit</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="vanished">Gruppen</translation>
+        <translation>Gruppen</translation>
     </message>
     <message>
         <source>Flights</source>
-        <translation type="vanished">Flüge</translation>
+        <translation>Flüge</translation>
     </message>
     <message>
         <source>Preparation</source>
-        <translation type="vanished">Vorbereitung</translation>
+        <translation>Vorbereitung</translation>
     </message>
     <message>
         <source>The schedule can be changed only while no cycle runs.</source>
-        <translation type="vanished">Der Ablauf lässt sich nur ändern, solange kein Zyklus läuft.</translation>
+        <translation>Der Ablauf lässt sich nur ändern, solange kein Zyklus läuft.</translation>
     </message>
 </context>
 <context>
     <name>aerolap::ScheduleWindow</name>
     <message>
         <source>waiting for START</source>
-        <translation type="vanished">wartet auf START</translation>
+        <translation>wartet auf START</translation>
     </message>
     <message>
         <source>cycle running</source>
-        <translation type="vanished">Zyklus läuft</translation>
+        <translation>Zyklus läuft</translation>
     </message>
     <message>
         <source>gap</source>
-        <translation type="vanished">Pause</translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="vanished">angehalten</translation>
+        <translation>angehalten</translation>
     </message>
     <message>
         <source>schedule done</source>
-        <translation type="vanished">Ablauf beendet</translation>
+        <translation>Ablauf beendet</translation>
     </message>
     <message>
         <source>round %1, group %2, flight %3</source>
-        <translation type="vanished">Durchgang %1, Gruppe %2, Flug %3</translation>
+        <translation>Durchgang %1, Gruppe %2, Flug %3</translation>
     </message>
     <message>
         <source>Extended display frame</source>
-        <translation type="vanished">Erweiterter Anzeige-Frame</translation>
+        <translation>Erweiterter Anzeige-Frame</translation>
     </message>
     <message>
         <source>Contest schedule</source>
-        <translation type="vanished">Wettbewerbsablauf</translation>
+        <translation>Wettbewerbsablauf</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="vanished">Öffnen...</translation>
+        <translation>Öffnen...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="vanished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="vanished">Auslosung</translation>
+        <translation>Auslosung</translation>
     </message>
     <message>
         <source>Import draw...</source>
-        <translation type="vanished">Auslosung importieren...</translation>
+        <translation>Auslosung importieren...</translation>
     </message>
     <message>
         <source>Generate draw...</source>
-        <translation type="vanished">Auslosung erzeugen...</translation>
+        <translation>Auslosung erzeugen...</translation>
     </message>
     <message>
         <source>Withdraw pilot...</source>
-        <translation type="vanished">Pilot zurückziehen...</translation>
+        <translation>Pilot zurückziehen...</translation>
     </message>
     <message>
         <source>Print draw...</source>
-        <translation type="vanished">Auslosung drucken...</translation>
+        <translation>Auslosung drucken...</translation>
     </message>
     <message>
         <source>Add round</source>
-        <translation type="vanished">Durchgang hinzufügen</translation>
+        <translation>Durchgang hinzufügen</translation>
     </message>
     <message>
         <source>Remove round</source>
-        <translation type="vanished">Durchgang entfernen</translation>
+        <translation>Durchgang entfernen</translation>
     </message>
     <message>
         <source>Back one</source>
-        <translation type="vanished">Einen zurück</translation>
+        <translation>Einen zurück</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="vanished">Überspringen</translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="vanished">Springen</translation>
+        <translation>Springen</translation>
     </message>
     <message>
         <source>No schedule: open one or add a round.</source>
-        <translation type="vanished">Kein Ablauf: Öffne einen oder füge einen Durchgang hinzu.</translation>
+        <translation>Kein Ablauf: Öffne einen oder füge einen Durchgang hinzu.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -830,19 +1678,19 @@
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="vanished">Als Nächstes: %1</translation>
+        <translation>Als Nächstes: %1</translation>
     </message>
     <message>
         <source>Next: %1 at %2</source>
-        <translation type="vanished">Als Nächstes: %1 um %2</translation>
+        <translation>Als Nächstes: %1 um %2</translation>
     </message>
     <message>
         <source>The schedule moves only while no cycle runs, and only to a cycle it holds.</source>
-        <translation type="vanished">Der Ablauf bewegt sich nur, solange kein Zyklus läuft, und nur zu einem Zyklus, den er enthält.</translation>
+        <translation>Der Ablauf bewegt sich nur, solange kein Zyklus läuft, und nur zu einem Zyklus, den er enthält.</translation>
     </message>
     <message>
         <source>No draw</source>
-        <translation type="vanished">Keine Auslosung</translation>
+        <translation>Keine Auslosung</translation>
     </message>
     <message>
         <source>%1, %2; %3</source>
@@ -857,11 +1705,11 @@
     </message>
     <message>
         <source>generated with seed %1</source>
-        <translation type="vanished">erzeugt mit Startwert %1</translation>
+        <translation>erzeugt mit Startwert %1</translation>
     </message>
     <message>
         <source>imported</source>
-        <translation type="vanished">importiert</translation>
+        <translation>importiert</translation>
     </message>
     <message numerus="yes">
         <source>two pilots meet %1 to %n time(s)</source>
@@ -872,11 +1720,11 @@
     </message>
     <message>
         <source>Draw of round %1</source>
-        <translation type="vanished">Auslosung von Durchgang %1</translation>
+        <translation>Auslosung von Durchgang %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Gruppe %1</translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <source> (in hand)</source>
@@ -895,11 +1743,40 @@
     </message>
     <message>
         <source>There is no draw with a pilot to withdraw.</source>
-        <translation type="vanished">Es gibt keine Auslosung mit einem Piloten zum Zurückziehen.</translation>
+        <translation>Es gibt keine Auslosung mit einem Piloten zum Zurückziehen.</translation>
     </message>
     <message>
         <source>There is no draw to print.</source>
-        <translation type="vanished">Es gibt keine Auslosung zum Drucken.</translation>
+        <translation>Es gibt keine Auslosung zum Drucken.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>task letter: title (working time)</comment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where the schedule stands: its state</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pilot(s), %1; two pilots meet %2 to %3 times</source>
+        <translation>
+            <numerusform>%n Pilot, %1; zwei Piloten treffen %2- bis %3-mal aufeinander</numerusform>
+            <numerusform>%n Piloten, %1; zwei Piloten treffen %2- bis %3-mal aufeinander</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Group %1 (in hand)</source>
+        <translation>Gruppe %1 (aktuell)</translation>
+    </message>
+    <message>
+        <source>Group %1 (next)</source>
+        <translation>Gruppe %1 (als Nächstes)</translation>
+    </message>
+    <message>
+        <source>Drawn. Two pilots meet %1 to %2 times over the contest.</source>
+        <translation>Ausgelost. Zwei Piloten treffen im Wettbewerb %1- bis %2-mal aufeinander.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CardCheck</name>
+    <message>
+        <source>Flight %1 has a negative time.</source>
+        <translation>Le vol %1 a un temps négatif.</translation>
+    </message>
+    <message>
+        <source>Flight %1 (%2) is longer than the working time of %3.</source>
+        <translation>Le vol %1 (%2) dépasse le temps de travail de %3.</translation>
+    </message>
+    <message>
+        <source>Flight %1 ends past the working time by more than it lasted.</source>
+        <translation>Le vol %1 finit après le temps de travail de plus qu&apos;il n&apos;a duré.</translation>
+    </message>
+    <message>
+        <source>Flight %1 has no target: in poker each flight has the target named before it.</source>
+        <translation>Le vol %1 n&apos;a pas de cible : au poker, chaque vol a la cible annoncée avant lui.</translation>
+    </message>
+    <message>
+        <source>The target of flight %1 (%2) is longer than the working time of %3.</source>
+        <translation>La cible du vol %1 (%2) dépasse le temps de travail de %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Task %1 allows at most %n flight(s).</source>
+        <translation>
+            <numerusform>L&apos;épreuve %1 autorise au plus %n vol.</numerusform>
+            <numerusform>L&apos;épreuve %1 autorise au plus %n vols.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A penalty is points taken off: it cannot be negative.</source>
+        <translation>Une pénalité retire des points : elle ne peut pas être négative.</translation>
+    </message>
+</context>
+<context>
+    <name>CardsPdf</name>
+    <message>
+        <source>%1: up to %2</source>
+        <translation>%1 : jusqu&apos;à %2</translation>
+    </message>
+    <message>
+        <source>%1: target</source>
+        <translation>%1 : cible</translation>
+    </message>
+    <message>
+        <source>%1: time</source>
+        <translation>%1 : temps</translation>
+    </message>
+    <message>
+        <source>Penalty: ______   Pilot: ____________   Timekeeper: ____________</source>
+        <translation>Pénalité : ______   Pilote : ____________   Chronométreur : ____________</translation>
+    </message>
+    <message>
+        <source>Cards %1: cannot be written</source>
+        <translation>Fiches %1 : impossible de les écrire</translation>
+    </message>
+    <message>
+        <source>Round %1 has no draw: the cards take their names from it.</source>
+        <translation>La manche %1 n&apos;a pas de tirage : les fiches en prennent les noms.</translation>
+    </message>
+    <message>
+        <source>Cards: %1</source>
+        <translation>Fiches : %1</translation>
+    </message>
+    <message>
+        <source>Round %1, group %2, task %3%4, working time %5</source>
+        <translation>Manche %1, groupe %2, épreuve %3%4, temps de travail %5</translation>
+    </message>
+    <message>
+        <source>Score card</source>
+        <translation>Fiche de vol</translation>
+    </message>
+    <message>
+        <source>Timekeeper&apos;s card</source>
+        <translation>Fiche du chronométreur</translation>
+    </message>
+    <message>
+        <source>Times %1</source>
+        <translation>Chronomètre %1</translation>
+    </message>
+</context>
+<context>
     <name>ContextMenu</name>
     <message>
         <source>Pilots&apos; display...</source>
@@ -32,262 +113,373 @@
     <name>DayReport</name>
     <message>
         <source>Aerolap day log of %1</source>
-        <translation type="vanished">Journal du jour d&apos;Aerolap du %1</translation>
+        <translation>Journal du jour d&apos;Aerolap du %1</translation>
     </message>
     <message>
         <source>at START</source>
-        <translation type="vanished">au START</translation>
+        <translation>au START</translation>
     </message>
     <message>
         <source>LATE</source>
-        <translation type="vanished">EN RETARD</translation>
+        <translation>EN RETARD</translation>
     </message>
     <message>
         <source>(in the gap)</source>
-        <translation type="vanished">(dans l&apos;interruption)</translation>
+        <translation>(dans l&apos;interruption)</translation>
     </message>
     <message>
         <source>MISSING</source>
-        <translation type="vanished">MANQUANT</translation>
+        <translation>MANQUANT</translation>
     </message>
     <message>
         <source>NOT TAKEN</source>
-        <translation type="vanished">NON PRIS</translation>
+        <translation>NON PRIS</translation>
     </message>
     <message>
         <source>Cycle %1: START at %2</source>
-        <translation type="vanished">Cycle %1 : START à %2</translation>
+        <translation>Cycle %1 : START à %2</translation>
     </message>
     <message>
         <source>Cycle %1: resumed at %2</source>
-        <translation type="vanished">Cycle %1 : repris à %2</translation>
+        <translation>Cycle %1 : repris à %2</translation>
     </message>
     <message>
         <source>Gap at %1: %2; the cycle went on at %3</source>
-        <translation type="vanished">Interruption à %1 : %2 ; le cycle a repris à %3</translation>
+        <translation>Interruption à %1 : %2 ; le cycle a repris à %3</translation>
     </message>
     <message numerus="yes">
         <source>%n cue(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n annonce</numerusform>
             <numerusform>%n annonces</numerusform>
         </translation>
     </message>
     <message>
         <source>none late</source>
-        <translation type="vanished">aucune en retard</translation>
+        <translation>aucune en retard</translation>
     </message>
     <message numerus="yes">
         <source>%n late</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n en retard</numerusform>
             <numerusform>%n en retard</numerusform>
         </translation>
     </message>
     <message>
         <source>latest %1</source>
-        <translation type="vanished">la plus tardive %1</translation>
+        <translation>au plus %1</translation>
     </message>
     <message numerus="yes">
         <source>%n missing</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n manquante</numerusform>
             <numerusform>%n manquantes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n frame(s)</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n trame</numerusform>
             <numerusform>%n trames</numerusform>
         </translation>
     </message>
     <message>
         <source>all taken</source>
-        <translation type="vanished">toutes prises</translation>
+        <translation>toutes prises</translation>
     </message>
     <message numerus="yes">
         <source>%n not taken</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n non prise</numerusform>
             <numerusform>%n non prises</numerusform>
         </translation>
     </message>
     <message>
         <source>Not read: %1</source>
-        <translation type="vanished">Non lu : %1</translation>
+        <translation>Non lu : %1</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) dropped while the log was busy</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n ligne abandonnée pendant que le journal était occupé</numerusform>
             <numerusform>%n lignes abandonnées pendant que le journal était occupé</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) lost while the log could not be written</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n ligne perdue pendant que le journal ne pouvait pas être écrit</numerusform>
             <numerusform>%n lignes perdues pendant que le journal ne pouvait pas être écrit</numerusform>
         </translation>
     </message>
     <message>
         <source>No cycle in this log.</source>
-        <translation type="vanished">Aucun cycle dans ce journal.</translation>
+        <translation>Aucun cycle dans ce journal.</translation>
     </message>
     <message>
         <source>%1 from %2, %3 s: %4</source>
-        <translation type="vanished">%1 à partir de %2, %3 s : %4</translation>
+        <translation>%1 à partir de %2, %3 s : %4</translation>
     </message>
     <message>
         <source>measured %1</source>
-        <translation type="vanished">mesuré %1</translation>
+        <translation>mesuré %1</translation>
     </message>
     <message>
         <source>not ended</source>
-        <translation type="vanished">non terminé</translation>
+        <translation>non terminé</translation>
     </message>
     <message>
         <source>Cues (lateness after their second; LATE beyond %1 ms):</source>
-        <translation type="vanished">Annonces (retard après leur seconde ; EN RETARD au-delà de %1 ms) :</translation>
+        <translation>Annonces (retard après leur seconde ; EN RETARD au-delà de %1 ms) :</translation>
     </message>
     <message>
         <source>Frames (lateness after their second):</source>
-        <translation type="vanished">Trames (retard après leur seconde) :</translation>
+        <translation>Trames (retard après leur seconde) :</translation>
     </message>
     <message>
         <source>Ended: %1</source>
-        <translation type="vanished">Fin : %1</translation>
+        <translation>Fin : %1</translation>
     </message>
     <message>
         <source>Notices:</source>
-        <translation type="vanished">Avis :</translation>
+        <translation>Avis :</translation>
     </message>
     <message>
         <source>Remote commands:</source>
-        <translation type="vanished">Commandes de la télécommande :</translation>
+        <translation>Commandes de la télécommande :</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="vanished">phase</translation>
+        <translation>phase</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="vanished">à partir de</translation>
+        <translation>début</translation>
     </message>
     <message>
         <source>set</source>
-        <translation type="vanished">réglé</translation>
+        <translation>réglé</translation>
     </message>
     <message>
         <source>measured</source>
-        <translation type="vanished">mesuré</translation>
+        <translation>mesuré</translation>
     </message>
     <message>
         <source>Cues</source>
-        <translation type="vanished">Annonces</translation>
+        <translation>Annonces</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="vanished">à</translation>
+        <translation>heure</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="vanished">seconde</translation>
+        <translation>seconde</translation>
     </message>
     <message>
         <source>cue</source>
-        <translation type="vanished">annonce</translation>
+        <translation>annonce</translation>
     </message>
     <message>
         <source>after its second</source>
-        <translation type="vanished">après sa seconde</translation>
+        <translation>après sa seconde</translation>
     </message>
     <message>
         <source>Frames</source>
-        <translation type="vanished">Trames</translation>
+        <translation>Trames</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="vanished">trame</translation>
+        <translation>trame</translation>
     </message>
     <message>
         <source>Notices and remote commands</source>
-        <translation type="vanished">Avis et commandes de la télécommande</translation>
+        <translation>Avis et commandes de la télécommande</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>prêt</translation>
+    </message>
+    <message>
+        <source>preparation</source>
+        <translation>préparation</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <translation>temps de travail</translation>
+    </message>
+    <message>
+        <source>landing</source>
+        <translation>atterrissage</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>round %1 group %2</source>
+        <translation>manche %1 groupe %2</translation>
+    </message>
+    <message>
+        <source>round %1</source>
+        <translation>manche %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>, from the phone &quot;%1&quot;</source>
+        <translation>, depuis le téléphone « %1 »</translation>
+    </message>
+    <message>
+        <source>Scores of this group:</source>
+        <translation>Scores de ce groupe :</translation>
+    </message>
+    <message>
+        <source>Scores of no cycle in this log:</source>
+        <translation>Scores sans cycle dans ce journal :</translation>
+    </message>
+    <message>
+        <source>Scores of this group</source>
+        <translation>Scores de ce groupe</translation>
+    </message>
+    <message>
+        <source>Scores of no cycle in this log</source>
+        <translation>Scores sans cycle dans ce journal</translation>
     </message>
 </context>
 <context>
     <name>DrawPdf</name>
     <message>
         <source>Round %1</source>
-        <translation type="vanished">Manche %1</translation>
+        <translation>Manche %1</translation>
     </message>
     <message>
         <source>Round %1: task %2</source>
-        <translation type="vanished">Manche %1 : épreuve %2</translation>
+        <translation>Manche %1 : épreuve %2</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Groupe %1</translation>
+        <translation>Groupe %1</translation>
     </message>
     <message>
         <source>Pilots: round/group</source>
-        <translation type="vanished">Pilotes : manche/groupe</translation>
+        <translation>Pilotes : manche/groupe</translation>
     </message>
     <message>
         <source>(withdrawn from round %1)</source>
-        <translation type="vanished">(retiré à partir de la manche %1)</translation>
+        <translation>(retiré à partir de la manche %1)</translation>
     </message>
     <message>
         <source>Draw %1: cannot be written</source>
-        <translation type="vanished">Tirage %1 : impossible de l&apos;écrire</translation>
+        <translation>Tirage %1 : impossible de l&apos;écrire</translation>
     </message>
     <message>
         <source>The schedule has no draw to print.</source>
-        <translation type="vanished">Le programme n&apos;a pas de tirage à imprimer.</translation>
+        <translation>Le programme n&apos;a pas de tirage à imprimer.</translation>
     </message>
     <message>
         <source>Draw: %1</source>
-        <translation type="vanished">Tirage : %1</translation>
+        <translation>Tirage : %1</translation>
     </message>
     <message>
         <source>Contest</source>
-        <translation type="vanished">Concours</translation>
+        <translation>Concours</translation>
+    </message>
+</context>
+<context>
+    <name>F3kTasks</name>
+    <message>
+        <source>Last flight</source>
+        <translation>Dernier vol</translation>
+    </message>
+    <message>
+        <source>Last two flights</source>
+        <translation>Deux derniers vols</translation>
+    </message>
+    <message>
+        <source>All up, last down</source>
+        <translation>Tous en l&apos;air, dernier posé</translation>
+    </message>
+    <message>
+        <source>Two flights</source>
+        <translation>Deux vols</translation>
+    </message>
+    <message>
+        <source>Poker</source>
+        <translation>Poker</translation>
+    </message>
+    <message>
+        <source>Best 3 of 6</source>
+        <translation>3 meilleurs sur 6</translation>
+    </message>
+    <message>
+        <source>Five longest flights</source>
+        <translation>Cinq plus longs vols</translation>
+    </message>
+    <message>
+        <source>One, two, three, four</source>
+        <translation>Un, deux, trois, quatre</translation>
+    </message>
+    <message>
+        <source>Three longest flights</source>
+        <translation>Trois plus longs vols</translation>
+    </message>
+    <message>
+        <source>Last three flights</source>
+        <translation>Trois derniers vols</translation>
+    </message>
+    <message>
+        <source>Big ladder</source>
+        <translation>Grande échelle</translation>
+    </message>
+    <message>
+        <source>One flight</source>
+        <translation>Un vol</translation>
+    </message>
+    <message>
+        <source>Huge ladder</source>
+        <translation>Très grande échelle</translation>
+    </message>
+    <message>
+        <source>Best flight</source>
+        <translation>Meilleur vol</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>The day log</source>
-        <translation type="vanished">Le journal du jour</translation>
+        <translation>Le journal du jour</translation>
     </message>
     <message>
         <source>its lines are counted, and it carries on once it can be written</source>
-        <translation type="vanished">ses lignes sont comptées, et il reprend dès qu&apos;il peut être écrit</translation>
+        <translation>ses lignes sont comptées, et il reprend dès qu&apos;il peut être écrit</translation>
     </message>
     <message>
         <source>%1 %2 cannot be written: %3. The timer runs on; %4.</source>
-        <translation type="vanished">%1 %2 ne peut pas être écrit : %3. Le chronomètre continue ; %4.</translation>
+        <translation>%1 %2 : écriture impossible (%3). Le chronomètre continue ; %4.</translation>
     </message>
     <message>
         <source>%1 %2 is written again.</source>
-        <translation type="vanished">%1 %2 est de nouveau écrit.</translation>
+        <translation>%1 %2 : l&apos;écriture fonctionne de nouveau.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="vanished">%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Cues and seconds may slip while the laptop is busy: the system does not let the timer run ahead of other programs (%1). Close other programs during a round.</source>
-        <translation type="vanished">Les annonces et les secondes peuvent glisser quand le portable est occupé : le système ne donne pas la priorité au chronomètre sur les autres programmes (%1). Fermez les autres programmes pendant une manche.</translation>
+        <translation>Les annonces et les secondes peuvent glisser quand le portable est occupé : le système ne donne pas la priorité au chronomètre sur les autres programmes (%1). Fermez les autres programmes pendant une manche.</translation>
     </message>
     <message>
         <source>The cycle that was running when Aerolap ended without closing carries on: %1.</source>
-        <translation type="vanished">Le cycle en cours quand Aerolap s&apos;est arrêté sans être fermé continue : %1.</translation>
+        <translation>Le cycle en cours quand Aerolap s&apos;est arrêté sans être fermé continue : %1.</translation>
     </message>
     <message>
         <source>holds a cycle that begins in the future (the clock may have been set back)</source>
-        <translation type="vanished">contient un cycle qui commence dans le futur (l&apos;horloge a peut-être été reculée)</translation>
+        <translation>contient un cycle qui commence dans le futur (l&apos;horloge a peut-être été reculée)</translation>
     </message>
     <message>
         <source> It is kept as %1.</source>
@@ -299,11 +491,11 @@
     </message>
     <message>
         <source>The state file</source>
-        <translation type="vanished">Le fichier d&apos;état</translation>
+        <translation>Le fichier d&apos;état</translation>
     </message>
     <message>
         <source>after a crash it could not resume the cycle</source>
-        <translation type="vanished">après un plantage, il ne pourrait pas reprendre le cycle</translation>
+        <translation>après un plantage, il ne pourrait pas reprendre le cycle</translation>
     </message>
     <message>
         <source>: the timer carried on at the second the clock says, without the cues of that time.</source>
@@ -319,19 +511,19 @@
     </message>
     <message>
         <source>The director&apos;s remote: the paired devices in %1 cannot be read; pair the phones again.</source>
-        <translation type="vanished">Télécommande du directeur : les appareils associés dans %1 ne peuvent pas être lus ; associez de nouveau les téléphones.</translation>
+        <translation>Télécommande du directeur : les appareils associés dans %1 ne peuvent pas être lus ; associez de nouveau les téléphones.</translation>
     </message>
     <message>
         <source>The director&apos;s remote: the devices paired on %1 are forgotten; pair the phones again for today.</source>
-        <translation type="vanished">Télécommande du directeur : les appareils associés le %1 sont oubliés ; associez de nouveau les téléphones pour aujourd&apos;hui.</translation>
+        <translation>Télécommande du directeur : les appareils associés le %1 sont oubliés ; associez de nouveau les téléphones pour aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>The director&apos;s remote&apos;s list of paired devices</source>
-        <translation type="vanished">La liste des appareils associés à la télécommande du directeur</translation>
+        <translation>La liste des appareils associés à la télécommande du directeur</translation>
     </message>
     <message>
         <source>the devices paired since are forgotten when the program ends</source>
-        <translation type="vanished">les appareils associés depuis sont oubliés à la fin du programme</translation>
+        <translation>les appareils associés depuis sont oubliés à la fin du programme</translation>
     </message>
     <message>
         <source>Type a name for this device.</source>
@@ -371,39 +563,39 @@
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;): %2 refused: %3</source>
-        <translation type="vanished">Télécommande du directeur (« %1 ») : %2 refusé : %3</translation>
+        <translation>Télécommande du directeur (« %1 ») : %2 refusé : %3</translation>
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;) jumped to round %2, group %3.</source>
-        <translation type="vanished">La télécommande du directeur (« %1 ») est passée à la manche %2, groupe %3.</translation>
+        <translation>La télécommande du directeur (« %1 ») est passée à la manche %2, groupe %3.</translation>
     </message>
     <message>
         <source>The director&apos;s remote (&quot;%1&quot;): %2</source>
-        <translation type="vanished">Télécommande du directeur (« %1 ») : %2</translation>
+        <translation>Télécommande du directeur (« %1 ») : %2</translation>
     </message>
     <message>
         <source>a dialog is open on the laptop; answer it there first.</source>
-        <translation type="vanished">une boîte de dialogue est ouverte sur le portable ; répondez-y d&apos;abord.</translation>
+        <translation>une boîte de dialogue est ouverte sur le portable ; répondez-y d&apos;abord.</translation>
     </message>
     <message>
         <source>started the cycle.</source>
-        <translation type="vanished">a lancé le cycle.</translation>
+        <translation>a lancé le cycle.</translation>
     </message>
     <message>
         <source>stopped the cycle.</source>
-        <translation type="vanished">a arrêté le cycle.</translation>
+        <translation>a arrêté le cycle.</translation>
     </message>
     <message>
         <source>reset the timer.</source>
-        <translation type="vanished">a remis le chronomètre à zéro.</translation>
+        <translation>a remis le chronomètre à zéro.</translation>
     </message>
     <message>
         <source>skipped to the next group.</source>
-        <translation type="vanished">est passé au groupe suivant.</translation>
+        <translation>est passé au groupe suivant.</translation>
     </message>
     <message>
         <source>went back one group.</source>
-        <translation type="vanished">est revenu d&apos;un groupe.</translation>
+        <translation>est revenu d&apos;un groupe.</translation>
     </message>
     <message>
         <source>jumped to round %1, group %2.</source>
@@ -411,27 +603,27 @@
     </message>
     <message>
         <source>unknown command.</source>
-        <translation type="vanished">commande inconnue.</translation>
+        <translation>commande inconnue.</translation>
     </message>
     <message>
         <source>that button is not on the window now.</source>
-        <translation type="vanished">ce bouton n&apos;est pas dans la fenêtre en ce moment.</translation>
+        <translation>ce bouton n&apos;est pas dans la fenêtre en ce moment.</translation>
     </message>
     <message>
         <source>no schedule is loaded.</source>
-        <translation type="vanished">aucun programme n&apos;est chargé.</translation>
+        <translation>aucun programme n&apos;est chargé.</translation>
     </message>
     <message>
         <source>the schedule moves only while no cycle runs, within its rounds.</source>
-        <translation type="vanished">le programme ne se déplace que lorsqu&apos;aucun cycle ne tourne, dans ses manches.</translation>
+        <translation>le programme ne se déplace que lorsqu&apos;aucun cycle ne tourne, dans ses manches.</translation>
     </message>
     <message>
         <source>The laptop may go to sleep during a round: the login manager does not keep it awake (%1). Switch power saving off and keep the lid open.</source>
-        <translation type="vanished">Le portable risque de se mettre en veille pendant une manche : le gestionnaire de session ne le garde pas éveillé (%1). Désactivez l&apos;économie d&apos;énergie et gardez l&apos;écran ouvert.</translation>
+        <translation>Le portable risque de se mettre en veille pendant une manche : le gestionnaire de session ne le garde pas éveillé (%1). Désactivez l&apos;économie d&apos;énergie et gardez l&apos;écran ouvert.</translation>
     </message>
     <message>
         <source>The screen may blank during a round: the screen saver is not held off (%1). Switch the screen saver off.</source>
-        <translation type="vanished">L&apos;écran risque de s&apos;éteindre pendant une manche : l&apos;économiseur d&apos;écran n&apos;est pas bloqué (%1). Désactivez l&apos;économiseur d&apos;écran.</translation>
+        <translation>L&apos;écran risque de s&apos;éteindre pendant une manche : l&apos;économiseur d&apos;écran n&apos;est pas bloqué (%1). Désactivez l&apos;économiseur d&apos;écran.</translation>
     </message>
     <message>
         <source>%1, whose output &quot;%2&quot; is muted: no cue is heard</source>
@@ -447,63 +639,63 @@
     </message>
     <message>
         <source>Sound output: %1</source>
-        <translation type="vanished">Sortie son : %1</translation>
+        <translation>Sortie son : %1</translation>
     </message>
     <message>
         <source>LED display lost on %1: the timer runs on; frames resume when it is back</source>
-        <translation type="vanished">Afficheur LED perdu sur %1 : le chronomètre continue ; les trames reprennent à son retour</translation>
+        <translation>Afficheur LED perdu sur %1 : le chronomètre continue ; les trames reprennent à son retour</translation>
     </message>
     <message>
         <source>LED display back on %1</source>
-        <translation type="vanished">Afficheur LED de retour sur %1</translation>
+        <translation>Afficheur LED de retour sur %1</translation>
     </message>
     <message>
         <source>Serial port %1 could not be opened: %2</source>
-        <translation type="vanished">Le port série %1 n&apos;a pas pu être ouvert : %2</translation>
+        <translation>Le port série %1 n&apos;a pas pu être ouvert : %2</translation>
     </message>
     <message>
         <source>The pilots&apos; display is switched off (port 0).</source>
-        <translation type="vanished">L&apos;affichage des pilotes est désactivé (port 0).</translation>
+        <translation>L&apos;affichage des pilotes est désactivé (port 0).</translation>
     </message>
     <message>
         <source>The pilots&apos; display could not use port %1 (%2): the timer runs without it.</source>
-        <translation type="vanished">L&apos;affichage des pilotes n&apos;a pas pu utiliser le port %1 (%2) : le chronomètre fonctionne sans lui.</translation>
+        <translation>L&apos;affichage des pilotes n&apos;a pas pu utiliser le port %1 (%2) : le chronomètre fonctionne sans lui.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="vanished">ligne %1 : %2</translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>the log ends here</source>
-        <translation type="vanished">le journal s&apos;arrête ici</translation>
+        <translation>le journal s&apos;arrête ici</translation>
     </message>
     <message>
         <source>the program ended (a crash, a kill or a power cut)</source>
-        <translation type="vanished">le programme s&apos;est arrêté (plantage, arrêt forcé ou coupure de courant)</translation>
+        <translation>le programme s&apos;est arrêté (plantage, arrêt forcé ou coupure de courant)</translation>
     </message>
     <message>
         <source>the program was closed at %1</source>
-        <translation type="vanished">le programme a été fermé à %1</translation>
+        <translation>le programme a été fermé à %1</translation>
     </message>
     <message>
         <source>STOP at %1</source>
-        <translation type="vanished">STOP à %1</translation>
+        <translation>STOP à %1</translation>
     </message>
     <message>
         <source>program gone until %1 (%2 s)</source>
-        <translation type="vanished">programme absent jusqu&apos;à %1 (%2 s)</translation>
+        <translation>programme absent jusqu&apos;à %1 (%2 s)</translation>
     </message>
     <message>
         <source>the laptop slept %1 s</source>
-        <translation type="vanished">le portable a été en veille %1 s</translation>
+        <translation>le portable a été en veille %1 s</translation>
     </message>
     <message>
         <source>landing window over</source>
-        <translation type="vanished">fenêtre d&apos;atterrissage terminée</translation>
+        <translation>fenêtre d&apos;atterrissage terminée</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="vanished">arrêté</translation>
+        <translation>arrêté</translation>
     </message>
     <message>
         <source>ready</source>
@@ -520,6 +712,97 @@
     <message>
         <source>landing</source>
         <translation type="vanished">atterrissage</translation>
+    </message>
+    <message>
+        <source>not a line of the day log</source>
+        <translation>pas une ligne du journal du jour</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The state file %1 %2: the timer starts at READY with its own settings. It is kept as %3.</source>
+        <translation>Le fichier d&apos;état %1 %2 : le chronomètre démarre à READY avec ses propres réglages. Il est conservé sous %3.</translation>
+    </message>
+    <message>
+        <source>The state file %1 %2: the timer starts at READY with its own settings.</source>
+        <translation>Le fichier d&apos;état %1 %2 : le chronomètre démarre à READY avec ses propres réglages.</translation>
+    </message>
+    <message>
+        <source>The laptop slept for %1: the timer carried on at the second the clock says, without the cues of that time.</source>
+        <translation>Le portable a été en veille pendant %1 : le chronomètre a repris à la seconde que donne l&apos;horloge, sans les annonces de ce temps.</translation>
+    </message>
+    <message>
+        <source>The laptop slept for %1.</source>
+        <translation>Le portable a été en veille pendant %1.</translation>
+    </message>
+    <message>
+        <source>The timer was held up for %1: the timer carried on at the second the clock says, without the cues of that time.</source>
+        <translation>Le chronomètre a été retenu pendant %1 : il a repris à la seconde que donne l&apos;horloge, sans les annonces de ce temps.</translation>
+    </message>
+    <message>
+        <source>The director&apos;s remote</source>
+        <translation>Télécommande du directeur</translation>
+    </message>
+    <message>
+        <source>Timekeepers</source>
+        <translation>Chronométreurs</translation>
+    </message>
+    <message>
+        <source>%1: %2 wrong pairing codes; a new code is shown. Revoke any device that is not one of yours.</source>
+        <translation>%1 : %2 codes d&apos;association erronés ; un nouveau code est affiché. Révoquez tout appareil qui n&apos;est pas à vous.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is paired.</source>
+        <translation>%1 : « %2 » est associé.</translation>
+    </message>
+    <message>
+        <source>The scores file</source>
+        <translation>Le fichier des scores</translation>
+    </message>
+    <message>
+        <source>the scores are kept in memory and written once it can be</source>
+        <translation>les scores sont gardés en mémoire et écrits dès que possible</translation>
+    </message>
+    <message>
+        <source>The scores file %1 %2: the scores start empty. It is kept as %3.</source>
+        <translation>Le fichier des scores %1 %2 : les scores repartent de zéro. Il est conservé sous %3.</translation>
+    </message>
+    <message>
+        <source>The scores file %1 %2: the scores start empty.</source>
+        <translation>Le fichier des scores %1 %2 : les scores repartent de zéro.</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, whose output &quot;%2&quot; is muted: no cue is heard</source>
+        <translation>Sortie son : %1, dont la sortie « %2 » est coupée : aucune annonce n&apos;est audible</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, whose output &quot;%2&quot; is at zero volume: no cue is heard</source>
+        <translation>Sortie son : %1, dont la sortie « %2 » est à volume nul : aucune annonce n&apos;est audible</translation>
+    </message>
+    <message>
+        <source>Sound output: %1, which has no output: no cue is heard</source>
+        <translation>Sortie son : %1, qui n&apos;a aucune sortie : aucune annonce n&apos;est audible</translation>
+    </message>
+    <message>
+        <source>PulseAudio sound server</source>
+        <translation>serveur de son PulseAudio</translation>
+    </message>
+    <message>
+        <source>ALSA default device (no sound server answers)</source>
+        <translation>périphérique ALSA par défaut (aucun serveur de son ne répond)</translation>
+    </message>
+</context>
+<context>
+    <name>PilotsDisplayWindow</name>
+    <message>
+        <source>The pilots&apos; display is switched off (port 0).</source>
+        <translation type="vanished">L&apos;affichage des pilotes est désactivé (port 0).</translation>
     </message>
 </context>
 <context>
@@ -547,6 +830,276 @@
     <message>
         <source>Fly-off</source>
         <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>DSQ</source>
+        <translation>DSQ</translation>
+    </message>
+    <message>
+        <source>Contest</source>
+        <translation>Concours</translation>
+    </message>
+    <message numerus="yes">
+        <source>PROVISIONAL: %n group(s) not confirmed; their scores are marked *.</source>
+        <translation>
+            <numerusform>PROVISOIRE : %n groupe non confirmé ; ses scores sont marqués *.</numerusform>
+            <numerusform>PROVISOIRE : %n groupes non confirmés ; leurs scores sont marqués *.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Pilot</source>
+        <translation>Pilote</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>R%1</source>
+        <translation>M%1</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Pénalité</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Round %1: task %2, working time %3</source>
+        <translation>Manche %1 : épreuve %2, temps de travail %3</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>Vols</translation>
+    </message>
+    <message>
+        <source>Raw</source>
+        <translation>Brut</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Mention</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Équipes</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Comptés</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPdf</name>
+    <message>
+        <source>Results: %1</source>
+        <translation>Résultats : %1</translation>
+    </message>
+    <message>
+        <source>Results %1: cannot be written</source>
+        <translation>Résultats %1 : impossible de les écrire</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Fly-off</source>
+        <translation>Fly-off</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+</context>
+<context>
+    <name>RoundsModel</name>
+    <message>
+        <source>Task</source>
+        <translation type="vanished">Épreuve</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="vanished">Titre</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation type="vanished">Temps de travail</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation type="vanished">Groupes</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation type="vanished">Vols</translation>
+    </message>
+    <message>
+        <source>Preparation</source>
+        <translation type="vanished">Préparation</translation>
+    </message>
+</context>
+<context>
+    <name>RulesListing</name>
+    <message numerus="yes">
+        <source>%1 from %n rounds</source>
+        <translation>
+            <numerusform>%1 à partir de %n manche</numerusform>
+            <numerusform>%1 à partir de %n manches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n flight(s)</source>
+        <translation>
+            <numerusform>le dernier vol</numerusform>
+            <numerusform>les %n derniers vols</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the longest %n flight(s)</source>
+        <translation>
+            <numerusform>le plus long vol</numerusform>
+            <numerusform>les %n plus longs vols</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every flight</source>
+        <translation>chaque vol</translation>
+    </message>
+    <message>
+        <source>the longest flights against the targets, as they score most</source>
+        <translation>les plus longs vols face aux cibles, de la façon qui rapporte le plus</translation>
+    </message>
+    <message>
+        <source>the flights in order against the targets</source>
+        <translation>les vols dans l&apos;ordre face aux cibles</translation>
+    </message>
+    <message numerus="yes">
+        <source>the pilot&apos;s targets reached, at most %n</source>
+        <translation>
+            <numerusform>les cibles atteintes par le pilote, au plus %n</numerusform>
+            <numerusform>les cibles atteintes par le pilote, au plus %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rounds dropped</source>
+        <translation>Manches retirées</translation>
+    </message>
+    <message>
+        <source>Completed rounds for a final score</source>
+        <translation>Manches terminées pour un score final</translation>
+    </message>
+    <message>
+        <source>Penalty points that disqualify</source>
+        <translation>Points de pénalité qui disqualifient</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>au-delà de %1</translation>
+    </message>
+    <message>
+        <source>Re-flight</source>
+        <translation>Revol</translation>
+    </message>
+    <message>
+        <source>the re-flown pilot takes the re-flight&apos;s score, the others in its group the better of their two</source>
+        <translation>le pilote qui revole prend le score du revol, les autres de son groupe le meilleur de leurs deux</translation>
+    </message>
+    <message>
+        <source>everyone in the re-flight group keeps the better of their two scores</source>
+        <translation>chacun dans le groupe de revol garde le meilleur de ses deux scores</translation>
+    </message>
+    <message>
+        <source>Team result</source>
+        <translation>Résultat par équipe</translation>
+    </message>
+    <message numerus="yes">
+        <source>the sum of %n nominated members&apos; totals</source>
+        <translation>
+            <numerusform>le total du membre désigné</numerusform>
+            <numerusform>la somme des totaux de %n membres désignés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the sum of the best %n members&apos; totals</source>
+        <translation>
+            <numerusform>le total du meilleur membre</numerusform>
+            <numerusform>la somme des totaux des %n meilleurs membres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fly-off rounds dropped</source>
+        <translation>Manches de fly-off retirées</translation>
+    </message>
+    <message>
+        <source>Poker targets counted</source>
+        <translation>Cibles du poker comptées</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>au plus %1</translation>
+    </message>
+    <message>
+        <source>Task D</source>
+        <translation>Épreuve D</translation>
+    </message>
+    <message>
+        <source>two flights</source>
+        <translation>deux vols</translation>
+    </message>
+    <message>
+        <source>ladder of 30 s to 120 s in order</source>
+        <translation>échelle de 30 s à 120 s dans l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Épreuve</translation>
+    </message>
+    <message>
+        <source>Working time</source>
+        <translation>Temps de travail</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Comptés</translation>
+    </message>
+    <message>
+        <source>Flights allowed</source>
+        <translation>Vols autorisés</translation>
+    </message>
+    <message>
+        <source>any number</source>
+        <translation>nombre libre</translation>
+    </message>
+    <message>
+        <source>Most a flight counts</source>
+        <translation>Maximum compté par vol</translation>
+    </message>
+    <message>
+        <source>the working time</source>
+        <translation>le temps de travail</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Cibles</translation>
     </message>
 </context>
 <context>
@@ -625,6 +1178,104 @@
     </message>
 </context>
 <context>
+    <name>ScheduleFileDialogs</name>
+    <message>
+        <source>Import draw</source>
+        <translation>Importer un tirage</translation>
+    </message>
+    <message>
+        <source>Draws (*.csv *.txt)</source>
+        <translation>Tirages (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Print draw</source>
+        <translation>Imprimer le tirage</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Generate draw</source>
+        <translation>Générer un tirage</translation>
+    </message>
+    <message>
+        <source>One pilot a line: Name, or Name; Team</source>
+        <translation>Un pilote par ligne : Nom, ou Nom ; Équipe</translation>
+    </message>
+    <message>
+        <source>Pilots:</source>
+        <translation>Pilotes :</translation>
+    </message>
+    <message>
+        <source>Group size</source>
+        <translation>Taille des groupes</translation>
+    </message>
+    <message>
+        <source>Number of groups</source>
+        <translation>Nombre de groupes</translation>
+    </message>
+    <message>
+        <source>Seed (the same seed draws the same again):</source>
+        <translation>Graine (la même graine refait le même tirage) :</translation>
+    </message>
+    <message>
+        <source>Withdraw pilot</source>
+        <translation>Retirer un pilote</translation>
+    </message>
+    <message>
+        <source>Pilot who withdraws from the groups not yet flown:</source>
+        <translation>Pilote qui se retire des groupes pas encore volés :</translation>
+    </message>
+    <message>
+        <source>Open schedule</source>
+        <translation>Ouvrir un programme</translation>
+    </message>
+    <message>
+        <source>Schedules (*.json)</source>
+        <translation>Programmes (*.json)</translation>
+    </message>
+    <message>
+        <source>Save schedule</source>
+        <translation>Enregistrer le programme</translation>
+    </message>
+    <message>
+        <source>Line %1: a team without a pilot&apos;s name</source>
+        <translation>Ligne %1 : une équipe sans nom de pilote</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is in the list twice</source>
+        <translation>Ligne %1 : « %2 » figure deux fois dans la liste</translation>
+    </message>
+    <message>
+        <source>The list holds no pilots: one a line, Name or Name; Team.</source>
+        <translation>La liste ne contient aucun pilote : un par ligne, Nom ou Nom ; Équipe.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>waiting for START</source>
+        <translation type="vanished">en attente de START</translation>
+    </message>
+    <message>
+        <source>cycle running</source>
+        <translation type="vanished">cycle en cours</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation type="vanished">pause</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="vanished">arrêté</translation>
+    </message>
+    <message>
+        <source>schedule done</source>
+        <translation type="vanished">programme terminé</translation>
+    </message>
+</context>
+<context>
     <name>ScoresDialogs</name>
     <message>
         <source>The re-flown pilot takes the re-flight</source>
@@ -650,12 +1301,166 @@
         <source>Ladder of 30 s to 120 s</source>
         <translation>Échelle de 30 s à 120 s</translation>
     </message>
+    <message>
+        <source>Re-flight group</source>
+        <translation>Groupe de revol</translation>
+    </message>
+    <message>
+        <source>Granted a re-flight:</source>
+        <translation>Revol accordé à :</translation>
+    </message>
+    <message>
+        <source>Fill the group (keep the better score):</source>
+        <translation>Complètent le groupe (gardent le meilleur score) :</translation>
+    </message>
+    <message>
+        <source>Contest rules</source>
+        <translation>Règles du concours</translation>
+    </message>
+    <message>
+        <source>Rounds dropped (from rounds:dropped):</source>
+        <translation>Manches retirées (à partir de manches:retirées) :</translation>
+    </message>
+    <message>
+        <source>Completed rounds for a final score:</source>
+        <translation>Manches terminées pour un score final :</translation>
+    </message>
+    <message>
+        <source>Penalty points that disqualify, over:</source>
+        <translation>Points de pénalité qui disqualifient, au-delà de :</translation>
+    </message>
+    <message>
+        <source>Re-flight:</source>
+        <translation>Revol :</translation>
+    </message>
+    <message>
+        <source>Team result:</source>
+        <translation>Résultat par équipe :</translation>
+    </message>
+    <message>
+        <source>Members counted:</source>
+        <translation>Membres comptés :</translation>
+    </message>
+    <message>
+        <source>Poker targets counted:</source>
+        <translation>Cibles du poker comptées :</translation>
+    </message>
+    <message>
+        <source>Task D:</source>
+        <translation>Épreuve D :</translation>
+    </message>
+    <message>
+        <source>Fly-off from round:</source>
+        <translation>Fly-off à partir de la manche :</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Write the dropped rounds as steps like 5:1 9:2: from 5 rounds 1 is dropped, from 9 rounds 2.</source>
+        <translation>Écrivez les manches retirées par paliers comme 5:1 9:2 : à partir de 5 manches, 1 est retirée, à partir de 9 manches, 2.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoresSession</name>
+    <message>
+        <source>Open a schedule first: the scores come with it.</source>
+        <translation>Ouvrez d&apos;abord un programme : les scores vont avec lui.</translation>
+    </message>
+    <message>
+        <source>Save the schedule first: its scores are kept beside its file.</source>
+        <translation>Enregistrez d&apos;abord le programme : ses scores sont gardés à côté de son fichier.</translation>
+    </message>
+    <message>
+        <source>The schedule has no group %1 in round %2.</source>
+        <translation>Le programme n&apos;a pas de groupe %1 dans la manche %2.</translation>
+    </message>
+    <message>
+        <source>Round %1 has the task &quot;%2&quot;, which is no F3K task (A to N): it cannot be scored.</source>
+        <translation>La manche %1 a l&apos;épreuve « %2 », qui n&apos;est pas une épreuve F3K (A à N) : elle ne peut pas être notée.</translation>
+    </message>
+    <message>
+        <source>There is no pilot %1 in the contest.</source>
+        <translation>Il n&apos;y a pas de pilote %1 dans le concours.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in group %2 of round %3.</source>
+        <translation>%1 ne vole pas dans le groupe %2 de la manche %3.</translation>
+    </message>
+    <message>
+        <source>This card was already on the laptop.</source>
+        <translation>Cette fiche était déjà sur le portable.</translation>
+    </message>
+    <message>
+        <source>A newer card of this pilot is on the laptop.</source>
+        <translation>Une fiche plus récente de ce pilote est sur le portable.</translation>
+    </message>
+    <message>
+        <source>Group %1 of round %2 is already confirmed: ask the director to change the card at the laptop.</source>
+        <translation>Le groupe %1 de la manche %2 est déjà confirmé : demandez au directeur de modifier la fiche sur le portable.</translation>
+    </message>
+    <message>
+        <source>The laptop cannot save the scores now.</source>
+        <translation>Le portable ne peut pas enregistrer les scores pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card for round %2, group %3 is on the laptop.</source>
+        <translation>La fiche de %1 pour la manche %2, groupe %3 est sur le portable.</translation>
+    </message>
+    <message>
+        <source>Group %1 of round %2 has no card to confirm.</source>
+        <translation>Le groupe %1 de la manche %2 n&apos;a aucune fiche à confirmer.</translation>
+    </message>
+    <message>
+        <source>Save the schedule first: a re-flight group is saved with it.</source>
+        <translation>Enregistrez d&apos;abord le programme : un groupe de revol est enregistré avec lui.</translation>
+    </message>
+    <message>
+        <source>Round %1 has no draw: a re-flight group is drawn as the others are.</source>
+        <translation>La manche %1 n&apos;a pas de tirage : un groupe de revol est tiré comme les autres.</translation>
+    </message>
+    <message>
+        <source>Choose at least one pilot granted the re-flight.</source>
+        <translation>Choisissez au moins un pilote à qui le revol est accordé.</translation>
+    </message>
+    <message>
+        <source>Only pilots who flew in round %1 can fly its re-flight group.</source>
+        <translation>Seuls les pilotes qui ont volé dans la manche %1 peuvent voler dans son groupe de revol.</translation>
+    </message>
+    <message>
+        <source>%1 is chosen twice.</source>
+        <translation>%1 est choisi deux fois.</translation>
+    </message>
+    <message>
+        <source>The schedule did not take the re-flight group.</source>
+        <translation>Le programme n&apos;a pas pris le groupe de revol.</translation>
+    </message>
+</context>
+<context>
+    <name>TimekeeperDesk</name>
+    <message>
+        <source>%1 is timed by &quot;%2&quot;.</source>
+        <translation>%1 est chronométré par « %2 ».</translation>
+    </message>
+    <message>
+        <source>Pick a pilot of the group in hand: the schedule has moved.</source>
+        <translation>Choisissez un pilote du groupe en cours : le programme a avancé.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in this group.</source>
+        <translation>%1 ne vole pas dans ce groupe.</translation>
+    </message>
+    <message>
+        <source>You time %1.</source>
+        <translation>Vous chronométrez %1.</translation>
+    </message>
 </context>
 <context>
     <name>aerolap::DayLogWindow</name>
     <message>
         <source>Day log</source>
-        <translation type="vanished">Journal du jour</translation>
+        <translation>Journal du jour</translation>
     </message>
 </context>
 <context>
@@ -693,136 +1498,179 @@
     <name>aerolap::NoticesWindow</name>
     <message>
         <source>Notices</source>
-        <translation type="vanished">Avis</translation>
+        <translation>Avis</translation>
+    </message>
+</context>
+<context>
+    <name>aerolap::PairingWindow</name>
+    <message>
+        <source>Director&apos;s remote</source>
+        <translation>Télécommande du directeur</translation>
+    </message>
+    <message>
+        <source>Timekeepers</source>
+        <translation>Chronométreurs</translation>
+    </message>
+    <message>
+        <source>Open this address on your phone (or scan the code), then type the code below and a name for the phone. Anyone who can see this code can pair: revoke any device that is not yours.</source>
+        <translation>Ouvrez cette adresse sur votre téléphone (ou scannez le code), puis saisissez le code ci-dessous et un nom pour le téléphone. Quiconque voit ce code peut s&apos;associer : révoquez tout appareil qui n&apos;est pas le vôtre.</translation>
+    </message>
+    <message>
+        <source>Each timekeeper opens this address on their phone (or scans the code), then types the code below and a name for the phone. A timekeeper&apos;s phone can hand in score cards, nothing else. Revoke any device that is not one of yours.</source>
+        <translation>Chaque chronométreur ouvre cette adresse sur son téléphone (ou scanne le code), puis saisit le code ci-dessous et un nom pour le téléphone. Le téléphone d&apos;un chronométreur peut remettre des fiches de vol, rien d&apos;autre. Révoquez tout appareil qui n&apos;est pas l&apos;un des vôtres.</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Associé</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>Dernier contact</translation>
+    </message>
+    <message>
+        <source>Revoke all</source>
+        <translation>Tout révoquer</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
     </message>
 </context>
 <context>
     <name>aerolap::PilotsDisplayWindow</name>
     <message>
         <source>Pilots&apos; display</source>
-        <translation type="vanished">Affichage des pilotes</translation>
+        <translation>Affichage des pilotes</translation>
     </message>
     <message>
         <source>Pilots open one of these addresses on a phone, tablet or TV on the same network as this laptop (or scan its code) to see the running time, each in their phone&apos;s own language.</source>
         <translation type="vanished">Les pilotes ouvrent l&apos;une de ces adresses sur un téléphone, une tablette ou une télévision du même réseau que ce portable (ou scannent son code) pour voir le temps, chacun dans la langue de son téléphone.</translation>
+    </message>
+    <message>
+        <source>Pilots open one of these addresses on a phone, tablet or TV on the same network as this laptop (or scan its code) to see the running time.</source>
+        <translation>Les pilotes ouvrent l&apos;une de ces adresses sur un téléphone, une tablette ou une télé du même réseau que ce portable (ou scannent son code) pour voir le temps qui s&apos;écoule.</translation>
     </message>
 </context>
 <context>
     <name>aerolap::RoundsModel</name>
     <message>
         <source>Task</source>
-        <translation type="vanished">Épreuve</translation>
+        <translation>Épreuve</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="vanished">Titre</translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation type="vanished">Temps de travail</translation>
+        <translation>Temps de travail</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="vanished">Groupes</translation>
+        <translation>Groupes</translation>
     </message>
     <message>
         <source>Flights</source>
-        <translation type="vanished">Vols</translation>
+        <translation>Vols</translation>
     </message>
     <message>
         <source>Preparation</source>
-        <translation type="vanished">Préparation</translation>
+        <translation>Préparation</translation>
     </message>
     <message>
         <source>The schedule can be changed only while no cycle runs.</source>
-        <translation type="vanished">Le programme ne peut être modifié que lorsqu&apos;aucun cycle ne tourne.</translation>
+        <translation>Le programme ne peut être modifié que lorsqu&apos;aucun cycle ne tourne.</translation>
     </message>
 </context>
 <context>
     <name>aerolap::ScheduleWindow</name>
     <message>
         <source>waiting for START</source>
-        <translation type="vanished">en attente du START</translation>
+        <translation>en attente du START</translation>
     </message>
     <message>
         <source>cycle running</source>
-        <translation type="vanished">cycle en cours</translation>
+        <translation>cycle en cours</translation>
     </message>
     <message>
         <source>gap</source>
-        <translation type="vanished">pause</translation>
+        <translation>pause</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="vanished">arrêté</translation>
+        <translation>arrêté</translation>
     </message>
     <message>
         <source>schedule done</source>
-        <translation type="vanished">programme terminé</translation>
+        <translation>programme terminé</translation>
     </message>
     <message>
         <source>round %1, group %2, flight %3</source>
-        <translation type="vanished">manche %1, groupe %2, vol %3</translation>
+        <translation>manche %1, groupe %2, vol %3</translation>
     </message>
     <message>
         <source>Extended display frame</source>
-        <translation type="vanished">Trame d&apos;affichage étendue</translation>
+        <translation>Trame d&apos;affichage étendue</translation>
     </message>
     <message>
         <source>Contest schedule</source>
-        <translation type="vanished">Programme du concours</translation>
+        <translation>Programme du concours</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="vanished">Ouvrir...</translation>
+        <translation>Ouvrir...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="vanished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="vanished">Tirage</translation>
+        <translation>Tirage</translation>
     </message>
     <message>
         <source>Import draw...</source>
-        <translation type="vanished">Importer le tirage...</translation>
+        <translation>Importer le tirage...</translation>
     </message>
     <message>
         <source>Generate draw...</source>
-        <translation type="vanished">Générer le tirage...</translation>
+        <translation>Générer le tirage...</translation>
     </message>
     <message>
         <source>Withdraw pilot...</source>
-        <translation type="vanished">Retirer un pilote...</translation>
+        <translation>Retirer un pilote...</translation>
     </message>
     <message>
         <source>Print draw...</source>
-        <translation type="vanished">Imprimer le tirage...</translation>
+        <translation>Imprimer le tirage...</translation>
     </message>
     <message>
         <source>Add round</source>
-        <translation type="vanished">Ajouter une manche</translation>
+        <translation>Ajouter une manche</translation>
     </message>
     <message>
         <source>Remove round</source>
-        <translation type="vanished">Supprimer la manche</translation>
+        <translation>Supprimer la manche</translation>
     </message>
     <message>
         <source>Back one</source>
-        <translation type="vanished">Revenir d&apos;un</translation>
+        <translation>Revenir d&apos;un</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="vanished">Passer</translation>
+        <translation>Passer</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="vanished">Aller à</translation>
+        <translation>Aller à</translation>
     </message>
     <message>
         <source>No schedule: open one or add a round.</source>
-        <translation type="vanished">Aucun programme : ouvrez-en un ou ajoutez une manche.</translation>
+        <translation>Aucun programme : ouvrez-en un ou ajoutez une manche.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -830,19 +1678,19 @@
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="vanished">Suivant : %1</translation>
+        <translation>Suivant : %1</translation>
     </message>
     <message>
         <source>Next: %1 at %2</source>
-        <translation type="vanished">Suivant : %1 à %2</translation>
+        <translation>Suivant : %1 à %2</translation>
     </message>
     <message>
         <source>The schedule moves only while no cycle runs, and only to a cycle it holds.</source>
-        <translation type="vanished">Le programme ne se déplace que lorsqu&apos;aucun cycle ne tourne, et seulement vers un cycle qu&apos;il contient.</translation>
+        <translation>Le programme ne se déplace que lorsqu&apos;aucun cycle ne tourne, et seulement vers un cycle qu&apos;il contient.</translation>
     </message>
     <message>
         <source>No draw</source>
-        <translation type="vanished">Aucun tirage</translation>
+        <translation>Aucun tirage</translation>
     </message>
     <message>
         <source>%1, %2; %3</source>
@@ -857,11 +1705,11 @@
     </message>
     <message>
         <source>generated with seed %1</source>
-        <translation type="vanished">généré avec la graine %1</translation>
+        <translation>généré avec la graine %1</translation>
     </message>
     <message>
         <source>imported</source>
-        <translation type="vanished">importé</translation>
+        <translation>importé</translation>
     </message>
     <message numerus="yes">
         <source>two pilots meet %1 to %n time(s)</source>
@@ -872,11 +1720,11 @@
     </message>
     <message>
         <source>Draw of round %1</source>
-        <translation type="vanished">Tirage de la manche %1</translation>
+        <translation>Tirage de la manche %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="vanished">Groupe %1</translation>
+        <translation>Groupe %1</translation>
     </message>
     <message>
         <source> (in hand)</source>
@@ -895,11 +1743,40 @@
     </message>
     <message>
         <source>There is no draw with a pilot to withdraw.</source>
-        <translation type="vanished">Il n&apos;y a pas de tirage avec un pilote à retirer.</translation>
+        <translation>Il n&apos;y a pas de tirage avec un pilote à retirer.</translation>
     </message>
     <message>
         <source>There is no draw to print.</source>
-        <translation type="vanished">Il n&apos;y a pas de tirage à imprimer.</translation>
+        <translation>Il n&apos;y a pas de tirage à imprimer.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>task letter: title (working time)</comment>
+        <translation>%1 : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where the schedule stands: its state</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pilot(s), %1; two pilots meet %2 to %3 times</source>
+        <translation>
+            <numerusform>%n pilote, %1 ; deux pilotes se rencontrent de %2 à %3 fois</numerusform>
+            <numerusform>%n pilotes, %1 ; deux pilotes se rencontrent de %2 à %3 fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Group %1 (in hand)</source>
+        <translation>Groupe %1 (en cours)</translation>
+    </message>
+    <message>
+        <source>Group %1 (next)</source>
+        <translation>Groupe %1 (suivant)</translation>
+    </message>
+    <message>
+        <source>Drawn. Two pilots meet %1 to %2 times over the contest.</source>
+        <translation>Tirage fait. Deux pilotes se rencontrent de %1 à %2 fois sur le concours.</translation>
     </message>
 </context>
 <context>

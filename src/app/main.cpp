@@ -9,6 +9,7 @@
 #include "day_log/DayReportCommand.h"
 #include "i18n/Catalogues.h"
 #include "i18n/Language.h"
+#include "i18n/MessageText.h"
 #include "notices/NoticeBoard.h"
 #include "platform/Environment.h"
 #include "platform/ImmediateProgramExit.h"
@@ -61,16 +62,18 @@ void offerWindow(QWidget& view, const char* entry, const QKeySequence& shortcut,
 std::pair<QStringList, QString> startPilotsDisplay(aerolap::PilotsDisplayThread& server,
                                                    quint16 port, aerolap::NoticeBoard& notices) {
     if (port == 0) {
-        return {{}, QStringLiteral("The pilots' display is switched off (port 0).")};
+        return {{},
+                aerolap::messageText(
+                    QT_TRANSLATE_NOOP("Message", "The pilots' display is switched off (port 0)."))};
     }
     const auto [listening, error] = server.start(QHostAddress::Any, port);
     if (!listening) {
-        const QString why = QStringLiteral("The pilots' display could not use port %1 (%2): the "
-                                           "timer runs without it.")
-                                .arg(port)
-                                .arg(error);
-        notices.post(why.toStdString());
-        return {{}, why};
+        const aerolap::Message why{QT_TRANSLATE_NOOP("Message", "The pilots' display could not use "
+                                                                "port %1 (%2): the timer runs "
+                                                                "without it."),
+                                   {std::to_string(port), error.toStdString()}};
+        notices.post(why);
+        return {{}, aerolap::messageText(why)};
     }
     const QStringList addresses = aerolap::pageAddresses(*listening);
     for (const QString& address : addresses) {

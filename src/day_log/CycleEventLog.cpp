@@ -27,7 +27,7 @@ CycleEventLog::CycleEventLog(DayLog& log, Cycle& cycle, SuspendWatch& suspendWat
     });
     m_noticeListener = notices.listen([this](const Notice& notice) {
         m_log.record(NoticePosted{
-            notice.text, notice.urgency == Notice::Urgency::ActNow,
+            notice.message, notice.urgency == Notice::Urgency::ActNow,
             std::chrono::duration_cast<std::chrono::milliseconds>(notice.at.time_since_epoch())
                 .count()});
     });

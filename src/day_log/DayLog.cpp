@@ -19,9 +19,10 @@ std::string missingLinesBefore(bool lost, std::size_t count, const std::string& 
     return lineText(std::move(missing));
 }
 
-constexpr KeptFile kDayLogFile{"The day log",
-                               "its lines are counted, and it carries on once it can be written",
-                               missingLinesBefore};
+constexpr KeptFile kDayLogFile{
+    QT_TRANSLATE_NOOP("Message", "The day log"),
+    QT_TRANSLATE_NOOP("Message", "its lines are counted, and it carries on once it can be written"),
+    missingLinesBefore};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "engine/AnnouncementSwitches.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
@@ -55,6 +56,13 @@ struct Json {
         return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
     }
     static QJsonValue write(const std::string& value) { return text(value); }
+    static QJsonValue write(const std::vector<std::string>& values) {
+        QJsonArray texts;
+        for (const std::string& value : values) {
+            texts.append(text(value));
+        }
+        return texts;
+    }
     static QJsonValue write(bool value) { return value; }
     static QJsonValue write(int value) { return value; }
     static QJsonValue write(long long value) { return qint64{value}; }
@@ -77,6 +85,17 @@ struct Json {
     }
     static auto read(const QJsonValue& in, const std::string&) {
         return when(in.isString(), in.toString().toStdString());
+    }
+    static std::optional<std::vector<std::string>> read(const QJsonValue& in,
+                                                        const std::vector<std::string>&) {
+        std::vector<std::string> texts;
+        for (const QJsonValue& each : in.toArray()) {
+            if (!each.isString()) {
+                return std::nullopt;
+            }
+            texts.push_back(each.toString().toStdString());
+        }
+        return when(in.isArray(), std::move(texts));
     }
     static auto read(const QJsonValue& in, bool) { return when(in.isBool(), in.toBool()); }
     static auto read(const QJsonValue& in, int) { return when(in.isDouble(), in.toInt()); }
@@ -178,7 +197,7 @@ std::variant<DayLogLine, std::string> readLine(std::string_view text) {
         QJsonDocument::fromJson(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     QJsonObject object = document.object();
     if (!document.isObject() || !object.value(QStringLiteral("kind")).isString()) {
-        return std::string("not a line of the day log");
+        return std::string(QT_TRANSLATE_NOOP("Message", "not a line of the day log"));
     }
     const std::string kind = object.value(QStringLiteral("kind")).toString().toStdString();
     const auto known =
@@ -186,10 +205,13 @@ std::variant<DayLogLine, std::string> readLine(std::string_view text) {
     if (known == kinds().end()) {
         return "unknown kind \"" + kind + "\"";
     }
-    // Logs written before the switches had names keep them as the window's boxes.
-    if (!object.contains(QStringLiteral("announcements")) &&
-        object.contains(QStringLiteral("boxes"))) {
-        object.insert(QStringLiteral("announcements"), object.take(QStringLiteral("boxes")));
+    // Logs written before the switches had names keep them as the window's boxes, and before
+    // the notices were kept as messages, their English words as "text".
+    for (const auto& [now, before] : {std::pair{"announcements", "boxes"}, {"message", "text"}}) {
+        if (!object.contains(QLatin1StringView(now)) &&
+            object.contains(QLatin1StringView(before))) {
+            object.insert(QLatin1StringView(now), object.take(QLatin1StringView(before)));
+        }
     }
     DayLogLine line{{}, object.value(QStringLiteral("wall_ms")).toInteger(), known->second};
     FieldReader reader{object, std::nullopt};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CycleSnapshot.h"
+#include "platform/Message.h"
 #include "platform/MonotonicSource.h"
 
 #include <chrono>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace aerolap {
 
@@ -124,12 +126,17 @@ struct LaptopSlept {
 };
 
 /// A notice for the director ("notice"), with its own moment: one kept from before the log began
-/// is recorded late.
+/// is recorded late. Its message is kept as its id, arguments and count, put into words by the
+/// report in its reader's language; the logs of older versions hold its English words as "text",
+/// read as an id that no catalogue knows.
 struct NoticePosted {
-    std::string text;
+    Message message;
     bool actNow = false;
     long long atMs = 0;
-    template <typename F> void fields(F& f) { f("text", text)("act_now", actNow)("at_ms", atMs); }
+    template <typename F> void fields(F& f) {
+        f("message", message.id)("args", message.args)("count", message.count)("act_now", actNow)(
+            "at_ms", atMs);
+    }
 };
 
 /// A command of the director's remote ("remote"), with the device that sent it.

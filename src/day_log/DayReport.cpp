@@ -27,10 +27,6 @@ std::optional<nanoseconds> latenessOf(const ShownSecond& shown, Moment moment) {
     return moment - *shown.secondBegan;
 }
 
-std::string secondText(const ShownSecond& shown) {
-    return std::string(phaseName(shown.phase)) + " " + shown.second.value_or("");
-}
-
 /// A phase as it runs, with what its cues are worked out from once it is over.
 struct OpenPhase {
     PhaseBegan settings;
@@ -49,7 +45,8 @@ public:
             }
             auto read = readLine(line);
             if (const auto* why = std::get_if<std::string>(&read)) {
-                m_report.unreadLines.push_back("line " + std::to_string(number) + ": " + *why);
+                m_report.unreadLines.push_back(
+                    {QT_TRANSLATE_NOOP("Message", "line %1: %2"), {std::to_string(number), *why}});
                 continue;
             }
             const DayLogLine& each = std::get<DayLogLine>(read);
@@ -60,7 +57,7 @@ public:
             }
             m_lastWallMs = each.wallMs;
         }
-        closeCycle("the log ends here", m_lastNs, PhaseEnd::Cut);
+        closeCycle(QT_TRANSLATE_NOOP("Message", "the log ends here"), m_lastNs, PhaseEnd::Cut);
         return std::move(m_report);
     }
 
@@ -68,17 +65,21 @@ private:
     void take(const DayLogLine& line, const ProgramStarted&) {
         // A new start of the program: a cycle still open was cut by the end of the last, which
         // went with its last line.
-        closeCycle("the program ended (a crash, a kill or a power cut)", m_lastNs, PhaseEnd::Cut);
+        closeCycle(
+            QT_TRANSLATE_NOOP("Message", "the program ended (a crash, a kill or a power cut)"),
+            m_lastNs, PhaseEnd::Cut);
         m_crash = {m_lastWallMs, line.wallMs};
         m_waitingFrames.clear();
     }
     void take(const DayLogLine& line, const ProgramClosed&) {
-        closeCycle("the program was closed at " + wallText(line.wallMs), nanosecondsOf(line.mono),
-                   PhaseEnd::Cut);
+        closeCycle(
+            {QT_TRANSLATE_NOOP("Message", "the program was closed at %1"), {wallText(line.wallMs)}},
+            nanosecondsOf(line.mono), PhaseEnd::Cut);
     }
     void take(const DayLogLine& line, const ButtonPressed& pressed) {
         if (pressed.command == CycleCommand::Stop) {
-            closeCycle("STOP at " + wallText(line.wallMs), nanosecondsOf(line.mono), PhaseEnd::Cut);
+            closeCycle({QT_TRANSLATE_NOOP("Message", "STOP at %1"), {wallText(line.wallMs)}},
+                       nanosecondsOf(line.mono), PhaseEnd::Cut);
         }
         m_landingButton = pressed.command == CycleCommand::LandingButton;
     }
@@ -94,24 +95,27 @@ private:
     }
     void take(const DayLogLine&, const CycleResumed& resumed) {
         const auto [lastWallMs, restartWallMs] = m_crash;
-        m_resumeGap = ReportedGap{lastWallMs,
-                                  "program gone until " + wallText(restartWallMs) + " (" +
-                                      std::to_string((restartWallMs - lastWallMs) / 1000) + " s)",
-                                  secondText(resumed.shown)};
+        m_resumeGap = ReportedGap{
+            lastWallMs,
+            {QT_TRANSLATE_NOOP("Message", "program gone until %1 (%2 s)"),
+             {wallText(restartWallMs), std::to_string((restartWallMs - lastWallMs) / 1000)}},
+            std::string(phaseName(resumed.shown.phase)),
+            resumed.shown.second.value_or("")};
     }
     void take(const DayLogLine& line, const LaptopSlept& slept) {
         if (m_cycle) {
             m_cycle->gaps.push_back(
                 {line.wallMs,
-                 "the laptop slept " + std::to_string(slept.slept.count() / kNanosecondsPerSecond) +
-                     " s",
-                 secondText(slept.shown)});
+                 {QT_TRANSLATE_NOOP("Message", "the laptop slept %1 s"),
+                  {std::to_string(slept.slept.count() / kNanosecondsPerSecond)}},
+                 std::string(phaseName(slept.shown.phase)),
+                 slept.shown.second.value_or("")});
             m_gaps.push_back(
                 {nanosecondsOf(line.mono) - slept.slept.count(), nanosecondsOf(line.mono)});
         }
     }
     void take(const DayLogLine& line, const NoticePosted& notice) {
-        m_report.notices.push_back(wallText(line.wallMs) + " " + notice.text);
+        m_report.notices.push_back({line.wallMs, notice.message});
     }
     void take(const DayLogLine& line, const RemoteCommanded& remote) {
         m_report.remoteCommands.push_back(wallText(line.wallMs) + " " + remote.device + ": " +
@@ -151,14 +155,18 @@ private:
         // The wall clock of the moment the phase began, which the line was written after.
         const long long beganWallMs = line.wallMs - (nanosecondsOf(line.mono) - began) / 1'000'000;
         if (!cycleRuns(phase.phase)) {
-            closeCycle(phase.phase == CyclePhase::Ready ? "landing window over" : "stopped", began,
+            closeCycle(phase.phase == CyclePhase::Ready
+                           ? QT_TRANSLATE_NOOP("Message", "landing window over")
+                           : QT_TRANSLATE_NOOP("Message", "stopped"),
+                       began,
                        m_open && m_open->settings.phase == CyclePhase::Landing ? PhaseEnd::RanOut
                                                                                : PhaseEnd::Cut);
             return;
         }
         const bool resumed = m_resumeGap.has_value();
         if (phase.phase == CyclePhase::Preparation || !m_cycle || resumed) {
-            closeCycle("landing window over", began, PhaseEnd::RanOut);
+            closeCycle(QT_TRANSLATE_NOOP("Message", "landing window over"), began,
+                       PhaseEnd::RanOut);
             openCycle(beganWallMs, !resumed, phase.task);
             if (!resumed) {
                 if (const auto call = startCallDue(phase.announcements)) {
@@ -230,12 +238,12 @@ private:
         m_open.reset();
     }
 
-    void closeCycle(const std::string& ending, std::optional<long long> endNs, PhaseEnd end) {
+    void closeCycle(Message ending, std::optional<long long> endNs, PhaseEnd end) {
         endPhase(endNs, end);
         if (!m_cycle) {
             return;
         }
-        m_cycle->ending = ending;
+        m_cycle->ending = std::move(ending);
         std::multiset<std::tuple<std::string, std::string, std::string>> played;
         for (const ReportedCue& cue : m_cycle->cues) {
             played.insert(

@@ -47,9 +47,10 @@ struct ReportedPhase {
 /// A span the timer did not see: a suspend, or the program gone after a crash.
 struct ReportedGap {
     long long wallMs = 0;
-    std::string what;
-    /// Where the cycle went on: phase and second.
-    std::string wentOn;
+    Message what;
+    /// Where the cycle went on: its phase's name and second.
+    std::string wentOnPhase;
+    std::string wentOnSecond;
 };
 
 /// A change to the scores as the day log has it, and when it was made.
@@ -75,7 +76,7 @@ struct ReportedCycle {
     /// them.
     std::vector<ReportedScore> scores;
     /// How it ended: "landing window over", "STOP at ...", "program ended", "log ends".
-    std::string ending;
+    Message ending;
 };
 
 /// A day log read back for the jury: each cycle with its phases, cues, frames and gaps, and what
@@ -83,10 +84,14 @@ struct ReportedCycle {
 struct DayReport {
     std::vector<ReportedCycle> cycles;
     /// "line 12: not JSON", one entry each; the rest of the log is read on.
-    std::vector<std::string> unreadLines;
+    std::vector<Message> unreadLines;
     long long droppedLines = 0;
     long long lostLines = 0;
-    std::vector<std::string> notices;
+    struct Notice {
+        long long wallMs = 0;
+        Message message;
+    };
+    std::vector<Notice> notices;
     std::vector<std::string> remoteCommands;
     /// The score changes of no cycle in this log: a group flown another day, the rules.
     std::vector<ReportedScore> scores;

@@ -4,7 +4,9 @@
 #include "DayReportText.h"
 #include "files/SmallFileRead.h"
 #include "files/WholeFileSave.h"
+#include "i18n/MessageText.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace aerolap {
@@ -16,6 +18,12 @@ constexpr qint64 kLargestLog = qint64{256} * 1024 * 1024;
 
 std::filesystem::path logOfDay(const std::filesystem::path& folder, const std::string& date) {
     return folder / (date + ".jsonl");
+}
+
+std::string dayReportTitle(const std::string& date) {
+    return QCoreApplication::translate("DayReport", "Aerolap day log of %1")
+        .arg(QString::fromStdString(date))
+        .toStdString();
 }
 
 std::string today() {
@@ -34,7 +42,7 @@ int runDayReport(const std::filesystem::path& folder, const DayReportRequest& re
         return 1;
     }
     const DayReport report = readDayReport(std::get<QByteArray>(read).toStdString());
-    const std::string title = "Aerolap day log of " + date;
+    const std::string title = dayReportTitle(date);
     if (!request.htmlFile) {
         out << dayReportText(report, request.late, title, file.string()) << std::flush;
         return 0;
@@ -50,9 +58,10 @@ int runDayReport(const std::filesystem::path& folder, const DayReportRequest& re
 std::string todaysReportHtml(const std::filesystem::path& folder) {
     const std::filesystem::path file = logOfDay(folder, today());
     const auto read = readSmallFile(file.string(), kLargestLog);
-    const std::string title = "Aerolap day log of " + today();
+    const std::string title = dayReportTitle(today());
     if (const auto* why = std::get_if<std::string>(&read)) {
-        return dayReportHtml({}, kDefaultLateCue, title, file.string() + " " + *why);
+        return dayReportHtml({}, kDefaultLateCue, title,
+                             file.string() + " " + messageText(Message(*why)).toStdString());
     }
     return dayReportHtml(readDayReport(std::get<QByteArray>(read).toStdString()), kDefaultLateCue,
                          title, file.string());

@@ -1,7 +1,12 @@
 #include "DayReportText.h"
 
+#include "i18n/MessageText.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <sstream>
 #include <vector>
 
@@ -9,14 +14,46 @@ namespace aerolap {
 
 namespace {
 
+/// The report's own words, in the catalogues' context "DayReport", in the installed language.
+std::string words(const char* text, int count = -1) {
+    return QCoreApplication::translate("DayReport", text, nullptr, count).toStdString();
+}
+
+std::string words(const char* text, const std::vector<std::string>& args) {
+    return withArguments(words(text), args);
+}
+
+std::string said(const Message& message) {
+    return messageText(message).toStdString();
+}
+
+// The phases' names as the log keeps them, which the report shows in the reader's language.
+constexpr std::array kPhaseNames{
+    QT_TRANSLATE_NOOP("DayReport", "ready"), QT_TRANSLATE_NOOP("DayReport", "preparation"),
+    QT_TRANSLATE_NOOP("DayReport", "working"), QT_TRANSLATE_NOOP("DayReport", "landing"),
+    QT_TRANSLATE_NOOP("DayReport", "stopped")};
+
+std::string phaseWords(const std::string& phase) {
+    const auto known = std::ranges::find(kPhaseNames, phase);
+    return known == kPhaseNames.end() ? phase : words(*known);
+}
+
 using Cells = std::vector<std::string>;
 
+/// A number in the reader's locale, without group separators: "1234,5" in Italian.
+std::string number(double value, int decimals) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals).toStdString();
+}
+
 std::string milliseconds(std::chrono::nanoseconds span) {
-    return QString::asprintf("%+.1f ms", static_cast<double>(span.count()) / 1e6).toStdString();
+    const double value = static_cast<double>(span.count()) / 1e6;
+    return (value >= 0 ? "+" : "") + number(value, 1) + " ms";
 }
 
 std::string seconds(std::chrono::nanoseconds span) {
-    return QString::asprintf("%.3f s", static_cast<double>(span.count()) / 1e9).toStdString();
+    return number(static_cast<double>(span.count()) / 1e9, 3) + " s";
 }
 
 std::string escaped(const std::string& text) {
@@ -49,71 +86,97 @@ bool isLate(const ReportedCue& cue, std::chrono::milliseconds late) {
 }
 
 std::string secondOf(const std::string& phase, const std::string& second) {
-    return second.empty() ? "START" : phase + " " + second;
+    return second.empty() ? "START" : phaseWords(phase) + " " + second;
 }
 
 Cells cueCells(const ReportedCue& cue, std::chrono::milliseconds late) {
     return {wallText(cue.wallMs), secondOf(cue.phase, cue.second), fileName(cue.file),
-            (cue.lateness ? milliseconds(*cue.lateness) : "at START") +
-                (isLate(cue, late) ? "  LATE" : "")};
+            (cue.lateness ? milliseconds(*cue.lateness)
+                          : words(QT_TRANSLATE_NOOP("DayReport", "at START"))) +
+                (isLate(cue, late) ? "  " + words(QT_TRANSLATE_NOOP("DayReport", "LATE")) : "")};
 }
 
 Cells missingCells(const MissingCue& cue) {
     return {"", secondOf(cue.phase, cue.second), fileName(cue.file),
-            cue.inGap ? "(in the gap)" : "MISSING"};
+            cue.inGap ? words(QT_TRANSLATE_NOOP("DayReport", "(in the gap)"))
+                      : words(QT_TRANSLATE_NOOP("DayReport", "MISSING"))};
 }
 
 Cells frameCells(const ReportedFrame& frame) {
     return {wallText(frame.wallMs), visibleBytes(frame.bytes),
             (frame.lateness ? milliseconds(*frame.lateness) : "-") +
-                (frame.taken ? "" : "  NOT TAKEN")};
+                (frame.taken ? "" : "  " + words(QT_TRANSLATE_NOOP("DayReport", "NOT TAKEN")))};
 }
 
 std::string placeText(std::optional<int> round, std::optional<int> group) {
     if (!round) {
         return {};
     }
-    return "round " + std::to_string(*round + 1) +
-           (group ? " group " + std::to_string(*group + 1) : std::string());
+    const std::string roundNumber = std::to_string(*round + 1);
+    return group ? words(QT_TRANSLATE_NOOP("DayReport", "round %1 group %2"),
+                         {roundNumber, std::to_string(*group + 1)})
+                 : words(QT_TRANSLATE_NOOP("DayReport", "round %1"), {roundNumber});
 }
 
 std::string cycleHeading(const ReportedCycle& cycle, std::size_t number) {
     const std::string place = placeText(cycle.round, cycle.group);
-    return "Cycle " + std::to_string(number) + ": " +
-           (cycle.started ? "START at " : "resumed at ") + wallText(cycle.startWallMs) +
+    return words(cycle.started ? QT_TRANSLATE_NOOP("DayReport", "Cycle %1: START at %2")
+                               : QT_TRANSLATE_NOOP("DayReport", "Cycle %1: resumed at %2"),
+                 {std::to_string(number), wallText(cycle.startWallMs)}) +
            (cycle.task.empty() ? "" : ", " + cycle.task) + (place.empty() ? "" : ", " + place);
 }
 
+std::string gapLine(const ReportedGap& gap) {
+    return words(QT_TRANSLATE_NOOP("DayReport", "Gap at %1: %2; the cycle went on at %3"),
+                 {wallText(gap.wallMs), said(gap.what),
+                  phaseWords(gap.wentOnPhase) + " " + gap.wentOnSecond});
+}
+
+std::string orNone(const std::string& value) {
+    return value.empty() ? words(QT_TRANSLATE_NOOP("DayReport", "(none)")) : value;
+}
+
 /// A score change in one line, with its round and group where no cycle's heading gives them.
+/// What changed and its values are the scores' own, as the log has them.
 std::string scoreText(const ReportedScore& score, bool withPlace) {
     const ScoreChanged& change = score.change;
     const std::string place = withPlace ? placeText(change.round, change.group) : "";
     return wallText(score.wallMs) + "  " + (place.empty() ? "" : place + ", ") + change.what +
-           (change.pilot.empty() ? "" : " " + change.pilot) + ": " +
-           (change.oldValue.empty() ? "(none)" : change.oldValue) + " -> " +
-           (change.newValue.empty() ? "(none)" : change.newValue) +
-           (change.phone ? ", from the phone \"" + *change.phone + "\"" : "");
+           (change.pilot.empty() ? "" : " " + change.pilot) + ": " + orNone(change.oldValue) +
+           " -> " + orNone(change.newValue) +
+           (change.phone
+                ? words(QT_TRANSLATE_NOOP("DayReport", ", from the phone \"%1\""), {*change.phone})
+                : "");
 }
 
 /// A cycle in one line: how many cues and frames, and how many of them went wrong.
 std::pair<std::string, bool> verdict(const ReportedCycle& cycle, std::chrono::milliseconds late) {
-    const auto lateCues =
-        std::ranges::count_if(cycle.cues, [late](const auto& cue) { return isLate(cue, late); });
-    const auto missing =
-        std::ranges::count_if(cycle.missing, [](const auto& cue) { return !cue.inGap; });
-    const auto notTaken =
-        std::ranges::count_if(cycle.frames, [](const auto& frame) { return !frame.taken; });
+    const auto count = [](auto n) { return static_cast<int>(n); };
+    const int lateCues = count(
+        std::ranges::count_if(cycle.cues, [late](const auto& cue) { return isLate(cue, late); }));
+    const int missing =
+        count(std::ranges::count_if(cycle.missing, [](const auto& cue) { return !cue.inGap; }));
+    const int notTaken =
+        count(std::ranges::count_if(cycle.frames, [](const auto& frame) { return !frame.taken; }));
     std::optional<std::chrono::nanoseconds> latest;
     for (const ReportedCue& cue : cycle.cues) {
         latest = std::max(latest, cue.lateness);
     }
-    return {std::to_string(cycle.cues.size()) + " cues, " +
-                (lateCues == 0 ? "none" : std::to_string(lateCues)) + " late" +
-                (latest ? ", latest " + milliseconds(*latest) : "") +
-                (missing == 0 ? "" : ", " + std::to_string(missing) + " missing") + "; " +
-                std::to_string(cycle.frames.size()) + " frames, " +
-                (notTaken == 0 ? "all" : std::to_string(notTaken) + " not") + " taken",
-            lateCues + missing + notTaken > 0};
+    std::string cues =
+        words(QT_TRANSLATE_N_NOOP("DayReport", "%n cue(s)"), count(cycle.cues.size())) + ", " +
+        (lateCues == 0 ? words(QT_TRANSLATE_NOOP("DayReport", "none late"))
+                       : words(QT_TRANSLATE_N_NOOP("DayReport", "%n late"), lateCues));
+    if (latest) {
+        cues += ", " + words(QT_TRANSLATE_NOOP("DayReport", "latest %1"), {milliseconds(*latest)});
+    }
+    if (missing > 0) {
+        cues += ", " + words(QT_TRANSLATE_N_NOOP("DayReport", "%n missing"), missing);
+    }
+    const std::string frames =
+        words(QT_TRANSLATE_N_NOOP("DayReport", "%n frame(s)"), count(cycle.frames.size())) + ", " +
+        (notTaken == 0 ? words(QT_TRANSLATE_NOOP("DayReport", "all taken"))
+                       : words(QT_TRANSLATE_N_NOOP("DayReport", "%n not taken"), notTaken));
+    return {cues + "; " + frames, lateCues + missing + notTaken > 0};
 }
 
 std::string joined(const Cells& cells) {
@@ -137,18 +200,24 @@ std::string row(const Cells& cells, bool bad = false, const std::string& cell = 
 /// What the log itself lacks: lines it could not read, lines dropped or lost.
 std::vector<std::string> logLacks(const DayReport& report) {
     std::vector<std::string> lacks;
-    for (const std::string& unread : report.unreadLines) {
-        lacks.push_back("Not read: " + unread);
+    for (const Message& unread : report.unreadLines) {
+        lacks.push_back(words(QT_TRANSLATE_NOOP("DayReport", "Not read: %1"), {said(unread)}));
     }
     if (report.droppedLines > 0) {
-        lacks.push_back(std::to_string(report.droppedLines) +
-                        " lines dropped while the log was busy");
+        lacks.push_back(
+            words(QT_TRANSLATE_N_NOOP("DayReport", "%n line(s) dropped while the log was busy"),
+                  static_cast<int>(report.droppedLines)));
     }
     if (report.lostLines > 0) {
-        lacks.push_back(std::to_string(report.lostLines) +
-                        " lines lost while the log could not be written");
+        lacks.push_back(words(
+            QT_TRANSLATE_N_NOOP("DayReport", "%n line(s) lost while the log could not be written"),
+            static_cast<int>(report.lostLines)));
     }
     return lacks;
+}
+
+std::string noticeLine(const DayReport::Notice& notice) {
+    return wallText(notice.wallMs) + " " + said(notice.message);
 }
 
 void scoresHtml(std::ostringstream& out, const std::string& heading,
@@ -170,54 +239,65 @@ std::string dayReportText(const DayReport& report, std::chrono::milliseconds lat
     std::ostringstream out;
     out << title << "\n" << source << "\n";
     if (report.cycles.empty()) {
-        out << "No cycle in this log.\n";
+        out << words(QT_TRANSLATE_NOOP("DayReport", "No cycle in this log.")) << "\n";
     }
     for (std::size_t i = 0; i < report.cycles.size(); ++i) {
         const ReportedCycle& cycle = report.cycles[i];
         out << "\n" << cycleHeading(cycle, i + 1) << "\n  " << verdict(cycle, late).first << "\n";
         for (const ReportedPhase& phase : cycle.phases) {
-            out << "  " << phase.phase << " from " << wallText(phase.wallMs) << ", "
-                << phase.seconds
-                << " s: " << (phase.measured ? "measured " + seconds(*phase.measured) : "not ended")
+            out << "  "
+                << words(QT_TRANSLATE_NOOP("DayReport", "%1 from %2, %3 s: %4"),
+                         {phaseWords(phase.phase), wallText(phase.wallMs),
+                          std::to_string(phase.seconds),
+                          phase.measured ? words(QT_TRANSLATE_NOOP("DayReport", "measured %1"),
+                                                 {seconds(*phase.measured)})
+                                         : words(QT_TRANSLATE_NOOP("DayReport", "not ended"))})
                 << "\n";
         }
-        out << "  Cues (lateness after their second; LATE beyond " << late.count() << " ms):\n";
+        out << "  "
+            << words(QT_TRANSLATE_NOOP("DayReport",
+                                       "Cues (lateness after their second; LATE beyond %1 ms):"),
+                     {std::to_string(late.count())})
+            << "\n";
         for (const ReportedCue& cue : cycle.cues) {
             out << "    " << joined(cueCells(cue, late)) << "\n";
         }
         for (const MissingCue& cue : cycle.missing) {
             out << "    " << joined(missingCells(cue)) << "\n";
         }
-        out << "  Frames (lateness after their second):\n";
+        out << "  "
+            << words(QT_TRANSLATE_NOOP("DayReport", "Frames (lateness after their second):"))
+            << "\n";
         for (const ReportedFrame& frame : cycle.frames) {
             out << "    " << joined(frameCells(frame)) << "\n";
         }
         for (const ReportedGap& gap : cycle.gaps) {
-            out << "  Gap at " << wallText(gap.wallMs) << ": " << gap.what
-                << "; the cycle went on at " << gap.wentOn << "\n";
+            out << "  " << gapLine(gap) << "\n";
         }
-        out << "  Ended: " << cycle.ending << "\n";
+        out << "  " << words(QT_TRANSLATE_NOOP("DayReport", "Ended: %1"), {said(cycle.ending)})
+            << "\n";
         if (!cycle.scores.empty()) {
-            out << "  Scores of this group:\n";
+            out << "  " << words(QT_TRANSLATE_NOOP("DayReport", "Scores of this group:")) << "\n";
         }
         for (const ReportedScore& score : cycle.scores) {
             out << "    " << scoreText(score, false) << "\n";
         }
     }
     if (!report.scores.empty()) {
-        out << "\nScores of no cycle in this log:\n";
+        out << "\n"
+            << words(QT_TRANSLATE_NOOP("DayReport", "Scores of no cycle in this log:")) << "\n";
     }
     for (const ReportedScore& score : report.scores) {
         out << "  " << scoreText(score, true) << "\n";
     }
     if (!report.notices.empty()) {
-        out << "\nNotices:\n";
-        for (const std::string& notice : report.notices) {
-            out << "  " << notice << "\n";
+        out << "\n" << words(QT_TRANSLATE_NOOP("DayReport", "Notices:")) << "\n";
+        for (const DayReport::Notice& notice : report.notices) {
+            out << "  " << noticeLine(notice) << "\n";
         }
     }
     if (!report.remoteCommands.empty()) {
-        out << "\nRemote commands:\n";
+        out << "\n" << words(QT_TRANSLATE_NOOP("DayReport", "Remote commands:")) << "\n";
         for (const std::string& command : report.remoteCommands) {
             out << "  " << command << "\n";
         }
@@ -231,7 +311,8 @@ std::string dayReportText(const DayReport& report, std::chrono::milliseconds lat
 std::string dayReportHtml(const DayReport& report, std::chrono::milliseconds late,
                           const std::string& title, const std::string& source) {
     std::ostringstream out;
-    out << "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+    out << "<!DOCTYPE html>\n<html lang=\"" << escaped(QLocale().bcp47Name().toStdString())
+        << "\"><head><meta charset=\"utf-8\">"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
            "<title>"
         << escaped(title)
@@ -253,7 +334,8 @@ std::string dayReportHtml(const DayReport& report, std::chrono::milliseconds lat
            "</style></head><body><h1>"
         << escaped(title) << "</h1><p class=\"source\">" << escaped(source) << "</p>\n";
     if (report.cycles.empty()) {
-        out << "<p>No cycle in this log.</p>\n";
+        out << "<p>" << escaped(words(QT_TRANSLATE_NOOP("DayReport", "No cycle in this log.")))
+            << "</p>\n";
     }
     for (std::size_t i = 0; i < report.cycles.size(); ++i) {
         const ReportedCycle& cycle = report.cycles[i];
@@ -271,44 +353,65 @@ std::string dayReportHtml(const DayReport& report, std::chrono::milliseconds lat
                                      : 0.0;
             out << "<div class=\"" << escaped(phase.phase)
                 << "\" style=\"width:" << QString::asprintf("%.2f%%", share).toStdString() << "\">"
-                << escaped(phase.phase) << "</div>";
+                << escaped(phaseWords(phase.phase)) << "</div>";
         }
-        out << "</div>\n<table>" << row({"phase", "from", "set", "measured"}, false, "th");
+        out << "</div>\n<table>"
+            << row({words(QT_TRANSLATE_NOOP("DayReport", "phase")),
+                    words(QT_TRANSLATE_NOOP("DayReport", "from")),
+                    words(QT_TRANSLATE_NOOP("DayReport", "set")),
+                    words(QT_TRANSLATE_NOOP("DayReport", "measured"))},
+                   false, "th");
         for (const ReportedPhase& phase : cycle.phases) {
-            out << row({phase.phase, wallText(phase.wallMs), std::to_string(phase.seconds) + " s",
-                        phase.measured ? seconds(*phase.measured) : "not ended"});
+            out << row({phaseWords(phase.phase), wallText(phase.wallMs),
+                        std::to_string(phase.seconds) + " s",
+                        phase.measured ? seconds(*phase.measured)
+                                       : words(QT_TRANSLATE_NOOP("DayReport", "not ended"))});
         }
-        out << "</table>\n<h3>Cues</h3><table>"
-            << row({"at", "second", "cue", "after its second"}, false, "th");
+        out << "</table>\n<h3>" << escaped(words(QT_TRANSLATE_NOOP("DayReport", "Cues")))
+            << "</h3><table>"
+            << row({words(QT_TRANSLATE_NOOP("DayReport", "at")),
+                    words(QT_TRANSLATE_NOOP("DayReport", "second")),
+                    words(QT_TRANSLATE_NOOP("DayReport", "cue")),
+                    words(QT_TRANSLATE_NOOP("DayReport", "after its second"))},
+                   false, "th");
         for (const ReportedCue& cue : cycle.cues) {
             out << row(cueCells(cue, late), isLate(cue, late));
         }
         for (const MissingCue& cue : cycle.missing) {
             out << row(missingCells(cue), !cue.inGap);
         }
-        out << "</table>\n<h3>Frames</h3><table>"
-            << row({"at", "frame", "after its second"}, false, "th");
+        out << "</table>\n<h3>" << escaped(words(QT_TRANSLATE_NOOP("DayReport", "Frames")))
+            << "</h3><table>"
+            << row({words(QT_TRANSLATE_NOOP("DayReport", "at")),
+                    words(QT_TRANSLATE_NOOP("DayReport", "frame")),
+                    words(QT_TRANSLATE_NOOP("DayReport", "after its second"))},
+                   false, "th");
         for (const ReportedFrame& frame : cycle.frames) {
             out << row(frameCells(frame), !frame.taken);
         }
         out << "</table>\n";
         for (const ReportedGap& gap : cycle.gaps) {
-            out << "<p class=\"bad\">Gap at " << wallText(gap.wallMs) << ": " << escaped(gap.what)
-                << "; the cycle went on at " << escaped(gap.wentOn) << "</p>\n";
+            out << "<p class=\"bad\">" << escaped(gapLine(gap)) << "</p>\n";
         }
-        out << "<p>Ended: " << escaped(cycle.ending) << "</p>\n";
-        scoresHtml(out, "Scores of this group", cycle.scores, false);
+        out << "<p>"
+            << escaped(words(QT_TRANSLATE_NOOP("DayReport", "Ended: %1"), {said(cycle.ending)}))
+            << "</p>\n";
+        scoresHtml(out, words(QT_TRANSLATE_NOOP("DayReport", "Scores of this group")), cycle.scores,
+                   false);
         out << "</section>\n";
     }
     if (!report.scores.empty()) {
         out << "<section>";
-        scoresHtml(out, "Scores of no cycle in this log", report.scores, true);
+        scoresHtml(out, words(QT_TRANSLATE_NOOP("DayReport", "Scores of no cycle in this log")),
+                   report.scores, true);
         out << "</section>\n";
     }
     if (!report.notices.empty() || !report.remoteCommands.empty()) {
-        out << "<section><h2>Notices and remote commands</h2><ul>";
-        for (const std::string& line : report.notices) {
-            out << "<li>" << escaped(line) << "</li>";
+        out << "<section><h2>"
+            << escaped(words(QT_TRANSLATE_NOOP("DayReport", "Notices and remote commands")))
+            << "</h2><ul>";
+        for (const DayReport::Notice& notice : report.notices) {
+            out << "<li>" << escaped(noticeLine(notice)) << "</li>";
         }
         for (const std::string& line : report.remoteCommands) {
             out << "<li>" << escaped(line) << "</li>";

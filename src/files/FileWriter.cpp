@@ -171,11 +171,13 @@ void FileWriter::tell(const KeptFile& kind, const std::filesystem::path& path,
                       const std::optional<std::string>& fault) {
     bool& failing = m_trouble[&kind].failing;
     if (fault && !std::exchange(failing, true)) {
-        m_notices.post(std::string(kind.name) + " " + path.string() + " cannot be written: " +
-                           *fault + ". The timer runs on; " + kind.whileFailing + ".",
-                       Notice::Urgency::ActNow);
+        m_notices.post(
+            {QT_TRANSLATE_NOOP("Message", "%1 %2 cannot be written: %3. The timer runs on; %4."),
+             {kind.name, path.string(), *fault, kind.whileFailing}},
+            Notice::Urgency::ActNow);
     } else if (!fault && std::exchange(failing, false)) {
-        m_notices.post(std::string(kind.name) + " " + path.string() + " is written again.");
+        m_notices.post(
+            {QT_TRANSLATE_NOOP("Message", "%1 %2 is written again."), {kind.name, path.string()}});
     }
 }
 

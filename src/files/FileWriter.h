@@ -22,7 +22,7 @@ namespace aerolap {
 /// tells of lines that never reached it. Each is a constant of the file's owner: the writer tells
 /// one from another by its address, and keeps its count of faults and missing lines by it.
 struct KeptFile {
-    /// "The state file".
+    /// "The state file", marked for the catalogues in context "Message", as the next.
     const char* name;
     /// What its failure costs: "after a crash the timer could not resume the cycle".
     const char* whileFailing;

@@ -1,5 +1,7 @@
 #include "SmallFileRead.h"
 
+#include "platform/Message.h"
+
 #include <QFile>
 #include <filesystem>
 
@@ -9,10 +11,10 @@ std::variant<QByteArray, std::string> readSmallFile(const std::string& path, qin
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status)) {
-        return std::string("does not exist");
+        return std::string(QT_TRANSLATE_NOOP("Message", "does not exist"));
     }
     if (!std::filesystem::is_regular_file(status)) {
-        return std::string("is not a regular file");
+        return std::string(QT_TRANSLATE_NOOP("Message", "is not a regular file"));
     }
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {

@@ -26,7 +26,9 @@ public:
 
     MessageAnswer show(const MessageBoxRequest& request) override {
         if (m_tickRunning()) {
-            m_notices.post(request.title + ": " + request.text, Notice::Urgency::ActNow);
+            // The box's own words stay as the program has them, in every language.
+            m_notices.post({QT_TRANSLATE_NOOP("Message", "%1: %2"), {request.title, request.text}},
+                           Notice::Urgency::ActNow);
             return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
         }
         ++m_open;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Message.h"
 #include "platform/WallClock.h"
 
 #include <string>
@@ -17,8 +18,12 @@ struct Notice {
     };
 
     WallClock::TimePoint at;
-    std::string text;
+    /// Put into words where it is shown, in the language of whoever shows it.
+    Message message;
     Urgency urgency = Urgency::Info;
+
+    /// Its words in English, the source: the error stream's.
+    std::string text() const { return sourceText(message); }
 
     bool operator==(const Notice&) const = default;
 };

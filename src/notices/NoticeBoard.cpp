@@ -14,18 +14,24 @@ std::string oneLine(std::string text) {
     return text;
 }
 
+Message onOneLine(Message message) {
+    message.id = oneLine(std::move(message.id));
+    std::ranges::transform(message.args, message.args.begin(), oneLine);
+    return message;
+}
+
 } // namespace
 
-void NoticeBoard::post(std::string text, Notice::Urgency urgency) {
+void NoticeBoard::post(Message message, Notice::Urgency urgency) {
     // One lock from the clock to the listeners: notices from two threads reach the stream, the
     // entries and every listener in the same order.
     const std::lock_guard lock(m_mutex);
-    m_entries.push_back(Notice{m_clock.now(), oneLine(std::move(text)), urgency});
+    m_entries.push_back(Notice{m_clock.now(), onOneLine(std::move(message)), urgency});
     if (m_entries.size() > kKeptEntries) {
         m_entries.pop_front();
     }
     const Notice& notice = m_entries.back();
-    m_errors << "aerolap: " << notice.text << std::endl;
+    m_errors << "aerolap: " << notice.text() << std::endl;
     for (const auto& [number, listener] : m_listeners) {
         listener(notice);
     }

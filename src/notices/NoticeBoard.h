@@ -15,9 +15,10 @@
 namespace aerolap {
 
 /// Where every part of the program posts what the director must be told. Each notice becomes one
-/// line on the error stream ("aerolap: ..."), for a terminal or a log of the session, and an
-/// entry kept for the Notices window. Any thread may post: the sound thread, a writer thread, the
-/// timing thread. Showing the entries is left to whoever listens.
+/// line on the error stream ("aerolap: ...", in English), for a terminal or a log of the session,
+/// and an entry kept for the Notices window, which puts it into the director's language. Any thread
+/// may post: the sound thread, a writer thread, the timing thread. Showing the entries is left to
+/// whoever listens.
 class NoticeBoard {
 public:
     /// Told of each notice on the thread that posted it, in the order they were posted.
@@ -28,7 +29,7 @@ public:
 
     NoticeBoard(const WallClock& clock, std::ostream& errors) : m_clock(clock), m_errors(errors) {}
 
-    void post(std::string text, Notice::Urgency urgency = Notice::Urgency::Info);
+    void post(Message message, Notice::Urgency urgency = Notice::Urgency::Info);
 
     std::vector<Notice> entries() const;
     /// Tells `listener` of every entry kept so far, then of each new notice: nothing posted

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Message.h"
+
 #include <string>
 
 namespace aerolap {
@@ -28,10 +30,12 @@ public:
 
 /// The notice of a refusal, for the director: what it means for the round and what to do. `why`
 /// is the system's own reason.
-inline std::string timingThreadsRefused(const std::string& why) {
-    return "Cues and seconds may slip while the laptop is busy: the system does not let the timer "
-           "run ahead of other programs (" +
-           why + "). Close other programs during a round.";
+inline Message timingThreadsRefused(const std::string& why) {
+    return {QT_TRANSLATE_NOOP("Message",
+                              "Cues and seconds may slip while the laptop is busy: the system does "
+                              "not let the timer run ahead of other programs (%1). Close other "
+                              "programs during a round."),
+            {why}};
 }
 
 } // namespace aerolap

@@ -29,8 +29,9 @@ CrashResume::Outcome CrashResume::offer(const CycleRecord& record) {
         return Outcome::Declined;
     }
     resume(record);
-    m_notices.post(
-        "The cycle that was running when Aerolap ended without closing carries on: " + where + ".");
+    m_notices.post({QT_TRANSLATE_NOOP("Message", "The cycle that was running when Aerolap ended "
+                                                 "without closing carries on: %1."),
+                    {where}});
     resumed.emit(where);
     return Outcome::Resumed;
 }

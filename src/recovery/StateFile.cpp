@@ -28,21 +28,28 @@ std::optional<CycleRecord> StateFile::read(WallClock::TimePoint now) {
             if (!record->cycle || record->cycle->began <= now) {
                 return std::move(*record);
             }
-            fault = "holds a cycle that begins in the future (the clock may have been set back)";
+            fault = QT_TRANSLATE_NOOP("Message", "holds a cycle that begins in the future (the "
+                                                 "clock may have been set back)");
         } else {
             fault = std::get<std::string>(parsed);
         }
     }
     const auto aside = keepUnreadableAside(path());
-    const std::string kept = aside ? " It is kept as " + aside->string() + "." : "";
-    m_notices.post("The state file " + file + " " + fault +
-                   ": the timer starts at READY with its own settings." + kept);
+    m_notices.post(
+        aside ? Message{QT_TRANSLATE_NOOP("Message", "The state file %1 %2: the timer starts at "
+                                                     "READY with its own settings. It is kept as "
+                                                     "%3."),
+                        {file, fault, aside->string()}}
+              : Message{QT_TRANSLATE_NOOP("Message", "The state file %1 %2: the timer starts at "
+                                                     "READY with its own settings."),
+                        {file, fault}});
     return std::nullopt;
 }
 
 void StateFile::write(const CycleRecord& record) {
-    static constexpr KeptFile kStateFile{"The state file",
-                                         "after a crash it could not resume the cycle"};
+    static constexpr KeptFile kStateFile{
+        QT_TRANSLATE_NOOP("Message", "The state file"),
+        QT_TRANSLATE_NOOP("Message", "after a crash it could not resume the cycle")};
     m_files.replace(kStateFile, path(), cycleRecordJson(record));
 }
 

@@ -23,15 +23,20 @@ void SuspendWatch::beforeTick(const Timer& timer) {
     if (caughtUp) {
         m_catchUp.catchUpTo(m_time.now());
     }
-    const std::string carriedOn = caughtUp ? ": the timer carried on at the second the clock says, "
-                                             "without the cues of that time."
-                                           : ".";
     if (sleptFor >= kShortestSleep) {
-        m_notices.post("The laptop slept for " + spokenDuration(sleptFor) + carriedOn,
-                       Notice::Urgency::ActNow);
+        m_notices.post(
+            {caughtUp ? QT_TRANSLATE_NOOP("Message", "The laptop slept for %1: the timer carried "
+                                                     "on at the second the clock says, without "
+                                                     "the cues of that time.")
+                      : QT_TRANSLATE_NOOP("Message", "The laptop slept for %1."),
+             {spokenDuration(sleptFor)}},
+            Notice::Urgency::ActNow);
         slept.emit(sleptFor);
     } else if (caughtUp) {
-        m_notices.post("The timer was held up for " + spokenDuration(late) + carriedOn);
+        m_notices.post({QT_TRANSLATE_NOOP("Message", "The timer was held up for %1: the timer "
+                                                     "carried on at the second the clock says, "
+                                                     "without the cues of that time."),
+                        {spokenDuration(late)}});
     }
     m_catchUp.ticking(timer);
 }

@@ -100,15 +100,17 @@ void PairedDevices::load() {
         }
     }
     if (!readable) {
-        m_notices.post("The director's remote: the paired devices in " + file().string() +
-                       " cannot be read; pair the phones again.");
+        m_notices.post({QT_TRANSLATE_NOOP("Message", "The director's remote: the paired devices in "
+                                                     "%1 cannot be read; pair the phones again."),
+                        {file().string()}});
         return;
     }
     if (root.value("day").toString() != dayOf(m_wall.now())) {
         if (!devices.empty()) {
-            m_notices.post("The director's remote: the devices paired on " +
-                           root.value("day").toString().toStdString() +
-                           " are forgotten; pair the phones again for today.");
+            m_notices.post(
+                {QT_TRANSLATE_NOOP("Message", "The director's remote: the devices paired on %1 "
+                                              "are forgotten; pair the phones again for today."),
+                 {root.value("day").toString().toStdString()}});
         }
         m_devices.clear();
         save();
@@ -125,8 +127,9 @@ void PairedDevices::save() {
     const QByteArray bytes =
         QJsonDocument(QJsonObject{{"day", dayOf(m_wall.now())}, {"devices", devices}}).toJson();
     static constexpr KeptFile kDevicesFile{
-        "The director's remote's list of paired devices",
-        "the devices paired since are forgotten when the program ends"};
+        QT_TRANSLATE_NOOP("Message", "The director's remote's list of paired devices"),
+        QT_TRANSLATE_NOOP("Message",
+                          "the devices paired since are forgotten when the program ends")};
     m_files.replace(kDevicesFile, file(), bytes);
 }
 

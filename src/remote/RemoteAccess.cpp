@@ -12,8 +12,10 @@ namespace {
 constexpr qsizetype kLongestName = 40;
 
 /// Who the notices and refusals name for a role.
+/// Marked for the catalogues: a notice's argument, translated with it.
 std::string partOf(DeviceRole role) {
-    return role == DeviceRole::Director ? "The director's remote" : "Timekeepers";
+    return role == DeviceRole::Director ? QT_TRANSLATE_NOOP("Message", "The director's remote")
+                                        : QT_TRANSLATE_NOOP("Message", "Timekeepers");
 }
 std::string windowOf(DeviceRole role) {
     return role == DeviceRole::Director ? "\"Director's remote\""
@@ -55,9 +57,10 @@ RemoteAccess::Pairing RemoteAccess::pair(DeviceRole role, std::string_view code,
     case Verdict::Wrong:
         lock.unlock();
         if (outcome.codeReplaced) {
-            m_notices.post(partOf(role) + ": " + std::to_string(PairingGate::kWrongCodesPerCode) +
-                               " wrong pairing codes; a new code is shown. Revoke any device "
-                               "that is not one of yours.",
+            m_notices.post({QT_TRANSLATE_NOOP("Message", "%1: %2 wrong pairing codes; a new code "
+                                                         "is shown. Revoke any device that is not "
+                                                         "one of yours."),
+                            {partOf(role), std::to_string(PairingGate::kWrongCodesPerCode)}},
                            Notice::Urgency::ActNow);
             changed();
         }
@@ -70,7 +73,8 @@ RemoteAccess::Pairing RemoteAccess::pair(DeviceRole role, std::string_view code,
     }
     const PairedDevice device = m_devices.add(name, role);
     lock.unlock();
-    m_notices.post(partOf(role) + ": \"" + name + "\" is paired.", Notice::Urgency::ActNow);
+    m_notices.post({QT_TRANSLATE_NOOP("Message", "%1: \"%2\" is paired."), {partOf(role), name}},
+                   Notice::Urgency::ActNow);
     changed();
     return {device, {}, {}};
 }

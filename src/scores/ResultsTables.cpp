@@ -10,9 +10,10 @@ namespace aerolap {
 
 namespace {
 
-QString said(const char* text, int count = -1) {
-    return QCoreApplication::translate("Results", text, nullptr, count);
-}
+/// The texts of this file, as the catalogues hold them (lupdate reads `ResultsTablesText::tr`).
+struct ResultsTablesText {
+    Q_DECLARE_TR_FUNCTIONS(Results)
+};
 
 QString score(double value) {
     return QString::fromStdString(shownScore(value));
@@ -30,7 +31,7 @@ QString roundCell(const PilotRound& round) {
 
 QString rankCell(const PilotStanding& pilot) {
     if (pilot.disqualified) {
-        return said("DSQ");
+        return ResultsTablesText::tr("DSQ");
     }
     return pilot.rank ? QString::number(*pilot.rank) : QStringLiteral("-");
 }
@@ -38,7 +39,8 @@ QString rankCell(const PilotStanding& pilot) {
 } // namespace
 
 QString resultsHeading(const ScoredContest& scored) {
-    QString heading = scored.name.empty() ? said("Contest") : QString::fromStdString(scored.name);
+    QString heading = scored.name.empty() ? ResultsTablesText::tr("Contest")
+                                          : QString::fromStdString(scored.name);
     if (!scored.date.empty()) {
         heading += QStringLiteral(", ") + QString::fromStdString(scored.date);
     }
@@ -47,14 +49,19 @@ QString resultsHeading(const ScoredContest& scored) {
 
 QString provisionalNote(const Results& results) {
     const int open = unconfirmedGroups(results);
-    return open == 0
-               ? QString()
-               : said("PROVISIONAL: %n group(s) not confirmed; their scores are marked *.", open);
+    return open == 0 ? QString()
+                     : ResultsTablesText::tr(
+                           "PROVISIONAL: %n group(s) not confirmed; their scores are marked *.",
+                           nullptr, open);
+}
+
+std::string ruleText(const char* text, int count) {
+    return QCoreApplication::translate("RulesListing", text, nullptr, count).toStdString();
 }
 
 QStringList rulesLines(const ScoredContest& scored) {
     QStringList lines;
-    for (const Setting& setting : settingsOf(scored.contest.rules)) {
+    for (const Setting& setting : settingsOf(scored.contest.rules, ruleText)) {
         lines << QString::fromStdString(setting.name + ": " + setting.value);
     }
     return lines;
@@ -62,13 +69,16 @@ QStringList rulesLines(const ScoredContest& scored) {
 
 ResultsTable standingsTable(const ScoredContest& scored, const Standings& standings,
                             const QString& title) {
-    ResultsTable table{title, {said("Rank"), said("Pilot"), said("Team")}, {}};
+    ResultsTable table{title,
+                       {ResultsTablesText::tr("Rank"), ResultsTablesText::tr("Pilot"),
+                        ResultsTablesText::tr("Team")},
+                       {}};
     if (!standings.pilots.empty()) {
         for (const PilotRound& round : standings.pilots.front().rounds) {
-            table.headings << said("R%1").arg(round.round + 1);
+            table.headings << ResultsTablesText::tr("R%1").arg(round.round + 1);
         }
     }
-    table.headings << said("Penalty") << said("Total");
+    table.headings << ResultsTablesText::tr("Penalty") << ResultsTablesText::tr("Total");
     for (const PilotStanding& pilot : standings.pilots) {
         QStringList row{
             rankCell(pilot), nameOf(scored, pilot.pilot),
@@ -86,12 +96,14 @@ ResultsTable standingsTable(const ScoredContest& scored, const Standings& standi
 ResultsTable roundTable(const ScoredContest& scored, const Results& results, int round) {
     const auto r = static_cast<std::size_t>(round);
     const Round& flown = scored.contest.rounds[r];
-    ResultsTable table{said("Round %1: task %2, working time %3")
+    ResultsTable table{ResultsTablesText::tr("Round %1: task %2, working time %3")
                            .arg(round + 1)
                            .arg(QChar::fromLatin1(flown.rules.task))
                            .arg(QString::fromStdString(shownTime(flown.rules.workingTime))),
-                       {said("Group"), said("Pilot"), said("Flights"), said("Raw"), said("Score"),
-                        said("Penalty"), said("Mark")},
+                       {ResultsTablesText::tr("Group"), ResultsTablesText::tr("Pilot"),
+                        ResultsTablesText::tr("Flights"), ResultsTablesText::tr("Raw"),
+                        ResultsTablesText::tr("Score"), ResultsTablesText::tr("Penalty"),
+                        ResultsTablesText::tr("Mark")},
                        {}};
     for (std::size_t g = 0; g < flown.groups.size(); ++g) {
         const GroupResult& group = results.rounds[r][g];
@@ -102,15 +114,17 @@ ResultsTable roundTable(const ScoredContest& scored, const Results& results, int
                  nameOf(scored, card.pilot), QString::fromStdString(flightsText(card)),
                  QString::number(group.cards[c].raw), score(group.cards[c].score),
                  card.penalty == 0 ? QString() : QString::number(card.penalty),
-                 said(cardMark(card))});
+                 ResultsTablesText::tr(cardMark(card))});
         }
     }
     return table;
 }
 
 ResultsTable teamsTable(const ScoredContest& scored, const std::vector<TeamStanding>& teams) {
-    ResultsTable table{
-        said("Teams"), {said("Rank"), said("Team"), said("Counted"), said("Total")}, {}};
+    ResultsTable table{ResultsTablesText::tr("Teams"),
+                       {ResultsTablesText::tr("Rank"), ResultsTablesText::tr("Team"),
+                        ResultsTablesText::tr("Counted"), ResultsTablesText::tr("Total")},
+                       {}};
     for (const TeamStanding& team : teams) {
         QStringList counted;
         for (const int pilot : team.counted) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <vector>
 
 namespace aerolap {
@@ -22,6 +23,9 @@ QString resultsHeading(const ScoredContest& scored);
 
 /// What makes the results provisional, or nothing once every group with cards is confirmed.
 QString provisionalNote(const Results& results);
+
+/// A text of the rules' listing in the windows' language.
+std::string ruleText(const char* text, int count);
 
 /// The rules the results were scored by, one "name: value" line each.
 QStringList rulesLines(const ScoredContest& scored);

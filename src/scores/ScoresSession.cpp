@@ -18,12 +18,14 @@ namespace aerolap {
 
 namespace {
 
-constexpr KeptFile kScoresFile{"The scores file",
-                               "the scores are kept in memory and written once it can be"};
+constexpr KeptFile kScoresFile{
+    QT_TRANSLATE_NOOP("Message", "The scores file"),
+    QT_TRANSLATE_NOOP("Message", "the scores are kept in memory and written once it can be")};
 
-QString said(const char* text, int count = -1) {
-    return QCoreApplication::translate("ScoresSession", text, nullptr, count);
-}
+/// The texts of this file, as the catalogues hold them (lupdate reads `ScoresSessionText::tr`).
+struct ScoresSessionText {
+    Q_DECLARE_TR_FUNCTIONS(ScoresSession)
+};
 
 EntryOutcome refused(const QString& why) {
     return {false, why.toStdString()};
@@ -93,10 +95,15 @@ void ScoresSession::load() {
             m_sheet = std::move(*sheet);
         } else {
             const auto aside = keepUnreadableAside(path);
-            m_notices.post("The scores file " + path.string() + " " + std::get<std::string>(read) +
-                               ": the scores start empty." +
-                               (aside ? " It is kept as " + aside->string() + "." : ""),
-                           Notice::Urgency::ActNow);
+            const std::string fault = std::get<std::string>(read);
+            m_notices.post(
+                aside ? Message{QT_TRANSLATE_NOOP("Message", "The scores file %1 %2: the scores "
+                                                             "start empty. It is kept as %3."),
+                                {path.string(), fault, aside->string()}}
+                      : Message{QT_TRANSLATE_NOOP("Message",
+                                                  "The scores file %1 %2: the scores start empty."),
+                                {path.string(), fault}},
+                Notice::Urgency::ActNow);
         }
     }
     touched();
@@ -164,22 +171,26 @@ std::vector<int> ScoresSession::pilotsOf(GroupPlace group) {
 
 std::optional<std::string> ScoresSession::placeFault(GroupPlace group) {
     if (!m_runner.loaded()) {
-        return said("Open a schedule first: the scores come with it.").toStdString();
+        return ScoresSessionText::tr("Open a schedule first: the scores come with it.")
+            .toStdString();
     }
     if (file().empty()) {
-        return said("Save the schedule first: its scores are kept beside its file.").toStdString();
+        return ScoresSessionText::tr(
+                   "Save the schedule first: its scores are kept beside its file.")
+            .toStdString();
     }
     const Schedule& schedule = m_runner.schedule();
     if (group.round < 0 || group.round >= std::ssize(schedule.rounds) || group.group < 0 ||
         group.group >= schedule.rounds[static_cast<std::size_t>(group.round)].groups) {
-        return said("The schedule has no group %1 in round %2.")
+        return ScoresSessionText::tr("The schedule has no group %1 in round %2.")
             .arg(group.group + 1)
             .arg(group.round + 1)
             .toStdString();
     }
     if (!contest().scorable[static_cast<std::size_t>(group.round)]) {
-        return said("Round %1 has the task \"%2\", which is no F3K task (A to N): it cannot be "
-                    "scored.")
+        return ScoresSessionText::tr(
+                   "Round %1 has the task \"%2\", which is no F3K task (A to N): it cannot be "
+                   "scored.")
             .arg(group.round + 1)
             .arg(
                 QString::fromStdString(schedule.rounds[static_cast<std::size_t>(group.round)].task))
@@ -193,7 +204,9 @@ std::optional<std::string> ScoresSession::cardPlaceFault(GroupPlace group, int p
         return fault;
     }
     if (pilot < 0 || pilot >= std::ssize(contest().pilots)) {
-        return said("There is no pilot %1 in the contest.").arg(pilot).toStdString();
+        return ScoresSessionText::tr("There is no pilot %1 in the contest.")
+            .arg(pilot)
+            .toStdString();
     }
     return std::nullopt;
 }
@@ -243,11 +256,12 @@ std::optional<PhoneAnswer> ScoresSession::phoneCardVerdict(const PhoneCard& card
     }
     const auto pilot = pilotNumber(contest(), card.pilot);
     if (!pilot || std::ranges::count(pilotsOf(group), *pilot) == 0) {
-        return PhoneAnswer{Kind::Refused, said("%1 does not fly in group %2 of round %3.")
-                                              .arg(QString::fromStdString(card.pilot))
-                                              .arg(card.group + 1)
-                                              .arg(card.round + 1)
-                                              .toStdString()};
+        return PhoneAnswer{Kind::Refused,
+                           ScoresSessionText::tr("%1 does not fly in group %2 of round %3.")
+                               .arg(QString::fromStdString(card.pilot))
+                               .arg(card.group + 1)
+                               .arg(card.round + 1)
+                               .toStdString()};
     }
     const GroupSheet* sheet = m_sheet.find(card.round, card.group);
     const auto* taken = sheet == nullptr ? nullptr : [&]() -> const PhoneCardOrigin* {
@@ -255,20 +269,24 @@ std::optional<PhoneAnswer> ScoresSession::phoneCardVerdict(const PhoneCard& card
         return found == sheet->fromPhones.end() ? nullptr : &found->second;
     }();
     if (taken != nullptr && taken->id == card.origin.id && taken->made == card.origin.made) {
-        return PhoneAnswer{Kind::Taken, said("This card was already on the laptop.").toStdString()};
+        return PhoneAnswer{
+            Kind::Taken,
+            ScoresSessionText::tr("This card was already on the laptop.").toStdString()};
     }
     // A version that left the phone earlier and arrived later must not undo the newer one.
     if (taken != nullptr && card.origin.made < taken->made) {
-        return PhoneAnswer{Kind::Taken,
-                           said("A newer card of this pilot is on the laptop.").toStdString()};
+        return PhoneAnswer{
+            Kind::Taken,
+            ScoresSessionText::tr("A newer card of this pilot is on the laptop.").toStdString()};
     }
     if (sheet != nullptr && sheet->confirmed) {
-        return PhoneAnswer{Kind::Conflict,
-                           said("Group %1 of round %2 is already confirmed: ask the director to "
-                                "change the card at the laptop.")
-                               .arg(card.group + 1)
-                               .arg(card.round + 1)
-                               .toStdString()};
+        return PhoneAnswer{
+            Kind::Conflict,
+            ScoresSessionText::tr("Group %1 of round %2 is already confirmed: ask the director to "
+                                  "change the card at the laptop.")
+                .arg(card.group + 1)
+                .arg(card.round + 1)
+                .toStdString()};
     }
     return std::nullopt;
 }
@@ -282,10 +300,10 @@ void ScoresSession::takeFromPhone(const PhoneCard& card, std::function<void(Phon
         }
         // Said only once the file holds it: the first answer may have been lost with a write.
         save([answer = std::move(answer), verdict = std::move(*verdict)](bool saved) {
-            answer(saved
-                       ? verdict
-                       : PhoneAnswer{Kind::TryLater,
-                                     said("The laptop cannot save the scores now.").toStdString()});
+            answer(saved ? verdict
+                         : PhoneAnswer{Kind::TryLater, ScoresSessionText::tr(
+                                                           "The laptop cannot save the scores now.")
+                                                           .toStdString()});
         });
         return;
     }
@@ -301,14 +319,16 @@ void ScoresSession::takeFromPhone(const PhoneCard& card, std::function<void(Phon
         answer({Kind::Refused, outcome.refusal});
         return;
     }
-    const QString taken = said("%1's card for round %2, group %3 is on the laptop.")
-                              .arg(QString::fromStdString(card.pilot))
-                              .arg(card.round + 1)
-                              .arg(card.group + 1);
+    const QString taken =
+        ScoresSessionText::tr("%1's card for round %2, group %3 is on the laptop.")
+            .arg(QString::fromStdString(card.pilot))
+            .arg(card.round + 1)
+            .arg(card.group + 1);
     save([answer = std::move(answer), taken = taken.toStdString()](bool saved) {
         answer(saved ? PhoneAnswer{Kind::Taken, taken}
                      : PhoneAnswer{Kind::TryLater,
-                                   said("The laptop cannot save the scores now.").toStdString()});
+                                   ScoresSessionText::tr("The laptop cannot save the scores now.")
+                                       .toStdString()});
     });
 }
 
@@ -336,7 +356,7 @@ EntryOutcome ScoresSession::confirmGroup(GroupPlace group) {
     }
     const GroupSheet* entered = m_sheet.find(group.round, group.group);
     if (entered == nullptr || entered->cards.empty()) {
-        return refused(said("Group %1 of round %2 has no card to confirm.")
+        return refused(ScoresSessionText::tr("Group %1 of round %2 has no card to confirm.")
                            .arg(group.group + 1)
                            .arg(group.round + 1));
     }
@@ -354,15 +374,17 @@ EntryOutcome ScoresSession::addReflightGroup(int round, const std::vector<int>& 
     }
     Schedule schedule = m_runner.schedule();
     if (m_schedule.path().empty()) {
-        return refused(said("Save the schedule first: a re-flight group is saved with it."));
+        return refused(
+            ScoresSessionText::tr("Save the schedule first: a re-flight group is saved with it."));
     }
     const auto r = static_cast<std::size_t>(round);
     if (!schedule.draw || r >= schedule.draw->rounds.size() || schedule.draw->rounds[r].empty()) {
-        return refused(said("Round %1 has no draw: a re-flight group is drawn as the others are.")
+        return refused(ScoresSessionText::tr(
+                           "Round %1 has no draw: a re-flight group is drawn as the others are.")
                            .arg(round + 1));
     }
     if (granted.empty()) {
-        return refused(said("Choose at least one pilot granted the re-flight."));
+        return refused(ScoresSessionText::tr("Choose at least one pilot granted the re-flight."));
     }
     // A copy: the schedule is handed on whole beside it.
     Draw draw = *schedule.draw;
@@ -374,11 +396,12 @@ EntryOutcome ScoresSession::addReflightGroup(int round, const std::vector<int>& 
     }
     for (const int pilot : added) {
         if (!flew.contains(pilot)) {
-            return refused(said("Only pilots who flew in round %1 can fly its re-flight group.")
+            return refused(ScoresSessionText::tr(
+                               "Only pilots who flew in round %1 can fly its re-flight group.")
                                .arg(round + 1));
         }
         if (std::ranges::count(added, pilot) > 1) {
-            return refused(said("%1 is chosen twice.")
+            return refused(ScoresSessionText::tr("%1 is chosen twice.")
                                .arg(QString::fromStdString(
                                    draw.pilots[static_cast<std::size_t>(pilot)].name)));
         }
@@ -390,7 +413,7 @@ EntryOutcome ScoresSession::addReflightGroup(int round, const std::vector<int>& 
     ++draw.reflightGroups[r];
     const int group = static_cast<int>(draw.rounds[r].size()) - 1;
     if (!m_runner.changeDraw(withDraw(std::move(schedule), std::move(draw)))) {
-        return refused(said("The schedule did not take the re-flight group."));
+        return refused(ScoresSessionText::tr("The schedule did not take the re-flight group."));
     }
     // A failure to save is named in a box; the group stays in the schedule in hand.
     m_schedule.saveAs(m_schedule.path());

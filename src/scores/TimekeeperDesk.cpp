@@ -7,13 +7,14 @@ namespace aerolap {
 
 namespace {
 
-QString said(const char* text) {
-    return QCoreApplication::translate("TimekeeperDesk", text);
-}
+/// The texts of this file, as the catalogues hold them (lupdate reads `TimekeeperDeskText::tr`).
+struct TimekeeperDeskText {
+    Q_DECLARE_TR_FUNCTIONS(TimekeeperDesk)
+};
 
 PhoneAnswer timedByAnother(const std::string& pilot, const std::string& phone) {
     return {PhoneAnswer::Kind::Conflict,
-            said("%1 is timed by \"%2\".")
+            TimekeeperDeskText::tr("%1 is timed by \"%2\".")
                 .arg(QString::fromStdString(pilot), QString::fromStdString(phone))
                 .toStdString()};
 }
@@ -40,11 +41,12 @@ PhoneAnswer TimekeeperDesk::claim(const std::string& device, const std::string& 
     const SchedulePosition here = m_runner.position();
     if (!m_runner.loaded() || here.round != claim.round || here.group != claim.group) {
         return {Kind::Refused,
-                said("Pick a pilot of the group in hand: the schedule has moved.").toStdString()};
+                TimekeeperDeskText::tr("Pick a pilot of the group in hand: the schedule has moved.")
+                    .toStdString()};
     }
     const auto pilot = pilotNumber(m_scores.contest(), claim.pilot);
     if (!pilot || std::ranges::count(m_scores.pilotsOf({claim.round, claim.group}), *pilot) == 0) {
-        return {Kind::Refused, said("%1 does not fly in this group.")
+        return {Kind::Refused, TimekeeperDeskText::tr("%1 does not fly in this group.")
                                    .arg(QString::fromStdString(claim.pilot))
                                    .toStdString()};
     }
@@ -58,8 +60,9 @@ PhoneAnswer TimekeeperDesk::claim(const std::string& device, const std::string& 
     });
     m_claims.insert_or_assign(key, Claim{device, name});
     claimsChanged.emit();
-    return {Kind::Taken,
-            said("You time %1.").arg(QString::fromStdString(claim.pilot)).toStdString()};
+    return {Kind::Taken, TimekeeperDeskText::tr("You time %1.")
+                             .arg(QString::fromStdString(claim.pilot))
+                             .toStdString()};
 }
 
 void TimekeeperDesk::takeCard(const std::string& device, PhoneCard card,

@@ -3,6 +3,7 @@
 #include "day_log/DayReportText.h"
 #include "elements/TimeText.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <fstream>
@@ -78,6 +79,7 @@ TEST_F(DayLogTest, EveryEventKindLandsInOrderWithBothTimes) {
 
     std::vector<std::string> kinds;
     int urgentNotices = 0;
+    QJsonObject sleptNotice;
     long long lastMono = 0;
     long long lastWall = 0;
     const std::string text = logText();
@@ -95,7 +97,10 @@ TEST_F(DayLogTest, EveryEventKindLandsInOrderWithBothTimes) {
         EXPECT_GE(wall, lastWall) << line;
         lastMono = mono;
         lastWall = wall;
-        urgentNotices += kind == "notice" && object.value(QStringLiteral("act_now")).toBool();
+        if (kind == "notice" && object.value(QStringLiteral("act_now")).toBool()) {
+            ++urgentNotices;
+            sleptNotice = object;
+        }
         if (kinds.empty() || kinds.back() != kind) {
             kinds.push_back(kind);
         }
@@ -108,8 +113,15 @@ TEST_F(DayLogTest, EveryEventKindLandsInOrderWithBothTimes) {
         from = std::find(from, kinds.end(), kind);
         ASSERT_NE(from, kinds.end()) << kind << " out of order or missing in\n" << text;
     }
-    // The laptop's sleep is the one notice here the director must act on.
+    // The laptop's sleep is the one notice here the director must act on, kept as its message
+    // and arguments for the report to put into its reader's words.
     EXPECT_EQ(urgentNotices, 1) << "the suspend's notice\n" << text;
+    EXPECT_TRUE(sleptNotice.value(QStringLiteral("message"))
+                    .toString()
+                    .startsWith(QStringLiteral("The laptop slept for %1")))
+        << text;
+    EXPECT_EQ(sleptNotice.value(QStringLiteral("args")), QJsonArray{QStringLiteral("8.0 s")})
+        << text;
 }
 
 struct Lateness {
@@ -206,7 +218,7 @@ TEST_F(DayLogTest, ALogThatCannotBeWrittenIsOneNoticeAndTheCycleRunsAsEver) {
     const auto notices = timed.notices.entries();
     EXPECT_EQ(std::ranges::count_if(notices,
                                     [](const Notice& notice) {
-                                        return notice.text.find("day log") != std::string::npos;
+                                        return notice.text().find("day log") != std::string::npos;
                                     }),
               1)
         << timed.noticesText();
@@ -224,8 +236,9 @@ TEST_F(DayLogTest, TheReportTellsTheGapOfASuspendAndHowTheCycleWentOn) {
     ASSERT_EQ(report.cycles.size(), 1U);
     const ReportedCycle& cycle = report.cycles.front();
     ASSERT_EQ(cycle.gaps.size(), 1U);
-    EXPECT_EQ(cycle.gaps[0].what, "the laptop slept 65 s");
-    EXPECT_EQ(cycle.gaps[0].wentOn, "working 00.01.25");
+    EXPECT_EQ(sourceText(cycle.gaps[0].what), "the laptop slept 65 s");
+    EXPECT_EQ(cycle.gaps[0].wentOnPhase, "working");
+    EXPECT_EQ(cycle.gaps[0].wentOnSecond, "00.01.25");
     ASSERT_FALSE(cycle.missing.empty());
     for (const MissingCue& cue : cycle.missing) {
         EXPECT_TRUE(cue.inGap) << cue.phase << " " << cue.second << " " << cue.file;

@@ -58,6 +58,7 @@ TEST(DayLogLines, ReadBackAsWritten) {
              PortChanged{3, std::nullopt, true, false},
              ScheduleMoved{true, 2, 1, 0, ScheduleState::Gap}, LaptopSlept{65s, shown},
              NoticePosted{"Ütf-8 <and> \"quotes\"", true, 1'781'341'200'000},
+             NoticePosted{{"%1 %2 is written again.", {"The day log", "/log/ä.jsonl"}, 2}},
              ScoreChanged{"card", 2, 1, "Dário", "1:00", "1:05, no-show"}, LinesMissing{true, 7}}) {
         const std::string text = lineText({at, 1'781'341'200'000, event});
         const auto read = readLine(text);
@@ -87,6 +88,22 @@ TEST(DayLogLines, ReadTheLinesOfEarlierVersions) {
         readLine(R"({"kind":"lost","wall_ms":1781341200000,"lines":3})")));
     EXPECT_EQ(std::get<std::string>(readLine(R"({"kind":"cue","phase":"lunch"})")),
               "no readable \"phase\"");
+}
+
+// A notice is kept as its message id and arguments, put into words when it is read; one of an
+// earlier version, kept as its English words, reads as a message of those words.
+TEST(DayLogLines, KeepANoticeAsItsMessageAndReadTheWordsOfEarlierVersions) {
+    const std::string text =
+        lineText({{}, 7, NoticePosted{{"LED display back on %1", {"COM1"}}, false, 7}});
+    EXPECT_NE(text.find(R"("message":"LED display back on %1")"), std::string::npos) << text;
+    EXPECT_NE(text.find(R"("args":["COM1"])"), std::string::npos) << text;
+    const auto earlier = readLine(R"({"kind":"notice","mono_ns":5,"wall_ms":7,)"
+                                  R"("text":"Sound output: ALSA","act_now":false,"at_ms":7})");
+    ASSERT_TRUE(std::holds_alternative<DayLogLine>(earlier));
+    EXPECT_EQ(std::get<NoticePosted>(std::get<DayLogLine>(earlier).event).message,
+              Message("Sound output: ALSA"));
+    EXPECT_EQ(std::get<std::string>(readLine(R"({"kind":"notice","message":"%1","args":[1]})")),
+              "no readable \"args\"");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "audio/SoundFiles.h"
 #include "day_log/DayLogLine.h"
 #include "day_log/DayReportText.h"
+#include "i18n/Catalogues.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,8 @@ std::string preparationWithout4AndWithALate2() {
 // Cues later than the limit are flagged, the limit is the director's, and a due cue that never
 // sounded is named; the phase's measured length is there.
 TEST(DayReport, FlagsLateCuesAgainstTheLimitAndNamesTheMissingOnes) {
+    // English's plural forms are in its catalogue, as the program installs it.
+    const Catalogues english("en", {});
     const DayReport report =
         readDayReport(preparationWithout4AndWithALate2() +
                       line(ButtonPressed{CycleCommand::Stop, {}}, 9 * kSecond));
@@ -90,10 +93,14 @@ TEST(DayReport, ReadsOnPastCutForeignAndUnknownLines) {
                              "{\"kind\":\"weather\"}\n" + preparationWithout4AndWithALate2() +
                              "{\"kind\":\"frame\",\"bytes\":\"A00";
     const DayReport report = readDayReport(text);
-    EXPECT_EQ(report.unreadLines, (std::vector<std::string>{"line 1: not a line of the day log",
-                                                            "line 2: not a line of the day log",
-                                                            "line 3: unknown kind \"weather\"",
-                                                            "line 10: not a line of the day log"}));
+    const auto unread = [](const char* number, const char* why) {
+        return Message{"line %1: %2", {number, why}};
+    };
+    EXPECT_EQ(report.unreadLines,
+              (std::vector<Message>{unread("1", "not a line of the day log"),
+                                    unread("2", "not a line of the day log"),
+                                    unread("3", "unknown kind \"weather\""),
+                                    unread("10", "not a line of the day log")}));
     ASSERT_EQ(report.cycles.size(), 1U);
     EXPECT_EQ(report.cycles[0].cues.size(), 4U);
     EXPECT_EQ(report.cycles[0].ending, "the log ends here");
@@ -115,7 +122,8 @@ TEST(DayReport, ACycleResumedAfterACrashShowsTheGap) {
     EXPECT_EQ(report.cycles[0].ending, "the program ended (a crash, a kill or a power cut)");
     EXPECT_FALSE(report.cycles[1].started);
     ASSERT_EQ(report.cycles[1].gaps.size(), 1U);
-    EXPECT_EQ(report.cycles[1].gaps[0].wentOn, "working 00.01.54");
+    EXPECT_EQ(report.cycles[1].gaps[0].wentOnPhase, "working");
+    EXPECT_EQ(report.cycles[1].gaps[0].wentOnSecond, "00.01.54");
     EXPECT_EQ(report.cycles[1].missing.size(), 5U) << "the count of the preparation";
     for (const MissingCue& cue : report.cycles[1].missing) {
         EXPECT_TRUE(cue.inGap) << cue.file;

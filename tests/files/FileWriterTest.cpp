@@ -143,11 +143,11 @@ TEST_F(FileWriterTest, AFailureIsOneNoticeAndOneMoreWhenTheFileIsWrittenAgain) {
         writer.flush(FileWriter::kPatience);
     }
     ASSERT_EQ(urgent().size(), 2U) << errors.str();
-    EXPECT_EQ(urgent()[0].text, "The record " + record.string() +
-                                    " cannot be written: its folder " + folder.string() +
-                                    " is a file. The timer runs on; the record "
-                                    "is old.");
-    EXPECT_NE(urgent()[1].text.find("The log " + log.string()), std::string::npos);
+    EXPECT_EQ(urgent()[0].text(), "The record " + record.string() +
+                                      " cannot be written: its folder " + folder.string() +
+                                      " is a file. The timer runs on; the record "
+                                      "is old.");
+    EXPECT_NE(urgent()[1].text().find("The log " + log.string()), std::string::npos);
 
     std::filesystem::remove(folder);
     writer.replace(kRecord, record, "record");

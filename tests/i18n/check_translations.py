@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 # The catalogues in translations/ against the sources, as lupdate reads them now: a text marked for
 # translation that a shipped language lacks (new, or changed since), or left unfinished, fails
-# here, and so does a translation that drops or adds a %1 or %n.
-# Usage: check_translations.py LUPDATE TS_FILE... -- LUPDATE_ARGUMENTS...
+# here, and so does a translation that drops or adds a %1 or %n, or a notice whose words are
+# written where it is posted without their mark (lupdate would never see them).
+# Usage: check_translations.py LUPDATE SOURCE_FOLDER TS_FILE... -- LUPDATE_ARGUMENTS...
 import re
 import shutil
 import subprocess
@@ -11,7 +12,7 @@ import tempfile
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
-lupdate, rest = sys.argv[1], sys.argv[2:]
+lupdate, source, rest = sys.argv[1], Path(sys.argv[2]), sys.argv[3:]
 ts_files, arguments = rest[:rest.index("--")], rest[rest.index("--") + 1:]
 failures = []
 
@@ -43,6 +44,14 @@ with tempfile.TemporaryDirectory() as work:
                     # A singular may say "one" for its %n.
                     if placeholders(form) not in (wanted, [p for p in wanted if p != "%n"]):
                         failures.append(f"{where}: {form!r} does not keep {wanted}")
+
+# A notice is posted as a message: its words, when written at the post, carry their mark.
+posts = re.compile(r"(?<!\w)(?:(?:m_)?notices\.post|m_notice)\((.*?)\);", re.S)
+for file in sorted(source.rglob("*.cpp")) + sorted(source.rglob("*.h")):
+    for post in posts.finditer(file.read_text(encoding="utf-8")):
+        if '"' in post.group(1) and "QT_TRANSLATE" not in post.group(1):
+            failures.append(f"{file.relative_to(source)}: a notice posted without its mark: "
+                            f"{' '.join(post.group(1).split())[:70]!r}")
 
 for failure in failures:
     print("FAIL:", failure)

@@ -30,7 +30,7 @@ TEST_F(Board, EachNoticeIsOneLineOnTheErrorStreamAndAnEntryWithItsTime) {
 TEST_F(Board, ListenersHearWhatWasKeptThenEveryNoticeInTheOrderOfTheStream) {
     board.post("early");
     std::vector<std::string> heard;
-    board.listen([&heard](const Notice& notice) { heard.push_back(notice.text); });
+    board.listen([&heard](const Notice& notice) { heard.push_back(notice.text()); });
     std::vector<std::thread> posters;
     for (int thread = 0; thread < 4; ++thread) {
         posters.emplace_back([this, thread] {
@@ -53,8 +53,8 @@ TEST_F(Board, ListenersHearWhatWasKeptThenEveryNoticeInTheOrderOfTheStream) {
 TEST_F(Board, AListenerThatStoppedHearsNothingMoreAndTheOthersHearOn) {
     std::vector<std::string> first, second;
     const std::size_t stopping =
-        board.listen([&first](const Notice& notice) { first.push_back(notice.text); });
-    board.listen([&second](const Notice& notice) { second.push_back(notice.text); });
+        board.listen([&first](const Notice& notice) { first.push_back(notice.text()); });
+    board.listen([&second](const Notice& notice) { second.push_back(notice.text()); });
     board.post("both");
     board.stopListening(stopping);
     board.post("second only");
@@ -68,8 +68,8 @@ TEST_F(Board, KeepsTheNewestEntriesOnly) {
     }
     const std::vector<Notice> entries = board.entries();
     ASSERT_EQ(entries.size(), NoticeBoard::kKeptEntries);
-    EXPECT_EQ(entries.front().text, "1");
-    EXPECT_EQ(entries.back().text, std::to_string(NoticeBoard::kKeptEntries));
+    EXPECT_EQ(entries.front().text(), "1");
+    EXPECT_EQ(entries.back().text(), std::to_string(NoticeBoard::kKeptEntries));
 }
 
 } // namespace

@@ -121,7 +121,7 @@ TEST_P(BadStateFile, IsNamedWithItsFaultAndKeptAside) {
     StateFile file(stateFolder, files, notices);
     EXPECT_EQ(file.read(time.wall.now()), std::nullopt);
     ASSERT_EQ(noticeCount(), 1) << noticesText();
-    const std::string told = notices.entries()[0].text;
+    const std::string told = notices.entries()[0].text();
     EXPECT_NE(told.find((stateFolder / StateFile::kName).string()), std::string::npos) << told;
     EXPECT_NE(told.find(GetParam().fault), std::string::npos) << told;
     EXPECT_EQ(contentOf(stateFolder / (std::string(StateFile::kName) + ".unreadable")), bytes);

@@ -211,6 +211,24 @@ TEST(Settings, TheResultsListEveryRuleAsSet) {
     EXPECT_EQ(taskH.back(), (Setting{"Targets", "1:00, 2:00, 3:00, 4:00"}));
 }
 
+// Each name and each phrase goes through the reader's phrasebook, counts with it, and the
+// numbers it leaves a place for are put in that place.
+TEST(Settings, EveryTextOfTheListingIsSaidThroughThePhrasebook) {
+    const Phrasebook marked = [](const char* text, int count) {
+        return "[" + std::string(text) + (count >= 0 ? "#" + std::to_string(count) : "") + "]";
+    };
+    EXPECT_EQ(settingsOf(*defaultRoundRules('B', 420, {}), marked),
+              (std::vector<Setting>{{"[Task]", "B"},
+                                    {"[Working time]", "7:00"},
+                                    {"[Counted]", "[the last %n flight(s)#2]"},
+                                    {"[Flights allowed]", "[any number]"},
+                                    {"[Most a flight counts]", "3:00"}}));
+    const std::vector<Setting> contest = settingsOf(ContestRules{}, marked);
+    EXPECT_EQ(contest[0].value.substr(0, 44), "[1 from %n rounds#5], [2 from %n rounds#9], ");
+    EXPECT_EQ(contest[2], (Setting{"[Penalty points that disqualify]", "[over 300]"}));
+    EXPECT_EQ(inEnglish("the last %n flight(s)", 1), "the last 1 flight");
+}
+
 TEST(Settings, ScoresAreShownToOneDecimal) {
     EXPECT_EQ(shownScore(666.6666), "666.7");
     EXPECT_EQ(shownScore(999.96), "1000.0");

@@ -110,9 +110,11 @@ void DBusStayAwake::sleepLockRefused(const QString& why) {
     if (std::exchange(m_sleepLockToldLost, true)) {
         return;
     }
-    m_notices.post("The laptop may go to sleep during a round: the login manager does not keep "
-                   "it awake (" +
-                   why.toStdString() + "). Switch power saving off and keep the lid open.");
+    m_notices.post(
+        {QT_TRANSLATE_NOOP("Message", "The laptop may go to sleep during a round: the login "
+                                      "manager does not keep it awake (%1). Switch power saving "
+                                      "off and keep the lid open."),
+         {why.toStdString()}});
 }
 
 void DBusStayAwake::settleScreenSaver() {
@@ -161,8 +163,10 @@ void DBusStayAwake::screenSaverRefused(const QString& why) {
     if (std::exchange(m_screenSaverToldLost, true)) {
         return;
     }
-    m_notices.post("The screen may blank during a round: the screen saver is not held off (" +
-                   why.toStdString() + "). Switch the screen saver off.");
+    m_notices.post({QT_TRANSLATE_NOOP("Message", "The screen may blank during a round: the screen "
+                                                 "saver is not held off (%1). Switch the screen "
+                                                 "saver off."),
+                    {why.toStdString()}});
 }
 
 } // namespace aerolap

@@ -111,7 +111,9 @@ void RealtimeKitPriority::refused(const QString& why) {
     if (std::exchange(m_told, true)) {
         return;
     }
-    m_notices.post(timingThreadsRefused("RealtimeKit: " + why.toStdString()));
+    // The system's reason, named by the service that gave it.
+    const std::string reason = "RealtimeKit: " + why.toStdString();
+    m_notices.post(timingThreadsRefused(reason));
 }
 
 } // namespace aerolap

@@ -40,30 +40,34 @@ void ServerOrDevicePlayback::sinkChanged(SinkCondition condition, const std::str
 }
 
 void ServerOrDevicePlayback::postOutput() {
-    std::string output;
+    Message output;
     // A laptop without a sound server may well hear ALSA's device; one whose server went away
     // hears nothing there.
     bool heard = !m_answered;
     if (!m_answering) {
-        output = kDeviceOutput;
+        output = {QT_TRANSLATE_NOOP("Message", "Sound output: %1"), {kDeviceOutput}};
     } else if (!m_sink) {
         return;
     } else {
-        const std::string server = kServerOutput;
         switch (*m_sink) {
         case SinkCondition::Heard:
-            output = server;
+            output = {QT_TRANSLATE_NOOP("Message", "Sound output: %1"), {kServerOutput}};
             heard = true;
             break;
         case SinkCondition::Muted:
-            output = server + ", whose output \"" + m_sinkName + "\" is muted: no cue is heard";
+            output = {QT_TRANSLATE_NOOP("Message", "Sound output: %1, whose output \"%2\" is "
+                                                   "muted: no cue is heard"),
+                      {kServerOutput, m_sinkName}};
             break;
         case SinkCondition::ZeroVolume:
-            output =
-                server + ", whose output \"" + m_sinkName + "\" is at zero volume: no cue is heard";
+            output = {QT_TRANSLATE_NOOP("Message", "Sound output: %1, whose output \"%2\" is at "
+                                                   "zero volume: no cue is heard"),
+                      {kServerOutput, m_sinkName}};
             break;
         case SinkCondition::NoSink:
-            output = server + ", which has no output: no cue is heard";
+            output = {QT_TRANSLATE_NOOP("Message",
+                                        "Sound output: %1, which has no output: no cue is heard"),
+                      {kServerOutput}};
             break;
         }
     }
@@ -71,8 +75,7 @@ void ServerOrDevicePlayback::postOutput() {
         return;
     }
     m_posted = output;
-    m_notices.post("Sound output: " + output,
-                   heard ? Notice::Urgency::Info : Notice::Urgency::ActNow);
+    m_notices.post(std::move(output), heard ? Notice::Urgency::Info : Notice::Urgency::ActNow);
 }
 
 } // namespace aerolap

@@ -26,8 +26,10 @@ public:
     /// Waits up to `limit` for the server to answer, then names the output the cues would use.
     std::string outputAfterWaiting(std::chrono::milliseconds limit);
 
-    static constexpr const char* kServerOutput = "PulseAudio sound server";
-    static constexpr const char* kDeviceOutput = "ALSA default device (no sound server answers)";
+    static constexpr const char* kServerOutput =
+        QT_TRANSLATE_NOOP("Message", "PulseAudio sound server");
+    static constexpr const char* kDeviceOutput =
+        QT_TRANSLATE_NOOP("Message", "ALSA default device (no sound server answers)");
 
 private:
     void serverChanged(bool answering);
@@ -42,7 +44,7 @@ private:
     /// The default sink's condition, once the server that answers has said it.
     std::optional<SinkCondition> m_sink;
     std::string m_sinkName;
-    std::string m_posted;
+    Message m_posted;
     AlsaPcmPlayback m_device;
     PulsePcmPlayback m_server;
 };

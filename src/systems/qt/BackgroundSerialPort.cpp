@@ -32,7 +32,7 @@ BackgroundSerialPort::BackgroundSerialPort(MakePort makePort, NoticeBoard& notic
             m_retryTimer = new QTimer(m_onThread);
             m_retryTimer->setSingleShot(true);
             QObject::connect(m_retryTimer, &QTimer::timeout, m_onThread, [this] { retry(); });
-            m_port = makePort([this](const std::string& line) {
+            m_port = makePort([this](const Message& line) {
                 if (!m_lost) {
                     m_notices.post(line);
                 }
@@ -116,8 +116,9 @@ void BackgroundSerialPort::write(const std::string& bytes) {
         return; // handed over before the caller saw the loss
     }
     if (!m_port->output(bytes) || !m_port->portOpen()) {
-        m_notices.post("LED display lost on " + portName(m_commPort) +
-                           ": the timer runs on; frames resume when it is back",
+        m_notices.post({QT_TRANSLATE_NOOP("Message", "LED display lost on %1: the timer runs on; "
+                                                     "frames resume when it is back"),
+                        {portName(m_commPort)}},
                        aerolap::Notice::Urgency::ActNow);
         lose();
     }
@@ -150,7 +151,8 @@ void BackgroundSerialPort::retry() {
             return;
         }
         m_lost = false;
-        m_notices.post("LED display back on " + portName(m_commPort));
+        m_notices.post(
+            {QT_TRANSLATE_NOOP("Message", "LED display back on %1"), {portName(m_commPort)}});
     });
 }
 

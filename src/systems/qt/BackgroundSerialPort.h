@@ -27,7 +27,7 @@ namespace aerolap {
 /// next second.
 class BackgroundSerialPort final : public SerialPortControl {
 public:
-    using Notice = std::function<void(const std::string& line)>;
+    using Notice = std::function<void(const Message& line)>;
     /// Makes the port itself, on the port's thread. What it has to tell goes to `notice`, which
     /// passes it on except during the quiet retries.
     using MakePort = std::function<std::unique_ptr<SerialPortControl>(Notice notice)>;

@@ -90,8 +90,8 @@ bool QtSerialPortControl::setPortOpen(bool open) {
     // Most machines have no such port, or one without hardware behind it, which needs no word;
     // one that is there and refuses this program (held by another, or denied) is worth telling.
     if (m_port.error() == QSerialPort::PermissionError) {
-        m_notice("Serial port " + *device +
-                 " could not be opened: " + m_port.errorString().toStdString());
+        m_notice({QT_TRANSLATE_NOOP("Message", "Serial port %1 could not be opened: %2"),
+                  {*device, m_port.errorString().toStdString()}});
     }
     return false;
 }

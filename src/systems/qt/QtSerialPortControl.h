@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Message.h"
 #include "platform/SerialDeviceNames.h"
 #include "platform/SerialPortControl.h"
 
@@ -24,7 +25,7 @@ namespace aerolap {
 /// adapter plugged back in under another device name is found.
 class QtSerialPortControl final : public SerialPortControl {
 public:
-    using Notice = std::function<void(const std::string& line)>;
+    using Notice = std::function<void(const Message& line)>;
     /// The name that stays with the adapter behind `device`, if the system has one.
     using StableName = std::function<std::optional<std::string>(const std::string& device)>;
 

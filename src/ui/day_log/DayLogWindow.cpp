@@ -9,7 +9,7 @@ DayLogWindow::DayLogWindow(ReportPage reportPage, QWidget* parent)
     : QWidget(parent, Qt::Window), m_reportPage(std::move(reportPage)),
       m_page(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("DayLogWindow"));
-    setWindowTitle(QStringLiteral("Day log"));
+    setWindowTitle(tr("Day log"));
     m_page->setObjectName(QStringLiteral("report"));
     m_page->setOpenLinks(false);
     (new QVBoxLayout(this))->addWidget(m_page);

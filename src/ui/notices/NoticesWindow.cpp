@@ -1,5 +1,7 @@
 #include "NoticesWindow.h"
 
+#include "i18n/MessageText.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QListWidget>
@@ -10,7 +12,7 @@ namespace aerolap {
 NoticesWindow::NoticesWindow(NoticeBoard& board, QWidget* parent)
     : QWidget(parent, Qt::Window), m_list(new QListWidget(this)) {
     setObjectName(QStringLiteral("NoticesWindow"));
-    setWindowTitle(QStringLiteral("Notices"));
+    setWindowTitle(tr("Notices"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_list->setObjectName(QStringLiteral("notices"));
     m_list->setWordWrap(true);
@@ -29,7 +31,7 @@ void NoticesWindow::add(const Notice& notice) {
         std::chrono::duration_cast<std::chrono::milliseconds>(notice.at.time_since_epoch())
             .count());
     m_list->addItem(at.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") +
-                    QString::fromStdString(notice.text));
+                    messageText(notice.message));
     m_list->scrollToBottom();
     if (notice.urgency == Notice::Urgency::ActNow) {
         // Some window systems activate a window they show whatever it asks; the timer window

@@ -1,6 +1,7 @@
 #include "PilotsDisplayWindow.h"
 
 #include "QrCodeImage.h"
+#include "ui/widgets/WrappedTextRoom.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -13,21 +14,24 @@ namespace aerolap {
 namespace {
 constexpr int kModulePixels = 6;
 constexpr int kAddressPointSize = 16;
+constexpr int kNarrowestColumns = 40;
 } // namespace
 
 PilotsDisplayWindow::PilotsDisplayWindow(const QStringList& addresses, const QString& note,
                                          QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("PilotsDisplayWindow"));
-    setWindowTitle(QStringLiteral("Pilots' display"));
+    setWindowTitle(tr("Pilots' display"));
     auto* layout = new QVBoxLayout(this);
     if (addresses.isEmpty()) {
         layout->addWidget(new QLabel(note));
         return;
     }
-    layout->addWidget(new QLabel(QStringLiteral(
-        "Pilots open one of these addresses on a phone, tablet or TV on the same network "
-        "as this laptop (or scan its code) to see the running time.")));
+    auto* help = new QLabel(tr("Pilots open one of these addresses on a phone, tablet or TV on "
+                               "the same network as this laptop (or scan its code) to see the "
+                               "running time."));
+    help->setWordWrap(true);
+    layout->addWidget(help);
     auto* list = new QWidget;
     auto* grid = new QGridLayout(list);
     int row = 0;
@@ -49,6 +53,7 @@ PilotsDisplayWindow::PilotsDisplayWindow(const QStringList& addresses, const QSt
     scroll->setWidget(list);
     scroll->setWidgetResizable(true);
     layout->addWidget(scroll);
+    keepWrappedTextWhole(*this, kNarrowestColumns);
 }
 
 } // namespace aerolap

@@ -1,6 +1,7 @@
 #include "PairingWindow.h"
 
 #include "ui/pilots/QrCodeImage.h"
+#include "ui/widgets/WrappedTextRoom.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@ namespace aerolap {
 namespace {
 constexpr int kModulePixels = 6;
 constexpr int kCodePointSize = 36;
+constexpr int kNarrowestColumns = 60;
 
 QString timeOfDay(WallClock::TimePoint at) {
     return QDateTime::fromMSecsSinceEpoch(
@@ -30,7 +32,7 @@ PairingWindow::PairingWindow(RemoteAccess& access, DeviceRole role, const QStrin
     const bool director = role == DeviceRole::Director;
     setObjectName(director ? QStringLiteral("DirectorsRemoteWindow")
                            : QStringLiteral("TimekeepersWindow"));
-    setWindowTitle(director ? QStringLiteral("Director's remote") : QStringLiteral("Timekeepers"));
+    setWindowTitle(director ? tr("Director's remote") : tr("Timekeepers"));
     auto* layout = new QVBoxLayout(this);
     if (addresses.isEmpty()) {
         layout->addWidget(new QLabel(note));
@@ -42,14 +44,14 @@ PairingWindow::PairingWindow(RemoteAccess& access, DeviceRole role, const QStrin
     top->addWidget(qrCode);
     auto* words = new QVBoxLayout;
     auto* help = new QLabel(
-        (director ? QStringLiteral("Open this address on your phone (or scan the code), then type "
-                                   "the code below and a name for the phone. Anyone who can see "
-                                   "this code can pair: revoke any device that is not yours.\n")
-                  : QStringLiteral("Each timekeeper opens this address on their phone (or scans "
-                                   "the code), then types the code below and a name for the "
-                                   "phone. A timekeeper's phone can hand in score cards, nothing "
-                                   "else. Revoke any device that is not one of yours.\n")) +
-        addresses.join(QLatin1Char('\n')));
+        (director ? tr("Open this address on your phone (or scan the code), then type the code "
+                       "below and a name for the phone. Anyone who can see this code can pair: "
+                       "revoke any device that is not yours.")
+                  : tr("Each timekeeper opens this address on their phone (or scans the code), "
+                       "then types the code below and a name for the phone. A timekeeper's phone "
+                       "can hand in score cards, nothing else. Revoke any device that is not one "
+                       "of yours.")) +
+        QLatin1Char('\n') + addresses.join(QLatin1Char('\n')));
     help->setWordWrap(true);
     help->setTextInteractionFlags(Qt::TextSelectableByMouse);
     words->addWidget(help);
@@ -59,22 +61,27 @@ PairingWindow::PairingWindow(RemoteAccess& access, DeviceRole role, const QStrin
     font.setPointSize(kCodePointSize);
     font.setBold(true);
     m_code->setFont(font);
+    // Digits are as wide as each other: room for any code before the first one shows.
+    m_code->setText(QStringLiteral("000000"));
+    m_code->setMinimumWidth(m_code->minimumSizeHint().width());
     words->addWidget(m_code);
     top->addLayout(words);
     layout->addLayout(top);
 
     m_devices = new QTableWidget(0, 4);
     m_devices->setObjectName(QStringLiteral("devices"));
-    m_devices->setHorizontalHeaderLabels(
-        {QStringLiteral("Device"), QStringLiteral("Paired"), QStringLiteral("Last seen"), {}});
+    m_devices->setHorizontalHeaderLabels({tr("Device"), tr("Paired"), tr("Last seen"), {}});
+    // The times and Revoke take the room their words need in the language; the name the rest.
+    m_devices->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_devices->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_devices->verticalHeader()->hide();
     m_devices->setEditTriggers(QAbstractItemView::NoEditTriggers);
     layout->addWidget(m_devices);
-    auto* revokeAll = new QPushButton(QStringLiteral("Revoke all"));
+    auto* revokeAll = new QPushButton(tr("Revoke all"));
     revokeAll->setObjectName(QStringLiteral("revokeAll"));
     connect(revokeAll, &QPushButton::clicked, this, [this] { m_access.revokeAll(m_role); });
     layout->addWidget(revokeAll, 0, Qt::AlignRight);
+    keepWrappedTextWhole(*this, kNarrowestColumns);
 
     // Pairing and commands come on the web server's thread; the list is redrawn on this one.
     m_access.onChange(this, [this] {
@@ -114,7 +121,7 @@ void PairingWindow::refresh() {
         m_devices->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(device.name)));
         m_devices->setItem(row, 1, new QTableWidgetItem(timeOfDay(device.pairedAt)));
         m_devices->setItem(row, 2, new QTableWidgetItem(timeOfDay(device.lastSeen)));
-        auto* revoke = new QPushButton(QStringLiteral("Revoke"));
+        auto* revoke = new QPushButton(tr("Revoke"));
         connect(revoke, &QPushButton::clicked, this,
                 [this, id = device.id] { m_access.revoke(id); });
         m_devices->setCellWidget(row, 3, revoke);

@@ -16,6 +16,8 @@ namespace aerolap {
 /// paired and last seen, each with Revoke, and Revoke all. Pairing is open only while the window
 /// shows.
 class PairingWindow final : public QWidget {
+    Q_OBJECT
+
 public:
     /// `addresses` are the role's page's; empty when it is not served, and `note` says why.
     PairingWindow(RemoteAccess& access, DeviceRole role, const QStringList& addresses,

@@ -3,6 +3,7 @@
 #include "ui/widgets/LayoutFonts.h"
 #include "ui/widgets/PdfPages.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <numeric>
 
@@ -13,12 +14,17 @@ namespace {
 // Names of 25 letters fit a column of this many groups across A4.
 constexpr int kGroupsAcross = 6;
 
+/// The texts of this file, as the catalogues hold them (lupdate reads `DrawPdfText::tr`).
+struct DrawPdfText {
+    Q_DECLARE_TR_FUNCTIONS(DrawPdf)
+};
+
 QString roundTitle(const Schedule& schedule, std::size_t round) {
     const ScheduleRound& each = schedule.rounds[round];
-    QString title = QStringLiteral("Round %1").arg(round + 1);
-    if (!each.task.empty()) {
-        title += QStringLiteral(": task ") + QString::fromStdString(each.task);
-    }
+    QString title = each.task.empty() ? DrawPdfText::tr("Round %1").arg(round + 1)
+                                      : DrawPdfText::tr("Round %1: task %2")
+                                            .arg(round + 1)
+                                            .arg(QString::fromStdString(each.task));
     if (!each.title.empty()) {
         title += QStringLiteral(", ") + QString::fromStdString(each.title);
     }
@@ -39,7 +45,7 @@ void writeRounds(PdfPages& flow, const Schedule& schedule, const Draw& draw) {
             std::vector<QStringList> columns;
             for (std::size_t group = first; group < std::min(groups.size(), first + kGroupsAcross);
                  ++group) {
-                headings.push_back(QStringLiteral("Group %1").arg(group + 1));
+                headings.push_back(DrawPdfText::tr("Group %1").arg(group + 1));
                 QStringList& names = columns.emplace_back();
                 for (const std::string& name :
                      pilotsOf(draw, static_cast<int>(round), static_cast<int>(group))) {
@@ -54,7 +60,7 @@ void writeRounds(PdfPages& flow, const Schedule& schedule, const Draw& draw) {
 /// Each pilot, in alphabetical order, with the group of each round as round/group.
 void writeIndex(PdfPages& flow, const Draw& draw) {
     flow.newPage();
-    flow.text(QStringLiteral("Pilots: round/group"), 11, true);
+    flow.text(DrawPdfText::tr("Pilots: round/group"), 11, true);
     flow.down();
     std::vector<int> order(draw.pilots.size());
     std::iota(order.begin(), order.end(), 0);
@@ -74,7 +80,7 @@ void writeIndex(PdfPages& flow, const Draw& draw) {
             }
         }
         if (who.withdrawnFrom) {
-            flights << QStringLiteral("(withdrawn from round %1)").arg(*who.withdrawnFrom + 1);
+            flights << DrawPdfText::tr("(withdrawn from round %1)").arg(*who.withdrawnFrom + 1);
         }
         flow.need(1);
         flow.text(QString::fromStdString(who.name), 9, true, 0, printFont(9).pointSize() * 60);
@@ -87,21 +93,25 @@ void writeIndex(PdfPages& flow, const Draw& draw) {
 
 std::optional<std::string> writeDrawPdf(const Schedule& schedule, const std::string& path) {
     if (!schedule.draw) {
-        return std::string("The schedule has no draw to print.");
+        return DrawPdfText::tr("The schedule has no draw to print.").toStdString();
     }
-    QString heading = QString::fromStdString(schedule.name.empty() ? "Contest" : schedule.name);
+    QString heading =
+        schedule.name.empty() ? DrawPdfText::tr("Contest") : QString::fromStdString(schedule.name);
     if (!schedule.date.empty()) {
         heading += QStringLiteral(", ") + QString::fromStdString(schedule.date);
     }
     PdfPages flow(QString::fromStdString(path),
-                  QStringLiteral("Draw: ") + QString::fromStdString(schedule.name), heading);
+                  DrawPdfText::tr("Draw: %1").arg(QString::fromStdString(schedule.name)), heading);
+    const std::string unwritable = DrawPdfText::tr("Draw %1: cannot be written")
+                                       .arg(QString::fromStdString(path))
+                                       .toStdString();
     if (!flow.opened()) {
-        return "Draw " + path + ": cannot be written";
+        return unwritable;
     }
     writeRounds(flow, schedule, *schedule.draw);
     writeIndex(flow, *schedule.draw);
     if (!flow.finish()) {
-        return "Draw " + path + ": cannot be written";
+        return unwritable;
     }
     return std::nullopt;
 }

@@ -17,9 +17,12 @@ struct Column {
 };
 
 constexpr std::array kColumns{
-    Column{RoundField::Task, "Task"},       Column{RoundField::Title, "Title"},
-    Column{RoundField::Working, "Working"}, Column{RoundField::Groups, "Groups"},
-    Column{RoundField::Flights, "Flights"}, Column{RoundField::Preparation, "Preparation"},
+    Column{RoundField::Task, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Task")},
+    Column{RoundField::Title, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Title")},
+    Column{RoundField::Working, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Working")},
+    Column{RoundField::Groups, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Groups")},
+    Column{RoundField::Flights, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Flights")},
+    Column{RoundField::Preparation, QT_TRANSLATE_NOOP("aerolap::RoundsModel", "Preparation")},
 };
 
 QString textOf(const ScheduleRound& round, RoundField field) {
@@ -81,7 +84,7 @@ QVariant RoundsModel::data(const QModelIndex& index, int role) const {
 QVariant RoundsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < columnCount()) {
-        return QString::fromLatin1(kColumns[static_cast<std::size_t>(section)].heading);
+        return tr(kColumns[static_cast<std::size_t>(section)].heading);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -111,8 +114,9 @@ bool RoundsModel::setData(const QModelIndex& index, const QVariant& value, int r
 
 bool RoundsModel::edit(Schedule schedule) {
     if (!m_session.edit(std::move(schedule))) {
-        m_messageBoxes.show({"The schedule can be changed only while no cycle runs.", "Aerolap",
-                             MessageIcon::Information, MessageButtons::Ok});
+        m_messageBoxes.show(
+            {tr("The schedule can be changed only while no cycle runs.").toStdString(), "Aerolap",
+             MessageIcon::Information, MessageButtons::Ok});
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "ScheduleFileDialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -19,27 +20,34 @@ namespace {
 constexpr int kUsualGroupSize = 8;
 constexpr int kLargestSeed = 999'999'999;
 
+/// The texts of this file, as the catalogues hold them (lupdate reads
+/// `ScheduleFileDialogsText::tr`).
+struct ScheduleFileDialogsText {
+    Q_DECLARE_TR_FUNCTIONS(ScheduleFileDialogs)
+};
+
 } // namespace
 
 QString chooseDrawToImport(QWidget& parent) {
-    return QFileDialog::getOpenFileName(&parent, QStringLiteral("Import draw"), {},
-                                        QStringLiteral("Draws (*.csv *.txt)"));
+    return QFileDialog::getOpenFileName(&parent, ScheduleFileDialogsText::tr("Import draw"), {},
+                                        ScheduleFileDialogsText::tr("Draws (*.csv *.txt)"));
 }
 
 QString choosePdfToWrite(QWidget& parent) {
-    return QFileDialog::getSaveFileName(&parent, QStringLiteral("Print draw"), {},
-                                        QStringLiteral("PDF (*.pdf)"));
+    return QFileDialog::getSaveFileName(&parent, ScheduleFileDialogsText::tr("Print draw"), {},
+                                        ScheduleFileDialogsText::tr("PDF (*.pdf)"));
 }
 
 std::optional<DrawRequest> askForDraw(QWidget& parent) {
     QDialog dialog(&parent);
-    dialog.setWindowTitle(QStringLiteral("Generate draw"));
+    dialog.setWindowTitle(ScheduleFileDialogsText::tr("Generate draw"));
     auto* form = new QFormLayout(&dialog);
     auto* pilots = new QPlainTextEdit(&dialog);
-    pilots->setPlaceholderText(QStringLiteral("One pilot a line: Name, or Name; Team"));
-    form->addRow(QStringLiteral("Pilots:"), pilots);
-    auto* bySize = new QRadioButton(QStringLiteral("Group size"), &dialog);
-    auto* byCount = new QRadioButton(QStringLiteral("Number of groups"), &dialog);
+    pilots->setPlaceholderText(
+        ScheduleFileDialogsText::tr("One pilot a line: Name, or Name; Team"));
+    form->addRow(ScheduleFileDialogsText::tr("Pilots:"), pilots);
+    auto* bySize = new QRadioButton(ScheduleFileDialogsText::tr("Group size"), &dialog);
+    auto* byCount = new QRadioButton(ScheduleFileDialogsText::tr("Number of groups"), &dialog);
     bySize->setChecked(true);
     auto* size = new QSpinBox(&dialog);
     size->setRange(1, 999);
@@ -52,7 +60,7 @@ std::optional<DrawRequest> askForDraw(QWidget& parent) {
     auto* seed = new QSpinBox(&dialog);
     seed->setRange(0, kLargestSeed);
     seed->setValue(1);
-    form->addRow(QStringLiteral("Seed (the same seed draws the same again):"), seed);
+    form->addRow(ScheduleFileDialogsText::tr("Seed (the same seed draws the same again):"), seed);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -65,7 +73,7 @@ std::optional<DrawRequest> askForDraw(QWidget& parent) {
                                 byCount->isChecked() ? count->value() : 0,
                                 static_cast<std::uint64_t>(seed->value())}};
         }
-        QMessageBox::warning(&dialog, QStringLiteral("Generate draw"),
+        QMessageBox::warning(&dialog, ScheduleFileDialogsText::tr("Generate draw"),
                              QString::fromStdString(std::get<std::string>(read)));
     }
     return std::nullopt;
@@ -73,21 +81,23 @@ std::optional<DrawRequest> askForDraw(QWidget& parent) {
 
 QString askWhoWithdraws(QWidget& parent, const QStringList& pilots) {
     bool chosen = false;
-    const QString pilot =
-        QInputDialog::getItem(&parent, QStringLiteral("Withdraw pilot"),
-                              QStringLiteral("Pilot who withdraws from the groups not yet flown:"),
-                              pilots, 0, false, &chosen);
+    const QString pilot = QInputDialog::getItem(
+        &parent, ScheduleFileDialogsText::tr("Withdraw pilot"),
+        ScheduleFileDialogsText::tr("Pilot who withdraws from the groups not yet flown:"), pilots,
+        0, false, &chosen);
     return chosen ? pilot : QString();
 }
 
 ScheduleFileDialogs systemFileDialogs() {
     return {[](QWidget& parent) {
-                return QFileDialog::getOpenFileName(&parent, QStringLiteral("Open schedule"), {},
-                                                    QStringLiteral("Schedules (*.json)"));
+                return QFileDialog::getOpenFileName(
+                    &parent, ScheduleFileDialogsText::tr("Open schedule"), {},
+                    ScheduleFileDialogsText::tr("Schedules (*.json)"));
             },
             [](QWidget& parent) {
-                return QFileDialog::getSaveFileName(&parent, QStringLiteral("Save schedule"), {},
-                                                    QStringLiteral("Schedules (*.json)"));
+                return QFileDialog::getSaveFileName(
+                    &parent, ScheduleFileDialogsText::tr("Save schedule"), {},
+                    ScheduleFileDialogsText::tr("Schedules (*.json)"));
             }};
 }
 
@@ -103,14 +113,20 @@ std::variant<std::vector<DrawPilot>, std::string> pilotsFromLines(const QString&
             continue;
         }
         if (name.isEmpty() || !names.insert(name).second) {
-            return "Line " + std::to_string(line) + ": " +
-                   (name.isEmpty() ? std::string("a team without a pilot's name")
-                                   : "\"" + name.toStdString() + "\" is in the list twice");
+            return (name.isEmpty()
+                        ? ScheduleFileDialogsText::tr("Line %1: a team without a pilot's name")
+                              .arg(line)
+                        : ScheduleFileDialogsText::tr("Line %1: \"%2\" is in the list twice")
+                              .arg(line)
+                              .arg(name))
+                .toStdString();
         }
         pilots.push_back({name.toStdString(), team.toStdString(), std::nullopt});
     }
     if (pilots.empty()) {
-        return std::string("The list holds no pilots: one a line, Name or Name; Team.");
+        return ScheduleFileDialogsText::tr(
+                   "The list holds no pilots: one a line, Name or Name; Team.")
+            .toStdString();
     }
     return pilots;
 }

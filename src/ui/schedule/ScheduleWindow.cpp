@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,15 +26,17 @@ namespace aerolap {
 namespace {
 
 constexpr NameTable<ScheduleRunner::State, 5> kStateNames{{
-    {ScheduleRunner::State::Waiting, "waiting for START"},
-    {ScheduleRunner::State::Running, "cycle running"},
-    {ScheduleRunner::State::Gap, "gap"},
-    {ScheduleRunner::State::Paused, "stopped"},
-    {ScheduleRunner::State::Finished, "schedule done"},
+    {ScheduleRunner::State::Waiting,
+     QT_TRANSLATE_NOOP("aerolap::ScheduleWindow", "waiting for START")},
+    {ScheduleRunner::State::Running, QT_TRANSLATE_NOOP("aerolap::ScheduleWindow", "cycle running")},
+    {ScheduleRunner::State::Gap, QT_TRANSLATE_NOOP("aerolap::ScheduleWindow", "gap")},
+    {ScheduleRunner::State::Paused, QT_TRANSLATE_NOOP("aerolap::ScheduleWindow", "stopped")},
+    {ScheduleRunner::State::Finished,
+     QT_TRANSLATE_NOOP("aerolap::ScheduleWindow", "schedule done")},
 }};
 
 QString where(SchedulePosition position) {
-    return QStringLiteral("round %1, group %2, flight %3")
+    return ScheduleWindow::tr("round %1, group %2, flight %3")
         .arg(position.round + 1)
         .arg(position.group + 1)
         .arg(position.flight + 1);
@@ -41,8 +44,8 @@ QString where(SchedulePosition position) {
 
 /// A button at the end of `layout` that calls `clicked` on `window`.
 template <typename Slot>
-void addButton(ScheduleWindow* window, QLayout* layout, const char* text, Slot clicked) {
-    auto* made = new QPushButton(QString::fromUtf8(text), window);
+void addButton(ScheduleWindow* window, QLayout* layout, const QString& text, Slot clicked) {
+    auto* made = new QPushButton(text, window);
     layout->addWidget(made);
     QObject::connect(made, &QPushButton::clicked, window, clicked);
 }
@@ -56,23 +59,25 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
       m_messageBoxes(messageBoxes), m_dialogs(std::move(dialogs)),
       m_model(new RoundsModel(runner, session, messageBoxes, this)), m_rounds(new QTableView(this)),
       m_presets(new QComboBox(this)),
-      m_extendedFrame(new QCheckBox(QStringLiteral("Extended display frame"), this)),
+      m_extendedFrame(new QCheckBox(tr("Extended display frame"), this)),
       m_current(new QLabel(this)), m_next(new QLabel(this)), m_jumpTo{},
       m_groups(new QTreeWidget(this)), m_drawSummary(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Contest schedule"));
+    setWindowTitle(tr("Contest schedule"));
     auto* layout = new QVBoxLayout(this);
     auto* files = new QHBoxLayout;
-    addButton(this, files, "Open...", &ScheduleWindow::open);
-    addButton(this, files, "Save", &ScheduleWindow::save);
+    addButton(this, files, tr("Open..."), &ScheduleWindow::open);
+    addButton(this, files, tr("Save"), &ScheduleWindow::save);
     files->addWidget(m_extendedFrame);
     layout->addLayout(files);
 
     m_rounds->setObjectName(QStringLiteral("rounds"));
     m_rounds->setModel(m_model);
+    // Each heading takes the room its word needs in the language; the title the rest.
+    m_rounds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_rounds->horizontalHeader()->setSectionResizeMode(static_cast<int>(RoundField::Title),
                                                        QHeaderView::Stretch);
     m_groups->setObjectName(QStringLiteral("groups"));
-    m_groups->setHeaderLabel(QStringLiteral("Draw"));
+    m_groups->setHeaderLabel(tr("Draw"));
     auto* tables = new QHBoxLayout;
     tables->addWidget(m_rounds, 3);
     tables->addWidget(m_groups, 2);
@@ -81,24 +86,24 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
             &ScheduleWindow::showGroups);
 
     auto* draws = new QHBoxLayout;
-    addButton(this, draws, "Import draw...", &ScheduleWindow::importDraw);
-    addButton(this, draws, "Generate draw...", &ScheduleWindow::generateDraw);
-    addButton(this, draws, "Withdraw pilot...", &ScheduleWindow::withdrawPilot);
-    addButton(this, draws, "Print draw...", &ScheduleWindow::printDraw);
+    addButton(this, draws, tr("Import draw..."), &ScheduleWindow::importDraw);
+    addButton(this, draws, tr("Generate draw..."), &ScheduleWindow::generateDraw);
+    addButton(this, draws, tr("Withdraw pilot..."), &ScheduleWindow::withdrawPilot);
+    addButton(this, draws, tr("Print draw..."), &ScheduleWindow::printDraw);
     m_drawSummary->setObjectName(QStringLiteral("drawSummary"));
     draws->addWidget(m_drawSummary, 1);
     layout->addLayout(draws);
 
     auto* rounds = new QHBoxLayout;
     for (const F3kTask& task : f3kTasks()) {
-        m_presets->addItem(QStringLiteral("%1: %2 (%3)")
+        m_presets->addItem(tr("%1: %2 (%3)", "task letter: title (working time)")
                                .arg(QString::fromLatin1(task.letter),
-                                    QString::fromLatin1(task.title),
+                                    QCoreApplication::translate("F3kTasks", task.title),
                                     QString::fromStdString(TimeText::fromSeconds(task.working))));
     }
     rounds->addWidget(m_presets);
-    addButton(this, rounds, "Add round", &ScheduleWindow::addRound);
-    addButton(this, rounds, "Remove round", &ScheduleWindow::removeRound);
+    addButton(this, rounds, tr("Add round"), &ScheduleWindow::addRound);
+    addButton(this, rounds, tr("Remove round"), &ScheduleWindow::removeRound);
     layout->addLayout(rounds);
 
     m_current->setObjectName(QStringLiteral("current"));
@@ -107,14 +112,14 @@ ScheduleWindow::ScheduleWindow(ScheduleRunner& runner, ScheduleSession& session,
     layout->addWidget(m_next);
 
     auto* moves = new QHBoxLayout;
-    addButton(this, moves, "Back one", [this] { moved(m_runner.back()); });
-    addButton(this, moves, "Skip", [this] { moved(m_runner.skip()); });
+    addButton(this, moves, tr("Back one"), [this] { moved(m_runner.back()); });
+    addButton(this, moves, tr("Skip"), [this] { moved(m_runner.skip()); });
     for (QSpinBox*& spin : m_jumpTo) {
         spin = new QSpinBox(this);
         spin->setRange(1, 99);
         moves->addWidget(spin);
     }
-    addButton(this, moves, "Jump", &ScheduleWindow::jump);
+    addButton(this, moves, tr("Jump"), &ScheduleWindow::jump);
     layout->addLayout(moves);
 
     connect(m_extendedFrame, &QCheckBox::toggled, this, &ScheduleWindow::setExtendedFrame);
@@ -133,21 +138,22 @@ void ScheduleWindow::refresh() {
     const bool loaded = m_runner.loaded();
     m_extendedFrame->setChecked(loaded && m_runner.schedule().extendedFrame);
     if (!loaded) {
-        m_current->setText(QStringLiteral("No schedule: open one or add a round."));
+        m_current->setText(tr("No schedule: open one or add a round."));
         m_next->clear();
         return;
     }
-    m_current->setText(where(m_runner.position()) + QStringLiteral(": ") +
-                       QString::fromLatin1(nameOf(kStateNames, m_runner.state())));
+    m_current->setText(tr("%1: %2", "where the schedule stands: its state")
+                           .arg(where(m_runner.position()),
+                                tr(std::string(nameOf(kStateNames, m_runner.state())).c_str())));
     const auto startsAt = m_runner.nextCycleStartsAt();
     const auto next = nextPosition(m_runner.schedule(), m_runner.position());
     const bool inGap = m_runner.state() == ScheduleRunner::State::Gap;
     if (!startsAt || (!inGap && !next)) {
-        m_next->setText(next ? QStringLiteral("Next: ") + where(*next) : QString());
+        m_next->setText(next ? tr("Next: %1").arg(where(*next)) : QString());
         return;
     }
     const auto wait = std::chrono::duration_cast<std::chrono::seconds>(*startsAt - m_time.now());
-    m_next->setText(QStringLiteral("Next: %1 at %2")
+    m_next->setText(tr("Next: %1 at %2")
                         .arg(where(inGap ? m_runner.position() : *next))
                         .arg(QDateTime::currentDateTime()
                                  .addSecs(wait.count())
@@ -212,8 +218,9 @@ void ScheduleWindow::jump() {
 
 void ScheduleWindow::moved(bool done) {
     if (!done) {
-        m_messageBoxes.show({"The schedule moves only while no cycle runs, and only to a cycle "
-                             "it holds.",
+        m_messageBoxes.show({tr("The schedule moves only while no cycle runs, and only to a "
+                                "cycle it holds.")
+                                 .toStdString(),
                              "Aerolap", MessageIcon::Information, MessageButtons::Ok});
     }
 }
@@ -223,18 +230,18 @@ void ScheduleWindow::showGroups() {
     const Draw* draw =
         m_runner.loaded() && m_runner.schedule().draw ? &*m_runner.schedule().draw : nullptr;
     if (draw == nullptr) {
-        m_drawSummary->setText(QStringLiteral("No draw"));
+        m_drawSummary->setText(tr("No draw"));
         return;
     }
     const Evenness even = evennessOf(*draw);
-    m_drawSummary->setText(QStringLiteral("%1 pilots, %2; two pilots meet %3 to %4 times")
-                               .arg(draw->pilots.size())
-                               .arg(draw->generation
-                                        ? QStringLiteral("generated with seed %1")
-                                              .arg(QString::number(draw->generation->seed))
-                                        : QStringLiteral("imported"))
-                               .arg(even.fewest)
-                               .arg(even.most));
+    m_drawSummary->setText(
+        tr("%n pilot(s), %1; two pilots meet %2 to %3 times", nullptr,
+           static_cast<int>(draw->pilots.size()))
+            .arg(draw->generation
+                     ? tr("generated with seed %1").arg(QString::number(draw->generation->seed))
+                     : tr("imported"))
+            .arg(even.fewest)
+            .arg(even.most));
     const SchedulePosition here = m_runner.position();
     const int chosen = m_rounds->currentIndex().row();
     const int round = chosen >= 0 ? chosen : here.round;
@@ -242,17 +249,17 @@ void ScheduleWindow::showGroups() {
     while (next && next->round == here.round && next->group == here.group) {
         next = nextPosition(m_runner.schedule(), *next);
     }
-    m_groups->setHeaderLabel(QStringLiteral("Draw of round %1").arg(round + 1));
+    m_groups->setHeaderLabel(tr("Draw of round %1").arg(round + 1));
     const int groups = round < std::ssize(draw->rounds)
                            ? static_cast<int>(draw->rounds[static_cast<std::size_t>(round)].size())
                            : 0;
     for (int group = 0; group < groups; ++group) {
-        QString title = QStringLiteral("Group %1").arg(group + 1);
+        QString title = tr("Group %1").arg(group + 1);
         const bool inHand = round == here.round && group == here.group;
         if (inHand) {
-            title += QStringLiteral(" (in hand)");
+            title = tr("Group %1 (in hand)").arg(group + 1);
         } else if (next && round == next->round && group == next->group) {
-            title += QStringLiteral(" (next)");
+            title = tr("Group %1 (next)").arg(group + 1);
         }
         auto* item = new QTreeWidgetItem(m_groups, {title});
         QFont font = item->font(0);
@@ -282,8 +289,10 @@ void ScheduleWindow::generateDraw() {
         return;
     }
     if (const auto even = m_session.generateDraw(std::move(request->pilots), request->settings)) {
-        m_messageBoxes.show({"Drawn. Two pilots meet " + std::to_string(even->fewest) + " to " +
-                                 std::to_string(even->most) + " times over the contest.",
+        m_messageBoxes.show({tr("Drawn. Two pilots meet %1 to %2 times over the contest.")
+                                 .arg(even->fewest)
+                                 .arg(even->most)
+                                 .toStdString(),
                              "Aerolap", MessageIcon::Information, MessageButtons::Ok});
     }
 }
@@ -298,8 +307,8 @@ void ScheduleWindow::withdrawPilot() {
         }
     }
     if (flying.isEmpty()) {
-        m_messageBoxes.show({"There is no draw with a pilot to withdraw.", "Aerolap",
-                             MessageIcon::Information, MessageButtons::Ok});
+        m_messageBoxes.show({tr("There is no draw with a pilot to withdraw.").toStdString(),
+                             "Aerolap", MessageIcon::Information, MessageButtons::Ok});
         return;
     }
     const QString pilot = m_dialogs.pilotToWithdraw(*this, flying);
@@ -310,8 +319,8 @@ void ScheduleWindow::withdrawPilot() {
 
 void ScheduleWindow::printDraw() {
     if (!m_runner.loaded() || !m_runner.schedule().draw) {
-        m_messageBoxes.show({"There is no draw to print.", "Aerolap", MessageIcon::Information,
-                             MessageButtons::Ok});
+        m_messageBoxes.show({tr("There is no draw to print.").toStdString(), "Aerolap",
+                             MessageIcon::Information, MessageButtons::Ok});
         return;
     }
     const QString path = m_dialogs.choosePdfFile(*this);

@@ -1,5 +1,6 @@
 #include "CardsPdf.h"
 
+#include "scores/ResultsTables.h"
 #include "scoring/RulesListing.h"
 #include "scoring/ScoreText.h"
 #include "ui/widgets/LayoutFonts.h"
@@ -20,9 +21,10 @@ int boxesAcross(const RoundRules& rules) {
     return rules.counting == Counting::Poker ? 6 : 5;
 }
 
-QString said(const char* text) {
-    return QCoreApplication::translate("CardsPdf", text);
-}
+/// The texts of this file, as the catalogues hold them (lupdate reads `CardsPdfText::tr`).
+struct CardsPdfText {
+    Q_DECLARE_TR_FUNCTIONS(CardsPdf)
+};
 
 QString time(int seconds) {
     return QString::fromStdString(shownTime(seconds));
@@ -33,13 +35,13 @@ QStringList boxLabels(const RoundRules& rules) {
     QStringList labels;
     if (rules.counting == Counting::Ladder) {
         for (std::size_t i = 0; i < rules.targets.size(); ++i) {
-            labels << said("%1: up to %2").arg(i + 1).arg(time(rules.targets[i]));
+            labels << CardsPdfText::tr("%1: up to %2").arg(i + 1).arg(time(rules.targets[i]));
         }
         return labels;
     }
     if (rules.counting == Counting::Poker) {
         for (int i = 1; i <= rules.launches.value_or(kPokerAttempts); ++i) {
-            labels << said("%1: target").arg(i) << said("%1: time").arg(i);
+            labels << CardsPdfText::tr("%1: target").arg(i) << CardsPdfText::tr("%1: time").arg(i);
         }
         return labels;
     }
@@ -52,8 +54,10 @@ QStringList boxLabels(const RoundRules& rules) {
 /// The task's counting in one line, from the rules the results list.
 QString taskLine(const RoundRules& rules) {
     QStringList parts;
-    for (const Setting& setting : settingsOf(rules)) {
-        if (setting.name != "Task" && setting.name != "Working time") {
+    const std::string task = ruleText("Task", -1);
+    const std::string workingTime = ruleText("Working time", -1);
+    for (const Setting& setting : settingsOf(rules, ruleText)) {
+        if (setting.name != task && setting.name != workingTime) {
             parts << QString::fromStdString(setting.name + ": " + setting.value);
         }
     }
@@ -94,8 +98,8 @@ void drawCard(PdfPages& pages, int x, int width, const CardText& card, const QSt
     }
     const int rows = (static_cast<int>(labels.size()) + across - 1) / across;
     pages.downBy(rows * 2 * line + line / 2);
-    pages.text(said("Penalty: ______   Pilot: ____________   Timekeeper: ____________"), 8, false,
-               x + pad, width - 2 * pad);
+    pages.text(CardsPdfText::tr("Penalty: ______   Pilot: ____________   Timekeeper: ____________"),
+               8, false, x + pad, width - 2 * pad);
     pages.down();
     painter.drawRect(x, top, width, pages.y() - top + pad);
 }
@@ -105,15 +109,17 @@ void drawCard(PdfPages& pages, int x, int width, const CardText& card, const QSt
 std::optional<std::string> writeCardsPdf(const Schedule& schedule, int round,
                                          const RoundRules& rules, const std::string& path) {
     const auto r = static_cast<std::size_t>(round);
-    const QString written = said("Cards %1: cannot be written").arg(QString::fromStdString(path));
+    const QString written =
+        CardsPdfText::tr("Cards %1: cannot be written").arg(QString::fromStdString(path));
     if (!schedule.draw || r >= schedule.draw->rounds.size() || schedule.draw->rounds[r].empty()) {
-        return said("Round %1 has no draw: the cards take their names from it.")
+        return CardsPdfText::tr("Round %1 has no draw: the cards take their names from it.")
             .arg(round + 1)
             .toStdString();
     }
     const QString contest =
         QString::fromStdString(schedule.name.empty() ? "Contest" : schedule.name);
-    PdfPages pages(QString::fromStdString(path), said("Cards: %1").arg(contest), contest);
+    PdfPages pages(QString::fromStdString(path), CardsPdfText::tr("Cards: %1").arg(contest),
+                   contest);
     if (!pages.opened()) {
         return written.toStdString();
     }
@@ -130,7 +136,7 @@ std::optional<std::string> writeCardsPdf(const Schedule& schedule, int round,
         if (g > 0) {
             pages.newPage();
         }
-        const QString place = said("Round %1, group %2, task %3%4, working time %5")
+        const QString place = CardsPdfText::tr("Round %1, group %2, task %3%4, working time %5")
                                   .arg(round + 1)
                                   .arg(g + 1)
                                   .arg(QChar::fromLatin1(rules.task))
@@ -141,12 +147,14 @@ std::optional<std::string> writeCardsPdf(const Schedule& schedule, int round,
                 QString::fromStdString(schedule.draw->pilots[static_cast<std::size_t>(pilot)].name);
             pages.need(8 + 2 * rows);
             const int top = pages.y();
-            drawCard(pages, 0, half, {said("Score card"), name}, place, task, labels, across);
+            drawCard(pages, 0, half, {CardsPdfText::tr("Score card"), name}, place, task, labels,
+                     across);
             const int bottom = pages.y();
             pages.downBy(top - bottom);
-            drawCard(pages, half + gap, half,
-                     {said("Timekeeper's card"), said("Times %1").arg(name)}, place, task, labels,
-                     across);
+            drawCard(
+                pages, half + gap, half,
+                {CardsPdfText::tr("Timekeeper's card"), CardsPdfText::tr("Times %1").arg(name)},
+                place, task, labels, across);
             pages.down();
         }
     }

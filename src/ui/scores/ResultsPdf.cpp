@@ -9,9 +9,10 @@ namespace aerolap {
 
 namespace {
 
-QString said(const char* text) {
-    return QCoreApplication::translate("ResultsPdf", text);
-}
+/// The texts of this file, as the catalogues hold them (lupdate reads `ResultsPdfText::tr`).
+struct ResultsPdfText {
+    Q_DECLARE_TR_FUNCTIONS(ResultsPdf)
+};
 
 void writeTable(PdfPages& pages, const ResultsTable& table) {
     pages.need(4);
@@ -24,10 +25,11 @@ void writeTable(PdfPages& pages, const ResultsTable& table) {
 
 std::optional<std::string> writeResultsPdf(const ScoredContest& scored, const Results& results,
                                            const std::string& path) {
-    PdfPages pages(QString::fromStdString(path), said("Results: %1").arg(resultsHeading(scored)),
+    PdfPages pages(QString::fromStdString(path),
+                   ResultsPdfText::tr("Results: %1").arg(resultsHeading(scored)),
                    resultsHeading(scored));
     if (!pages.opened()) {
-        return said("Results %1: cannot be written")
+        return ResultsPdfText::tr("Results %1: cannot be written")
             .arg(QString::fromStdString(path))
             .toStdString();
     }
@@ -35,9 +37,9 @@ std::optional<std::string> writeResultsPdf(const ScoredContest& scored, const Re
         pages.text(note, 10, true);
         pages.down(2);
     }
-    writeTable(pages, standingsTable(scored, results.standings, said("Standings")));
+    writeTable(pages, standingsTable(scored, results.standings, ResultsPdfText::tr("Standings")));
     if (!results.flyOff.pilots.empty()) {
-        writeTable(pages, standingsTable(scored, results.flyOff, said("Fly-off")));
+        writeTable(pages, standingsTable(scored, results.flyOff, ResultsPdfText::tr("Fly-off")));
     }
     if (!results.teams.empty()) {
         writeTable(pages, teamsTable(scored, results.teams));
@@ -49,7 +51,7 @@ std::optional<std::string> writeResultsPdf(const ScoredContest& scored, const Re
         }
     }
     pages.need(3);
-    pages.text(said("Rules"), 11, true);
+    pages.text(ResultsPdfText::tr("Rules"), 11, true);
     pages.down();
     for (const QString& rule : rulesLines(scored)) {
         pages.need(1);
@@ -57,7 +59,7 @@ std::optional<std::string> writeResultsPdf(const ScoredContest& scored, const Re
         pages.down();
     }
     if (!pages.finish()) {
-        return said("Results %1: cannot be written")
+        return ResultsPdfText::tr("Results %1: cannot be written")
             .arg(QString::fromStdString(path))
             .toStdString();
     }

@@ -17,9 +17,10 @@ namespace {
 
 constexpr int kMostPenalty = 100'000;
 
-QString said(const char* text) {
-    return QCoreApplication::translate("ScoresDialogs", text);
-}
+/// The texts of this file, as the catalogues hold them (lupdate reads `ScoresDialogsText::tr`).
+struct ScoresDialogsText {
+    Q_DECLARE_TR_FUNCTIONS(ScoresDialogs)
+};
 
 QDialogButtonBox* okAndCancel(QDialog& dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
@@ -49,12 +50,12 @@ std::vector<int> checked(const QListWidget& list) {
 
 std::optional<ReflightChoice> askForReflight(QWidget& parent, const QStringList& pilots) {
     QDialog dialog(&parent);
-    dialog.setWindowTitle(said("Re-flight group"));
+    dialog.setWindowTitle(ScoresDialogsText::tr("Re-flight group"));
     auto* form = new QFormLayout(&dialog);
     QListWidget* granted = checkList(pilots, dialog);
     QListWidget* fillers = checkList(pilots, dialog);
-    form->addRow(said("Granted a re-flight:"), granted);
-    form->addRow(said("Fill the group (keep the better score):"), fillers);
+    form->addRow(ScoresDialogsText::tr("Granted a re-flight:"), granted);
+    form->addRow(ScoresDialogsText::tr("Fill the group (keep the better score):"), fillers);
     form->addRow(okAndCancel(dialog));
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
@@ -68,7 +69,7 @@ QComboBox* choices(QFormLayout& form, const QString& label,
     auto* box = new QComboBox(form.parentWidget());
     form.addRow(label, box);
     for (const auto& [text, value] : items) {
-        box->addItem(said(text), static_cast<int>(value));
+        box->addItem(ScoresDialogsText::tr(text), static_cast<int>(value));
         if (value == now) {
             box->setCurrentIndex(box->count() - 1);
         }
@@ -87,44 +88,48 @@ QSpinBox* number(QFormLayout& form, const QString& label, int low, int high, int
 std::optional<RulesChoice> askForRules(QWidget& parent, const RulesChoice& now, int rounds) {
     const ContestRules& rules = now.rules;
     QDialog dialog(&parent);
-    dialog.setWindowTitle(said("Contest rules"));
+    dialog.setWindowTitle(ScoresDialogsText::tr("Contest rules"));
     auto* form = new QFormLayout(&dialog);
     auto* dropped = new QLineEdit(dropStepsText(rules.droppedRounds), &dialog);
-    form->addRow(said("Rounds dropped (from rounds:dropped):"), dropped);
-    QSpinBox* minimum =
-        number(*form, said("Completed rounds for a final score:"), 0, 99, rules.minimumRounds);
-    QSpinBox* penalty = number(*form, said("Penalty points that disqualify, over:"), 0,
-                               kMostPenalty, rules.penaltyLimit);
+    form->addRow(ScoresDialogsText::tr("Rounds dropped (from rounds:dropped):"), dropped);
+    QSpinBox* minimum = number(*form, ScoresDialogsText::tr("Completed rounds for a final score:"),
+                               0, 99, rules.minimumRounds);
+    QSpinBox* penalty =
+        number(*form, ScoresDialogsText::tr("Penalty points that disqualify, over:"), 0,
+               kMostPenalty, rules.penaltyLimit);
     QComboBox* reflight = choices(
-        *form, said("Re-flight:"),
+        *form, ScoresDialogsText::tr("Re-flight:"),
         {std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "The re-flown pilot takes the re-flight"),
                    ReflightRule::ReflownPilotTakesReflight),
          std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "The better of two for everyone"),
                    ReflightRule::BetterOfTwoForEveryone)},
         rules.reflight);
     QComboBox* team = choices(
-        *form, said("Team result:"),
+        *form, ScoresDialogsText::tr("Team result:"),
         {std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Nominated members"),
                    TeamRule::NominatedMembers),
          std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Best members"), TeamRule::BestMembers)},
         rules.team);
-    QSpinBox* members = number(*form, said("Members counted:"), 1, 99, rules.teamMembersCounted);
-    QSpinBox* poker = number(*form, said("Poker targets counted:"), 1, 9, rules.pokerTargets);
+    QSpinBox* members =
+        number(*form, ScoresDialogsText::tr("Members counted:"), 1, 99, rules.teamMembersCounted);
+    QSpinBox* poker =
+        number(*form, ScoresDialogsText::tr("Poker targets counted:"), 1, 9, rules.pokerTargets);
     QComboBox* taskD = choices(
-        *form, said("Task D:"),
+        *form, ScoresDialogsText::tr("Task D:"),
         {std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Two flights"), TaskDForm::TwoFlights),
          std::pair(QT_TRANSLATE_NOOP("ScoresDialogs", "Ladder of 30 s to 120 s"),
                    TaskDForm::Ladder)},
         rules.taskD);
-    QSpinBox* flyOff = number(*form, said("Fly-off from round:"), 0, rounds,
+    QSpinBox* flyOff = number(*form, ScoresDialogsText::tr("Fly-off from round:"), 0, rounds,
                               now.flyOffFrom ? *now.flyOffFrom + 1 : 0);
-    flyOff->setSpecialValueText(said("none"));
+    flyOff->setSpecialValueText(ScoresDialogsText::tr("none"));
     form->addRow(okAndCancel(dialog));
     while (dialog.exec() == QDialog::Accepted) {
         const auto steps = dropStepsFrom(dropped->text());
         if (!steps) {
-            QMessageBox::warning(&dialog, said("Contest rules"),
-                                 said("Write the dropped rounds as steps like 5:1 9:2: from 5 "
+            QMessageBox::warning(
+                &dialog, ScoresDialogsText::tr("Contest rules"),
+                ScoresDialogsText::tr("Write the dropped rounds as steps like 5:1 9:2: from 5 "
                                       "rounds 1 is dropped, from 9 rounds 2."));
             continue;
         }

@@ -18,6 +18,8 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -37,6 +39,16 @@ QLabel* labelFor(const QString& caption, QWidget* buddy) {
     auto* label = new QLabel(caption, buddy->parentWidget());
     label->setBuddy(buddy);
     return label;
+}
+
+/// The width `edit` needs to show `shown` whole, in whatever language it is said.
+int widthToShow(const QLineEdit& edit, const QString& shown) {
+    QStyleOptionFrame frame;
+    frame.initFrom(&edit);
+    frame.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &edit);
+    // A line edit keeps two pixels between its frame and its text on each side.
+    const QSize text(edit.fontMetrics().horizontalAdvance(shown) + 4, edit.fontMetrics().height());
+    return edit.style()->sizeFromContents(QStyle::CT_LineEdit, &frame, text, &edit).width();
 }
 
 template <typename Window>
@@ -208,6 +220,7 @@ void ScoresWindow::rebuild() {
         if (poker) {
             field(row.targets, "targets", Targets);
             row.targets->setPlaceholderText(tr("target of each flight"));
+            row.targets->setMinimumWidth(widthToShow(*row.targets, row.targets->placeholderText()));
         }
         field(row.flights, "flights", Flights);
         field(row.penalty, "penalty", Penalty);

@@ -29,11 +29,15 @@ DayReport aDay() {
                   {kAt + 632'000, sounds::kLanding, "landing", "00.00.28", 35ms}};
     cycle.missing = {{"landing", "00.00.00", sounds::kEndOfLanding, false}};
     cycle.frames = {{kAt + 30'000, "A0959\r", 2ms, true}, {kAt + 31'000, "A0958\r", 3ms, false}};
-    cycle.gaps = {{kAt + 100'000, "program gone until 10:01:43.156", "working 00.08.17"}};
+    cycle.gaps = {{kAt + 100'000,
+                   {"program gone until %1 (%2 s)", {"10:01:43.156", "103"}},
+                   "working",
+                   "00.08.17"}};
     DayReport day;
     day.cycles = {cycle, cycle};
-    day.notices = {"10:00:00.000 LED display lost on COM1: the timer runs on; frames resume when "
-                   "it is back"};
+    day.notices = {
+        {kAt,
+         {"LED display lost on %1: the timer runs on; frames resume when it is back", {"COM1"}}}};
     return day;
 }
 

@@ -82,7 +82,8 @@ TEST_F(AlsaPlayback, WithoutAServerANewerCueCutsTheOlderShortOnTheDefaultDevice)
     EXPECT_LT(cut - bytes.begin(), kOlderBytes / 2) << "the older sound was not cut short";
     EXPECT_EQ(std::vector(cut, bytes.end()), newer);
     const std::vector<Notice> expected{
-        {time.wall.now(), std::string("Sound output: ") + ServerOrDevicePlayback::kDeviceOutput,
+        {time.wall.now(),
+         {"Sound output: %1", {ServerOrDevicePlayback::kDeviceOutput}},
          Notice::Urgency::Info}};
     EXPECT_EQ(notices.entries(), expected);
 }

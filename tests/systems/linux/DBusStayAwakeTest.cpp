@@ -145,7 +145,7 @@ TEST_P(StayAwakeOnAFailingBus, TellsOnceForEachHoldAndGoesOn) {
     }
     makeStayAwake();
     ASSERT_EQ(notices.entries().size(), 1u) << errors.str();
-    EXPECT_NE(notices.entries()[0].text.find("may go to sleep"), std::string::npos);
+    EXPECT_NE(notices.entries()[0].text().find("may go to sleep"), std::string::npos);
     awake->holdDisplay(true);
     EXPECT_TRUE(waitForNotices(2));
     awake->holdDisplay(false);
@@ -153,7 +153,7 @@ TEST_P(StayAwakeOnAFailingBus, TellsOnceForEachHoldAndGoesOn) {
     waitForNotices(3, DBusStayAwake::kCallLimit + 500ms);
     ASSERT_EQ(notices.entries().size(), 2u) << errors.str();
     EXPECT_EQ(notices.entries()[1].urgency, Notice::Urgency::Info);
-    EXPECT_NE(notices.entries()[1].text.find("screen may blank"), std::string::npos);
+    EXPECT_NE(notices.entries()[1].text().find("screen may blank"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Buses, StayAwakeOnAFailingBus,

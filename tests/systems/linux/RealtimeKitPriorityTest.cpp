@@ -221,7 +221,7 @@ TEST_P(TimingThreadsRefused, TellsOnceAndGoesOn) {
     waitUntil([] { return false; }, 300ms); // the other threads' refusals come in meanwhile
     ASSERT_EQ(notices.entries().size(), 1u) << errors.str();
     EXPECT_EQ(notices.entries()[0].urgency, Notice::Urgency::Info);
-    EXPECT_NE(notices.entries()[0].text.find("Cues and seconds may slip"), std::string::npos);
+    EXPECT_NE(notices.entries()[0].text().find("Cues and seconds may slip"), std::string::npos);
     if (standIn) {
         EXPECT_TRUE(std::none_of(standIn->raises.begin(), standIn->raises.end(),
                                  [](const Raise& raise) { return raise.realTime; }));

@@ -33,7 +33,7 @@ protected:
         ::setenv("ALSA_CONFIG_PATH", (alsaFolder / "alsa.conf").c_str(), 1);
         notices.listen([this](const Notice& notice) {
             const std::lock_guard lock(mutex);
-            posted.emplace_back(notice.text, notice.urgency);
+            posted.emplace_back(notice.text(), notice.urgency);
             postedMore.notify_all();
         });
     }

@@ -51,7 +51,7 @@ protected:
     std::vector<std::string> noticeTexts() const {
         std::vector<std::string> texts;
         for (const Notice& notice : notices.entries()) {
-            texts.push_back(notice.text);
+            texts.push_back(notice.text());
         }
         return texts;
     }

@@ -14,8 +14,8 @@ protected:
     const SerialDevices devices = {
         {1, display.deviceName}, {2, "/dev/aerolap-none"}, {3, replugged.deviceName}};
     std::vector<std::string> notices;
-    const QtSerialPortControl::Notice notice = [this](const std::string& line) {
-        notices.push_back(line);
+    const QtSerialPortControl::Notice notice = [this](const Message& line) {
+        notices.push_back(sourceText(line));
     };
     QtSerialPortControl port{DeviceNaming::Posix, SerialAccess::WriteOnly, devices, notice},
         other{DeviceNaming::Posix, SerialAccess::WriteOnly, devices, notice};

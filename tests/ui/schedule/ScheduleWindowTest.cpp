@@ -1,14 +1,15 @@
 #include "ui/schedule/ScheduleWindow.h"
 
 #include "TimedWindow.h"
+#include "i18n/Catalogues.h"
 #include "schedule/ScheduleFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -40,6 +41,8 @@ struct ScheduleWindowTest : ::testing::Test {
     QString label(const char* name) { return window.findChild<QLabel*>(name)->text(); }
     std::string lastMessage() { return w.messageBoxes.shown().back().text; }
 
+    // The program's English, plural forms and all.
+    const Catalogues english{"en", {}};
     TimedWindow w;
     ScheduleRunner runner{w.cycle, w.time};
     ScheduleSession session{runner, w.messageBoxes};
@@ -49,18 +52,19 @@ struct ScheduleWindowTest : ::testing::Test {
     std::optional<DrawRequest> request;
     QString withdrawing;
     QStringList offeredToWithdraw;
-    ScheduleWindow window{runner,
-                          session,
-                          w.time,
-                          w.messageBoxes,
-                          nullptr,
-                          {[this](QWidget&) { return chosenFile; }, [](QWidget&) { return QString(); },
-                           [this](QWidget&) { return drawFile; }, [this](QWidget&) { return pdfFile; },
-                           [this](QWidget&) { return request; },
-                           [this](QWidget&, const QStringList& pilots) {
-                               offeredToWithdraw = pilots;
-                               return withdrawing;
-                           }}};
+    ScheduleWindow window{
+        runner,
+        session,
+        w.time,
+        w.messageBoxes,
+        nullptr,
+        {[this](QWidget&) { return chosenFile; }, [](QWidget&) { return QString(); },
+         [this](QWidget&) { return drawFile; }, [this](QWidget&) { return pdfFile; },
+         [this](QWidget&) { return request; },
+         [this](QWidget&, const QStringList& pilots) {
+             offeredToWithdraw = pilots;
+             return withdrawing;
+         }}};
     QTableView* table = window.findChild<QTableView*>(QStringLiteral("rounds"));
     QAbstractItemModel* model = table->model();
 };
@@ -191,8 +195,8 @@ TEST_F(ScheduleWindowTest, ShowsImportsGeneratesWithdrawsAndPrintsTheDraw) {
 
     pdfFile = folder.filePath(QStringLiteral("draw.pdf"));
     click("Print draw...");
-    EXPECT_EQ(printedIndex(pdfFile), (QStringList{"Anna: 1/1 2/2", "Bruno: 1/1 2/2",
-                                                  "Carla: 1/2 2/1"}));
+    EXPECT_EQ(printedIndex(pdfFile),
+              (QStringList{"Anna: 1/1 2/2", "Bruno: 1/1 2/2", "Carla: 1/2 2/1"}));
 
     withdrawing = QStringLiteral("Bruno");
     click("Withdraw pilot...");
