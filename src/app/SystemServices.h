@@ -15,6 +15,8 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -29,8 +31,10 @@ class NoticeBoard;
 /// implementation, from the folder named for the system beside this file.
 class SystemServices {
 public:
-    /// `soundFolder`, when chosen, replaces the system's way of finding the sound files.
-    SystemServices(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& notices);
+    /// `soundFolder`, when chosen, replaces the system's way of finding the sound files, which
+    /// otherwise plays the default set of `language` (a code such as "it").
+    SystemServices(const std::optional<std::filesystem::path>& soundFolder,
+                   const std::string& language, NoticeBoard& notices);
     ~SystemServices();
 
     /// The monotonic time that goes on while the machine is suspended, and how long it was.
@@ -60,9 +64,10 @@ public:
     std::unique_ptr<StayAwake> stayAwake();
 
     /// The director's sound check: what each cue file holds, or what is wrong with it, and the
-    /// output the cues would use; with `play`, each file is heard in turn. True when every file
-    /// plays.
-    bool checkSounds(std::ostream& out, bool play);
+    /// output the cues would use; with `play`, each file is heard in turn. Unless the director
+    /// chose a folder, the default set of each of `languages` is checked too. True when every
+    /// file plays and every default set checked is complete.
+    bool checkSounds(std::ostream& out, bool play, const std::vector<std::string>& languages);
 
 private:
     struct Parts;

@@ -115,9 +115,11 @@ int main(int argc, char** argv) {
     }
     aerolap::SystemWallClock wallClock;
     aerolap::NoticeBoard notices(wallClock, std::cerr);
-    aerolap::SystemServices system(options.soundFolder, notices);
+    // Until the program learns the director's language, the English set speaks.
+    const std::vector<std::string> soundLanguages{"en", "it", "de", "fr"};
+    aerolap::SystemServices system(options.soundFolder, soundLanguages.front(), notices);
     if (options.checkSounds) {
-        return system.checkSounds(std::cout, options.playSounds) ? 0 : 1;
+        return system.checkSounds(std::cout, options.playSounds, soundLanguages) ? 0 : 1;
     }
 
     QApplication app(argc, argv);
