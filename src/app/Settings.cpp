@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "i18n/Language.h"
+
 #include <QDate>
 #include <QString>
 
@@ -76,6 +78,17 @@ SettingValue serialDevice() {
             }};
 }
 
+/// A language the program speaks, by its code.
+SettingValue language() {
+    return {"en, it, de or fr", [](Settings& settings, const std::string& code) {
+                const auto shipped = shippedLanguage(code);
+                if (shipped) {
+                    settings.language = shipped;
+                }
+                return shipped.has_value();
+            }};
+}
+
 /// The day report, of the date given, else of today.
 SettingValue dayReport() {
     return {"a date as YYYY-MM-DD", [](Settings& settings, const std::string& date) {
@@ -111,6 +124,14 @@ const std::vector<SettingDeclaration>& settingDeclarations() {
          .variableNumbers = kHighestSerialPort,
          .defaultMeaning = "/dev/ttyS<n-1>, on Windows COM<n>",
          .value = serialDevice()},
+        {.name = "lang",
+         .valueName = "code",
+         .help = "Speak <code> (en, it, de or fr) in the windows, the day report and the "
+                 "announcements. The pilots' and the timekeepers' pages follow each phone's own "
+                 "language.",
+         .variable = "AEROLAP_LANG",
+         .defaultMeaning = "the system's language, else English",
+         .value = language()},
         {.name = "check-sounds",
          .help = "Check every cue sound file, print what was found, and exit: 0 when every file "
                  "plays.",

@@ -46,6 +46,9 @@ struct Settings {
     std::optional<std::string> reportDate;
     std::optional<std::string> reportPage;
     std::chrono::milliseconds lateCue{0};
+    /// --lang, $AEROLAP_LANG: the language of the windows, the day report and the announcements;
+    /// none leaves it to the system's.
+    std::optional<std::string> language;
 };
 
 /// What a setting's value must be, and how it goes into the settings.

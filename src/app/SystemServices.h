@@ -15,8 +15,9 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
 class QWidget;
 
@@ -67,7 +68,7 @@ public:
     /// output the cues would use; with `play`, each file is heard in turn. Unless the director
     /// chose a folder, the default set of each of `languages` is checked too. True when every
     /// file plays and every default set checked is complete.
-    bool checkSounds(std::ostream& out, bool play, const std::vector<std::string>& languages);
+    bool checkSounds(std::ostream& out, bool play, std::span<const std::string_view> languages);
 
 private:
     struct Parts;

@@ -7,6 +7,8 @@
 #include "app/SystemServices.h"
 #include "app/TimerComposition.h"
 #include "day_log/DayReportCommand.h"
+#include "i18n/Catalogues.h"
+#include "i18n/Language.h"
 #include "notices/NoticeBoard.h"
 #include "platform/Environment.h"
 #include "platform/ImmediateProgramExit.h"
@@ -32,6 +34,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 #include <filesystem>
 #include <iostream>
@@ -40,9 +43,10 @@
 
 namespace {
 
-/// An entry of the main window's context menu, with its shortcut, that brings a window up.
+/// An entry of the main window's context menu, with its shortcut, that brings a window up. The
+/// entry's words are marked for the catalogues where it is offered.
 void offerWindow(QWidget& view, const char* entry, const QKeySequence& shortcut, QWidget& window) {
-    auto* action = new QAction(QString::fromUtf8(entry), &view);
+    auto* action = new QAction(QCoreApplication::translate("ContextMenu", entry), &view);
     action->setShortcut(shortcut);
     QObject::connect(action, &QAction::triggered, &window, [&window] {
         window.show();
@@ -98,16 +102,26 @@ int main(int argc, char** argv) {
         return parsed.exitStatus;
     }
     const aerolap::Settings& options = *parsed.settings;
+    const std::string language =
+        aerolap::directorsLanguage(options.language, QLocale::system().uiLanguages());
+    const auto catalogues = [&language] {
+        return std::make_unique<aerolap::Catalogues>(
+            language, aerolap::qtCatalogueFolders(QCoreApplication::applicationDirPath()));
+    };
     if (options.checkSounds || options.dayReport || options.resultsSchedule) {
         aerolap::useParentConsole();
     }
-    if (options.resultsSchedule) {
-        return aerolap::runResults(
-            {*options.resultsSchedule, options.scoresFile, options.resultsCsv}, std::cout,
-            std::cerr);
-    }
-    if (options.dayReport) {
+    if (options.resultsSchedule || options.dayReport) {
+        // The reports are printed in the director's language, which needs an application to hold
+        // the catalogues.
+        const QCoreApplication reportApp(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Aerolap"));
+        const auto reportLanguage = catalogues();
+        if (options.resultsSchedule) {
+            return aerolap::runResults(
+                {*options.resultsSchedule, options.scoresFile, options.resultsCsv}, std::cout,
+                std::cerr);
+        }
         return aerolap::runDayReport(
             dayLogFolder(),
             aerolap::DayReportRequest{options.reportDate, options.reportPage, options.lateCue},
@@ -115,15 +129,14 @@ int main(int argc, char** argv) {
     }
     aerolap::SystemWallClock wallClock;
     aerolap::NoticeBoard notices(wallClock, std::cerr);
-    // Until the program learns the director's language, the English set speaks.
-    const std::vector<std::string> soundLanguages{"en", "it", "de", "fr"};
-    aerolap::SystemServices system(options.soundFolder, soundLanguages.front(), notices);
+    aerolap::SystemServices system(options.soundFolder, language, notices);
     if (options.checkSounds) {
-        return system.checkSounds(std::cout, options.playSounds, soundLanguages) ? 0 : 1;
+        return system.checkSounds(std::cout, options.playSounds, aerolap::kLanguages) ? 0 : 1;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aerolap"));
+    const auto windowsLanguage = catalogues();
     system.timingThreadPriority().raiseTimingThread();
     const std::unique_ptr<aerolap::StayAwake> stayAwake = system.stayAwake();
 
@@ -170,12 +183,15 @@ int main(int argc, char** argv) {
     aerolap::Form1View view(timer.window(), fonts);
     system.adoptMainWindow(view);
     aerolap::PilotsDisplayWindow pilotsWindow(addresses, whyOff, &view);
-    offerWindow(view, "Pilots' display...", QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
+    offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Pilots' display..."),
+                QKeySequence(Qt::CTRL | Qt::Key_P), pilotsWindow);
     aerolap::ScheduleWindow scheduleWindow(timer.scheduleRunner(), timer.schedule(), time,
                                            timer.messageBoxes(), &view);
-    offerWindow(view, "Contest schedule...", QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
+    offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Contest schedule..."),
+                QKeySequence(Qt::CTRL | Qt::Key_R), scheduleWindow);
     aerolap::ScoresWindow scoresWindow(timer.scores(), timer.scheduleRunner(), &view);
-    offerWindow(view, "Scores...", QKeySequence(Qt::CTRL | Qt::Key_K), scoresWindow);
+    offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Scores..."),
+                QKeySequence(Qt::CTRL | Qt::Key_K), scoresWindow);
     std::unique_ptr<aerolap::PairingWindow> remoteWindow;
     std::unique_ptr<aerolap::PairingWindow> timekeepersWindow;
     if (remoteAccess) {
@@ -189,21 +205,24 @@ int main(int argc, char** argv) {
         remoteWindow = std::make_unique<aerolap::PairingWindow>(
             *remoteAccess, aerolap::DeviceRole::Director, pageOf(QStringLiteral("remote")), whyOff,
             &view);
-        offerWindow(view, "Director's remote...", QKeySequence(), *remoteWindow);
+        offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Director's remote..."), QKeySequence(),
+                    *remoteWindow);
         timekeepersWindow = std::make_unique<aerolap::PairingWindow>(
             *remoteAccess, aerolap::DeviceRole::Timekeeper, pageOf(QStringLiteral("timekeeper")),
             whyOff, &scoresWindow);
         scoresWindow.offerTimekeepers(*timekeepersWindow);
     }
     aerolap::NoticesWindow noticesWindow(notices, &view);
-    offerWindow(view, "Notices...", QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
+    offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Notices..."),
+                QKeySequence(Qt::CTRL | Qt::Key_N), noticesWindow);
     aerolap::DayLogWindow dayLogWindow(
         [&timer] {
             timer.files().flush(aerolap::FileWriter::kPatience);
             return QString::fromStdString(aerolap::todaysReportHtml(dayLogFolder()));
         },
         &view);
-    offerWindow(view, "Day log...", QKeySequence(Qt::CTRL | Qt::Key_L), dayLogWindow);
+    offerWindow(view, QT_TRANSLATE_NOOP("ContextMenu", "Day log..."),
+                QKeySequence(Qt::CTRL | Qt::Key_L), dayLogWindow);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     if (options.scoresFile) {

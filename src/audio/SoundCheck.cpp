@@ -72,12 +72,12 @@ std::string faultOf(const DecodedSoundFile& decoded, sounds::Seconds longest) {
 } // namespace
 
 bool checkDefaultSets(const std::filesystem::path& defaultSets,
-                      const std::vector<std::string>& languages, const RegularFileOpener& files,
+                      std::span<const std::string_view> languages, const RegularFileOpener& files,
                       std::ostream& out) {
     const std::vector<sounds::CueAndLongest> cues = sounds::everyCueAndLongest();
     out << "Default sound sets in " << defaultSets.string() << ":\n";
     bool allComplete = true;
-    for (const std::string& language : languages) {
+    for (const std::string_view language : languages) {
         const SoundPaths paths = SoundPaths::underRoot(defaultSets / language);
         std::vector<std::string> faults;
         for (const auto& [cue, longest] : cues) {

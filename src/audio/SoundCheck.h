@@ -6,8 +6,8 @@
 
 #include <filesystem>
 #include <ostream>
-#include <string>
-#include <vector>
+#include <span>
+#include <string_view>
 
 namespace aerolap {
 
@@ -23,7 +23,7 @@ bool checkSounds(const SoundPaths& paths, const RegularFileOpener& files, std::o
 /// longest it may last. Prints one line per set, and one line naming each file that fails and
 /// why. True when every set is complete.
 bool checkDefaultSets(const std::filesystem::path& defaultSets,
-                      const std::vector<std::string>& languages, const RegularFileOpener& files,
+                      std::span<const std::string_view> languages, const RegularFileOpener& files,
                       std::ostream& out);
 
 } // namespace aerolap

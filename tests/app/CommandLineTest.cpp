@@ -57,6 +57,7 @@ TEST(CommandLine, RefusesBadOptionsWithStatusTwoTheReasonAndTheUsage) {
         {"--results-csv|r.csv", "--results-csv goes with --results"},
         {"--results|", "--results needs a file"},
         {"--remote|no", "--remote takes on or off, not 'no'"},
+        {"--lang|nl", "--lang takes en, it, de or fr, not 'nl'"},
         {"--remote", "Missing value after '--remote'."}};
     for (const auto& [line, reason] : lines) {
         std::vector<std::string> arguments;
@@ -87,11 +88,14 @@ TEST(CommandLine, ReadsEveryOptionAndAnswersHelpAndVersion) {
     EXPECT_EQ(parsed.settings->drawFile, "d.csv");
     EXPECT_FALSE(parsed.settings->remote || parsed.settings->dayReport);
     EXPECT_TRUE(parse({"--remote", "on"}).result.settings->remote);
+    EXPECT_EQ(parse({"--lang", "de_CH"}, {{"AEROLAP_LANG", "it"}}).result.settings->language, "de");
+    EXPECT_EQ(parse({}, {{"AEROLAP_LANG", "fr"}}).result.settings->language, "fr");
     EXPECT_EQ(parse({"--web-port", "65535"}).result.settings->webPort, 65535);
     const ParsedCommandLine none = parse({}).result;
     ASSERT_TRUE(none.settings);
     EXPECT_TRUE(none.settings->remote);
-    EXPECT_FALSE(none.settings->checkSounds || none.settings->scheduleFile);
+    EXPECT_FALSE(none.settings->checkSounds || none.settings->scheduleFile ||
+                 none.settings->language);
     EXPECT_EQ(parse({"--version"}).result.message, "Aerolap 3.4.2\n");
     EXPECT_EQ(parse({"--help"}).result.exitStatus, 0);
 }

@@ -5,6 +5,7 @@
 #include "systems/linux/PosixRegularFileOpener.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -87,8 +88,9 @@ TEST_P(DefaultSoundSet, HoldsEveryCuesFilePlayableWithinItsTime) {
     std::ostringstream report;
     EXPECT_TRUE(checkSounds(SoundPaths::underRoot(root), PosixRegularFileOpener(), report))
         << report.str();
-    EXPECT_TRUE(checkDefaultSets(AEROLAP_GENERATED_SOUND_ROOT, {GetParam()},
-                                 PosixRegularFileOpener(), report))
+    const std::array<std::string_view, 1> language{GetParam()};
+    EXPECT_TRUE(
+        checkDefaultSets(AEROLAP_GENERATED_SOUND_ROOT, language, PosixRegularFileOpener(), report))
         << report.str();
 }
 
@@ -129,8 +131,8 @@ TEST(SoundCheck, NamesTheFilesADefaultSetLacks) {
     fs::copy_file(italian.fileFor(sounds::kBeep3Seconds), italian.fileFor(sounds::kCount4),
                   fs::copy_options::overwrite_existing);
     std::ostringstream report;
-    EXPECT_FALSE(
-        checkDefaultSets(sets, {"en", "it", "de", "fr"}, PosixRegularFileOpener(), report));
+    const std::array<std::string_view, 4> languages{"en", "it", "de", "fr"};
+    EXPECT_FALSE(checkDefaultSets(sets, languages, PosixRegularFileOpener(), report));
     const std::string text = report.str();
     for (const std::string& line : std::vector<std::string>{
              "    en: all 59 files play in time\n",

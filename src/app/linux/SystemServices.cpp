@@ -109,7 +109,7 @@ std::unique_ptr<StayAwake> SystemServices::stayAwake() {
 }
 
 bool SystemServices::checkSounds(std::ostream& out, bool play,
-                                 const std::vector<std::string>& languages) {
+                                 std::span<const std::string_view> languages) {
     ServerOrDevicePlayback& playback = m_parts->playback;
     const std::string output = playback.outputAfterWaiting(2s);
     const bool allPlay =

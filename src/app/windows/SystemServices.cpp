@@ -139,7 +139,7 @@ std::unique_ptr<StayAwake> SystemServices::stayAwake() {
 }
 
 bool SystemServices::checkSounds(std::ostream& out, bool play,
-                                 const std::vector<std::string>& languages) {
+                                 std::span<const std::string_view> languages) {
     const bool allPlay = aerolap::checkSounds(m_parts->paths, m_parts->files, out,
                                               play ? &m_parts->playback : nullptr);
     const bool setsComplete =
