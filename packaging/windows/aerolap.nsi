@@ -1,5 +1,5 @@
 ; The setup program of Aerolap for Windows, made by `make windows` (packaging/windows/CMakeLists.txt
-; passes VERSION, STAGE, ICON, OUTFILE and the list of sound files, SOUNDS).
+; passes VERSION, STAGE, ICON and OUTFILE).
 ; A 64-bit setup program for a 64-bit program: it installs into the 64-bit Program Files and
 ; registry without redirection.
 Target amd64-unicode
@@ -9,7 +9,7 @@ Name "Aerolap ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Aerolap"
 InstallDirRegKey HKLM "Software\Aerolap" "InstallDir"
-; The program's folder, the fixed sound folders on C:\ and the firewall need an administrator.
+; The program's folder and the firewall need an administrator.
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
@@ -29,12 +29,10 @@ SetCompressor /SOLID lzma
 Section "Aerolap"
   SetShellVarContext all
   SetOutPath "$INSTDIR"
-  File /r /x sounds "${STAGE}\*"
+  ; The default sound set of each language goes beside the program, which plays the director's
+  ; language's set unless C:\reriva3rira holds a club's own recordings: those are never touched.
+  File /r "${STAGE}\*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
-
-  ; The program plays its cues from these fixed folders. A club's own recordings are never
-  ; replaced: each default file goes in only where no file of its name is.
-  !include "${SOUNDS}"
 
   CreateDirectory "$SMPROGRAMS\Aerolap"
   CreateShortcut "$SMPROGRAMS\Aerolap\Aerolap.lnk" "$INSTDIR\aerolap.exe" "" "$INSTDIR\aerolap.exe" 0
@@ -57,7 +55,7 @@ Section "Aerolap"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-; The sound folders stay: they may hold the club's own recordings.
+; The fixed sound folders on C:\ stay: they hold a club's own recordings.
 Section "Uninstall"
   SetShellVarContext all
   nsExec::Exec 'netsh advfirewall firewall delete rule name="${FIREWALL_RULE}"'

@@ -114,7 +114,7 @@ const std::vector<SettingDeclaration>& settingDeclarations() {
          .valueName = "folder",
          .help = "Take the cue sound files from <folder>.",
          .variable = "AEROLAP_SOUNDS",
-         .defaultMeaning = "the installed set",
+         .defaultMeaning = "the installed set of the director's language",
          .value = text("a folder", &Settings::soundFolder)},
         {.name = "com",
          .valueName = "n=device",

@@ -15,6 +15,9 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
 
 class QWidget;
 
@@ -29,8 +32,10 @@ class NoticeBoard;
 /// implementation, from the folder named for the system beside this file.
 class SystemServices {
 public:
-    /// `soundFolder`, when chosen, replaces the system's way of finding the sound files.
-    SystemServices(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& notices);
+    /// `soundFolder`, when chosen, replaces the system's way of finding the sound files, which
+    /// otherwise plays the default set of `language` (a code such as "it").
+    SystemServices(const std::optional<std::filesystem::path>& soundFolder,
+                   const std::string& language, NoticeBoard& notices);
     ~SystemServices();
 
     /// The monotonic time that goes on while the machine is suspended, and how long it was.
@@ -60,9 +65,10 @@ public:
     std::unique_ptr<StayAwake> stayAwake();
 
     /// The director's sound check: what each cue file holds, or what is wrong with it, and the
-    /// output the cues would use; with `play`, each file is heard in turn. True when every file
-    /// plays.
-    bool checkSounds(std::ostream& out, bool play);
+    /// output the cues would use; with `play`, each file is heard in turn. Unless the director
+    /// chose a folder, the default set of each of `languages` is checked too. True when every
+    /// file plays and every default set checked is complete.
+    bool checkSounds(std::ostream& out, bool play, std::span<const std::string_view> languages);
 
 private:
     struct Parts;

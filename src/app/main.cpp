@@ -132,9 +132,9 @@ int main(int argc, char** argv) {
     }
     aerolap::SystemWallClock wallClock;
     aerolap::NoticeBoard notices(wallClock, std::cerr);
-    aerolap::SystemServices system(options.soundFolder, notices);
+    aerolap::SystemServices system(options.soundFolder, language, notices);
     if (options.checkSounds) {
-        return system.checkSounds(std::cout, options.playSounds) ? 0 : 1;
+        return system.checkSounds(std::cout, options.playSounds, aerolap::kLanguages) ? 0 : 1;
     }
 
     QApplication app(argc, argv);

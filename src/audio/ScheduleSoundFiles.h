@@ -4,6 +4,8 @@
 #include "SoundLengths.h"
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace aerolap::sounds {
@@ -29,13 +31,35 @@ inline std::string numberCue(int number) {
     return R"(c:\schedule\)" + std::to_string(number) + ".wav";
 }
 
-/// Every sound file the program plays, the cycle's (`kAll`) before the schedule's, for the checks
-/// that walk the whole set.
-inline std::vector<std::string> everyCue() {
-    std::vector<std::string> cues(kAll.begin(), kAll.end());
-    cues.insert(cues.end(), {kRound, kGroup, kFlight, kTestFlights, kNoFlying});
+/// A sound file the program plays and the longest it may last.
+struct CueAndLongest {
+    std::string cue;
+    Seconds longest;
+};
+
+/// Every sound file the program plays with its longest length, the cycle's (`kAll`) before the
+/// schedule's, for the checks that walk the whole set.
+inline std::vector<CueAndLongest> everyCueAndLongest() {
+    std::vector<CueAndLongest> cues;
+    for (const std::string_view cue : kAll) {
+        cues.push_back({std::string(cue), longestLength(cue)});
+    }
+    cues.insert(cues.end(), {{kRound, kWordLength},
+                             {kGroup, kWordLength},
+                             {kFlight, kWordLength},
+                             {kTestFlights, kWindowCallLength},
+                             {kNoFlying, kWindowCallLength}});
     for (int number = 1; number <= kHighestNumber; ++number) {
-        cues.push_back(numberCue(number));
+        cues.push_back({numberCue(number), kNumberLength});
+    }
+    return cues;
+}
+
+/// Every sound file the program plays, in the order of `everyCueAndLongest`.
+inline std::vector<std::string> everyCue() {
+    std::vector<std::string> cues;
+    for (CueAndLongest& each : everyCueAndLongest()) {
+        cues.push_back(std::move(each.cue));
     }
     return cues;
 }

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <iomanip>
+#include <sstream>
 #include <thread>
 
 namespace aerolap {
@@ -50,6 +51,54 @@ bool checkSounds(const SoundPaths& paths, const RegularFileOpener& files, std::o
                                 " cue files do not play; the alert sounds in their place.")
         << "\n";
     return failures == 0;
+}
+
+namespace {
+
+/// What is wrong with one file of a default set, or nothing when it plays within `longest`.
+std::string faultOf(const DecodedSoundFile& decoded, sounds::Seconds longest) {
+    if (!decoded.sound) {
+        return decoded.problem;
+    }
+    if (decoded.seconds > longest.count()) {
+        std::ostringstream fault;
+        fault << std::fixed << std::setprecision(2) << "lasts " << decoded.seconds
+              << " s, longer than its " << longest.count() << " s";
+        return fault.str();
+    }
+    return {};
+}
+
+} // namespace
+
+bool checkDefaultSets(const std::filesystem::path& defaultSets,
+                      std::span<const std::string_view> languages, const RegularFileOpener& files,
+                      std::ostream& out) {
+    const std::vector<sounds::CueAndLongest> cues = sounds::everyCueAndLongest();
+    out << "Default sound sets in " << defaultSets.string() << ":\n";
+    bool allComplete = true;
+    for (const std::string_view language : languages) {
+        const SoundPaths paths = SoundPaths::underRoot(defaultSets / language);
+        std::vector<std::string> faults;
+        for (const auto& [cue, longest] : cues) {
+            const std::string file = paths.fileFor(cue);
+            if (const std::string fault = faultOf(decodeSoundFile(file, files), longest);
+                !fault.empty()) {
+                faults.push_back(file + ": " + fault);
+            }
+        }
+        if (faults.empty()) {
+            out << "    " << language << ": all " << cues.size() << " files play in time\n";
+            continue;
+        }
+        allComplete = false;
+        out << "    " << language << ": INCOMPLETE, " << faults.size() << " of " << cues.size()
+            << " files fail\n";
+        for (const std::string& fault : faults) {
+            out << "        " << fault << "\n";
+        }
+    }
+    return allComplete;
 }
 
 } // namespace aerolap

@@ -4,7 +4,10 @@
 #include "SoundPaths.h"
 #include "platform/PcmPlayback.h"
 
+#include <filesystem>
 #include <ostream>
+#include <span>
+#include <string_view>
 
 namespace aerolap {
 
@@ -14,5 +17,13 @@ namespace aerolap {
 /// in turn, each to its end and a short pause, so that the director hears them one by one.
 bool checkSounds(const SoundPaths& paths, const RegularFileOpener& files, std::ostream& out,
                  PcmPlayback* playback = nullptr);
+
+/// The check of the default sets in `defaultSets`, one folder per code of `languages`: each set
+/// must hold every cue file, the schedule's included, each one playing and no longer than the
+/// longest it may last. Prints one line per set, and one line naming each file that fails and
+/// why. True when every set is complete.
+bool checkDefaultSets(const std::filesystem::path& defaultSets,
+                      std::span<const std::string_view> languages, const RegularFileOpener& files,
+                      std::ostream& out);
 
 } // namespace aerolap

@@ -43,16 +43,22 @@ std::vector<std::string> SoundPaths::everyCueFile() const {
 }
 
 std::filesystem::path
-findSoundRoot(const std::optional<std::filesystem::path>& chosen,
-              const std::vector<std::filesystem::path>& candidates,
-              const std::function<bool(const std::filesystem::path&)>& isFolder) {
-    if (chosen) {
-        return *chosen;
-    }
-    if (const auto found = std::ranges::find_if(candidates, isFolder); found != candidates.end()) {
+findDefaultSets(const std::vector<std::filesystem::path>& candidates, std::string_view language,
+                const std::function<bool(const std::filesystem::path&)>& isFolder) {
+    const auto holdsLanguage = [&](const std::filesystem::path& folder) {
+        return isFolder(folder / language);
+    };
+    if (const auto found = std::ranges::find_if(candidates, holdsLanguage);
+        found != candidates.end()) {
         return *found;
     }
     return candidates.empty() ? std::filesystem::path{} : candidates.back();
+}
+
+std::filesystem::path soundRoot(const std::optional<std::filesystem::path>& chosen,
+                                const std::filesystem::path& defaultSets,
+                                std::string_view language) {
+    return chosen ? *chosen : defaultSets / language;
 }
 
 } // namespace aerolap

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace aerolap {
@@ -26,11 +27,16 @@ private:
     std::optional<std::filesystem::path> m_root;
 };
 
-/// The sound root: the folder the director chose, else the first of the candidate folders that
-/// exists, else the last candidate (whose missing files then play the alert).
+/// The folder of the default sound sets, which holds one set per language in a folder named by its
+/// code ("en", "it", ...): the first of `candidates` that holds `language`'s set, else the last
+/// candidate (whose missing files then play the alert).
 std::filesystem::path
-findSoundRoot(const std::optional<std::filesystem::path>& chosen,
-              const std::vector<std::filesystem::path>& candidates,
-              const std::function<bool(const std::filesystem::path&)>& isFolder);
+findDefaultSets(const std::vector<std::filesystem::path>& candidates, std::string_view language,
+                const std::function<bool(const std::filesystem::path&)>& isFolder);
+
+/// The sound root: the folder the director chose, taken as it is, else `language`'s default set.
+std::filesystem::path soundRoot(const std::optional<std::filesystem::path>& chosen,
+                                const std::filesystem::path& defaultSets,
+                                std::string_view language);
 
 } // namespace aerolap

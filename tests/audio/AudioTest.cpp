@@ -4,6 +4,8 @@
 #include "audio/SoundOutputCuePlayer.h"
 #include "systems/linux/PosixRegularFileOpener.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -44,18 +46,33 @@ TEST(SoundPaths, TheDriveStandsForTheRootAndNamesAreKept) {
                             R"(\zodura3v\beep To.WAV)"}) {
         EXPECT_EQ(SoundPaths::underRoot("/r").fileFor(cue), "/r/zodura3v/beep To.WAV") << cue;
     }
-    const std::vector<fs::path> candidates = {"/installed", "/beside"};
-    const auto only = [](const char* folder) {
-        return [=](const fs::path& p) { return p == folder; };
-    };
-    EXPECT_EQ(findSoundRoot("/chosen", candidates, only("/beside")), "/chosen");
-    EXPECT_EQ(findSoundRoot(std::nullopt, candidates, only("/installed")), "/installed");
-    EXPECT_EQ(findSoundRoot(std::nullopt, candidates, only("")), "/beside");
-    EXPECT_EQ(findSoundRoot(std::nullopt, {}, only("")), fs::path{});
 }
 
-TEST(SoundSet, HoldsEveryCuesFilePlayableWithinItsTime) {
-    const fs::path root = AEROLAP_GENERATED_SOUND_ROOT;
+// The director's language picks its set among the default sets, in the first place that holds
+// it; a folder the director gives is taken as it is, whatever the language.
+TEST(SoundPaths, TheLanguagePicksItsDefaultSetAndAChosenFolderWins) {
+    const std::vector<fs::path> candidates = {"/installed", "/beside"};
+    const auto only = [](std::initializer_list<const char*> folders) {
+        return [folders](const fs::path& p) {
+            return std::ranges::any_of(folders, [&](const char* f) { return p == f; });
+        };
+    };
+    EXPECT_EQ(findDefaultSets(candidates, "it", only({"/installed/it", "/beside/it"})),
+              "/installed");
+    EXPECT_EQ(findDefaultSets(candidates, "de", only({"/installed/it", "/beside/de"})), "/beside");
+    EXPECT_EQ(findDefaultSets(candidates, "fr", only({"/installed", "/installed/it"})), "/beside");
+    EXPECT_EQ(findDefaultSets({}, "en", only({})), fs::path{});
+    EXPECT_EQ(soundRoot(std::nullopt, "/installed", "de"), "/installed/de");
+    EXPECT_EQ(soundRoot("/chosen", "/installed", "de"), "/chosen");
+    EXPECT_EQ(SoundPaths::underRoot(soundRoot(std::nullopt, "/installed", "fr"))
+                  .fileFor(sounds::kEndOfLanding),
+              "/installed/fr/reriva3rira/FINE ATTERRAGGIO.wav");
+}
+
+class DefaultSoundSet : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(DefaultSoundSet, HoldsEveryCuesFilePlayableWithinItsTime) {
+    const fs::path root = fs::path(AEROLAP_GENERATED_SOUND_ROOT) / GetParam();
     for (const std::string_view cue : sounds::kAll) {
         const std::string file = SoundPaths::underRoot(root).fileFor(std::string(cue));
         const auto sound = decodeSoundFile(file, PosixRegularFileOpener()).sound;
@@ -71,6 +88,63 @@ TEST(SoundSet, HoldsEveryCuesFilePlayableWithinItsTime) {
     std::ostringstream report;
     EXPECT_TRUE(checkSounds(SoundPaths::underRoot(root), PosixRegularFileOpener(), report))
         << report.str();
+    const std::array<std::string_view, 1> language{GetParam()};
+    EXPECT_TRUE(
+        checkDefaultSets(AEROLAP_GENERATED_SOUND_ROOT, language, PosixRegularFileOpener(), report))
+        << report.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, DefaultSoundSet, ::testing::Values("en", "it", "de", "fr"),
+                         [](const auto& language) { return language.param; });
+
+// Each language speaks its own words, while the beeps and sirens are the same everywhere.
+TEST(DefaultSoundSets, SpeakEachItsOwnWordsWithTheSameEffects) {
+    const auto bytesOf = [](const char* language, const char* cue) {
+        const fs::path root = fs::path(AEROLAP_GENERATED_SOUND_ROOT) / language;
+        const auto sound =
+            decodeSoundFile(SoundPaths::underRoot(root).fileFor(cue), PosixRegularFileOpener())
+                .sound;
+        return sound ? sound->bytes : std::vector<std::uint8_t>{};
+    };
+    for (const char* language : {"it", "de", "fr"}) {
+        for (const char* voice : {sounds::kVoice9Minutes, sounds::kCount1, sounds::kPreparation,
+                                  sounds::kEndOfLanding, sounds::kRound, sounds::kNoFlying}) {
+            EXPECT_NE(bytesOf(language, voice), bytesOf("en", voice)) << language << voice;
+        }
+        for (const char* effect : {sounds::kSiren, sounds::kBeep3Seconds, sounds::kMinuteBeep}) {
+            EXPECT_FALSE(bytesOf(language, effect).empty()) << language << effect;
+            EXPECT_EQ(bytesOf(language, effect), bytesOf("en", effect)) << language << effect;
+        }
+    }
+}
+
+// The check of the default sets names each file of a set that is missing or too long, and says
+// that the other sets are complete.
+TEST(SoundCheck, NamesTheFilesADefaultSetLacks) {
+    const fs::path sets = fs::temp_directory_path() / "aerolap-default-sets";
+    fs::remove_all(sets);
+    fs::copy(AEROLAP_GENERATED_SOUND_ROOT, sets, fs::copy_options::recursive);
+    const SoundPaths german = SoundPaths::underRoot(sets / "de");
+    const SoundPaths italian = SoundPaths::underRoot(sets / "it");
+    fs::remove(german.fileFor(sounds::kCount5));
+    fs::remove(german.fileFor(sounds::numberCue(30)));
+    fs::copy_file(italian.fileFor(sounds::kBeep3Seconds), italian.fileFor(sounds::kCount4),
+                  fs::copy_options::overwrite_existing);
+    std::ostringstream report;
+    const std::array<std::string_view, 4> languages{"en", "it", "de", "fr"};
+    EXPECT_FALSE(checkDefaultSets(sets, languages, PosixRegularFileOpener(), report));
+    const std::string text = report.str();
+    for (const std::string& line : std::vector<std::string>{
+             "    en: all 59 files play in time\n",
+             "    it: INCOMPLETE, 1 of 59 files fail\n        " + italian.fileFor(sounds::kCount4) +
+                 ": lasts 3.00 s, longer than its 0.90 s\n",
+             "    de: INCOMPLETE, 2 of 59 files fail\n        " + german.fileFor(sounds::kCount5) +
+                 ": missing\n        " + german.fileFor(sounds::numberCue(30)) + ": missing\n",
+             "    fr: all 59 files play in time\n",
+         }) {
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\nnot in:\n" << text;
+    }
+    fs::remove_all(sets);
 }
 
 TEST(SoundCheck, NamesEveryFileThatDoesNotPlayAndWhy) {

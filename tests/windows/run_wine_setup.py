@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 # The setup program under Wine, silently (/S), as an administrator would run it: the program, its
-# DLLs and its Start-menu entries go in, the default sounds go into the fixed folders only where no
-# file of that name is (a club's own recording stays), and the uninstaller takes the program away
-# and leaves the sound folders.
+# DLLs, its Start-menu entries and the default sound set of each language go into the program's
+# folder, the fixed sound folders on C:\ (a club's own recordings) are left as they were, and the
+# uninstaller takes the program away and leaves the sound folders.
 
 import argparse, subprocess, sys  # noqa: E401
 from pathlib import Path
 
 WINE, WINESERVER = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver"
 FAILURES = []
+# The default sets: one per language, each the 24 files of the cycle and the schedule's 35.
+LANGUAGES, SET_FILES = ("en", "it", "de", "fr"), 59
 
 
 def check(condition, message):
@@ -30,12 +32,16 @@ def main():
         subprocess.run([WINE, *argv], env=env, capture_output=True, timeout=120)
         subprocess.run([WINESERVER, "-w"], env=env, timeout=120)  # the uninstaller runs on from a copy
 
+    def files_in(folder):
+        return sum(1 for file in folder.rglob("*") if file.is_file()) if folder.is_dir() else 0
+
     drive_c = prefix / "drive_c"
     installed = drive_c / "Program Files" / "Aerolap"
     club = drive_c / "reriva3rira" / "5.wav"
     club.parent.mkdir(exist_ok=True)
     club.write_bytes(b"the club's own recording")
     menu = drive_c / "ProgramData" / "Microsoft" / "Windows" / "Start Menu" / "Programs" / "Aerolap"
+    before = {folder: files_in(drive_c / folder) for folder in ("reriva3rira", "zodura3v", "schedule")}
 
     windows(str(arguments.setup.resolve()), "/S")
     for name in ("aerolap.exe", "Qt6Core.dll", "platforms/qwindows.dll", "COPYING.txt",
@@ -43,20 +49,19 @@ def main():
         check((installed / name).is_file(), f"not installed: {name}")
     check((menu / "Aerolap.lnk").is_file(), "no Start-menu entry for every user")
     check(club.read_bytes() == b"the club's own recording", "the club's own 5.wav was replaced")
-    def files_in(folder):
-        return sum(1 for file in (drive_c / folder).iterdir() if file.is_file())
-
-    sounds = {folder: files_in(folder) for folder in ("reriva3rira", "zodura3v", "schedule")}
-    check(sounds == {"reriva3rira": 22, "zodura3v": 2, "schedule": 35}, f"sound files after setup: {sounds}")
+    sets = {language: files_in(installed / "sounds" / language) for language in LANGUAGES}
+    check(sets == {language: SET_FILES for language in LANGUAGES}, f"sound sets after setup: {sets}")
+    sounds = {folder: files_in(drive_c / folder) for folder in ("reriva3rira", "zodura3v", "schedule")}
+    check(sounds == before, f"the setup changed the fixed sound folders from {before} to {sounds}")
 
     windows(str(installed / "uninstall.exe"), "/S")
     check(not installed.exists(), "the program's folder is still there after the uninstaller")
     check(not menu.exists(), "the Start-menu entries are still there after the uninstaller")
-    after = {folder: files_in(folder) for folder in sounds}
+    after = {folder: files_in(drive_c / folder) for folder in sounds}
     check(after == sounds and club.read_bytes() == b"the club's own recording",
           f"the uninstaller touched the sound folders: {after}")
-    print(f"Setup installed the program and {sum(sounds.values())} sound files around the club's own; "
-          "the uninstaller left the sounds")
+    print(f"Setup installed the program with {sum(sets.values())} sound files in {len(sets)} sets beside it "
+          f"and left the club's own ({sum(sounds.values())} files); the uninstaller left those")
     print(f"\nWINE SETUP RESULT: {'FAILED' if FAILURES else 'PASSED'}")
     return 1 if FAILURES else 0
 

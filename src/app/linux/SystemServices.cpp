@@ -29,25 +29,29 @@ std::filesystem::path folderOfThisProgram() {
     return std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
 }
 
-/// The folder chosen, else the installed set, else the set beside the program.
-std::filesystem::path soundRoot(const std::optional<std::filesystem::path>& chosen) {
+/// The installed sets, else the sets beside the program.
+std::filesystem::path defaultSoundSets(std::string_view language) {
     const std::filesystem::path programFolder = folderOfThisProgram();
-    return findSoundRoot(chosen,
-                         {(programFolder / AEROLAP_SOUNDS_FROM_PROGRAM).lexically_normal(),
-                          programFolder / "aerolap-sounds"},
-                         [](const std::filesystem::path& folder) {
-                             std::error_code error;
-                             return std::filesystem::is_directory(folder, error);
-                         });
+    return findDefaultSets({(programFolder / AEROLAP_SOUNDS_FROM_PROGRAM).lexically_normal(),
+                            programFolder / "aerolap-sounds"},
+                           language, [](const std::filesystem::path& folder) {
+                               std::error_code error;
+                               return std::filesystem::is_directory(folder, error);
+                           });
 }
 
 } // namespace
 
 struct SystemServices::Parts {
-    Parts(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& board)
-        : notices(board), paths(SoundPaths::underRoot(soundRoot(soundFolder))) {}
+    Parts(const std::optional<std::filesystem::path>& soundFolder, const std::string& language,
+          NoticeBoard& board)
+        : notices(board), chosenFolder(soundFolder.has_value()),
+          defaultSets(defaultSoundSets(language)),
+          paths(SoundPaths::underRoot(soundRoot(soundFolder, defaultSets, language))) {}
 
     NoticeBoard& notices;
+    bool chosenFolder;
+    std::filesystem::path defaultSets;
     SoundPaths paths;
     BootTimeSource time;
     PosixRegularFileOpener files;
@@ -63,8 +67,8 @@ struct SystemServices::Parts {
 };
 
 SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder,
-                               NoticeBoard& notices)
-    : m_parts(std::make_unique<Parts>(soundFolder, notices)), m_cuePlayer(&m_parts->cues),
+                               const std::string& language, NoticeBoard& notices)
+    : m_parts(std::make_unique<Parts>(soundFolder, language, notices)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
       m_timerResolution(&m_parts->timerResolution),
       m_timingThreadPriority(&m_parts->threadPriority) {}
@@ -104,13 +108,17 @@ std::unique_ptr<StayAwake> SystemServices::stayAwake() {
                                            QDBusConnection::sessionBus(), m_parts->notices);
 }
 
-bool SystemServices::checkSounds(std::ostream& out, bool play) {
+bool SystemServices::checkSounds(std::ostream& out, bool play,
+                                 std::span<const std::string_view> languages) {
     ServerOrDevicePlayback& playback = m_parts->playback;
     const std::string output = playback.outputAfterWaiting(2s);
     const bool allPlay =
         aerolap::checkSounds(m_parts->paths, m_parts->files, out, play ? &playback : nullptr);
+    const bool setsComplete =
+        m_parts->chosenFolder ||
+        checkDefaultSets(m_parts->defaultSets, languages, m_parts->files, out);
     out << "Output: " << output << "\n";
-    return allPlay;
+    return allPlay && setsComplete;
 }
 
 } // namespace aerolap

@@ -46,29 +46,35 @@ std::filesystem::path folderOfThisProgram() {
 }
 
 /// The cue paths as they are written (C:\reriva3rira\..., C:\zodura3v\..., C:\schedule\...),
-/// unless the director chose a folder. A machine without C:\reriva3rira at all has never been set
-/// up with sounds: the set beside the program speaks instead, so that an unzipped program is heard.
-SoundPaths soundPathsFor(const std::optional<std::filesystem::path>& chosen) {
-    if (chosen) {
-        return SoundPaths::underRoot(*chosen);
-    }
+/// unless the director chose a folder. A machine without C:\reriva3rira at all holds no club's own
+/// recordings: the default set of the director's language beside the program speaks instead, so
+/// that an unzipped or installed program is heard.
+SoundPaths soundPathsFor(const std::optional<std::filesystem::path>& chosen,
+                         const std::filesystem::path& defaultSets, const std::string& language) {
     std::error_code error;
-    if (std::filesystem::exists(kFixedSoundFolder, error)) {
+    if (!chosen && std::filesystem::exists(kFixedSoundFolder, error)) {
         return SoundPaths::unchanged();
     }
-    const std::filesystem::path beside = folderOfThisProgram() / "sounds";
-    std::cerr << "aerolap: " << kFixedSoundFolder << " does not exist; the sounds come from "
-              << beside.string() << std::endl;
-    return SoundPaths::underRoot(beside);
+    const std::filesystem::path root = soundRoot(chosen, defaultSets, language);
+    if (!chosen) {
+        std::cerr << "aerolap: " << kFixedSoundFolder << " does not exist; the sounds come from "
+                  << root.string() << std::endl;
+    }
+    return SoundPaths::underRoot(root);
 }
 
 } // namespace
 
 struct SystemServices::Parts {
-    Parts(const std::optional<std::filesystem::path>& soundFolder, NoticeBoard& board)
-        : notices(board), paths(soundPathsFor(soundFolder)) {}
+    Parts(const std::optional<std::filesystem::path>& soundFolder, const std::string& language,
+          NoticeBoard& board)
+        : notices(board), chosenFolder(soundFolder.has_value()),
+          defaultSets(folderOfThisProgram() / "sounds"),
+          paths(soundPathsFor(soundFolder, defaultSets, language)) {}
 
     NoticeBoard& notices;
+    bool chosenFolder;
+    std::filesystem::path defaultSets;
     SoundPaths paths;
     InterruptTimeSource time;
     Win32RegularFileOpener files;
@@ -85,8 +91,8 @@ struct SystemServices::Parts {
 };
 
 SystemServices::SystemServices(const std::optional<std::filesystem::path>& soundFolder,
-                               NoticeBoard& notices)
-    : m_parts(std::make_unique<Parts>(soundFolder, notices)), m_cuePlayer(&m_parts->cues),
+                               const std::string& language, NoticeBoard& notices)
+    : m_parts(std::make_unique<Parts>(soundFolder, language, notices)), m_cuePlayer(&m_parts->cues),
       m_registry(&m_parts->registry), m_mainWindowStacking(&m_parts->mainWindow),
       m_timerResolution(&m_parts->timerResolution),
       m_timingThreadPriority(&m_parts->threadPriority) {}
@@ -132,11 +138,15 @@ std::unique_ptr<StayAwake> SystemServices::stayAwake() {
     return std::make_unique<ExecutionStateStayAwake>();
 }
 
-bool SystemServices::checkSounds(std::ostream& out, bool play) {
+bool SystemServices::checkSounds(std::ostream& out, bool play,
+                                 std::span<const std::string_view> languages) {
     const bool allPlay = aerolap::checkSounds(m_parts->paths, m_parts->files, out,
                                               play ? &m_parts->playback : nullptr);
+    const bool setsComplete =
+        m_parts->chosenFolder ||
+        checkDefaultSets(m_parts->defaultSets, languages, m_parts->files, out);
     out << "Output: Windows PlaySound, each file decoded ahead and played from memory\n";
-    return allPlay;
+    return allPlay && setsComplete;
 }
 
 } // namespace aerolap
