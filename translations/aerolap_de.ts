@@ -110,6 +110,23 @@
     </message>
 </context>
 <context>
+    <name>CrashResume</name>
+    <message>
+        <source>Resume the cycle that was running?
+
+%1
+
+Yes: it carries on at the second the clock says.
+No: the timer starts at READY.</source>
+        <translation>Den laufenden Zyklus fortsetzen?
+
+%1
+
+Ja: Er läuft ab der Sekunde weiter, die die Uhr anzeigt.
+Nein: Der Timer beginnt bei READY.</translation>
+    </message>
+</context>
+<context>
     <name>DayReport</name>
     <message>
         <source>Aerolap day log of %1</source>

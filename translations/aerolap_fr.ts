@@ -110,6 +110,23 @@
     </message>
 </context>
 <context>
+    <name>CrashResume</name>
+    <message>
+        <source>Resume the cycle that was running?
+
+%1
+
+Yes: it carries on at the second the clock says.
+No: the timer starts at READY.</source>
+        <translation>Reprendre le cycle qui était en cours ?
+
+%1
+
+Oui : il reprend à la seconde qu&apos;indique l&apos;horloge.
+Non : le chronomètre repart de READY.</translation>
+    </message>
+</context>
+<context>
     <name>DayReport</name>
     <message>
         <source>Aerolap day log of %1</source>

@@ -110,6 +110,23 @@
     </message>
 </context>
 <context>
+    <name>CrashResume</name>
+    <message>
+        <source>Resume the cycle that was running?
+
+%1
+
+Yes: it carries on at the second the clock says.
+No: the timer starts at READY.</source>
+        <translation>Riprendere il ciclo che era in corso?
+
+%1
+
+Sì: riprende dal secondo che segna l&apos;orologio.
+No: il timer riparte da READY.</translation>
+    </message>
+</context>
+<context>
     <name>DayReport</name>
     <message>
         <source>Aerolap day log of %1</source>

@@ -1,9 +1,22 @@
 #include "CrashResume.h"
 
+#include <QCoreApplication>
+
 namespace aerolap {
 
 namespace {
-constexpr const char* kQuestion = "Resume the cycle that was running?";
+/// The question is Aerolap's own, not one of the original boxes': it speaks the director's
+/// language.
+class Question {
+    Q_DECLARE_TR_FUNCTIONS(CrashResume)
+
+public:
+    static QString about(const QString& where) {
+        return tr("Resume the cycle that was running?\n\n%1\n\nYes: it carries on at the second "
+                  "the clock says.\nNo: the timer starts at READY.")
+            .arg(where);
+    }
+};
 } // namespace
 
 CrashResume::CrashResume(Cycle& cycle, ScheduleSession& schedule, Replay& replay,
@@ -21,10 +34,9 @@ CrashResume::Outcome CrashResume::offer(const CycleRecord& record) {
         return Outcome::NothingToResume;
     }
     const std::string where = describeStanding(*standing, record.schedule);
-    const MessageAnswer answer = m_messageBoxes.show(
-        {std::string(kQuestion) + "\n\n" + where +
-             "\n\nYes: it carries on at the second the clock says.\nNo: the timer starts at READY.",
-         "Aerolap", MessageIcon::None, MessageButtons::YesNo});
+    const MessageAnswer answer =
+        m_messageBoxes.show({Question::about(QString::fromStdString(where)).toStdString(),
+                             "Aerolap", MessageIcon::None, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) {
         return Outcome::Declined;
     }

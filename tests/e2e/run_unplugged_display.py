@@ -8,14 +8,16 @@
 # is lost, on the error stream and in the day log; and once the link points at a new pseudo-terminal (the
 # cable back in), frames come again within 2 s, the first one showing the running second.
 
-import math, os, select, threading, time  # noqa: E401
+import json, math, os, select, threading, time  # noqa: E401
 from pathlib import Path
 
 import run_whole_cycle as cycle
 
 PREPARATION_S, WORKING_S = 12, 40
 PULLED_AT_S, PLUGGED_AT_S, RESUMED_WITHIN_S = PREPARATION_S + 15, PREPARATION_S + 23, 2.0
-LOST = "LED display lost on COM1: the timer runs on; frames resume when it is back"
+# The notice as the error stream tells it, and as the day log keeps it: its message and the port.
+LOST_MESSAGE = "LED display lost on %1: the timer runs on; frames resume when it is back"
+LOST = LOST_MESSAGE.replace("%1", "COM1")
 
 
 class Cable:
@@ -100,7 +102,9 @@ def pull_and_plug(window, link, cable, recording, errors):
 def check_told_once(errors, logs):
     told = errors.read_text(errors="replace").count(LOST)
     cycle.check(told == 1, f"the lost display was told {told} times on the error stream")
-    logged = sum(log.read_text(errors="replace").count(LOST) for log in logs)
+    entries = [json.loads(line) for log in logs for line in log.read_text(errors="replace").splitlines()
+               if line.strip()]
+    logged = sum(entry.get("message") == LOST_MESSAGE and entry.get("args") == ["COM1"] for entry in entries)
     cycle.check(logged == 1, f"the day log holds the lost display's notice {logged} times")
 
 
